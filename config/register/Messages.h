@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+#include "RegisterCodecs.h"
+
+// The user-visible texts of the register layer, written once. The layer itself shows
+// nothing; the window layer puts these into message boxes.
+namespace quarn::msg {
+
+inline QString tr(const char* text)
+{
+    return QCoreApplication::translate("Messages", text);
+}
+
+inline QString captionError()
+{
+    return tr("Fehler");
+}
+inline QString captionWarning()
+{
+    return tr("Warnhinweis!");
+}
+inline QString fileNotRead()
+{
+    return tr("Datei konnte nicht gelesen werden.");
+}
+inline QString fileNotSaved()
+{
+    return tr("Datei konnte nicht gespeichert werden.");
+}
+inline QString fileIncomplete()
+{
+    return tr("Nicht alle Register konnten aus Datei gelesen werden.");
+}
+inline QString notDecimal()
+{
+    return tr("Bitte geben Sie eine Dezimalzahl ein!");
+}
+inline QString valueOutOfRange()
+{
+    return tr("Ein eingegebener Wert ist zu hoch/niedrig.");
+}
+// The message a failed parse shows; empty for success.
+inline QString parseErrorText(ParseError error)
+{
+    switch (error) {
+    case ParseError::OutOfRange:
+        return valueOutOfRange();
+    case ParseError::NotDecimal:
+        return notDecimal();
+    case ParseError::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace quarn::msg

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <QList>
+#include <array>
+
+namespace platform {
+class BytePort;
+}
+
+namespace quarn {
+
+// The in-memory copy of a unit's EEPROM registers and the little state that belongs to
+// the unit attached: model, telephone interface, self-description, settings-file path,
+// unsaved changes. Exactly one lives in the main window; everything else gets a pointer.
+class Register {
+public:
+    static constexpr int TableSize = 800;
+    static constexpr int DigitCount = 8;
+
+    Register();
+    virtual ~Register() = default;
+
+    // Valid register numbers: 0-199, 300-499, 600-799.
+    static bool isValidNumber(int n);
+    static bool isTelephoneNumber(int n);
+    // The registers a transfer or file covers, ascending: 0-199, then 300-499 and 600-799
+    // with the telephone interface.
+    static QList<int> numbers(bool withTelephone);
+
+    // The text of register n (0-799); read or replace as a whole.
+    QString& registerText(int n) { return m_table[static_cast<size_t>(n)]; }
+    const QString& registerText(int n) const { return m_table[static_cast<size_t>(n)]; }
+
+    // Value 0-15 of digit k; anything that is not a hex digit, or a position beyond the
+    // end of a shorter text, reads 0.
+    int digit(int n, int k) const;
+    // Digit k becomes the hex character of value; refused beyond the end of the text.
+    void setDigit(int n, int k, int value);
+
+    void markModified() { modified = true; }
+    // Every register eight blanks, file path empty, modified cleared; the unit's flags,
+    // version text and port are kept.
+    void resetImage();
+
+    QString versionText;
+    QString filePath;
+    bool modified = false;
+    bool model7k = true;
+    bool telephoneInterface = false;
+    bool unitKnown = false;
+    platform::BytePort* port = nullptr; // not owned
+
+private:
+    std::array<QString, TableSize> m_table;
+};
+
+} // namespace quarn

@@ -1,0 +1,1 @@
+# tekstor_core: filled in by the text-store work.

@@ -1,0 +1,1 @@
+# tekstor_ui and Tekstor: filled in by the window work.
