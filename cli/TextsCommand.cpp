@@ -1,13 +1,284 @@
 #include "TextsCommand.h"
 
+#include "ExitCode.h"
+
+#include "displaytexts/Messages.h"
+#include "displaytexts/Register.h"
+#include "displaytexts/TextCommands.h"
+#include "displaytexts/TextConnect.h"
+#include "displaytexts/TextFiles.h"
+#include "displaytexts/TextProgram.h"
+#include "displaytexts/TextRead.h"
+#include "platform/BytePort.h"
+
 namespace cli {
 
-int runTextsCommand(platform::BytePort&, const QString&, platform::Clock&, const QStringList&, QTextStream&,
-                    QTextStream& err)
+namespace {
+
+using tekstor::TextKind;
+
+const char* const Usage = "usage: quarnctl texts read ids [--ranges 0,1,...] -o FILE\n"
+                          "       quarnctl texts read own [--language 0-6] -o FILE\n"
+                          "       quarnctl texts read channels -o FILE\n"
+                          "       quarnctl texts write ids FILE [--ranges 0,1,...]\n"
+                          "       quarnctl texts write own FILE\n"
+                          "       quarnctl texts write channels FILE\n"
+                          "  ID ranges: 0 = IDs 0-99 ... 9 = IDs 900-999 (read: all ten by default;\n"
+                          "  write: the ranges holding an ID whose flag is not X).\n"
+                          "  languages: 0 German, 1 English, 2 French, 3 Dutch, 4 Italian, 5 Czech,\n"
+                          "  6 the unit's own texts (default).\n"
+                          "  Files: *.q8kk ID texts, *.q8kt own texts, *.q8kc channel texts.\n";
+
+struct Request {
+    bool read = true;
+    TextKind kind = TextKind::Ids;
+    QString file;
+    QList<int> ranges;
+    bool rangesGiven = false;
+    int language = tekstor::LanguageListSize - 1;
+};
+
+// Progress on the error stream, one line per tenth so logs stay readable.
+class StreamProgress final : public tekstor::ProgressSink {
+public:
+    StreamProgress(QTextStream& err, QString what) : m_err(err), m_what(std::move(what)) {}
+    void setRange(int maximum) override
+    {
+        m_max = maximum;
+        m_lastTenth = -1;
+    }
+    void setPosition(int position) override
+    {
+        m_pos = position;
+        report();
+    }
+    void step() override
+    {
+        ++m_pos;
+        report();
+    }
+
+private:
+    void report()
+    {
+        if (m_max <= 0)
+            return;
+        const int tenth = m_pos * 10 / m_max;
+        if (tenth == m_lastTenth)
+            return;
+        m_lastTenth = tenth;
+        m_err << m_what << ": " << m_pos << "/" << m_max << "\n";
+        m_err.flush();
+    }
+
+    QTextStream& m_err;
+    QString m_what;
+    int m_max = 0;
+    int m_pos = 0;
+    int m_lastTenth = -1;
+};
+
+bool parseKind(const QString& text, TextKind& kind)
 {
-    // Replaced by the display-text work; until then the command is refused as unknown.
-    err << "quarnctl: texts: not available\n";
-    return 2;
+    if (text == QLatin1String("ids"))
+        kind = TextKind::Ids;
+    else if (text == QLatin1String("own"))
+        kind = TextKind::Own;
+    else if (text == QLatin1String("channels"))
+        kind = TextKind::Channels;
+    else
+        return false;
+    return true;
+}
+
+bool parseRanges(const QString& text, QList<int>& ranges)
+{
+    ranges.clear();
+    for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int r = part.trimmed().toInt(&ok);
+        if (!ok || r < 0 || r >= tekstor::Register::IdRangeCount)
+            return false;
+        ranges.append(r);
+    }
+    return !ranges.isEmpty();
+}
+
+// Fills request from the arguments; an error text when they do not fit.
+QString parse(QStringList args, Request& request)
+{
+    if (!args.isEmpty() && args.first() == QLatin1String("texts"))
+        args.removeFirst();
+    if (args.size() < 2)
+        return QStringLiteral("missing arguments");
+    if (args[0] == QLatin1String("read"))
+        request.read = true;
+    else if (args[0] == QLatin1String("write"))
+        request.read = false;
+    else
+        return QStringLiteral("unknown action %1").arg(args[0]);
+    if (!parseKind(args[1], request.kind))
+        return QStringLiteral("unknown kind %1").arg(args[1]);
+
+    bool languageGiven = false;
+    for (int i = 2; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == QLatin1String("--ranges") && hasValue) {
+            if (!parseRanges(args[++i], request.ranges))
+                return QStringLiteral("bad ranges %1 (0-9, separated by commas)").arg(args[i]);
+            request.rangesGiven = true;
+        } else if (a == QLatin1String("--language") && hasValue) {
+            bool ok = false;
+            request.language = args[++i].toInt(&ok);
+            if (!ok || request.language < 0 || request.language >= tekstor::LanguageListSize)
+                return QStringLiteral("bad language %1 (0-6)").arg(args[i]);
+            languageGiven = true;
+        } else if ((a == QLatin1String("-o") || a == QLatin1String("--output")) && hasValue && request.read) {
+            request.file = args[++i];
+        } else if (!request.read && !a.startsWith(QLatin1Char('-')) && request.file.isEmpty()) {
+            request.file = a;
+        } else {
+            return QStringLiteral("unexpected argument %1").arg(a);
+        }
+    }
+    if (request.file.isEmpty())
+        return request.read ? QStringLiteral("missing -o FILE") : QStringLiteral("missing FILE");
+    if (request.rangesGiven && request.kind != TextKind::Ids)
+        return QStringLiteral("--ranges applies to ids only");
+    if (languageGiven && (request.kind != TextKind::Own || !request.read))
+        return QStringLiteral("--language applies to reading own texts only");
+    return {};
+}
+
+QString kindName(TextKind kind)
+{
+    switch (kind) {
+    case TextKind::Ids:
+        return QStringLiteral("ID texts");
+    case TextKind::Own:
+        return QStringLiteral("own texts");
+    case TextKind::Channels:
+        return QStringLiteral("channel texts");
+    }
+    return {};
+}
+
+int connect(platform::BytePort& port, const QString& portName, platform::Clock& clock,
+            tekstor::Register& store, QTextStream& err)
+{
+    const tekstor::ConnectResult c = tekstor::TextConnect(port, clock, store).run(portName);
+    const auto en = tekstor::Language::English;
+    switch (c.outcome) {
+    case tekstor::ConnectOutcome::Connected:
+        return ExitOk;
+    case tekstor::ConnectOutcome::PortFailed:
+        err << "quarnctl: " << portName << ": " << tekstor::msg::portInitFailed(en);
+        if (!port.lastErrorDetail().isEmpty())
+            err << " (" << port.lastErrorDetail() << ")";
+        err << "\n";
+        return ExitPort;
+    case tekstor::ConnectOutcome::NoStart:
+    case tekstor::ConnectOutcome::NoCount:
+        err << "quarnctl: " << tekstor::msg::unitNotAnswering(en) << "\n";
+        return ExitFailed;
+    }
+    return ExitFailed;
+}
+
+int readTexts(platform::BytePort& port, platform::Clock& clock, const Request& request,
+              tekstor::Register& store, QTextStream& out, QTextStream& err)
+{
+    StreamProgress progress(err, QStringLiteral("reading ") + kindName(request.kind));
+    tekstor::TextRead reader(port, clock, store, progress);
+    tekstor::ReadResult result;
+    switch (request.kind) {
+    case TextKind::Ids:
+        result =
+            reader.readIds(request.rangesGiven ? request.ranges : QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+        break;
+    case TextKind::Own:
+        result = reader.readOwn(tekstor::languageCharacter(request.language));
+        break;
+    case TextKind::Channels:
+        result = reader.readChannels();
+        break;
+    }
+    tekstor::TextDisconnect(port, clock).run();
+
+    if (tekstor::TextFiles::save(request.file, request.kind, store) != tekstor::FileOutcome::Ok) {
+        err << "quarnctl: " << request.file << ": file could not be written\n";
+        return ExitFile;
+    }
+    out << result.stored.size() << " of " << result.asked.size() << " " << kindName(request.kind)
+        << " read, saved in " << request.file << "\n";
+    if (result.stored.size() < result.asked.size()) {
+        err << "quarnctl: the unit answered " << result.stored.size() << " of " << result.asked.size()
+            << " texts; the others were saved with their default\n";
+        return ExitFailed;
+    }
+    return ExitOk;
+}
+
+int writeTexts(platform::BytePort& port, platform::Clock& clock, const Request& request,
+               const tekstor::Register& texts, QTextStream& out, QTextStream& err)
+{
+    StreamProgress progress(err, QStringLiteral("programming ") + kindName(request.kind));
+    tekstor::TextProgram programmer(port, clock, texts, progress);
+    tekstor::ProgramResult result;
+    switch (request.kind) {
+    case TextKind::Ids:
+        result = programmer.programIds(request.rangesGiven ? request.ranges : texts.idRangesWithTexts());
+        break;
+    case TextKind::Own:
+        result = programmer.programOwn();
+        break;
+    case TextKind::Channels:
+        result = programmer.programChannels();
+        break;
+    }
+    tekstor::TextDisconnect(port, clock).run();
+
+    out << result.sent << " " << kindName(request.kind) << " programmed\n";
+    if (result.refused > 0) {
+        err << "quarnctl: " << result.refused << " texts were too long to send\n";
+        return ExitFailed;
+    }
+    return ExitOk;
+}
+
+} // namespace
+
+int runTextsCommand(platform::BytePort& port, const QString& portName, platform::Clock& clock,
+                    const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    Request request;
+    QString problem = parse(args, request);
+    if (problem.isEmpty() && portName.isEmpty())
+        problem = QStringLiteral("needs --port NAME or --simulate");
+    if (!problem.isEmpty()) {
+        err << "quarnctl: texts: " << problem << "\n" << Usage;
+        return ExitUsage;
+    }
+
+    // A file to program is read completely before the unit is touched.
+    tekstor::Register fromFile;
+    if (!request.read) {
+        if (tekstor::TextFiles::load(request.file, request.kind, fromFile) != tekstor::FileOutcome::Ok) {
+            err << "quarnctl: " << request.file << ": "
+                << tekstor::msg::fileNotRead(tekstor::Language::English) << "\n";
+            return ExitFile;
+        }
+    }
+
+    tekstor::Register store;
+    store.setPort(&port);
+    const int connected = connect(port, portName, clock, store, err);
+    if (connected != ExitOk)
+        return connected;
+    out.flush();
+    return request.read ? readTexts(port, clock, request, store, out, err)
+                        : writeTexts(port, clock, request, fromFile, out, err);
 }
 
 } // namespace cli

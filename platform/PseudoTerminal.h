@@ -1,2 +1,47 @@
 #pragma once
-// Placeholder: filled in by the serial-port work.
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+// The master side of a pseudo-terminal whose slave side a program opens as if it were a
+// serial port. The slave is put into raw mode and one slave descriptor is kept open here,
+// so a client may close and reopen the device without the master seeing a hang-up.
+// On systems without pseudo-terminals open() fails and says so in errorString().
+class PseudoTerminal {
+public:
+    PseudoTerminal() = default;
+    ~PseudoTerminal();
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+
+    bool open();
+    void close();
+    bool isOpen() const { return m_master >= 0; }
+
+    // Path of the slave device (e.g. /dev/pts/7), empty while closed.
+    QString slavePath() const { return m_slavePath; }
+    QString errorString() const { return m_error; }
+
+    // Waits at most timeoutMs for bytes written by the client and returns what has arrived;
+    // empty on time-out or error.
+    QByteArray read(int timeoutMs);
+    // The same with a time-out in microseconds.
+    QByteArray readWithin(qint64 timeoutUs);
+
+    // Writes as many bytes as the terminal takes without blocking; returns how many were
+    // taken, or -1 on error.
+    qint64 write(const QByteArray& bytes);
+
+    // Drops whatever the client has written but not yet been read.
+    void discardInput();
+
+private:
+    int m_master = -1;
+    int m_slave = -1;
+    QString m_slavePath;
+    QString m_error;
+};
+
+} // namespace platform

@@ -1,17 +1,34 @@
 #include "EditorCatalog.h"
 
+#include "Decoder.h"
+#include "EinzelnesRegister.h"
+#include "InOutputs.h"
+#include "Rufgeber.h"
+
 namespace quarn {
+
+namespace {
+template <class Dialog> EditorFactory make()
+{
+    return [](Register* image, QWidget* parent) -> QDialog* { return new Dialog(image, parent); };
+}
+} // namespace
 
 const QList<EditorEntry>& editorCatalog()
 {
-    static const QList<EditorEntry> catalog = {};
+    static const QList<EditorEntry> catalog = {
+        {"Einzelnes Register lesen/schreiben", make<EinzelnesRegister>()},
+        {"Rufgeber", make<Rufgeber>()},
+        {"Decoder 1-10", make<Decoder>()},
+        {"Konfiguration Ein-/Ausgänge", make<InOutputs>()},
+    };
     return catalog;
 }
 
-QDialog* createEditor(const QString& itemText, Register* image, QWidget* parent)
+QDialog* createEditor(const QString& itemText, Register* image, QWidget* parent, EditorTree tree)
 {
     for (const EditorEntry& e : editorCatalog()) {
-        if (itemText == QLatin1String(e.itemText))
+        if (e.tree == tree && itemText == QString::fromUtf8(e.itemText))
             return e.create(image, parent);
     }
     return nullptr;

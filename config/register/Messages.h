@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "RegisterCodecs.h"
+#include "SettingsFile.h"
 
 // The user-visible texts of the register layer, written once. The layer itself shows
 // nothing; the window layer puts these into message boxes.
@@ -42,6 +43,39 @@ inline QString valueOutOfRange()
 {
     return tr("Ein eingegebener Wert ist zu hoch/niedrig.");
 }
+// Internal checks of the bit-string conversion; they cannot occur for hex digits.
+inline QString bitStringNotReceived()
+{
+    return tr("Kein str8bit erhalten!");
+}
+inline QString bitStringNotBuilt()
+{
+    return tr("Fehler bei Erstellung von str8bit!");
+}
+inline QString bitStringValueTooLarge()
+{
+    return tr("Errechneter Reg-Wert zu groß!");
+}
+
+// The message (caption "Fehler", exclamation icon) for a save; empty when it worked.
+inline QString saveMessage(SaveOutcome outcome)
+{
+    return outcome == SaveOutcome::Failed ? fileNotSaved() : QString();
+}
+// The message for a load; empty when every register was read.
+inline QString loadMessage(LoadOutcome outcome)
+{
+    switch (outcome) {
+    case LoadOutcome::Unreadable:
+        return fileNotRead();
+    case LoadOutcome::LoadedIncomplete:
+        return fileIncomplete();
+    case LoadOutcome::Loaded:
+        break;
+    }
+    return {};
+}
+
 // The message a failed parse shows; empty for success.
 inline QString parseErrorText(ParseError error)
 {

@@ -40,6 +40,8 @@ QList<int> Register::numbers(bool withTelephone)
 
 int Register::digit(int n, int k) const
 {
+    if (n < 0 || n >= TableSize)
+        return 0;
     const QString& text = registerText(n);
     if (k < 0 || k >= text.size())
         return 0;
@@ -48,6 +50,8 @@ int Register::digit(int n, int k) const
 
 void Register::setDigit(int n, int k, int value)
 {
+    if (n < 0 || n >= TableSize)
+        return;
     QString& text = registerText(n);
     if (k >= 0 && k < text.size())
         text[k] = hexCharacterOfValue(value);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <QList>
+#include <QString>
 #include <array>
 
 namespace platform {
@@ -29,13 +29,23 @@ public:
     static QList<int> numbers(bool withTelephone);
 
     // The text of register n (0-799); read or replace as a whole.
-    QString& registerText(int n) { return m_table[static_cast<size_t>(n)]; }
-    const QString& registerText(int n) const { return m_table[static_cast<size_t>(n)]; }
+    // n outside 0-799 is the caller's error.
+    QString& registerText(int n)
+    {
+        Q_ASSERT(n >= 0 && n < TableSize);
+        return m_table[static_cast<size_t>(n)];
+    }
+    const QString& registerText(int n) const
+    {
+        Q_ASSERT(n >= 0 && n < TableSize);
+        return m_table[static_cast<size_t>(n)];
+    }
 
     // Value 0-15 of digit k; anything that is not a hex digit, or a position beyond the
-    // end of a shorter text, reads 0.
+    // end of a shorter text (or outside the table), reads 0.
     int digit(int n, int k) const;
-    // Digit k becomes the hex character of value; refused beyond the end of the text.
+    // Digit k becomes the hex character of value; refused beyond the end of the text
+    // (and for numbers outside the table).
     void setDigit(int n, int k, int value);
 
     void markModified() { modified = true; }

@@ -55,6 +55,9 @@ qint64 power10(int e)
 
 bool writeDecimalIntoDigits(QString& text, int first, qint64 value, int n, int unit)
 {
+    // Eight digits is a whole register; a unit of 0 or less would divide by zero.
+    if (n < 0 || n > 8 || unit <= 0)
+        return false;
     qint64 largest = 0;
     for (int k = 0; k < n; ++k)
         largest += power10(k);
@@ -98,6 +101,17 @@ QString bitStringOfDigit(QChar digit)
     return bits;
 }
 
+bool isBitString(const QString& bits)
+{
+    if (bits.size() != 4)
+        return false;
+    for (QChar c : bits) {
+        if (c != QLatin1Char('0') && c != QLatin1Char('1'))
+            return false;
+    }
+    return true;
+}
+
 QChar digitOfBitString(const QString& bits)
 {
     int sum = 0;
@@ -115,7 +129,11 @@ namespace {
 qint64 leadingInteger(const QString& t)
 {
     int i = 0;
-    while (i < t.size() && (t.at(i) == QLatin1Char(' ') || t.at(i) == QLatin1Char('\t')))
+    auto isBlank = [](QChar c) {
+        const char16_t u = c.unicode();
+        return u == u' ' || (u >= u'\t' && u <= u'\r');
+    };
+    while (i < t.size() && isBlank(t.at(i)))
         ++i;
     bool negative = false;
     if (i < t.size() && (t.at(i) == QLatin1Char('-') || t.at(i) == QLatin1Char('+'))) {
@@ -172,6 +190,12 @@ Normalised normalise(QString t, int a, int f, int z)
     return out;
 }
 
+// A divisor of 0 or less is the caller's error; read it as 1 rather than divide by zero.
+qint64 divide(qint64 number, int divisor)
+{
+    return divisor > 0 ? number / divisor : number;
+}
+
 ParseResult judge(qint64 result, qint64 max, bool onlyDecimalCharacters)
 {
     // The range test compares as unsigned: a negative result is out of range.
@@ -188,11 +212,11 @@ ParseResult parseDecimalInputOneDigit(const QString& text, int integerDigits, in
                                       int extraZeros)
 {
     const Normalised n = normalise(text, integerDigits, fractionDigits, extraZeros);
-    return judge(n.number / divisor, 15, n.onlyDecimalCharacters);
+    return judge(divide(n.number, divisor), 15, n.onlyDecimalCharacters);
 }
 
-ParseResult parseDecimalInputTwoDigits(const QString& text, int integerDigits, int fractionDigits, int divisor,
-                                       int extraZeros, int offset)
+ParseResult parseDecimalInputTwoDigits(const QString& text, int integerDigits, int fractionDigits,
+                                       int divisor, int extraZeros, int offset)
 {
     QString t = text;
     bool negative = false;
@@ -206,14 +230,14 @@ ParseResult parseDecimalInputTwoDigits(const QString& text, int integerDigits, i
     }
     const Normalised n = normalise(t, integerDigits, fractionDigits, extraZeros);
     const qint64 number = negative ? -n.number : n.number;
-    return judge(number / divisor + offset, 255, n.onlyDecimalCharacters);
+    return judge(divide(number, divisor) + offset, 255, n.onlyDecimalCharacters);
 }
 
 ParseResult parseDecimalInputThreeDigits(const QString& text, int integerDigits, int fractionDigits,
                                          int divisor, int extraZeros)
 {
     const Normalised n = normalise(text, integerDigits, fractionDigits, extraZeros);
-    return judge(n.number / divisor, 4095, n.onlyDecimalCharacters);
+    return judge(divide(n.number, divisor), 4095, n.onlyDecimalCharacters);
 }
 
 } // namespace quarn

@@ -17,13 +17,18 @@ QString zeroPadRight(const QString& text, int width);
 
 // Weighted digits: value = unit * (d0*10^(n-1) + ... + d(n-1)), each digit 0-15.
 // Writes digits first..first+n-1 of text; false (nothing written) when the value is
-// larger than 15 * unit * (1 + 10 + ... + 10^(n-1)).
+// larger than 15 * unit * (1 + 10 + ... + 10^(n-1)), or for n outside 0-8 or a unit
+// below 1. A negative value writes "F" into every digit. Positions beyond the end of
+// the text are skipped, never appended.
 bool writeDecimalIntoDigits(QString& text, int first, qint64 value, int n, int unit);
 // The reverse, as the dialogs read it: sum of digit * weight.
 qint64 readDecimalFromDigits(const QString& text, int first, int n, int unit);
 
 // Four "0"/"1" characters, bit 0 of the digit's value first: "1" -> "1000".
 QString bitStringOfDigit(QChar digit);
+// Exactly four characters "0"/"1": what digitOfBitString expects ("Kein str8bit erhalten!"
+// names the case where a caller got something else).
+bool isBitString(const QString& bits);
 // The hex character whose bits the text holds; texts that are not four characters long
 // are read as far as they go.
 QChar digitOfBitString(const QString& bits);
@@ -42,8 +47,8 @@ struct ParseResult {
 ParseResult parseDecimalInputOneDigit(const QString& text, int integerDigits, int fractionDigits, int divisor,
                                       int extraZeros);
 // Range 0-255 after adding the offset; a sign is taken only when offset is not 0.
-ParseResult parseDecimalInputTwoDigits(const QString& text, int integerDigits, int fractionDigits, int divisor,
-                                       int extraZeros, int offset);
+ParseResult parseDecimalInputTwoDigits(const QString& text, int integerDigits, int fractionDigits,
+                                       int divisor, int extraZeros, int offset);
 // Range 0-4095, no sign.
 ParseResult parseDecimalInputThreeDigits(const QString& text, int integerDigits, int fractionDigits,
                                          int divisor, int extraZeros);

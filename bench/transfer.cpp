@@ -1,0 +1,174 @@
+// bench/transfer: times `quarnctl read` and `quarnctl write` against `quarn-sim --baud-timing`
+// for a unit with and without telephone interface, and sets each against the protocol
+// floor: the prescribed waits plus the bytes on the line at 9600 baud 8N1, overlapped
+// where the exchange lets them overlap.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+constexpr double kByteMs = 10.0 * 1000.0 / 9600.0; // start bit, 8 data bits, stop bit
+constexpr double kEmptyReadMs = 102.0;             // a read that finds nothing
+constexpr int kConnectReads = 70;
+constexpr double kPacingMs = 20.0;
+constexpr double kSettleMs = 500.0;
+
+struct Unit {
+    const char* name;
+    bool telephone;
+};
+
+class Sim {
+public:
+    explicit Sim(const QStringList& args)
+    {
+        m_process.start(QStringLiteral(QUARN_SIM_PATH), args);
+        QElapsedTimer t;
+        t.start();
+        while (!m_process.canReadLine() && t.elapsed() < 5000)
+            m_process.waitForReadyRead(100);
+        m_device = QString::fromUtf8(m_process.readLine()).trimmed();
+    }
+    ~Sim()
+    {
+        m_process.terminate();
+        if (!m_process.waitForFinished(3000))
+            m_process.kill();
+        m_process.waitForFinished();
+    }
+    QString device() const { return m_device; }
+
+private:
+    QProcess m_process;
+    QString m_device;
+};
+
+// Runs quarnctl; the wall time in ms, or a negative value when it failed.
+double timedQuarnctl(const QStringList& args)
+{
+    QProcess p;
+    QElapsedTimer t;
+    t.start();
+    p.start(QStringLiteral(QUARNCTL_PATH), args);
+    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        std::fprintf(stderr, "quarnctl %s failed: %s\n", qPrintable(args.join(' ')),
+                     p.readAllStandardError().constData());
+        return -1;
+    }
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+// How many bytes the unit sends in answer to the connect's two commands, from a trace.
+int connectReplyBytes(const QString& tracePath)
+{
+    QFile f(tracePath);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    int bytes = 0;
+    bool counting = false;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.contains(" TX ")) {
+            if (counting)
+                break;
+            counting = line.contains("|$R300.|");
+        } else if (counting && line.contains(" RX ")) {
+            const QByteArray hex = line.mid(line.indexOf(" RX ") + 4).trimmed();
+            bytes += int(hex.left(hex.indexOf("  |")).split(' ').size());
+        }
+    }
+    return bytes;
+}
+
+double connectFloor(int replyBytes)
+{
+    // "$PROGSTART\r" and "$R300\r" go out, the reply comes in; the rest of the 70 reads
+    // find nothing and each waits its whole time-out.
+    return (17 + replyBytes) * kByteMs + (kConnectReads - replyBytes) * kEmptyReadMs;
+}
+
+double disconnectFloor(bool telephone)
+{
+    return 10 * kByteMs + (telephone ? (200 + 120) * 25.0 : 0.0);
+}
+
+double readFloor(bool telephone)
+{
+    const int blocks = telephone ? 6 : 2;
+    // Per block: 100 requests 20 ms apart; the last request's bytes and its reply overlap
+    // its 20 ms wait, whichever is longer.
+    const double tail = std::max(kPacingMs, (6 + 15) * kByteMs);
+    return blocks * (99 * kPacingMs + tail) + kSettleMs;
+}
+
+double writeFloor(bool telephone)
+{
+    const int registers = telephone ? 600 : 200;
+    // Each register: its 14-byte command out, then the echo's 13 characters back; the
+    // echo's CR LF overlaps the next command.
+    return registers * (14 + 13) * kByteMs + kSettleMs;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    QTextStream out(stdout);
+    const Unit units[] = {{"Quarn 8k", false}, {"Quarn 8k + telephone interface", true}};
+
+    out << "quarnctl against quarn-sim --baud-timing (9600 baud 8N1 both ways)\n\n";
+    out << QStringLiteral("%1 %2 %3 %4 %5\n")
+               .arg("unit", -32)
+               .arg("command", -8)
+               .arg("measured s", 11)
+               .arg("floor s", 9)
+               .arg("ratio", 7);
+    bool failed = false;
+    for (const Unit& unit : units) {
+        QStringList simArgs{"--model", "8k", "--baud-timing"};
+        if (unit.telephone)
+            simArgs << "--telephone";
+        Sim sim(simArgs);
+        if (sim.device().isEmpty()) {
+            std::fprintf(stderr, "quarn-sim did not start\n");
+            return 1;
+        }
+        const QString port = sim.device();
+        const QString trace = dir.filePath("info.trace");
+        if (timedQuarnctl({"--port", port, "--quiet", "--trace", trace, "info"}) < 0)
+            return 1;
+        const int reply = connectReplyBytes(trace);
+        const double frame = connectFloor(reply) + disconnectFloor(unit.telephone);
+
+        const QString file = dir.filePath("unit.rq7k8k");
+        const double read = timedQuarnctl({"--port", port, "--quiet", "read", "-o", file});
+        const double write = timedQuarnctl({"--port", port, "--quiet", "write", file});
+        if (read < 0 || write < 0)
+            return 1;
+        const double floors[] = {frame + readFloor(unit.telephone), frame + writeFloor(unit.telephone)};
+        const double measured[] = {read, write};
+        const char* names[] = {"read", "write"};
+        for (int i = 0; i < 2; ++i) {
+            const double ratio = measured[i] / floors[i];
+            failed = failed || ratio > 1.05;
+            out << QStringLiteral("%1 %2 %3 %4 %5\n")
+                       .arg(unit.name, -32)
+                       .arg(names[i], -8)
+                       .arg(measured[i] / 1000.0, 11, 'f', 3)
+                       .arg(floors[i] / 1000.0, 9, 'f', 3)
+                       .arg(ratio, 7, 'f', 3);
+        }
+        out << QStringLiteral("  (connect reply %1 bytes: connect floor %2 s)\n")
+                   .arg(reply)
+                   .arg(connectFloor(reply) / 1000.0, 0, 'f', 3);
+        out.flush();
+    }
+    out << (failed ? "\nnot within 5% of the floor\n" : "\nwithin 5% of the floor\n");
+    return failed ? 1 : 0;
+}

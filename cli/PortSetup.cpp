@@ -1,0 +1,65 @@
+#include "PortSetup.h"
+
+#include "GlobalOptions.h"
+#include "NoPort.h"
+#include "SerialPort.h"
+#include "SimulatedPort.h"
+#include "TracingPort.h"
+#include "UnitModel.h"
+
+namespace cli {
+
+namespace {
+std::unique_ptr<platform::BytePort> serialPort()
+{
+    return std::make_unique<platform::SerialPort>();
+}
+} // namespace
+
+PortSetup::~PortSetup()
+{
+    m_trace.reset(); // writes what it still holds before the file closes
+}
+
+std::unique_ptr<PortSetup> PortSetup::create(const GlobalOptions& options, QString& error)
+{
+    std::unique_ptr<PortSetup> setup(new PortSetup);
+    if (options.simulate) {
+        sim::UnitOptions unit;
+        unit.model =
+            options.simulateVariant.startsWith(QLatin1String("7k")) ? sim::Model::Q7k : sim::Model::Q8k;
+        unit.telephone = options.simulateVariant.endsWith(QLatin1String("-ti"));
+        setup->m_virtualClock = std::make_unique<platform::VirtualClock>();
+        setup->m_clock = setup->m_virtualClock.get();
+        setup->m_unit = std::make_unique<sim::UnitModel>(unit);
+        setup->m_port = std::make_unique<sim::SimulatedPort>(*setup->m_unit, *setup->m_virtualClock);
+        setup->m_portName = QStringLiteral("simulated-") + options.simulateVariant;
+    } else {
+        setup->m_systemClock = std::make_unique<platform::SystemClock>();
+        setup->m_clock = setup->m_systemClock.get();
+        if (options.port.isEmpty())
+            setup->m_port =
+                std::make_unique<NoPort>(QStringLiteral("no port given (--port NAME or --simulate)"));
+        else
+            setup->m_port = serialPort();
+        setup->m_portName = options.port;
+    }
+    if (!options.traceFile.isEmpty()) {
+        setup->m_traceFile.setFileName(options.traceFile);
+        if (!setup->m_traceFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            error = QStringLiteral("%1: %2").arg(options.traceFile, setup->m_traceFile.errorString());
+            return nullptr;
+        }
+        setup->m_trace = std::make_unique<TracingPort>(*setup->m_port, *setup->m_clock, setup->m_traceFile);
+    }
+    return setup;
+}
+
+platform::BytePort& PortSetup::port()
+{
+    if (m_trace)
+        return *m_trace;
+    return *m_port;
+}
+
+} // namespace cli

@@ -1,0 +1,79 @@
+#include "CQuarn7k8kApp.h"
+
+#include "CQuarn7k8kDlg.h"
+#include "CatalogEditors.h"
+#include "Clock.h"
+#include "DisplayLanguage.h"
+#include "LanguageChoice.h"
+#include "LanguageSettings.h"
+#include "PortList.h"
+#include "PtyServer.h"
+#include "Restarter.h"
+#include "SerialPort.h"
+#include "StartOptions.h"
+
+#include <QApplication>
+#include <QTextStream>
+#include <cstdlib>
+
+namespace quarn {
+
+int CQuarn7k8kApp::run()
+{
+    QCoreApplication::setOrganizationName(LanguageSettings::Organisation);
+    QCoreApplication::setApplicationName(LanguageSettings::Application);
+
+    QTextStream err(stderr);
+    const StartOptions options = StartOptions::parse(m_arguments);
+    if (!options.error.isEmpty()) {
+        err << "Quarn7k8k: " << options.error << "\n" << StartOptions::usage();
+        return 2;
+    }
+
+    DisplayLanguage language(LanguageFiles::besideExecutable());
+    language.choose(LanguageChoice::candidates(LanguageSettings::stored()));
+
+    // The simulated unit is served on a pseudo-terminal, so the real serial path is used.
+    std::unique_ptr<sim::PtyServer> simulation;
+    QString preselected = options.port;
+    if (options.simulate) {
+        sim::UnitOptions unit;
+        unit.model = options.simulate7k ? sim::Model::Q7k : sim::Model::Q8k;
+        unit.telephone = options.simulateTelephone;
+        simulation = std::make_unique<sim::PtyServer>(unit);
+        if (!simulation->start()) {
+            err << "Quarn7k8k: the simulated unit could not be started: " << simulation->errorString()
+                << "\n";
+            return 1;
+        }
+        preselected = simulation->devicePath();
+        err << "Quarn7k8k: simulated unit on " << preselected << "\n";
+        err.flush();
+    }
+
+    platform::SystemClock clock;
+    ProcessRestarter restarter(m_arguments);
+    CQuarn7k8kDlg::Services services;
+    services.port = std::make_unique<platform::SerialPort>();
+    services.clock = &clock;
+    services.listPorts = [] { return platform::PortList::availablePorts(); };
+    services.createEditor = createCatalogEditor;
+    services.languageFiles = language.files().found();
+    services.languageFileInUse = language.filePath();
+    services.restarter = &restarter;
+    services.preselectedPort = preselected;
+
+    int result = 0;
+    {
+        CQuarn7k8kDlg window(std::move(services));
+        window.exec();
+        if (window.exchangeRunning()) {
+            // The process ends at once; the running exchange and the open port end with it.
+            std::_Exit(0);
+        }
+        result = 0;
+    }
+    return result;
+}
+
+} // namespace quarn

@@ -1,0 +1,629 @@
+#include "CQuarn7k8kDlg.h"
+
+#include "AboutBox.h"
+#include "BulkRead.h"
+#include "BulkSend.h"
+#include "BytePort.h"
+#include "Clock.h"
+#include "ConnectExchange.h"
+#include "Disconnect.h"
+#include "FactoryReset.h"
+#include "LanguageSettings.h"
+#include "LinkContext.h"
+#include "LinkMessages.h"
+#include "Messages.h"
+#include "PortComboBox.h"
+#include "Restarter.h"
+#include "SettingsFile.h"
+#include "UserDialogs.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quarn {
+
+using link::Control;
+using link::ControlStates;
+using link::Enable;
+using platform::Answer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+namespace {
+const char* const kShortDialItem = "Kurzwahlspeicher programmieren";
+
+platform::FileRequest settingsFileRequest(const QString& caption, const QString& registerWord)
+{
+    platform::FileRequest request;
+    request.caption = caption;
+    request.filter = registerWord + QStringLiteral(" Quarn 7k/8k (*.rq7k8k)");
+    request.defaultSuffix = QStringLiteral("rq7k8k");
+    return request;
+}
+
+QPushButton* makeButton(const QString& text, const char* name, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+} // namespace
+
+CQuarn7k8kDlg::CQuarn7k8kDlg(Services services, QWidget* parent)
+    : QDialog(parent), m_services(std::move(services)), m_runner(this)
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(tr("Programmiersoftware für Quarn 7k/8k"));
+    setWindowIcon(QIcon(QStringLiteral(":/quarn7k8k/icon.png")));
+    setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
+    m_image.model7k = true;
+    m_image.port = m_services.port.get();
+
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("progressBar"));
+    m_progress->setRange(0, 100);
+    m_progress->setValue(0);
+    m_progress->setTextVisible(false);
+
+    m_title = new QLabel(tr("Grundeinstellungen Quarn 7k/8k"), this);
+    m_title->setObjectName(QStringLiteral("treeTitle"));
+    m_title->setAlignment(Qt::AlignCenter);
+    m_title->setEnabled(false);
+
+    m_baseTree = new SettingsTree(SettingsTree::Kind::Base, this);
+    m_baseTree->setEnabled(false);
+    m_telephoneTree = new SettingsTree(SettingsTree::Kind::Telephone, this);
+    m_telephoneTree->setEnabled(false);
+    m_telephoneTree->hide();
+
+    m_factoryResetButton = makeButton(tr("Werkseinstellungen"), "factoryResetButton", this);
+    m_toTelephoneButton = makeButton(tr("-> Telefoninterface"), "toTelephoneButton", this);
+    m_toTelephoneButton->setEnabled(false);
+    m_toBaseButton = makeButton(tr("-> Grundeinstellungen"), "toBaseButton", this);
+    m_toBaseButton->setEnabled(false);
+    m_toBaseButton->hide();
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_factoryResetButton);
+    bottom->addStretch(1);
+    bottom->addWidget(m_toTelephoneButton);
+    bottom->addWidget(m_toBaseButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildConnectionPanel());
+    layout->addWidget(m_progress);
+    layout->addSpacing(12);
+    layout->addWidget(m_title);
+    layout->addWidget(m_baseTree, 1);
+    layout->addWidget(m_telephoneTree, 1);
+    layout->addLayout(bottom);
+
+    buildMenus();
+    wireSignals();
+
+    m_controls = {m_baseTree,   m_telephoneTree,      m_toTelephoneButton, m_toBaseButton,     m_readButton,
+                  m_sendButton, m_factoryResetButton, m_connectButton,     m_disconnectButton, m_title};
+    resize(420, 640);
+}
+
+CQuarn7k8kDlg::~CQuarn7k8kDlg()
+{
+    // The widgets go after the runner; nothing they signal while closing may reach it.
+    m_portBox->blockSignals(true);
+    m_baseTree->blockSignals(true);
+    m_telephoneTree->blockSignals(true);
+}
+
+QWidget* CQuarn7k8kDlg::buildConnectionPanel()
+{
+    auto* group = new QGroupBox(tr("Verbindung mit Quarn"), this);
+    group->setObjectName(QStringLiteral("connectionGroup"));
+
+    auto* portLabel = new QLabel(tr("Port:"), group);
+    m_portBox = new PortComboBox(group);
+    m_portBox->setObjectName(QStringLiteral("portBox"));
+    m_portBox->setMinimumContentsLength(8);
+    m_portBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    portLabel->setBuddy(m_portBox);
+
+    m_connectButton = makeButton(tr("Verbindung herstellen"), "connectButton", group);
+    m_disconnectButton = makeButton(tr("Verbindung trennen"), "disconnectButton", group);
+    m_disconnectButton->setEnabled(false);
+    m_readButton = makeButton(tr("Daten lesen"), "readButton", group);
+    m_readButton->setEnabled(false);
+    m_sendButton = makeButton(tr("Daten senden"), "sendButton", group);
+    m_sendButton->setEnabled(false);
+
+    // The port label and box on the left, the four buttons in two rows beside them.
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(portLabel, 0, 0, Qt::AlignHCenter | Qt::AlignBottom);
+    grid->addWidget(m_portBox, 1, 0);
+    grid->addWidget(m_connectButton, 0, 1);
+    grid->addWidget(m_disconnectButton, 0, 2);
+    grid->addWidget(m_readButton, 1, 1);
+    grid->addWidget(m_sendButton, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    return group;
+}
+
+void CQuarn7k8kDlg::buildMenus()
+{
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("menuBar"));
+    bar->setNativeMenuBar(false);
+    layout()->setMenuBar(bar);
+
+    QMenu* file = bar->addMenu(tr("&Datei"));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    m_openAction = file->addAction(tr("Ö&ffnen..."), this, &CQuarn7k8kDlg::openFile);
+    m_openAction->setObjectName(QStringLiteral("openAction"));
+    m_saveAsAction = file->addAction(tr("Speichern &unter..."), this, [this] { saveFileAs(); });
+    m_saveAsAction->setObjectName(QStringLiteral("saveAsAction"));
+    m_saveAction = file->addAction(tr("&Speichern"), this, [this] { saveFile(); });
+    m_saveAction->setObjectName(QStringLiteral("saveAction"));
+    file->addSeparator();
+    QAction* quit = file->addAction(tr("&Beenden"), this, &CQuarn7k8kDlg::reject);
+    quit->setObjectName(QStringLiteral("quitAction"));
+
+    QMenu* help = bar->addMenu(tr("&?"));
+    help->setObjectName(QStringLiteral("helpMenu"));
+    help->addAction(tr("&Hilfe..."), this, &CQuarn7k8kDlg::showHelp)
+        ->setObjectName(QStringLiteral("helpAction"));
+    help->addAction(tr("Version des Quarns..."), this, &CQuarn7k8kDlg::showVersion)
+        ->setObjectName(QStringLiteral("versionAction"));
+    // This platform's windows have no system menu of the program's own; the about box is
+    // reached from here only.
+    help->addSeparator();
+    help->addAction(tr("&Info..."), this, &CQuarn7k8kDlg::showAbout)
+        ->setObjectName(QStringLiteral("aboutAction"));
+
+    buildLanguageMenu();
+    bar->addMenu(m_languageMenu);
+}
+
+void CQuarn7k8kDlg::buildLanguageMenu()
+{
+    m_languageMenu = new QMenu(tr("Sprache"), this);
+    m_languageMenu->setObjectName(QStringLiteral("languageMenu"));
+    m_languageGroup = new QActionGroup(this);
+    m_languageGroup->setExclusive(true);
+
+    QList<LanguageFile> languages{LanguageFiles::programLanguage()};
+    languages += m_services.languageFiles;
+    m_languageIndex = 0;
+    for (int i = 0; i < languages.size(); ++i) {
+        QAction* action = m_languageMenu->addAction(languages[i].nativeName);
+        action->setObjectName(QStringLiteral("language%1").arg(i));
+        action->setCheckable(true);
+        action->setData(static_cast<uint>(languages[i].id));
+        m_languageGroup->addAction(action);
+        if (!languages[i].path.isEmpty() && languages[i].path == m_services.languageFileInUse)
+            m_languageIndex = i;
+        connect(action, &QAction::triggered, this, [this, i] { switchLanguage(i); });
+    }
+    m_languageGroup->actions().at(m_languageIndex)->setChecked(true);
+}
+
+void CQuarn7k8kDlg::wireSignals()
+{
+    connect(m_connectButton, &QPushButton::clicked, this, &CQuarn7k8kDlg::connectUnit);
+    connect(m_disconnectButton, &QPushButton::clicked, this, &CQuarn7k8kDlg::disconnectUnit);
+    connect(m_readButton, &QPushButton::clicked, this, &CQuarn7k8kDlg::readData);
+    connect(m_sendButton, &QPushButton::clicked, this, &CQuarn7k8kDlg::sendData);
+    connect(m_factoryResetButton, &QPushButton::clicked, this, &CQuarn7k8kDlg::factoryReset);
+    connect(m_toTelephoneButton, &QPushButton::clicked, this, &CQuarn7k8kDlg::showTelephoneTree);
+    connect(m_toBaseButton, &QPushButton::clicked, this, &CQuarn7k8kDlg::showBaseTree);
+
+    connect(m_portBox, &PortComboBox::popupAboutToShow, this, &CQuarn7k8kDlg::refreshPortList);
+    connect(m_portBox, &PortComboBox::popupHidden, this, &CQuarn7k8kDlg::selectPortByUser);
+    connect(m_portBox, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+        m_selectedPort = text.trimmed();
+        if (m_portBox->findText(m_selectedPort) < 0)
+            m_typedPort = m_selectedPort; // a device path typed by the user
+    });
+
+    connect(m_baseTree, &QTreeWidget::itemSelectionChanged, this, [this] { openSelectedItem(m_baseTree); });
+    connect(m_telephoneTree, &QTreeWidget::itemSelectionChanged, this,
+            [this] { openSelectedItem(m_telephoneTree); });
+    connect(m_baseTree, &QTreeWidget::itemExpanded, this, &CQuarn7k8kDlg::keepOneGroupOpen);
+
+    connect(&m_runner, &ExchangeRunner::rangeChanged, m_progress,
+            [this](int maximum) { m_progress->setRange(0, maximum); });
+    connect(&m_runner, &ExchangeRunner::positionChanged, m_progress, &QProgressBar::setValue);
+    connect(&m_runner, &ExchangeRunner::stepped, m_progress,
+            [this] { m_progress->setValue(qMin(m_progress->value() + 1, m_progress->maximum())); });
+    connect(&m_runner, &ExchangeRunner::finished, this, &CQuarn7k8kDlg::onExchangeFinished);
+}
+
+void CQuarn7k8kDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        refreshPortList();
+    }
+}
+
+// --- port box ---
+
+void CQuarn7k8kDlg::closePort()
+{
+    if (!m_services.port || m_runner.busy())
+        return;
+    m_runner.runAndWait([this] { m_services.port->close(); });
+}
+
+void CQuarn7k8kDlg::refreshPortList()
+{
+    if (m_runner.busy())
+        return; // the box is disabled then; never close the port under an exchange
+    closePort();
+    if (m_services.clock)
+        m_services.clock->sleepMs(10);
+
+    QStringList names = m_services.listPorts ? m_services.listPorts() : QStringList();
+    // A port given at start or typed by the user stays selectable.
+    for (const QString& extra : {m_services.preselectedPort, m_typedPort}) {
+        if (!extra.isEmpty() && !names.contains(extra))
+            names << extra;
+    }
+    names.sort();
+    const QString keep = !m_selectedPort.isEmpty() ? m_selectedPort : m_services.preselectedPort;
+
+    const QSignalBlocker blocker(m_portBox);
+    m_portBox->clear();
+    m_portBox->addItems(names);
+    // The selection survives a refresh while its port is still there; else the first port.
+    const int index = keep.isEmpty() ? 0 : static_cast<int>(names.indexOf(keep));
+    m_portBox->setCurrentIndex(names.isEmpty() ? -1 : qMax(0, index));
+    m_selectedPort = m_portBox->currentText().trimmed();
+}
+
+void CQuarn7k8kDlg::selectPortByUser()
+{
+    closePort();
+    if (m_services.clock)
+        m_services.clock->sleepMs(10);
+    m_selectedPort = m_portBox->currentText().trimmed();
+}
+
+// --- exchanges ---
+
+void CQuarn7k8kDlg::setExchangeControlsLocked(bool locked)
+{
+    // The port box and the file commands stay off while the port or the image is in use.
+    m_portBox->setEnabled(!locked);
+    m_openAction->setEnabled(!locked);
+    m_saveAsAction->setEnabled(!locked);
+    m_saveAction->setEnabled(!locked);
+    // A change of language restarts the program, which would cut a transfer short.
+    m_languageMenu->setEnabled(!locked);
+}
+
+void CQuarn7k8kDlg::startExchange(const ControlStates& whileRunning, ExchangeRunner::Job job)
+{
+    if (m_runner.busy() || !m_services.port || !m_services.clock)
+        return;
+    for (std::size_t i = 0; i < link::ControlCount; ++i)
+        m_beforeExchange[i] = m_controls[i]->isEnabled();
+    applyControls(whileRunning);
+    setExchangeControlsLocked(true);
+    m_runner.start(std::move(job));
+}
+
+void CQuarn7k8kDlg::applyControls(const ControlStates& states)
+{
+    for (std::size_t i = 0; i < link::ControlCount; ++i) {
+        const Enable e = states[static_cast<Control>(i)];
+        if (e != Enable::Unchanged)
+            m_controls[i]->setEnabled(e == Enable::On);
+    }
+}
+
+void CQuarn7k8kDlg::onExchangeFinished()
+{
+    const link::LinkOutcome outcome = m_runner.outcome();
+    for (std::size_t i = 0; i < link::ControlCount; ++i)
+        m_controls[i]->setEnabled(m_beforeExchange[i]);
+    applyControls(outcome.controls);
+    setExchangeControlsLocked(false);
+
+    if (const auto message = linkmsg::messageFor(outcome)) {
+        platform::showMessage(this, message->caption, message->text, message->icon, MessageButtons::Ok,
+                              message->informative);
+    }
+    emit exchangeFinished();
+}
+
+ExchangeRunner::Job
+CQuarn7k8kDlg::linkJob(std::function<link::LinkOutcome(const link::LinkContext&)> exchange)
+{
+    return [this, port = m_selectedPort, exchange = std::move(exchange)](link::ProgressSink& progress) {
+        const link::LinkContext ctx{*m_services.port, *m_services.clock, m_image, port, progress};
+        return exchange(ctx);
+    };
+}
+
+void CQuarn7k8kDlg::connectUnit()
+{
+    const bool baseTreeEnabled = m_baseTree->isEnabled();
+    ControlStates whileRunning;
+    whileRunning.off(Control::Connect)
+        .off(Control::Disconnect)
+        .off(Control::ReadData)
+        .off(Control::SendData)
+        .off(Control::FactoryReset);
+    startExchange(whileRunning, linkJob([baseTreeEnabled](const link::LinkContext& ctx) {
+                      return link::ConnectExchange(ctx).run(baseTreeEnabled);
+                  }));
+}
+
+void CQuarn7k8kDlg::disconnectUnit()
+{
+    startExchange(link::Disconnect::whileRunning(),
+                  linkJob([](const link::LinkContext& ctx) { return link::Disconnect(ctx).execute(); }));
+}
+
+void CQuarn7k8kDlg::readData()
+{
+    startExchange(link::BulkRead::whileRunning(),
+                  linkJob([](const link::LinkContext& ctx) { return link::BulkRead(ctx).execute(); }));
+}
+
+void CQuarn7k8kDlg::sendData()
+{
+    startExchange(link::BulkSend::whileRunning(),
+                  linkJob([](const link::LinkContext& ctx) { return link::BulkSend(ctx).execute(); }));
+}
+
+void CQuarn7k8kDlg::factoryReset()
+{
+    const Answer save =
+        platform::showMessage(this, tr("Änderungen Speichern"),
+                              tr("Wollen Sie vor dem Werksreset die momentanen Einstellungen speichern?"),
+                              MessageIcon::Question, MessageButtons::YesNoCancel);
+    if (save == Answer::Cancel)
+        return;
+    if (save == Answer::Yes)
+        saveFileAs();
+
+    const bool telephone = !m_telephoneTree->isHidden();
+    const QString question = telephone
+                                 ? tr("Alle Register des Telefoninterface (inkl. TIM) auf Werkseinstellungen "
+                                      "zurücksetzen?")
+                                 : tr("Alle Register des Quarn-EEPROMs auf Werkseinstellungen zurücksetzen?");
+    if (platform::showMessage(this, tr("Werkseinstellungen"), question, MessageIcon::Exclamation,
+                              MessageButtons::OkCancel) != Answer::Ok)
+        return;
+    const link::ResetTarget target = telephone ? link::ResetTarget::Telephone : link::ResetTarget::Base;
+    startExchange(link::FactoryReset::whileRunning(), linkJob([target](const link::LinkContext& ctx) {
+                      return link::FactoryReset(ctx, target).execute();
+                  }));
+}
+
+// --- trees ---
+
+void CQuarn7k8kDlg::showTelephoneTree()
+{
+    m_baseTree->hide();
+    m_telephoneTree->show();
+    m_toTelephoneButton->hide();
+    m_toBaseButton->show();
+    m_title->setText(tr("Einstellungen Telefoninterface"));
+}
+
+void CQuarn7k8kDlg::showBaseTree()
+{
+    m_baseTree->show();
+    m_telephoneTree->hide();
+    m_toTelephoneButton->show();
+    m_toBaseButton->hide();
+    m_title->setText(tr("Grundeinstellungen Quarn 7k/8k"));
+}
+
+void CQuarn7k8kDlg::openSelectedItem(SettingsTree* tree)
+{
+    const QList<QTreeWidgetItem*> selected = tree->selectedItems();
+    if (m_openingDialog || selected.isEmpty())
+        return;
+    m_openingDialog = true;
+    const QString key = SettingsTree::keyOf(selected.constFirst());
+    QDialog* dialog =
+        m_services.createEditor ? m_services.createEditor(key, tree->kind(), &m_image, this) : nullptr;
+    if (dialog) {
+        dialog->exec();
+        delete dialog;
+    }
+    // Cleared in every case, so selecting the same item again opens its dialog again.
+    tree->clearSelection();
+    tree->setCurrentItem(nullptr, 0, QItemSelectionModel::NoUpdate);
+    m_openingDialog = false;
+
+    if (dialog && key == QLatin1String(kShortDialItem)) {
+        // The short-dial exchange ends the unit's PC mode.
+        platform::showMessage(this, tr("Wichtiger Hinweis"),
+                              tr("Wählen Sie am Quarn bitte erneut \"PC-Verbindung\" aus und bestätigen Sie "
+                                 "dann dieses Fenster mit \"OK\"!"),
+                              MessageIcon::Exclamation);
+        connectUnit();
+    }
+}
+
+void CQuarn7k8kDlg::keepOneGroupOpen(QTreeWidgetItem* expanded)
+{
+    if (!expanded || expanded->parent())
+        return;
+    for (int i = 0; i < m_baseTree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* other = m_baseTree->topLevelItem(i);
+        if (other != expanded && other->isExpanded())
+            other->setExpanded(false);
+    }
+}
+
+// --- file menu ---
+
+void CQuarn7k8kDlg::openFile()
+{
+    const QString path =
+        platform::userDialogs().openFileName(this, settingsFileRequest(tr("Öffnen"), tr("Register")));
+    if (path.isEmpty())
+        return;
+    const LoadResult result = loadSettingsFile(m_image, path);
+    if (!result.loaded()) {
+        // The image and every control stay as they were.
+        platform::showMessage(nullptr, msg::captionError(), msg::fileNotRead());
+        return;
+    }
+    if (result.outcome == LoadOutcome::LoadedIncomplete)
+        platform::showMessage(nullptr, msg::captionError(), msg::fileIncomplete());
+
+    m_baseTree->setEnabled(true);
+    m_toBaseButton->setEnabled(true);
+    m_title->setEnabled(true);
+    if (m_image.unitKnown)
+        m_sendButton->setEnabled(true);
+    m_telephoneTree->setEnabled(m_image.telephoneInterface);
+    m_toTelephoneButton->setEnabled(m_image.telephoneInterface);
+    m_image.modified = false;
+}
+
+bool CQuarn7k8kDlg::saveFileAs()
+{
+    const QString path = platform::userDialogs().saveFileName(
+        this, settingsFileRequest(tr("Speichern unter"), tr("Register")));
+    if (path.isEmpty())
+        return false; // nothing saved: the changes stay marked as unsaved
+    if (saveSettingsFile(m_image, path) != SaveOutcome::Saved) {
+        platform::showMessage(this, msg::captionError(), msg::fileNotSaved());
+        return false;
+    }
+    m_image.filePath = path;
+    m_image.modified = false;
+    return true;
+}
+
+bool CQuarn7k8kDlg::saveFile()
+{
+    if (!m_image.filePath.isEmpty()) {
+        if (saveSettingsFile(m_image, m_image.filePath) != SaveOutcome::Saved) {
+            platform::showMessage(this, msg::captionError(), msg::fileNotSaved());
+            return false;
+        }
+        m_image.modified = false;
+        return true;
+    }
+    const QString path = platform::userDialogs().saveFileName(
+        this, settingsFileRequest(tr("Speichern unter"), tr("Register")));
+    if (path.isEmpty())
+        return false;
+    if (saveSettingsFile(m_image, path) != SaveOutcome::Saved) {
+        platform::showMessage(this, msg::captionError(), msg::fileNotSaved());
+        return false;
+    }
+    m_image.filePath = path;
+    m_image.modified = false;
+    platform::showMessage(this, QString(), tr("gespeichert in: ") + path, MessageIcon::None);
+    return true;
+}
+
+bool CQuarn7k8kDlg::confirmClose()
+{
+    if (!m_image.modified)
+        return true;
+    const Answer answer = platform::showMessage(
+        this, tr("Änderungen Speichern"),
+        tr("Wollen Sie vor dem Schließen der Anwendung die momentanen Einstellungen speichern?"),
+        MessageIcon::Question, MessageButtons::YesNo);
+    if (answer != Answer::Yes)
+        return true;
+    // A cancelled or failed save returns to the window instead of losing the changes.
+    return saveFileAs();
+}
+
+void CQuarn7k8kDlg::reject()
+{
+    if (confirmClose())
+        QDialog::reject();
+}
+
+// --- help menu ---
+
+void CQuarn7k8kDlg::showHelp()
+{
+    platform::showMessage(
+        this, tr("Hilfe: Programmiersoftware Quarn 7k/8k"),
+        tr("Um eine Verbindung zum PC herstellen zu können, muss im Menü des Quarns \"PC-Verbindung\" "
+           "ausgewählt "
+           "sein (\"*\" + \"#\" gleichzeitig drücken und mit \"F3\" auswählen).\nLesen Sie bitte vor dem "
+           "Ändern "
+           "der Einstellungen die aktuellen Geräteeinstellungen aus oder laden Sie zuvor gespeicherte "
+           "Einstellungen über \"Datei\"->\"Öffnen\".\nSo lange keine sinnvollen Einstellungen geladen "
+           "wurden, "
+           "ist die Schaltfläche \"Daten senden\" deaktiviert, um ein versehentliches Überschreiben der "
+           "bisherigen Einstellungen zu verhindern.\n\nVorgenommene Einstellungen können über "
+           "\"Datei\"->\"Speichern\" als Datei für die spätere Wiederherstellung gesichert werden."),
+        MessageIcon::Information);
+}
+
+void CQuarn7k8kDlg::showVersion()
+{
+    const linkmsg::LinkMessage message = linkmsg::versionQuery(m_image);
+    platform::showMessage(this, message.caption, message.text, message.icon);
+}
+
+void CQuarn7k8kDlg::showAbout()
+{
+    AboutBox box(this);
+    // Not while an exchange runs: it uses the image and sets the trees itself at its end.
+    if (box.exec() != QDialog::Accepted && !m_runner.busy()) {
+        // Left with Escape or the close box: the service way to every dialog without data.
+        m_baseTree->setEnabled(true);
+        m_telephoneTree->setEnabled(true);
+        m_toTelephoneButton->setEnabled(true);
+        m_toBaseButton->setEnabled(true);
+    }
+}
+
+// --- language menu ---
+
+void CQuarn7k8kDlg::switchLanguage(int index)
+{
+    const QList<QAction*> actions = m_languageGroup->actions();
+    if (index < 0 || index >= actions.size())
+        return;
+    const auto keepCurrent = [&] { actions.at(m_languageIndex)->setChecked(true); };
+    if (index == m_languageIndex) {
+        keepCurrent();
+        return;
+    }
+    if (m_image.modified) {
+        const QString text =
+            QStringLiteral("Um die Sprache der Software zu ändern, ist ein Neustart notwendig. Die momentanen"
+                           " Einstellungen gehen hierbei verloren.\n"
+                           "Wollen Sie dennoch einen Neustart der Software durchführen?\n\n"
+                           "A restart is necessary to change the language of the software. The current"
+                           " configuration will be lost.\n"
+                           "Do you want to change the language and restart the application now?");
+        if (platform::showMessage(this, msg::captionWarning(), text, MessageIcon::Exclamation,
+                                  MessageButtons::YesNo) != Answer::Yes) {
+            keepCurrent();
+            return;
+        }
+    }
+    LanguageSettings::store(static_cast<quint16>(actions.at(index)->data().toUInt()));
+    if (m_services.restarter)
+        m_services.restarter->restart();
+}
+
+} // namespace quarn

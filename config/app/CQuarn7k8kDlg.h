@@ -1,0 +1,147 @@
+#pragma once
+
+#include "ControlStates.h"
+#include "ExchangeRunner.h"
+#include "LanguageFiles.h"
+#include "LinkContext.h"
+#include "Register.h"
+#include "SettingsTree.h"
+
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+
+namespace platform {
+class BytePort;
+class Clock;
+} // namespace platform
+
+namespace quarn {
+
+class PortComboBox;
+class Restarter;
+
+// The configuration program's main window: the connection panel, the progress bar, the
+// file, help and language menus and the two trees that open the settings dialogs. It owns
+// the one register image and the serial port; the enabled state of its controls is the
+// record of how far the user has got.
+class CQuarn7k8kDlg final : public QDialog {
+    Q_OBJECT
+public:
+    using EditorFactory = std::function<QDialog*(const QString& key, SettingsTree::Kind tree, Register* image,
+                                                 QWidget* parent)>;
+
+    // What the window works with; the program passes the real port and clock, tests a
+    // simulated unit on virtual time.
+    struct Services {
+        std::unique_ptr<platform::BytePort> port; // owned by the window
+        platform::Clock* clock = nullptr;         // not owned; outlives the window
+        // The port names that can be opened now, for the port box.
+        std::function<QStringList()> listPorts;
+        // The dialog of a tree item, or nullptr while it does not exist.
+        EditorFactory createEditor;
+        // The "Sprache" menu: the language files found and the one in use (empty path:
+        // the program language). Not owned; nullptr means no restart is possible.
+        QList<LanguageFile> languageFiles;
+        QString languageFileInUse;
+        Restarter* restarter = nullptr;
+        // A port name given at start (--port, --simulate); kept in the list.
+        QString preselectedPort;
+    };
+
+    explicit CQuarn7k8kDlg(Services services, QWidget* parent = nullptr);
+    ~CQuarn7k8kDlg() override;
+
+    Register& image() { return m_image; }
+    const Register& image() const { return m_image; }
+    QString selectedPort() const { return m_selectedPort; }
+    bool exchangeRunning() const { return m_runner.busy(); }
+    int currentLanguageIndex() const { return m_languageIndex; }
+
+    // The commands, as the menu and buttons run them (also for tests and the shots).
+    void refreshPortList();
+    void connectUnit();
+    void disconnectUnit();
+    void readData();
+    void sendData();
+    void factoryReset();
+    void showTelephoneTree();
+    void showBaseTree();
+    void openFile();
+    bool saveFileAs();
+    bool saveFile();
+    void showHelp();
+    void showVersion();
+    void showAbout();
+    void switchLanguage(int index);
+    // The close prompt; true when the window may close.
+    bool confirmClose();
+
+    void reject() override;
+
+signals:
+    // An exchange ended and its message (if any) has been shown.
+    void exchangeFinished();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildLanguageMenu();
+    QWidget* buildConnectionPanel();
+    void wireSignals();
+
+    ExchangeRunner::Job linkJob(std::function<link::LinkOutcome(const link::LinkContext&)> exchange);
+    void startExchange(const link::ControlStates& whileRunning, ExchangeRunner::Job job);
+    void onExchangeFinished();
+    void applyControls(const link::ControlStates& states);
+    void setExchangeControlsLocked(bool locked);
+    void selectPortByUser();
+    void closePort();
+
+    void openSelectedItem(SettingsTree* tree);
+    void keepOneGroupOpen(QTreeWidgetItem* expanded);
+
+    Services m_services;
+    Register m_image;
+    ExchangeRunner m_runner;
+    QString m_selectedPort;
+    QString m_typedPort;
+    bool m_shownOnce = false;
+    bool m_openingDialog = false;
+    int m_languageIndex = 0;
+
+    PortComboBox* m_portBox = nullptr;
+    QPushButton* m_connectButton = nullptr;
+    QPushButton* m_disconnectButton = nullptr;
+    QPushButton* m_readButton = nullptr;
+    QPushButton* m_sendButton = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QLabel* m_title = nullptr;
+    SettingsTree* m_baseTree = nullptr;
+    SettingsTree* m_telephoneTree = nullptr;
+    QPushButton* m_factoryResetButton = nullptr;
+    QPushButton* m_toTelephoneButton = nullptr;
+    QPushButton* m_toBaseButton = nullptr;
+
+    QAction* m_openAction = nullptr;
+    QAction* m_saveAsAction = nullptr;
+    QAction* m_saveAction = nullptr;
+    QMenu* m_languageMenu = nullptr;
+    QActionGroup* m_languageGroup = nullptr;
+
+    // Enabled states before the running exchange, so "unchanged" means unchanged.
+    std::array<bool, link::ControlCount> m_beforeExchange{};
+    std::array<QWidget*, link::ControlCount> m_controls{};
+};
+
+} // namespace quarn

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "SettingsTree.h"
+
+class QDialog;
+class QWidget;
+
+namespace quarn {
+
+class Register;
+
+// The settings dialog of a tree item, from the catalog of dialogs that exist; nullptr for
+// a group or an item whose dialog is not built yet.
+QDialog* createCatalogEditor(const QString& key, SettingsTree::Kind tree, Register* image, QWidget* parent);
+
+} // namespace quarn

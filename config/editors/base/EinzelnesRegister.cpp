@@ -1,0 +1,128 @@
+#include "EinzelnesRegister.h"
+
+#include "IntegerEdit.h"
+#include "Register.h"
+#include "RegisterCodecs.h"
+
+#include <QEvent>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace quarn {
+
+EinzelnesRegister::EinzelnesRegister(Register* image, QWidget* parent)
+    : SettingsDialog(image, parent, tr("Einzelnes Register lesen/schreiben"))
+{
+    m_content = image->registerText(0);
+
+    m_numberEdit = new IntegerEdit(0, 999, this);
+    m_numberEdit->setObjectName(QStringLiteral("registerNumber"));
+    m_numberEdit->installEventFilter(this);
+    m_contentEdit = new QLineEdit(this);
+    m_contentEdit->setObjectName(QStringLiteral("registerContent"));
+    m_contentEdit->setMaxLength(8);
+    m_contentEdit->setMaximumWidth(
+        m_contentEdit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 16);
+
+    auto* read = new QPushButton(tr("Lesen"), this);
+    read->setObjectName(QStringLiteral("readButton"));
+    read->setAutoDefault(false);
+    auto* write = new QPushButton(tr("Schreiben"), this);
+    write->setObjectName(QStringLiteral("writeButton"));
+    write->setAutoDefault(false);
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("Registernummer:"), row({m_numberEdit, read}));
+    form->addRow(tr("Inhalt:"), row({m_contentEdit, write}));
+    content()->addLayout(form);
+
+    // No OK: every write happens on "Schreiben".
+    useSingleCloseButton(tr("Zurück"));
+    setHelp(tr("Hilfe: Einzelnes Register"),
+            tr("Einzelnes Register Lesen/Schreiben:\n"
+               "\n"
+               "Hier kann gezielt ein EEPROM-Register im Quarn 7k/8k verändert\n"
+               "werden. Diese Funktion ist hauptsächlich für Sondersoftware gedacht\n"
+               "oder wenn eine aktuelle Softwareversion neue Funktionen enthält, die\n"
+               "durch die Programmiersoftware noch nicht unterstützt werden.\n"
+               "\n"
+               "ACHTUNG: Ändern Sie nur Registerstellen, deren Funktion Sie genau\n"
+               "kennen. Sonst können Fehlfunktionen des Quarn die Folge sein."));
+
+    connect(read, &QPushButton::clicked, this, &EinzelnesRegister::readRegister);
+    connect(write, &QPushButton::clicked, this, &EinzelnesRegister::writeRegister);
+    showMembers();
+}
+
+bool EinzelnesRegister::eventFilter(QObject* watched, QEvent* event)
+{
+    // A message box taking the focus must not read the field a second time.
+    if (watched == m_numberEdit && event->type() == QEvent::FocusOut && !m_busy && isVisible())
+        readRegister();
+    return SettingsDialog::eventFilter(watched, event);
+}
+
+bool EinzelnesRegister::numberIsValid(int n) const
+{
+    if (n >= 0 && n <= 199)
+        return true;
+    return image().telephoneInterface && Register::isValidNumber(n);
+}
+
+void EinzelnesRegister::refuseNumber()
+{
+    if (image().telephoneInterface)
+        refuse(tr("Bitte geben Sie eine gültige Registernummer ein!") + QLatin1Char('\n') +
+               tr(" (0-199 , 300-499 , 600-799)"));
+    else
+        refuse(tr("Bitte geben Sie eine Zahl zwischen 0 und 199 ein!"));
+}
+
+void EinzelnesRegister::showMembers()
+{
+    m_numberEdit->setValue(m_number);
+    m_contentEdit->setText(m_content);
+}
+
+void EinzelnesRegister::readRegister()
+{
+    m_busy = true;
+    if (m_numberEdit->checkInput()) {
+        m_number = m_numberEdit->value();
+        m_content = m_contentEdit->text();
+        if (numberIsValid(m_number)) {
+            m_content = image().registerText(m_number);
+            m_contentEdit->setText(m_content);
+        } else {
+            refuseNumber();
+        }
+    }
+    m_busy = false;
+}
+
+void EinzelnesRegister::writeRegister()
+{
+    m_busy = true;
+    if (m_numberEdit->checkInput()) {
+        m_number = m_numberEdit->value();
+        m_content = m_contentEdit->text().toUpper();
+        if (isHexText(m_content)) {
+            m_content = zeroPadRight(m_content, Register::DigitCount);
+            if (numberIsValid(m_number)) {
+                image().registerText(m_number) = m_content;
+                image().markModified();
+            } else {
+                refuseNumber();
+                m_number = 0;
+            }
+        } else {
+            refuse(tr("Nur hexadezimale Zahlen (0-F) können in die Registerstellen programmiert werden!"));
+            m_content = QStringLiteral("00000000");
+        }
+        showMembers();
+    }
+    m_busy = false;
+}
+
+} // namespace quarn

@@ -1,0 +1,192 @@
+#include "Rufgeber.h"
+
+#include "CHexEdit.h"
+#include "IdModeList.h"
+#include "IntegerEdit.h"
+#include "Register.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+
+namespace quarn {
+
+namespace {
+constexpr int SequenceRegister = 10;
+constexpr int IdRegister = 15;
+constexpr int CallKeyRegister = 172;
+} // namespace
+
+Rufgeber::Rufgeber(Register* image, QWidget* parent) : SettingsDialog(image, parent, tr("Rufgeber"))
+{
+    m_sequence = new CHexEdit(this);
+    m_sequence->setObjectName(QStringLiteral("sequence"));
+    m_id = new CHexEdit(this);
+    m_id->setObjectName(QStringLiteral("ownId"));
+    m_idLabel = new QLabel(tr("Kennung"), this);
+    m_mode = idModeBox(DigitSlot::hex(SequenceRegister, 7), IdModeList::sending());
+    m_mode->setObjectName(QStringLiteral("idMode"));
+    m_sendByCallKey = new QCheckBox(tr("Senden geschieht mittels Ruftaste (Standard)"), this);
+    m_sendByCallKey->setObjectName(QStringLiteral("sendByCallKey"));
+    m_sendByCallKey->setChecked(true); // not stored: the normal case whenever the dialog opens
+    m_autoSend = flagBox(tr("Ruf automatisch senden"), DigitSlot::flag(82, 5));
+    m_autoSend->setObjectName(QStringLiteral("autoSend"));
+
+    m_xCount = integerField(DigitSlot::decimalChar(81, 5), 3, 7);
+    m_xCount->setObjectName(QStringLiteral("xCount"));
+    m_xCount->installEventFilter(this);
+    m_xCountLabel = new QLabel(tr("Anzahl Töne in der X-Tonfolge:"), this);
+    m_firstTone = weightedField(82, 0, 2, 10);
+    m_firstTone->setObjectName(QStringLiteral("firstTone"));
+    m_furtherTones = weightedField(82, 2, 1, 10);
+    m_furtherTones->setObjectName(QStringLiteral("furtherTones"));
+    m_pause = weightedField(82, 3, 2, 10);
+    m_pause->setObjectName(QStringLiteral("pause"));
+
+    auto* call = new QGroupBox(tr("Rufzusammensetzung"), this);
+    auto* grid = new QGridLayout(call);
+    grid->addWidget(new QLabel(tr("Tonfolge"), call), 0, 0);
+    grid->addWidget(m_idLabel, 0, 1);
+    grid->addWidget(new QLabel(tr("ID-Mode"), call), 0, 2);
+    grid->addWidget(m_sequence, 1, 0);
+    grid->addWidget(m_id, 1, 1);
+    grid->addWidget(m_mode, 1, 2);
+    grid->addWidget(m_sendByCallKey, 2, 0, 1, 3);
+    grid->addWidget(m_autoSend, 3, 0, 1, 3);
+    content()->addWidget(call);
+
+    auto* form = new QFormLayout;
+    form->addRow(m_xCountLabel, m_xCount);
+    form->addRow(tr("Tonlänge des ersten Tons (ms):"), m_firstTone);
+    form->addRow(tr("Tonlänge der weiteren Töne (ms):"), m_furtherTones);
+    form->addRow(tr("Länge einer Pause (ms):"), m_pause);
+    content()->addLayout(form);
+
+    setHelp(tr("Hilfe: Rufgeber"),
+            tr("Hier werden die Parameter für das Tonfolgesenden eingestellt.\n"
+               "Je nach ID-Mode wird die zu sendende Tonfolge in das Feld \"Tonfolge\" eingegeben; "
+               "mit \"F\" werden die Stellen codiert, die am Quarn eingegeben werden.\n"
+               "In das Feld \"Kennung\" wird die passende Anzahl Kennungsstellen eingetragen. "
+               "X-Tonfolgen haben 3 bis 7 Töne.\n"
+               "Der Ruf kann automatisch gesendet werden, sobald die letzte nötige Stelle am Quarn "
+               "eingegeben wurde.\n"
+               "Das Häkchen \"Senden geschieht mittels Ruftaste (Standard)\" ist zu entfernen, wenn eine "
+               "andere Taste als die Ruftaste bestimmte Tonfolgen senden soll. Dann werden im ID-Mode "
+               "\"wie bei Taste programmiert\" alle 7 Eingabestellen angezeigt, und der an der sendenden "
+               "Taste programmierte ID-Mode entscheidet, welche davon codiert sein müssen.\n"
+               "Außerdem werden hier die Längen der Töne und der Pause eingestellt. "
+               "Standarmäßig betragen diese in allen Fällen 70 ms."));
+
+    connect(m_mode, &QComboBox::currentIndexChanged, this, &Rufgeber::refreshLayout);
+    askBeforeUnchecking(m_sendByCallKey,
+                        tr("Dieses Häkchen muss NUR DANN entfernt werden, wenn eine andere Taste als die "
+                           "Ruftaste zum Tonfolgesenden verwendet werden soll!!") +
+                            QLatin1Char('\n') + tr("Wollen Sie das Häkchen wirklich entfernen?"),
+                        [this] { refreshLayout(); });
+    refreshLayout();
+}
+
+int Rufgeber::effectiveMode(int comboPosition, bool sendByCallKey, int callKeyModeDigit)
+{
+    if (comboPosition != 8)
+        return comboPosition;
+    if (!sendByCallKey)
+        return AllPositions;
+    if (callKeyModeDigit <= 5)
+        return callKeyModeDigit;
+    if (callKeyModeDigit <= 7)
+        return 0;
+    return callKeyModeDigit - 2;
+}
+
+Rufgeber::Layout Rufgeber::layoutOf(int m, int x)
+{
+    switch (m) {
+    case 1:
+    case 2:
+        return {x, x, 0, true, true};
+    case 3:
+        return {5, 1, 4, true, false};
+    case 4:
+        return {5, 2, 3, true, false};
+    case 5:
+        return {5, 3, 2, true, false};
+    case 6:
+        return {4, 5, 0, false, false};
+    case 7:
+        return {x, 5, 0, false, true};
+    case AllPositions:
+        return {7, 7, 0, true, false};
+    default:
+        // 5-tone, and modes without a layout of their own (no selection, key modes above 9).
+        return {5, 5, 0, false, false};
+    }
+}
+
+void Rufgeber::refreshLayout()
+{
+    // The X-tone count as the field holds it; an unreadable entry keeps the last one.
+    if (const std::optional<int> x = m_xCount->number(); x && *x >= 0 && *x <= 7)
+        m_x = *x;
+    m_layout = layoutOf(effectiveMode(m_mode->currentIndex(), m_sendByCallKey->isChecked(),
+                                      image().digit(CallKeyRegister, 3)),
+                        m_x);
+    // Refilled from the image: entries not yet confirmed are discarded.
+    m_sequence->setMaxLength(32767);
+    m_sequence->setText(image().registerText(SequenceRegister).left(m_layout.sequenceLength));
+    m_sequence->setMaxLength(qMax(1, m_layout.sequenceLength));
+    m_id->setMaxLength(32767);
+    m_id->setText(image().registerText(IdRegister).mid(m_layout.firstIdDigit, m_layout.idLength));
+    m_id->setMaxLength(qMax(1, m_layout.idLength));
+    m_id->setEnabled(m_layout.idEnabled);
+    m_idLabel->setEnabled(m_layout.idEnabled);
+    m_xCount->setEnabled(m_layout.xCountEnabled);
+    m_xCountLabel->setEnabled(m_layout.xCountEnabled);
+}
+
+void Rufgeber::showEvent(QShowEvent* event)
+{
+    SettingsDialog::showEvent(event);
+    refreshLayout();
+}
+
+bool Rufgeber::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_xCount && event->type() == QEvent::FocusOut)
+        refreshLayout();
+    return SettingsDialog::eventFilter(watched, event);
+}
+
+bool Rufgeber::save()
+{
+    if (m_sequence->text().size() != m_layout.sequenceLength || m_id->text().size() != m_layout.idLength)
+        return refuse(tr("Ihre Eingaben in den Feldern \"Tonfolge\" und/oder \"Kennung\" enthalten weniger "
+                         "Ziffern als aufgrund Ihrer Auswahl nötig sind."));
+
+    Register& r = image();
+    writeBoundField(m_mode);
+    QString& call = r.registerText(SequenceRegister);
+    for (int k = 0; k < 7 && k < call.size(); ++k)
+        call[k] = k < m_layout.sequenceLength ? m_sequence->text().at(k) : QLatin1Char('0');
+
+    if (m_layout.idEnabled) {
+        QString& id = r.registerText(IdRegister);
+        for (int k = m_layout.firstIdDigit; k < 7 && k < id.size(); ++k) {
+            const int i = k - m_layout.firstIdDigit;
+            id[k] = i < m_layout.idLength ? m_id->text().at(i) : QLatin1Char('0');
+        }
+    }
+
+    writeBoundField(m_xCount);
+    writeBoundField(m_firstTone);
+    writeBoundField(m_furtherTones);
+    writeBoundField(m_pause);
+    writeBoundField(m_autoSend);
+    return true;
+}
+
+} // namespace quarn

@@ -1,0 +1,89 @@
+// Renders every settings dialog offscreen, opened on the simulated unit's factory image, to
+// PNG files in the directory given as the only argument.
+#include "DECODERKONFIG.h"
+#include "EditorCatalog.h"
+#include "FactoryTable.h"
+#include "Register.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QPixmap>
+#include <QTextStream>
+
+#include <memory>
+
+namespace {
+
+QString fileNameOf(const QString& itemText)
+{
+    QString name;
+    for (QChar c : itemText) {
+        if (c.isLetterOrNumber())
+            name += c.toLower();
+        else if (!name.endsWith(QLatin1Char('-')))
+            name += QLatin1Char('-');
+    }
+    name.replace(QStringLiteral("ä"), QStringLiteral("ae"))
+        .replace(QStringLiteral("ö"), QStringLiteral("oe"))
+        .replace(QStringLiteral("ü"), QStringLiteral("ue"));
+    while (name.endsWith(QLatin1Char('-')))
+        name.chop(1);
+    return QStringLiteral("editor-") + name + QStringLiteral(".png");
+}
+
+bool render(QDialog* dialog, const QString& path)
+{
+    dialog->show();
+    dialog->adjustSize();
+    QApplication::processEvents();
+    const bool ok = dialog->grab().save(path);
+    QTextStream(stdout) << (ok ? "wrote " : "FAILED ") << path << '\n';
+    dialog->close();
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        QTextStream(stderr) << "usage: editors-shots <output directory>\n";
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(dir.absolutePath())) {
+        QTextStream(stderr) << "cannot create " << dir.absolutePath() << '\n';
+        return 1;
+    }
+
+    quarn::Register image;
+    for (int n : quarn::Register::numbers(false))
+        image.registerText(n) = QString::fromLatin1(sim::FactoryTable::value(n));
+
+    bool ok = true;
+    for (const quarn::EditorEntry& entry : quarn::editorCatalog()) {
+        std::unique_ptr<QDialog> dialog(entry.create(&image, nullptr));
+        ok = render(dialog.get(), dir.filePath(fileNameOf(QString::fromUtf8(entry.itemText)))) && ok;
+    }
+    // Opened from the decoder overview rather than from a tree.
+    quarn::DECODERKONFIG decoder(&image, 0, nullptr);
+    ok = render(&decoder, dir.filePath(QStringLiteral("editor-decoder-konfiguration.png"))) && ok;
+
+    // The overview once more with every kind of cell filled, to check that the texts fit.
+    const char* const sample[][3] = {
+        {"12345FF1", "3F9CF000", "53D53400"},
+        {"1234FFF1", "B5A00000", "D2F00000"},
+        {"1234567F", "17307000", "11010100"},
+        {"12345FF0", "A0000000", "C3032200"},
+    };
+    for (int i = 0; i < 4; ++i) {
+        image.registerText(20 + i) = QString::fromLatin1(sample[i][0]);
+        image.registerText(30 + i) = QString::fromLatin1(sample[i][1]);
+        image.registerText(40 + i) = QString::fromLatin1(sample[i][2]);
+    }
+    std::unique_ptr<QDialog> table(quarn::createEditor(QStringLiteral("Decoder 1-10"), &image, nullptr));
+    ok = render(table.get(), dir.filePath(QStringLiteral("editor-decoder-1-10-sample.png"))) && ok;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,146 @@
+#include "BulkRead.h"
+
+#include "BytePort.h"
+#include "Clock.h"
+#include "CommandFraming.h"
+#include "ProgressSink.h"
+#include "ReceivedText.h"
+#include "Register.h"
+
+namespace quarn::link {
+
+namespace {
+const QString kMonitorSignature = QStringLiteral("Online-Monitor");
+constexpr int kRegisterLength = 8;
+constexpr int kTrailingReads = 10; // the last reply's 8 characters and two more bytes
+} // namespace
+
+std::optional<LinkOutcome> BulkRead::start()
+{
+    m_ctx.port.close();
+    m_ctx.image.resetImage();
+    if (!framing::restartPort(m_ctx.port, m_ctx.portName)) {
+        LinkOutcome out;
+        out.exchange = Exchange::BulkRead;
+        out.result = LinkResult::PortNotOpened;
+        out.portDetail = m_ctx.port.lastErrorDetail();
+        return out;
+    }
+    if (!m_ctx.image.unitKnown) {
+        m_ctx.port.close();
+        m_ctx.clock.sleepMs(SettleMs);
+        m_ctx.progress.setPosition(0);
+        LinkOutcome out;
+        out.exchange = Exchange::BulkRead;
+        out.result = LinkResult::NotConnected;
+        return out;
+    }
+    return std::nullopt;
+}
+
+LinkOutcome BulkRead::execute()
+{
+    if (auto ended = start())
+        return *ended;
+    return run();
+}
+
+LinkOutcome BulkRead::aborted(LinkResult result) const
+{
+    LinkOutcome out;
+    out.exchange = Exchange::BulkRead;
+    out.result = result;
+    out.controls = ControlStates::nineOff();
+    out.controls.on(Control::FactoryReset).on(Control::Connect).on(Control::Title);
+    return out;
+}
+
+LinkOutcome BulkRead::run()
+{
+    Register& image = m_ctx.image;
+    platform::BytePort& port = m_ctx.port;
+    platform::Clock& clock = m_ctx.clock;
+    const bool telephone = image.telephoneInterface;
+    const QList<int> numbers = Register::numbers(telephone);
+
+    m_ctx.progress.setRange(static_cast<int>(numbers.size()));
+    ReceivedText received;
+
+    for (qsizetype first = 0; first < numbers.size(); first += 100) {
+        const QList<int> block = numbers.mid(first, 100);
+        // One request every 20 ms: the wait after a request is measured from its start,
+        // so the time a write takes does not stretch the pace. A write that took longer
+        // than the pace is followed by a whole wait, never by a burst to catch up.
+        qint64 due = clock.nowMs();
+        for (int n : block) {
+            framing::sendText(port, framing::readCommand(n));
+            m_ctx.progress.step();
+            const qint64 now = clock.nowMs();
+            due = due + PacingMs > now ? due + PacingMs : now + PacingMs;
+            clock.sleepMs(static_cast<int>(due - now));
+        }
+
+        // The replies have collected in the port's buffer; read until the block's last
+        // echo is in. A unit that stays silent, or that streams monitor output without
+        // ever echoing, would otherwise keep the read waiting for ever.
+        const QString lastEcho = framing::replyPrefix(block.last());
+        const qint64 waitStart = clock.nowMs();
+        qint64 lastByteAt = waitStart;
+        int emptyReads = 0;
+        while (!received.containsAfterStart(lastEcho)) {
+            const bool arrived = received.append(port.readByte());
+            const qint64 now = clock.nowMs();
+            if (arrived) {
+                lastByteAt = now;
+                emptyReads = 0;
+            } else if (now - lastByteAt >= EchoBoundMs ||
+                       ++emptyReads * framing::ReadTimeoutMs >= EchoBoundMs) {
+                return aborted(received.contains(kMonitorSignature) ? LinkResult::MonitorOutput
+                                                                    : LinkResult::NoReply);
+            }
+            if (now - waitStart >= EchoBoundMs && received.contains(kMonitorSignature))
+                return aborted(LinkResult::MonitorOutput);
+        }
+        for (int i = 0; i < kTrailingReads; ++i)
+            received.append(port.readByte());
+
+        if (received.contains(kMonitorSignature))
+            return aborted(LinkResult::MonitorOutput);
+    }
+
+    port.close();
+    clock.sleepMs(SettleMs);
+    m_ctx.progress.setPosition(0);
+
+    LinkOutcome out;
+    out.exchange = Exchange::BulkRead;
+    const QString& text = received.text();
+    for (int n : numbers) {
+        const QString prefix = framing::replyPrefix(n);
+        const qsizetype at = text.indexOf(prefix);
+        const qsizetype valueAt = at + prefix.size();
+        if (at < 0 || text.size() - valueAt < kRegisterLength) {
+            // Keeps its eight blanks; the first such register is reported.
+            if (out.registerNumber < 0) {
+                out.result = LinkResult::NotAllRead;
+                out.registerNumber = n;
+            }
+            continue;
+        }
+        image.registerText(n) = text.mid(valueAt, kRegisterLength);
+    }
+
+    out.controls = ControlStates::nineOff();
+    out.controls.on(Control::ReadData)
+        .on(Control::SendData)
+        .on(Control::FactoryReset)
+        .on(Control::Connect)
+        .on(Control::Disconnect)
+        .on(Control::BaseTree)
+        .on(Control::Title);
+    if (telephone)
+        out.controls.on(Control::TelephoneTree).on(Control::ToTelephone).on(Control::ToBase);
+    return out;
+}
+
+} // namespace quarn::link

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <optional>
+
+#include "LinkContext.h"
+#include "LinkOutcome.h"
+
+namespace quarn::link {
+
+// "Daten lesen": reads every register of the unit into the image.
+//
+// Per block of 100 registers it sends "$R" nnn "\r" for each register, one every 20 ms,
+// without reading in between; then it reads until the received text holds "$R" and the
+// block's last register number, and 10 bytes more. The unit must answer each request
+// with "$R" nnn, the 8 register characters and two more bytes; "Online-Monitor" in the
+// text means it is not in its PC mode. The wait for a block's last echo ends 3 s after
+// the last byte received (or, while monitor output keeps streaming, 3 s after the
+// block's last request).
+//
+// start() belongs on the window's thread, run() on the worker.
+class BulkRead {
+public:
+    static constexpr int PacingMs = 20;
+    static constexpr int SettleMs = 500;
+    static constexpr int EchoBoundMs = 3000;
+
+    explicit BulkRead(const LinkContext& context) : m_ctx(context) {}
+
+    // Closes the port, empties the image (even when the port then fails), opens the
+    // selected port. An outcome means the read ends here (port failure, no unit known).
+    std::optional<LinkOutcome> start();
+    // The transfer proper; the port is open.
+    LinkOutcome run();
+    // start(), then run() if it may go on.
+    LinkOutcome execute();
+
+    // What the window switches off before run().
+    static ControlStates whileRunning() { return ControlStates::nineOff(); }
+
+private:
+    LinkOutcome aborted(LinkResult result) const;
+
+    LinkContext m_ctx;
+};
+
+} // namespace quarn::link

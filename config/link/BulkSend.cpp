@@ -1,0 +1,121 @@
+#include "BulkSend.h"
+
+#include "BytePort.h"
+#include "Clock.h"
+#include "CommandFraming.h"
+#include "ProgressSink.h"
+#include "ReceivedText.h"
+#include "Register.h"
+#include "RegisterCodecs.h"
+
+namespace quarn::link {
+
+namespace {
+constexpr int kEchoLength = 13;     // "$R", three digits, eight characters
+constexpr int kEchoStartWithin = 6; // more characters than this without "$R" nnn: no reply
+
+LinkOutcome sendOutcome(LinkResult result)
+{
+    LinkOutcome out;
+    out.exchange = Exchange::BulkSend;
+    out.result = result;
+    return out;
+}
+} // namespace
+
+int BulkSend::firstInvalidRegister(const Register& image)
+{
+    for (int n : Register::numbers(image.telephoneInterface)) {
+        const QString& text = image.registerText(n);
+        if (text.size() != Register::DigitCount || !isHexText(text))
+            return n;
+    }
+    return -1;
+}
+
+std::optional<LinkOutcome> BulkSend::start()
+{
+    if (!framing::restartPort(m_ctx.port, m_ctx.portName)) {
+        LinkOutcome out = sendOutcome(LinkResult::PortNotOpened);
+        out.portDetail = m_ctx.port.lastErrorDetail();
+        return out;
+    }
+    if (!m_ctx.image.unitKnown)
+        return sendOutcome(LinkResult::NotConnected);
+    const int invalid = firstInvalidRegister(m_ctx.image);
+    if (invalid >= 0) {
+        LinkOutcome out = sendOutcome(LinkResult::InvalidRegister);
+        out.registerNumber = invalid;
+        return out;
+    }
+    return std::nullopt;
+}
+
+LinkOutcome BulkSend::execute()
+{
+    if (auto ended = start())
+        return *ended;
+    return run();
+}
+
+LinkOutcome BulkSend::run()
+{
+    Register& image = m_ctx.image;
+    platform::BytePort& port = m_ctx.port;
+    const bool telephone = image.telephoneInterface;
+    const QList<int> numbers = Register::numbers(telephone);
+
+    m_ctx.progress.setRange(static_cast<int>(numbers.size()));
+    int lastUnconfirmed = -1;
+
+    for (int n : numbers) {
+        const QString& digits = image.registerText(n);
+        framing::sendText(port, framing::writeCommand(n, digits));
+        m_ctx.progress.step();
+
+        const QString echo = framing::replyPrefix(n);
+        ReceivedText received;
+        bool replied = false;
+        while (!replied) {
+            const std::optional<char> byte = port.readByte();
+            if (!byte)
+                break;
+            received.append(byte);
+            const qsizetype at = received.indexOf(echo);
+            if (at >= 0)
+                replied = received.size() - at == kEchoLength;
+            else if (received.size() > kEchoStartWithin)
+                break;
+        }
+        if (!replied) {
+            // The port stays open and the registers already written stay written.
+            LinkOutcome out = sendOutcome(LinkResult::NoReply);
+            out.controls = ControlStates::nineOff();
+            out.controls.on(Control::FactoryReset).on(Control::Connect).on(Control::BaseTree);
+            if (telephone)
+                out.controls.on(Control::TelephoneTree).on(Control::ToTelephone).on(Control::ToBase);
+            return out;
+        }
+        if (digits.isEmpty() || !received.contains(digits))
+            lastUnconfirmed = n;
+    }
+
+    port.close();
+    LinkOutcome out = sendOutcome(lastUnconfirmed < 0 ? LinkResult::Completed : LinkResult::Unconfirmed);
+    out.registerNumber = lastUnconfirmed;
+    m_ctx.clock.sleepMs(SettleMs);
+    m_ctx.progress.setPosition(0);
+    image.modified = false;
+    out.controls = ControlStates::nineOff();
+    out.controls.on(Control::ReadData)
+        .on(Control::SendData)
+        .on(Control::FactoryReset)
+        .on(Control::Connect)
+        .on(Control::Disconnect)
+        .on(Control::BaseTree);
+    if (telephone)
+        out.controls.on(Control::TelephoneTree).on(Control::ToTelephone).on(Control::ToBase);
+    return out;
+}
+
+} // namespace quarn::link

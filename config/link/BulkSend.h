@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+
+#include "LinkContext.h"
+#include "LinkOutcome.h"
+
+namespace quarn::link {
+
+// "Daten senden": writes every register of the image into the unit, one at a time.
+//
+// Each register goes out as "$P" nnn dddddddd "\r"; the unit must answer "$R" nnn and the
+// 8 characters it now stores, the "$R" within the first 7 characters of the reply. A
+// read that finds nothing, or 7 characters without "$R" nnn, aborts the send; a reply
+// whose digits differ only marks the register unconfirmed and the send goes on.
+// Before anything is sent every register must hold exactly 8 digits "0"-"9"/"A"-"F",
+// so a blank image or a damaged file never reaches the unit's EEPROM.
+class BulkSend {
+public:
+    static constexpr int SettleMs = 500;
+
+    explicit BulkSend(const LinkContext& context) : m_ctx(context) {}
+
+    // Opens the selected port and checks that a unit is known and that every register to
+    // be sent is valid. An outcome means the send ends here.
+    std::optional<LinkOutcome> start();
+    LinkOutcome run();
+    LinkOutcome execute();
+
+    static ControlStates whileRunning() { return ControlStates::nineOff(); }
+
+    // The first register of the image's set that holds no 8 valid digits, or -1.
+    static int firstInvalidRegister(const quarn::Register& image);
+
+private:
+    LinkContext m_ctx;
+};
+
+} // namespace quarn::link

@@ -1,0 +1,84 @@
+#include "ConnectExchange.h"
+
+#include "BytePort.h"
+#include "CommandFraming.h"
+#include "ReceivedText.h"
+#include "Register.h"
+
+namespace quarn::link {
+
+QString ConnectExchange::versionText(const QString& received, bool telephone)
+{
+    qsizetype start = received.indexOf(QStringLiteral("Quarn"));
+    if (start < 0)
+        start = received.indexOf(QStringLiteral("Q7k"));
+    if (start < 0)
+        start = received.indexOf(QStringLiteral("Q8k"));
+    // Short replies carry no usable self-description.
+    const qsizetype end = received.size() > 28 ? received.indexOf(QLatin1Char('\r'), 14) : -1;
+
+    QString version;
+    if (start >= 0 && end >= 0 && start < end)
+        version = received.mid(start, end - start);
+    if (telephone)
+        version += QStringLiteral("\nmit Telefoninterface");
+    return version;
+}
+
+LinkOutcome ConnectExchange::run(bool baseTreeEnabled)
+{
+    LinkOutcome out;
+    out.exchange = Exchange::Connect;
+    Register& image = m_ctx.image;
+
+    if (!framing::restartPort(m_ctx.port, m_ctx.portName)) {
+        image.unitKnown = false;
+        out.result = LinkResult::PortNotOpened;
+        out.portDetail = m_ctx.port.lastErrorDetail();
+        return out;
+    }
+    image.unitKnown = false;
+
+    framing::sendText(m_ctx.port, framing::ProgStart);
+    framing::sendText(m_ctx.port, framing::readCommand(300));
+
+    ReceivedText received;
+    for (int i = 0; i < ReadCount; ++i)
+        received.append(m_ctx.port.readByte());
+
+    if (received.containsAfterStart(QStringLiteral("----------------")) ||
+        received.containsAfterStart(QStringLiteral("TX ="))) {
+        out.result = LinkResult::MonitorOutput;
+        return out;
+    }
+
+    struct Name {
+        const char* text;
+        bool is7k;
+    };
+    static constexpr Name names[] = {{"Quarn 7k", true}, {"Quarn 8k", false}, {"Q7k", true}, {"Q8k", false}};
+    for (const Name& name : names) {
+        if (received.containsAfterStart(QLatin1String(name.text))) {
+            image.model7k = name.is7k;
+            image.unitKnown = true;
+            break;
+        }
+    }
+    if (!image.unitKnown)
+        out.result = LinkResult::UnitNotKnown;
+
+    image.telephoneInterface = received.containsAfterStart(framing::replyPrefix(300));
+    if (image.telephoneInterface)
+        out.controls.on(Control::ToTelephone).on(Control::ToBase);
+
+    image.versionText = versionText(received.text(), image.telephoneInterface);
+
+    if (image.unitKnown) {
+        out.controls.off(Control::Connect).on(Control::Disconnect).on(Control::ReadData);
+        if (baseTreeEnabled)
+            out.controls.on(Control::SendData);
+    }
+    return out;
+}
+
+} // namespace quarn::link

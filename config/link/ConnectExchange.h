@@ -1,0 +1,36 @@
+#pragma once
+
+#include "LinkContext.h"
+#include "LinkOutcome.h"
+
+namespace quarn::link {
+
+// "Verbindung herstellen": puts the unit into its PC mode and finds out what is attached.
+//
+// Sends "$PROGSTART\r" and "$R300\r", then reads exactly 70 times (no early end). The unit
+// must answer, within those 70 reads, with a self-description naming "Quarn 7k",
+// "Quarn 8k", "Q7k" or "Q8k" after its first character and a carriage return at or after
+// position 14 (that is where the version text ends); a unit with telephone interface
+// also answers "$R300". Monitor output ("----------------" or "TX =") means the unit is
+// not in its "PC-Verbindung" menu.
+//
+// Fills the image's unit-known, model and telephone-interface flags and version text;
+// the port stays open. Runs on the window's thread; nothing is disabled while it runs.
+class ConnectExchange {
+public:
+    static constexpr int ReadCount = 70;
+
+    explicit ConnectExchange(const LinkContext& context) : m_ctx(context) {}
+
+    // baseTreeEnabled: the image already holds read or loaded settings, so "Daten senden"
+    // may be enabled after a successful connect.
+    LinkOutcome run(bool baseTreeEnabled);
+
+    // The version text for a received text and telephone-interface flag.
+    static QString versionText(const QString& received, bool telephone);
+
+private:
+    LinkContext m_ctx;
+};
+
+} // namespace quarn::link

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+
+#include "LinkContext.h"
+#include "LinkOutcome.h"
+
+namespace quarn::link {
+
+// "Verbindung trennen": ends the unit's PC mode.
+//
+// Sends "$PROGENDE\r"; with the telephone interface, 5 s later "\rq\r" so the unit also
+// leaves its telephone-interface mode, then 3 s more. The unit answers nothing the
+// program reads. Clears the unit-known flag and the version text; the port stays open
+// and the trees keep their state.
+class Disconnect {
+public:
+    static constexpr int StepMs = 25;
+    static constexpr int StepsBeforeLeave = 200;
+    static constexpr int StepsAfterLeave = 120;
+
+    explicit Disconnect(const LinkContext& context) : m_ctx(context) {}
+
+    std::optional<LinkOutcome> start();
+    LinkOutcome run();
+    LinkOutcome execute();
+
+    static ControlStates whileRunning()
+    {
+        ControlStates s;
+        s.off(Control::Disconnect).off(Control::Connect).off(Control::ReadData).off(Control::SendData);
+        return s;
+    }
+
+private:
+    LinkContext m_ctx;
+};
+
+} // namespace quarn::link

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <optional>
+
+#include "LinkOutcome.h"
+#include "Messages.h"
+#include "Register.h"
+#include "UserDialogs.h"
+
+// The user-visible texts of the device link, written once for the window and quarnctl.
+// The link itself shows nothing; the window puts these into message boxes.
+namespace quarn::linkmsg {
+
+using link::Exchange;
+using link::LinkOutcome;
+using link::LinkResult;
+using quarn::msg::tr;
+
+struct LinkMessage {
+    QString caption;
+    QString text;
+    platform::MessageIcon icon = platform::MessageIcon::Exclamation;
+    QString informative; // below the text, e.g. why the port could not be opened
+};
+
+inline QString portNotOpened()
+{
+    return tr("Port konnte nicht initialisiert werden!");
+}
+inline QString transferAborted()
+{
+    return tr("Sendevorgang war fehlerhaft und wurde abgebrochen!");
+}
+inline QString sendUnconfirmed(int n)
+{
+    return tr("Programmierung war möglicherweise fehlerhaft! Letztes falsch oder nicht beschriebene "
+              "Register: %1")
+        .arg(n);
+}
+inline QString selectPcConnection()
+{
+    return tr("Im Menü des Quarns muss \"PC-Verbindung\" ausgewählt werden, um eine Verbindung aufzubauen.");
+}
+inline QString noQuarnFound()
+{
+    return tr("Es konnte keine Verbindung zu einem Quarn 7k/8k hergestellt werden.");
+}
+inline QString notAllRead(int n)
+{
+    return tr("Nicht alle Register konnten gelesen werden. Erstes fehlendes Register: %1").arg(n);
+}
+inline QString invalidRegister(int n)
+{
+    return tr("Daten wurden nicht gesendet: Register %1 enthält keine gültigen Registerstellen.").arg(n);
+}
+inline QString versionNeedsConnection()
+{
+    return tr("Für Versionsbezeichnung muss zunächst eine Verbindung zum Quarn hergestellt werden.");
+}
+inline QString captionVersion()
+{
+    return tr("Version:");
+}
+
+// The box an outcome ends with; nothing for a quiet end.
+inline std::optional<LinkMessage> messageFor(const LinkOutcome& outcome)
+{
+    using platform::MessageIcon;
+    const QString error = quarn::msg::captionError();
+    switch (outcome.result) {
+    case LinkResult::Completed:
+    case LinkResult::NotConnected:
+        return std::nullopt;
+    case LinkResult::PortNotOpened:
+        return LinkMessage{error, portNotOpened(), MessageIcon::Exclamation, outcome.portDetail};
+    case LinkResult::MonitorOutput:
+        if (outcome.exchange == Exchange::Connect)
+            return LinkMessage{error, selectPcConnection(), MessageIcon::Exclamation, {}};
+        return LinkMessage{error, transferAborted(), MessageIcon::Stop, {}};
+    case LinkResult::NoReply:
+        return LinkMessage{error, transferAborted(), MessageIcon::Stop, {}};
+    case LinkResult::UnitNotKnown:
+        return LinkMessage{error, noQuarnFound(), MessageIcon::Exclamation, {}};
+    case LinkResult::Unconfirmed:
+        return LinkMessage{error, sendUnconfirmed(outcome.registerNumber), MessageIcon::Exclamation, {}};
+    case LinkResult::NotAllRead:
+        return LinkMessage{error, notAllRead(outcome.registerNumber), MessageIcon::Exclamation, {}};
+    case LinkResult::InvalidRegister:
+        return LinkMessage{error, invalidRegister(outcome.registerNumber), MessageIcon::Exclamation, {}};
+    }
+    return std::nullopt;
+}
+
+// "Version des Quarns...": the unit is not asked again.
+inline LinkMessage versionQuery(const quarn::Register& image)
+{
+    if (image.versionText.isEmpty())
+        return {quarn::msg::captionError(), versionNeedsConnection(), platform::MessageIcon::Exclamation, {}};
+    return {captionVersion(), image.versionText, platform::MessageIcon::Information, {}};
+}
+
+} // namespace quarn::linkmsg

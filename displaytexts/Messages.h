@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QString>
+
+// Every text the display-text editor shows in a message box, in German and English,
+// written once. The logic shows nothing; the window and quarnctl pick the text of an
+// outcome here.
+namespace tekstor {
+
+// The editor's language flag: 0 German, 1 English.
+enum class Language { German = 0, English = 1 };
+
+namespace msg {
+
+inline QString pick(Language language, const char* german, const char* english)
+{
+    return QString::fromUtf8(language == Language::English ? english : german);
+}
+
+// Caption of the failures below and of "no IDs chosen".
+inline QString captionError(Language l)
+{
+    return pick(l, "Fehler", "Error");
+}
+
+// The port cannot be opened or set up (connect).
+inline QString portInitFailed(Language l)
+{
+    return pick(l, "Fehler beim Initialisieren des gewählten Ports.", "Error while initialising port.");
+}
+
+// No "$START" after "$PROGSTART\r", or no own-text count within 2 s (connect).
+inline QString unitNotAnswering(Language l)
+{
+    return pick(l,
+                "Bitte überprüfen Sie ob das Gerät am gewählten Port angeschlossen ist und sich im "
+                "Programmiermodus befindet.",
+                "Please check if the Quarn is connected to the right COM port and PC connection is enabled.");
+}
+inline QString captionUnitNotAnswering(Language l)
+{
+    return pick(l, "Port nicht initialisiert", "Error while initialising port");
+}
+
+// Confirmations after programming (plain box without a caption of its own).
+inline QString idTextsProgrammed(Language l)
+{
+    return pick(l, "Kennungstexte programmiert.", "ID texts programmed.");
+}
+inline QString ownTextsProgrammed(Language l)
+{
+    return pick(l, "Eigene Texte programmiert.", "Own texts programmed.");
+}
+inline QString channelTextsProgrammed(Language l)
+{
+    return pick(l, "Kanaltexte programmiert.", "Channel texts programmed.");
+}
+
+// A text file that cannot be opened for loading.
+inline QString fileNotRead(Language l)
+{
+    return pick(l, "Datei konnte nicht gelesen werden.", "File could not be read.");
+}
+
+// Shown before a file is written, in both languages alike, followed by the full path.
+inline QString savedIn()
+{
+    return QStringLiteral("gespeichert in: ");
+}
+
+// ID "Ändern..." with no ID checked (caption: captionError).
+inline QString noIdChosen(Language l)
+{
+    return pick(l, "Keine Kennung ausgewählt.", "No IDs have been chosen.");
+}
+
+// An edit dialog opened without any number (no caption).
+inline QString nothingChosen(Language l)
+{
+    return pick(l, "Nichts ausgewählt!", "No choice has been made!");
+}
+
+// An edited display text that is not exactly 24 characters (no caption).
+inline QString needExactly24(Language l)
+{
+    return pick(l, "Sie müssen genau 24 Zeichen Eingeben!", "Your input must be exactly 24 characters!");
+}
+
+} // namespace msg
+} // namespace tekstor

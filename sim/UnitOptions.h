@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace sim {
+
+enum class Model { Q7k, Q8k };
+
+// Faults the simulated unit can show:
+//  Silent   never answers anything;
+//  Monitor  sends monitor output to everything and never enters PC mode;
+//  Drop     drops the reply to every Nth register or text-read command (N = faultParam);
+//  Corrupt  corrupts the digits of every Nth such reply (N = faultParam);
+//  Slow     sends each reply faultParam ms later;
+//  Noise    sends one or two stray bytes before each reply.
+enum class Fault { None, Silent, Monitor, Drop, Corrupt, Slow, Noise };
+
+struct UnitOptions {
+    Model model = Model::Q8k;
+    bool telephone = true;
+    Fault fault = Fault::None;
+    int faultParam = 0;
+    bool baudTiming = false; // every byte takes 10 bits at 9600 baud in both directions
+};
+
+// Parses "silent", "monitor", "drop=N", "corrupt=N", "slow=MS", "noise" (and "none").
+// Returns false for anything else; the options are then left unchanged.
+bool parseFault(const QString& text, UnitOptions& options);
+
+// Parses "7k" or "8k".
+bool parseModel(const QString& text, Model& model);
+
+} // namespace sim

@@ -1,0 +1,176 @@
+#include <QtTest>
+
+// quarnctl against quarn-sim over a real pseudo-terminal, in real time. Units without
+// telephone interface where possible: their connect and read are the shortest.
+
+namespace {
+
+struct Result {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+Result quarnctl(const QStringList& args, int timeoutMs = 30000)
+{
+    QProcess p;
+    p.start(QStringLiteral(QUARNCTL_PATH), args);
+    Result r;
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        r.err = QStringLiteral("timed out");
+        return r;
+    }
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+// One quarn-sim for the length of a test.
+class Sim {
+public:
+    explicit Sim(const QStringList& args)
+    {
+        m_process.start(QStringLiteral(QUARN_SIM_PATH), args);
+        QElapsedTimer t;
+        t.start();
+        while (!m_process.canReadLine() && t.elapsed() < 5000)
+            m_process.waitForReadyRead(100);
+        m_device = QString::fromUtf8(m_process.readLine()).trimmed();
+    }
+    ~Sim()
+    {
+        m_process.terminate();
+        if (!m_process.waitForFinished(3000))
+            m_process.kill();
+        m_process.waitForFinished();
+    }
+    QString device() const { return m_device; }
+
+private:
+    QProcess m_process;
+    QString m_device;
+};
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The simulator saves its state on its own thread; give it a moment.
+bool becomesSame(const QString& a, const QString& b)
+{
+    for (int i = 0; i < 40; ++i) {
+        if (quarnctl({QStringLiteral("diff"), a, b}).code == 0)
+            return true;
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+} // namespace
+
+class TestE2eQuarnctl : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    // A settings file with the factory values of a unit, made on the in-process unit.
+    QString factoryFile(const QString& variant)
+    {
+        const QString file = path(QStringLiteral("factory-%1.rq7k8k").arg(variant));
+        if (!QFile::exists(file))
+            quarnctl({QStringLiteral("--simulate=") + variant, QStringLiteral("read"), QStringLiteral("-o"),
+                      file});
+        return file;
+    }
+    QString copyWith(const QString& from, const QString& name, const QString& reg, const QString& digits)
+    {
+        const QString file = path(name);
+        QFile::remove(file);
+        QFile::copy(from, file);
+        QFile(file).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        quarnctl({QStringLiteral("set"), file, reg, digits});
+        return file;
+    }
+
+private Q_SLOTS:
+    void info()
+    {
+        Sim sim({"--model", "7k"});
+        QVERIFY(!sim.device().isEmpty());
+        const Result r = quarnctl({"--port", sim.device(), "info"});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out,
+                 QStringLiteral("model: Quarn 7k\ntelephone-interface: no\nversion: Quarn 7k V3.20\n"));
+    }
+
+    void read()
+    {
+        const QString state = copyWith(factoryFile("8k"), "read-state.rq7k8k", "123", "CAFE0001");
+        Sim sim({"--model", "8k", "--state", state});
+        const QString out = path("read-out.rq7k8k");
+        const Result r = quarnctl({"--port", sim.device(), "read", "-o", out});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(quarnctl({"get", out, "123"}).out, QStringLiteral("CAFE0001\n"));
+        QCOMPARE(quarnctl({"diff", out, state}).code, 0);
+    }
+
+    void write()
+    {
+        const QString state = copyWith(factoryFile("8k"), "write-state.rq7k8k", "0", "00000000");
+        const QString file = copyWith(factoryFile("8k"), "write-file.rq7k8k", "199", "1A2B3C4D");
+        Sim sim({"--model", "8k", "--state", state});
+        const QString trace = path("write-trace.txt");
+        const Result r = quarnctl({"--port", sim.device(), "--trace", trace, "write", file});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.err, QString());
+        QVERIFY(becomesSame(file, state));
+        const QByteArray log = readAll(trace);
+        QVERIFY(log.contains("|$P1991A2B3C4D.|"));
+        QVERIFY(log.contains("|$PROGENDE.|"));
+    }
+
+    void verify()
+    {
+        Sim sim({"--model", "7k"});
+        const QString file = copyWith(factoryFile("7k"), "verify.rq7k8k", "42", "FFFF");
+        const Result r = quarnctl({"--port", sim.device(), "verify", file});
+        QCOMPARE(r.code, 1);
+        const QString unit = quarnctl({"get", factoryFile("7k"), "42"}).out.trimmed();
+        QCOMPARE(r.out, QStringLiteral("042 FFFF0000 %1\n").arg(unit));
+    }
+
+    void reset()
+    {
+        const QString factory = factoryFile("8k-ti");
+        const QString state = copyWith(factory, "reset-state.rq7k8k", "320", "ABABABAB");
+        Sim sim({"--model", "8k", "--telephone", "--state", state});
+        const Result r = quarnctl({"--port", sim.device(), "reset", "--telephone", "--yes"});
+        QCOMPARE(r.code, 0);
+        QVERIFY(becomesSame(factory, state));
+    }
+
+    void exitCodes()
+    {
+        Result r = quarnctl({"--port", path("no-such-device"), "info"});
+        QCOMPARE(r.code, 3);
+        QVERIFY(r.err.startsWith(QStringLiteral("Port konnte nicht initialisiert werden!\n")));
+        QCOMPARE(quarnctl({"--port", path("x"), "write", path("missing.rq7k8k")}).code, 4);
+        QCOMPARE(quarnctl({"--port", path("x"), "reset", "--base"}).code, 2);
+
+        Sim monitor({"--model", "7k", "--fault", "monitor"});
+        r = quarnctl({"--port", monitor.device(), "info"});
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.err, QStringLiteral("Im Menü des Quarns muss \"PC-Verbindung\" ausgewählt werden, um eine "
+                                       "Verbindung aufzubauen.\n"));
+        QCOMPARE(r.out, QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestE2eQuarnctl)
+#include "tst_e2e_quarnctl.moc"

@@ -1,0 +1,67 @@
+#pragma once
+
+// Shared helpers of the editor tests: images to open dialogs on, and driving a dialog's
+// controls the way a user would.
+#include "FactoryTable.h"
+#include "Register.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace editortest {
+
+// The simulated unit's factory values in every register it transfers.
+inline void loadFactoryImage(quarn::Register& image, bool withTelephone = false)
+{
+    image.telephoneInterface = withTelephone;
+    for (int n : quarn::Register::numbers(withTelephone))
+        image.registerText(n) = QString::fromLatin1(sim::FactoryTable::value(n));
+}
+
+// Every base register eight random hex digits.
+inline void loadRandomImage(quarn::Register& image, QRandomGenerator& random)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    for (int n : quarn::Register::numbers(false)) {
+        QString text;
+        for (int k = 0; k < 8; ++k)
+            text += QLatin1Char(hex[random.bounded(16)]);
+        image.registerText(n) = text;
+    }
+}
+
+template <class T = QWidget> T* child(QWidget* parent, const char* name)
+{
+    T* w = parent->findChild<T*>(QString::fromLatin1(name));
+    if (!w)
+        qFatal("no control named %s", name);
+    return w;
+}
+
+inline void click(QWidget* parent, const char* name)
+{
+    QTest::mouseClick(child<QAbstractButton>(parent, name), Qt::LeftButton);
+}
+
+// Clicks a check box or radio button on its indicator (a wide box is not hit in its middle).
+inline void tick(QAbstractButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+inline void setText(QWidget* parent, const char* name, const QString& text)
+{
+    child<QLineEdit>(parent, name)->setText(text);
+}
+
+// Shows the dialog as the main window does, without a modal loop.
+inline void open(QDialog* dialog)
+{
+    dialog->show();
+    QCoreApplication::processEvents();
+}
+
+} // namespace editortest
