@@ -3,12 +3,12 @@
 // floor: the prescribed waits plus the bytes on the line at 9600 baud 8N1, overlapped
 // where the exchange lets them overlap.
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
+
+#include "SimProcess.h"
 
 namespace {
 
@@ -23,44 +23,15 @@ struct Unit {
     bool telephone;
 };
 
-class Sim {
-public:
-    explicit Sim(const QStringList& args)
-    {
-        m_process.start(QStringLiteral(QUARN_SIM_PATH), args);
-        QElapsedTimer t;
-        t.start();
-        while (!m_process.canReadLine() && t.elapsed() < 5000)
-            m_process.waitForReadyRead(100);
-        m_device = QString::fromUtf8(m_process.readLine()).trimmed();
-    }
-    ~Sim()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(3000))
-            m_process.kill();
-        m_process.waitForFinished();
-    }
-    QString device() const { return m_device; }
-
-private:
-    QProcess m_process;
-    QString m_device;
-};
-
 // Runs quarnctl; the wall time in ms, or a negative value when it failed.
 double timedQuarnctl(const QStringList& args)
 {
-    QProcess p;
-    QElapsedTimer t;
-    t.start();
-    p.start(QStringLiteral(QUARNCTL_PATH), args);
-    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        std::fprintf(stderr, "quarnctl %s failed: %s\n", qPrintable(args.join(' ')),
-                     p.readAllStandardError().constData());
+    const e2e::QuarnctlResult r = e2e::quarnctl(args, 120000);
+    if (r.code != 0) {
+        std::fprintf(stderr, "quarnctl %s failed: %s\n", qPrintable(args.join(' ')), qPrintable(r.err));
         return -1;
     }
-    return double(t.nsecsElapsed()) / 1e6;
+    return r.elapsedMs;
 }
 
 // How many bytes the unit sends in answer to the connect's two commands, from a trace.
@@ -134,7 +105,7 @@ int main(int argc, char* argv[])
         QStringList simArgs{"--model", "8k", "--baud-timing"};
         if (unit.telephone)
             simArgs << "--telephone";
-        Sim sim(simArgs);
+        e2e::SimProcess sim(simArgs);
         if (sim.device().isEmpty()) {
             std::fprintf(stderr, "quarn-sim did not start\n");
             return 1;

@@ -44,7 +44,6 @@ constexpr std::array<BilingualText, LanguageListSize> ReadLanguages{{
     {"Eigene Texte", "Own texts"},
 }};
 
-const BilingualText FileNotSaved{"Datei konnte nicht gespeichert werden.", "File could not be saved."};
 const QString AboutText = QStringLiteral("Quarn 7k/8k Tekstor Version 1.11");
 
 int index(TextKind kind)
@@ -577,7 +576,7 @@ void CTekstorDlg::saveFile()
     platform::showMessage(this, QString(), msg::savedIn() + fullPath, platform::MessageIcon::Information);
     // The note above says where the file goes; a failed write must not pass for a saved file.
     if (TextFiles::save(path, kind, m_store) != FileOutcome::Ok)
-        platform::showMessage(this, msg::captionError(m_language), FileNotSaved.in(m_language),
+        platform::showMessage(this, msg::captionError(m_language), msg::fileNotSaved(m_language),
                               platform::MessageIcon::Stop);
 }
 

@@ -62,6 +62,12 @@ inline QString fileNotRead(Language l)
     return pick(l, "Datei konnte nicht gelesen werden.", "File could not be read.");
 }
 
+// A text file that cannot be written.
+inline QString fileNotSaved(Language l)
+{
+    return pick(l, "Datei konnte nicht gespeichert werden.", "File could not be saved.");
+}
+
 // Shown before a file is written, in both languages alike, followed by the full path.
 inline QString savedIn()
 {

@@ -2,6 +2,7 @@
 
 #include "displaytexts/CExtEdit.h"
 #include "displaytexts/Cp1252.h"
+#include "displaytexts/TextDialogParts.h"
 #include "displaytexts/WindowMessages.h"
 #include "platform/UserDialogs.h"
 
@@ -13,7 +14,6 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace tekstor {
@@ -29,13 +29,7 @@ NumberedTextDialog::NumberedTextDialog(QWidget* parent, Language language, Regis
 {
     setWindowTitle(captions.title.in(language));
 
-    auto* textLabel = new QLabel(captions.textLabel.in(language), this);
-    m_text = new CExtEdit(this);
-    m_text->setObjectName(QStringLiteral("textEdit"));
-    textLabel->setBuddy(m_text);
-    m_counter = new QLabel(QStringLiteral("0/24"), this);
-    m_counter->setObjectName(QStringLiteral("counter"));
-    m_counter->setMinimumWidth(m_counter->fontMetrics().horizontalAdvance(QStringLiteral("24/24 ")));
+    QHBoxLayout* textRow = countedTextRow(this, captions.textLabel.in(language), m_text, m_counter);
 
     m_shown = new QCheckBox(BilingualText{"Anzeigen", "display it"}.in(language), this);
     m_shown->setObjectName(QStringLiteral("shown"));
@@ -55,20 +49,7 @@ NumberedTextDialog::NumberedTextDialog(QWidget* parent, Language language, Regis
     m_start->setMaximumWidth(m_start->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
     m_startLabel->setBuddy(m_start);
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(QDialogButtonBox::Ok);
-    ok->setObjectName(QStringLiteral("okButton"));
-    auto* cancel =
-        buttons->addButton(BilingualText{"Abbrechen", "Cancel"}.in(language), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    auto* help =
-        buttons->addButton(BilingualText{"Hilfe...", "Help..."}.in(language), QDialogButtonBox::HelpRole);
-    help->setObjectName(QStringLiteral("helpButton"));
-
-    auto* textRow = new QHBoxLayout;
-    textRow->addWidget(textLabel);
-    textRow->addWidget(m_text, 1);
-    textRow->addWidget(m_counter);
+    QDialogButtonBox* buttons = okCancelHelpButtons(this, language, [this] { showHelp(); });
 
     auto* numberRow = new QHBoxLayout;
     numberRow->addWidget(digitsLabel);
@@ -88,7 +69,7 @@ NumberedTextDialog::NumberedTextDialog(QWidget* parent, Language language, Regis
         const QByteArray stored = m_store.text(m_kind, m_numbers.first());
         m_text->setText(cp1252ToString(stored.mid(1)));
         m_text->setCursorPosition(0);
-        m_counter->setText(QStringLiteral("%1/%2").arg(0).arg(m_text->text().size()));
+        showCursor(m_counter, m_text);
         m_shown->setChecked(!stored.startsWith('0'));
     }
     enableStartPosition();
@@ -99,9 +80,6 @@ NumberedTextDialog::NumberedTextDialog(QWidget* parent, Language language, Regis
         enableStartPosition();
         digitsToRetainChosen(index);
     });
-    connect(ok, &QPushButton::clicked, this, &NumberedTextDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &NumberedTextDialog::reject);
-    connect(help, &QPushButton::clicked, this, &NumberedTextDialog::showHelp);
 }
 
 void NumberedTextDialog::showEvent(QShowEvent* event)
@@ -149,8 +127,7 @@ bool NumberedTextDialog::takeData()
 void NumberedTextDialog::refreshAfterEdit()
 {
     takeData();
-    const int cursor = m_text->hasSelectedText() ? m_text->selectionStart() : m_text->cursorPosition();
-    m_counter->setText(QStringLiteral("%1/%2").arg(cursor).arg(m_text->text().size()));
+    showCursor(m_counter, m_text);
     if (!m_shown->isChecked())
         m_shown->setChecked(true);
     m_text->replaceBlanks();

@@ -4,6 +4,7 @@
 #include "displaytexts/CExtEdit.h"
 #include "displaytexts/Cp1252.h"
 #include "displaytexts/HelpTexts.h"
+#include "displaytexts/TextDialogParts.h"
 #include "displaytexts/WindowMessages.h"
 #include "platform/UserDialogs.h"
 
@@ -14,7 +15,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace tekstor {
@@ -90,13 +90,7 @@ TexteBearbeiten::TexteBearbeiten(QWidget* parent, Language language, Register& s
                  stored.mid(DisplayLength, OwnTextLength - DisplayLength).leftJustified(8, '0');
     m_type = m_original.at(TypeAt);
 
-    auto* textLabel = new QLabel(QStringLiteral("Text:"), this);
-    m_text = new CExtEdit(this);
-    m_text->setObjectName(QStringLiteral("textEdit"));
-    textLabel->setBuddy(m_text);
-    m_counter = new QLabel(QStringLiteral("0/24"), this);
-    m_counter->setObjectName(QStringLiteral("counter"));
-    m_counter->setMinimumWidth(m_counter->fontMetrics().horizontalAdvance(QStringLiteral("24/24 ")));
+    QHBoxLayout* textRow = countedTextRow(this, QStringLiteral("Text:"), m_text, m_counter);
 
     auto* group = new QGroupBox(BilingualText{"Konfiguration", "Configuration"}.in(language), this);
     auto* typeLabel = new QLabel(BilingualText{"Textart:", "Text type:"}.in(language), group);
@@ -134,20 +128,7 @@ TexteBearbeiten::TexteBearbeiten(QWidget* parent, Language language, Register& s
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(QDialogButtonBox::Ok);
-    ok->setObjectName(QStringLiteral("okButton"));
-    auto* cancel =
-        buttons->addButton(BilingualText{"Abbrechen", "Cancel"}.in(language), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    auto* help =
-        buttons->addButton(BilingualText{"Hilfe...", "Help..."}.in(language), QDialogButtonBox::HelpRole);
-    help->setObjectName(QStringLiteral("helpButton"));
-
-    auto* textRow = new QHBoxLayout;
-    textRow->addWidget(textLabel);
-    textRow->addWidget(m_text, 1);
-    textRow->addWidget(m_counter);
+    QDialogButtonBox* buttons = okCancelHelpButtons(this, language, [this] { showHelp(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(textRow);
@@ -156,15 +137,12 @@ TexteBearbeiten::TexteBearbeiten(QWidget* parent, Language language, Register& s
 
     m_text->setText(cp1252ToString(stored.left(DisplayLength)));
     m_text->setCursorPosition(0);
-    m_counter->setText(QStringLiteral("%1/%2").arg(0).arg(m_text->text().size()));
+    showCursor(m_counter, m_text);
     selectFromConfiguration();
     enableForType();
 
     connect(m_text, &QLineEdit::textEdited, this, &TexteBearbeiten::refreshAfterEdit);
     connect(m_text, &CExtEdit::cursorMayHaveMoved, this, &TexteBearbeiten::refreshAfterEdit);
-    connect(ok, &QPushButton::clicked, this, &TexteBearbeiten::accept);
-    connect(cancel, &QPushButton::clicked, this, &TexteBearbeiten::reject);
-    connect(help, &QPushButton::clicked, this, &TexteBearbeiten::showHelp);
 }
 
 void TexteBearbeiten::selectFromConfiguration()
@@ -212,8 +190,7 @@ void TexteBearbeiten::enableForType()
 
 void TexteBearbeiten::refreshAfterEdit()
 {
-    const int cursor = m_text->hasSelectedText() ? m_text->selectionStart() : m_text->cursorPosition();
-    m_counter->setText(QStringLiteral("%1/%2").arg(cursor).arg(m_text->text().size()));
+    showCursor(m_counter, m_text);
     m_text->replaceBlanks();
 }
 

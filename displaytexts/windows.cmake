@@ -6,6 +6,7 @@ if(TARGET tekstor_core)
         ${CMAKE_CURRENT_LIST_DIR}/HelpTexts.h
         ${CMAKE_CURRENT_LIST_DIR}/WindowMessages.h
         ${CMAKE_CURRENT_LIST_DIR}/CExtEdit.h ${CMAKE_CURRENT_LIST_DIR}/CExtEdit.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/TextDialogParts.h ${CMAKE_CURRENT_LIST_DIR}/TextDialogParts.cpp
         ${CMAKE_CURRENT_LIST_DIR}/NumberedTextDialog.h ${CMAKE_CURRENT_LIST_DIR}/NumberedTextDialog.cpp
         ${CMAKE_CURRENT_LIST_DIR}/Kennung.h ${CMAKE_CURRENT_LIST_DIR}/Kennung.cpp
         ${CMAKE_CURRENT_LIST_DIR}/KanaeleBearbeiten.h ${CMAKE_CURRENT_LIST_DIR}/KanaeleBearbeiten.cpp

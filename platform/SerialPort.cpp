@@ -125,8 +125,15 @@ SerialPort::OpenResult SerialPort::openOnPortThread(const QString& name)
 
     QObject::connect(port, &QSerialPort::readyRead, m_context, [this] { takeArrived(); });
     QObject::connect(port, &QSerialPort::errorOccurred, m_context, [this](QSerialPort::SerialPortError e) {
-        if (e == QSerialPort::ResourceError || (e == QSerialPort::ReadError && hungUp()))
+        // Qt also reports a read that found nothing as a read or resource error (for example
+        // inside waitForBytesWritten), so the port closes only when the line is really gone.
+#ifdef Q_OS_UNIX
+        if ((e == QSerialPort::ResourceError || e == QSerialPort::ReadError) && hungUp())
             portFailed();
+#else
+        if (e == QSerialPort::ResourceError)
+            portFailed();
+#endif
     });
     m_port = port;
     QMutexLocker lock(&m_mutex);

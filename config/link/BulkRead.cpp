@@ -19,37 +19,18 @@ std::optional<LinkOutcome> BulkRead::start()
 {
     m_ctx.port.close();
     m_ctx.image.resetImage();
-    if (!framing::restartPort(m_ctx.port, m_ctx.portName)) {
-        LinkOutcome out;
-        out.exchange = Exchange::BulkRead;
-        out.result = LinkResult::PortNotOpened;
-        out.portDetail = m_ctx.port.lastErrorDetail();
-        return out;
-    }
+    if (auto failed = restartPort())
+        return failed;
     if (!m_ctx.image.unitKnown) {
-        m_ctx.port.close();
-        m_ctx.clock.sleepMs(SettleMs);
-        m_ctx.progress.setPosition(0);
-        LinkOutcome out;
-        out.exchange = Exchange::BulkRead;
-        out.result = LinkResult::NotConnected;
-        return out;
+        closeAndSettle(SettleMs);
+        return outcome(LinkResult::NotConnected);
     }
     return std::nullopt;
 }
 
-LinkOutcome BulkRead::execute()
-{
-    if (auto ended = start())
-        return *ended;
-    return run();
-}
-
 LinkOutcome BulkRead::aborted(LinkResult result) const
 {
-    LinkOutcome out;
-    out.exchange = Exchange::BulkRead;
-    out.result = result;
+    LinkOutcome out = outcome(result);
     out.controls = ControlStates::nineOff();
     out.controls.on(Control::FactoryReset).on(Control::Connect).on(Control::Title);
     return out;
@@ -108,12 +89,9 @@ LinkOutcome BulkRead::run()
             return aborted(LinkResult::MonitorOutput);
     }
 
-    port.close();
-    clock.sleepMs(SettleMs);
-    m_ctx.progress.setPosition(0);
+    closeAndSettle(SettleMs);
 
-    LinkOutcome out;
-    out.exchange = Exchange::BulkRead;
+    LinkOutcome out = outcome();
     const QString& text = received.text();
     for (int n : numbers) {
         const QString prefix = framing::replyPrefix(n);
@@ -130,16 +108,8 @@ LinkOutcome BulkRead::run()
         image.registerText(n) = text.mid(valueAt, kRegisterLength);
     }
 
-    out.controls = ControlStates::nineOff();
-    out.controls.on(Control::ReadData)
-        .on(Control::SendData)
-        .on(Control::FactoryReset)
-        .on(Control::Connect)
-        .on(Control::Disconnect)
-        .on(Control::BaseTree)
-        .on(Control::Title);
-    if (telephone)
-        out.controls.on(Control::TelephoneTree).on(Control::ToTelephone).on(Control::ToBase);
+    out.controls = afterTransfer(telephone);
+    out.controls.on(Control::Title);
     return out;
 }
 

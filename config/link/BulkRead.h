@@ -1,9 +1,6 @@
 #pragma once
 
-#include <optional>
-
-#include "LinkContext.h"
-#include "LinkOutcome.h"
+#include "StagedExchange.h"
 
 namespace quarn::link {
 
@@ -18,29 +15,24 @@ namespace quarn::link {
 // block's last request).
 //
 // start() belongs on the window's thread, run() on the worker.
-class BulkRead {
+class BulkRead final : public StagedExchange {
 public:
     static constexpr int PacingMs = 20;
     static constexpr int SettleMs = 500;
     static constexpr int EchoBoundMs = 3000;
 
-    explicit BulkRead(const LinkContext& context) : m_ctx(context) {}
+    explicit BulkRead(const LinkContext& context) : StagedExchange(context, Exchange::BulkRead) {}
 
     // Closes the port, empties the image (even when the port then fails), opens the
     // selected port. An outcome means the read ends here (port failure, no unit known).
-    std::optional<LinkOutcome> start();
-    // The transfer proper; the port is open.
-    LinkOutcome run();
-    // start(), then run() if it may go on.
-    LinkOutcome execute();
+    std::optional<LinkOutcome> start() override;
+    LinkOutcome run() override;
 
     // What the window switches off before run().
     static ControlStates whileRunning() { return ControlStates::nineOff(); }
 
 private:
     LinkOutcome aborted(LinkResult result) const;
-
-    LinkContext m_ctx;
 };
 
 } // namespace quarn::link

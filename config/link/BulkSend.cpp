@@ -13,14 +13,6 @@ namespace quarn::link {
 namespace {
 constexpr int kEchoLength = 13;     // "$R", three digits, eight characters
 constexpr int kEchoStartWithin = 6; // more characters than this without "$R" nnn: no reply
-
-LinkOutcome sendOutcome(LinkResult result)
-{
-    LinkOutcome out;
-    out.exchange = Exchange::BulkSend;
-    out.result = result;
-    return out;
-}
 } // namespace
 
 int BulkSend::firstInvalidRegister(const Register& image)
@@ -35,27 +27,17 @@ int BulkSend::firstInvalidRegister(const Register& image)
 
 std::optional<LinkOutcome> BulkSend::start()
 {
-    if (!framing::restartPort(m_ctx.port, m_ctx.portName)) {
-        LinkOutcome out = sendOutcome(LinkResult::PortNotOpened);
-        out.portDetail = m_ctx.port.lastErrorDetail();
-        return out;
-    }
+    if (auto failed = restartPort())
+        return failed;
     if (!m_ctx.image.unitKnown)
-        return sendOutcome(LinkResult::NotConnected);
+        return outcome(LinkResult::NotConnected);
     const int invalid = firstInvalidRegister(m_ctx.image);
     if (invalid >= 0) {
-        LinkOutcome out = sendOutcome(LinkResult::InvalidRegister);
+        LinkOutcome out = outcome(LinkResult::InvalidRegister);
         out.registerNumber = invalid;
         return out;
     }
     return std::nullopt;
-}
-
-LinkOutcome BulkSend::execute()
-{
-    if (auto ended = start())
-        return *ended;
-    return run();
 }
 
 LinkOutcome BulkSend::run()
@@ -89,32 +71,21 @@ LinkOutcome BulkSend::run()
         }
         if (!replied) {
             // The port stays open and the registers already written stay written.
-            LinkOutcome out = sendOutcome(LinkResult::NoReply);
+            LinkOutcome out = outcome(LinkResult::NoReply);
             out.controls = ControlStates::nineOff();
             out.controls.on(Control::FactoryReset).on(Control::Connect).on(Control::BaseTree);
-            if (telephone)
-                out.controls.on(Control::TelephoneTree).on(Control::ToTelephone).on(Control::ToBase);
+            enableTelephoneTree(out.controls, telephone);
             return out;
         }
         if (digits.isEmpty() || !received.contains(digits))
             lastUnconfirmed = n;
     }
 
-    port.close();
-    LinkOutcome out = sendOutcome(lastUnconfirmed < 0 ? LinkResult::Completed : LinkResult::Unconfirmed);
-    out.registerNumber = lastUnconfirmed;
-    m_ctx.clock.sleepMs(SettleMs);
-    m_ctx.progress.setPosition(0);
+    closeAndSettle(SettleMs);
     image.modified = false;
-    out.controls = ControlStates::nineOff();
-    out.controls.on(Control::ReadData)
-        .on(Control::SendData)
-        .on(Control::FactoryReset)
-        .on(Control::Connect)
-        .on(Control::Disconnect)
-        .on(Control::BaseTree);
-    if (telephone)
-        out.controls.on(Control::TelephoneTree).on(Control::ToTelephone).on(Control::ToBase);
+    LinkOutcome out = outcome(lastUnconfirmed < 0 ? LinkResult::Completed : LinkResult::Unconfirmed);
+    out.registerNumber = lastUnconfirmed;
+    out.controls = afterTransfer(telephone);
     return out;
 }
 

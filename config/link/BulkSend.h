@@ -1,9 +1,6 @@
 #pragma once
 
-#include <optional>
-
-#include "LinkContext.h"
-#include "LinkOutcome.h"
+#include "StagedExchange.h"
 
 namespace quarn::link {
 
@@ -15,25 +12,21 @@ namespace quarn::link {
 // whose digits differ only marks the register unconfirmed and the send goes on.
 // Before anything is sent every register must hold exactly 8 digits "0"-"9"/"A"-"F",
 // so a blank image or a damaged file never reaches the unit's EEPROM.
-class BulkSend {
+class BulkSend final : public StagedExchange {
 public:
     static constexpr int SettleMs = 500;
 
-    explicit BulkSend(const LinkContext& context) : m_ctx(context) {}
+    explicit BulkSend(const LinkContext& context) : StagedExchange(context, Exchange::BulkSend) {}
 
     // Opens the selected port and checks that a unit is known and that every register to
     // be sent is valid. An outcome means the send ends here.
-    std::optional<LinkOutcome> start();
-    LinkOutcome run();
-    LinkOutcome execute();
+    std::optional<LinkOutcome> start() override;
+    LinkOutcome run() override;
 
     static ControlStates whileRunning() { return ControlStates::nineOff(); }
 
     // The first register of the image's set that holds no 8 valid digits, or -1.
     static int firstInvalidRegister(const quarn::Register& image);
-
-private:
-    LinkContext m_ctx;
 };
 
 } // namespace quarn::link

@@ -4,6 +4,7 @@
 #include "CommandFraming.h"
 #include "ReceivedText.h"
 #include "Register.h"
+#include "StagedExchange.h"
 
 namespace quarn::link {
 
@@ -27,17 +28,11 @@ QString ConnectExchange::versionText(const QString& received, bool telephone)
 
 LinkOutcome ConnectExchange::run(bool baseTreeEnabled)
 {
-    LinkOutcome out;
-    out.exchange = Exchange::Connect;
     Register& image = m_ctx.image;
-
-    if (!framing::restartPort(m_ctx.port, m_ctx.portName)) {
-        image.unitKnown = false;
-        out.result = LinkResult::PortNotOpened;
-        out.portDetail = m_ctx.port.lastErrorDetail();
-        return out;
-    }
     image.unitKnown = false;
+    if (auto failed = restartSelectedPort(m_ctx, Exchange::Connect))
+        return *failed;
+    LinkOutcome out = outcomeOf(Exchange::Connect);
 
     framing::sendText(m_ctx.port, framing::ProgStart);
     framing::sendText(m_ctx.port, framing::readCommand(300));

@@ -8,33 +8,9 @@
 
 namespace quarn::link {
 
-std::optional<LinkOutcome> Disconnect::start()
-{
-    if (framing::restartPort(m_ctx.port, m_ctx.portName))
-        return std::nullopt;
-    LinkOutcome out;
-    out.exchange = Exchange::Disconnect;
-    out.result = LinkResult::PortNotOpened;
-    out.portDetail = m_ctx.port.lastErrorDetail();
-    return out;
-}
-
-LinkOutcome Disconnect::execute()
-{
-    if (auto ended = start())
-        return *ended;
-    return run();
-}
-
 LinkOutcome Disconnect::run()
 {
     Register& image = m_ctx.image;
-    auto waitSteps = [this](int count) {
-        for (int i = 0; i < count; ++i) {
-            m_ctx.clock.sleepMs(StepMs);
-            m_ctx.progress.step();
-        }
-    };
 
     framing::sendText(m_ctx.port, framing::ProgEnde);
     image.unitKnown = false;
@@ -42,14 +18,13 @@ LinkOutcome Disconnect::run()
     if (image.telephoneInterface) {
         m_ctx.progress.setRange(StepsBeforeLeave + StepsAfterLeave);
         m_ctx.progress.setPosition(0);
-        waitSteps(StepsBeforeLeave);
+        waitSteps(StepsBeforeLeave, StepMs);
         framing::sendText(m_ctx.port, framing::LeaveTelephoneMode);
-        waitSteps(StepsAfterLeave);
+        waitSteps(StepsAfterLeave, StepMs);
     }
     m_ctx.progress.setPosition(0);
 
-    LinkOutcome out;
-    out.exchange = Exchange::Disconnect;
+    LinkOutcome out = outcome();
     out.controls = whileRunning();
     out.controls.on(Control::Connect);
     return out;

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <optional>
-
-#include "LinkContext.h"
-#include "LinkOutcome.h"
+#include "StagedExchange.h"
 
 namespace quarn::link {
 
@@ -13,17 +10,16 @@ namespace quarn::link {
 // leaves its telephone-interface mode, then 3 s more. The unit answers nothing the
 // program reads. Clears the unit-known flag and the version text; the port stays open
 // and the trees keep their state.
-class Disconnect {
+class Disconnect final : public StagedExchange {
 public:
     static constexpr int StepMs = 25;
     static constexpr int StepsBeforeLeave = 200;
     static constexpr int StepsAfterLeave = 120;
 
-    explicit Disconnect(const LinkContext& context) : m_ctx(context) {}
+    explicit Disconnect(const LinkContext& context) : StagedExchange(context, Exchange::Disconnect) {}
 
-    std::optional<LinkOutcome> start();
-    LinkOutcome run();
-    LinkOutcome execute();
+    std::optional<LinkOutcome> start() override { return restartPort(); }
+    LinkOutcome run() override;
 
     static ControlStates whileRunning()
     {
@@ -31,9 +27,6 @@ public:
         s.off(Control::Disconnect).off(Control::Connect).off(Control::ReadData).off(Control::SendData);
         return s;
     }
-
-private:
-    LinkContext m_ctx;
 };
 
 } // namespace quarn::link

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <optional>
-
-#include "LinkContext.h"
-#include "LinkOutcome.h"
+#include "StagedExchange.h"
 
 namespace quarn::link {
 
@@ -17,7 +14,7 @@ enum class ResetTarget { Base, Telephone };
 // interface, followed 1.25 s later by "\r"). The unit answers nothing the program reads;
 // it must reset the registers by itself. A base reset lasts 6 s, a telephone reset 3 s,
 // plus 500 ms.
-class FactoryReset {
+class FactoryReset final : public StagedExchange {
 public:
     static constexpr int StepMs = 10;
     static constexpr int StepsBeforeCommand = 175;
@@ -25,16 +22,16 @@ public:
     static constexpr int TelephoneSteps = 300;
     static constexpr int SettleMs = 500;
 
-    FactoryReset(const LinkContext& context, ResetTarget target) : m_ctx(context), m_target(target) {}
+    FactoryReset(const LinkContext& context, ResetTarget target)
+        : StagedExchange(context, Exchange::FactoryReset), m_target(target)
+    {}
 
-    std::optional<LinkOutcome> start();
-    LinkOutcome run();
-    LinkOutcome execute();
+    std::optional<LinkOutcome> start() override { return restartPort(); }
+    LinkOutcome run() override;
 
     static ControlStates whileRunning() { return ControlStates::nineOff(); }
 
 private:
-    LinkContext m_ctx;
     ResetTarget m_target;
 };
 

@@ -1,58 +1,15 @@
 #include <QtTest>
 
+#include "SimProcess.h"
+
 // quarnctl against quarn-sim over a real pseudo-terminal, in real time. Units without
 // telephone interface where possible: their connect and read are the shortest.
 
+using e2e::quarnctl;
+using e2e::QuarnctlResult;
+using e2e::SimProcess;
+
 namespace {
-
-struct Result {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-Result quarnctl(const QStringList& args, int timeoutMs = 30000)
-{
-    QProcess p;
-    p.start(QStringLiteral(QUARNCTL_PATH), args);
-    Result r;
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished();
-        r.err = QStringLiteral("timed out");
-        return r;
-    }
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-
-// One quarn-sim for the length of a test.
-class Sim {
-public:
-    explicit Sim(const QStringList& args)
-    {
-        m_process.start(QStringLiteral(QUARN_SIM_PATH), args);
-        QElapsedTimer t;
-        t.start();
-        while (!m_process.canReadLine() && t.elapsed() < 5000)
-            m_process.waitForReadyRead(100);
-        m_device = QString::fromUtf8(m_process.readLine()).trimmed();
-    }
-    ~Sim()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(3000))
-            m_process.kill();
-        m_process.waitForFinished();
-    }
-    QString device() const { return m_device; }
-
-private:
-    QProcess m_process;
-    QString m_device;
-};
 
 QByteArray readAll(const QString& path)
 {
@@ -101,9 +58,9 @@ private:
 private Q_SLOTS:
     void info()
     {
-        Sim sim({"--model", "7k"});
+        SimProcess sim({"--model", "7k"});
         QVERIFY(!sim.device().isEmpty());
-        const Result r = quarnctl({"--port", sim.device(), "info"});
+        const QuarnctlResult r = quarnctl({"--port", sim.device(), "info"});
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out,
                  QStringLiteral("model: Quarn 7k\ntelephone-interface: no\nversion: Quarn 7k V3.20\n"));
@@ -112,9 +69,9 @@ private Q_SLOTS:
     void read()
     {
         const QString state = copyWith(factoryFile("8k"), "read-state.rq7k8k", "123", "CAFE0001");
-        Sim sim({"--model", "8k", "--state", state});
+        SimProcess sim({"--model", "8k", "--state", state});
         const QString out = path("read-out.rq7k8k");
-        const Result r = quarnctl({"--port", sim.device(), "read", "-o", out});
+        const QuarnctlResult r = quarnctl({"--port", sim.device(), "read", "-o", out});
         QCOMPARE(r.code, 0);
         QCOMPARE(quarnctl({"get", out, "123"}).out, QStringLiteral("CAFE0001\n"));
         QCOMPARE(quarnctl({"diff", out, state}).code, 0);
@@ -124,9 +81,9 @@ private Q_SLOTS:
     {
         const QString state = copyWith(factoryFile("8k"), "write-state.rq7k8k", "0", "00000000");
         const QString file = copyWith(factoryFile("8k"), "write-file.rq7k8k", "199", "1A2B3C4D");
-        Sim sim({"--model", "8k", "--state", state});
+        SimProcess sim({"--model", "8k", "--state", state});
         const QString trace = path("write-trace.txt");
-        const Result r = quarnctl({"--port", sim.device(), "--trace", trace, "write", file});
+        const QuarnctlResult r = quarnctl({"--port", sim.device(), "--trace", trace, "write", file});
         QCOMPARE(r.code, 0);
         QCOMPARE(r.err, QString());
         QVERIFY(becomesSame(file, state));
@@ -137,9 +94,9 @@ private Q_SLOTS:
 
     void verify()
     {
-        Sim sim({"--model", "7k"});
+        SimProcess sim({"--model", "7k"});
         const QString file = copyWith(factoryFile("7k"), "verify.rq7k8k", "42", "FFFF");
-        const Result r = quarnctl({"--port", sim.device(), "verify", file});
+        const QuarnctlResult r = quarnctl({"--port", sim.device(), "verify", file});
         QCOMPARE(r.code, 1);
         const QString unit = quarnctl({"get", factoryFile("7k"), "42"}).out.trimmed();
         QCOMPARE(r.out, QStringLiteral("042 FFFF0000 %1\n").arg(unit));
@@ -149,21 +106,21 @@ private Q_SLOTS:
     {
         const QString factory = factoryFile("8k-ti");
         const QString state = copyWith(factory, "reset-state.rq7k8k", "320", "ABABABAB");
-        Sim sim({"--model", "8k", "--telephone", "--state", state});
-        const Result r = quarnctl({"--port", sim.device(), "reset", "--telephone", "--yes"});
+        SimProcess sim({"--model", "8k", "--telephone", "--state", state});
+        const QuarnctlResult r = quarnctl({"--port", sim.device(), "reset", "--telephone", "--yes"});
         QCOMPARE(r.code, 0);
         QVERIFY(becomesSame(factory, state));
     }
 
     void exitCodes()
     {
-        Result r = quarnctl({"--port", path("no-such-device"), "info"});
+        QuarnctlResult r = quarnctl({"--port", path("no-such-device"), "info"});
         QCOMPARE(r.code, 3);
         QVERIFY(r.err.startsWith(QStringLiteral("Port konnte nicht initialisiert werden!\n")));
         QCOMPARE(quarnctl({"--port", path("x"), "write", path("missing.rq7k8k")}).code, 4);
         QCOMPARE(quarnctl({"--port", path("x"), "reset", "--base"}).code, 2);
 
-        Sim monitor({"--model", "7k", "--fault", "monitor"});
+        SimProcess monitor({"--model", "7k", "--fault", "monitor"});
         r = quarnctl({"--port", monitor.device(), "info"});
         QCOMPARE(r.code, 1);
         QCOMPARE(r.err, QStringLiteral("Im Menü des Quarns muss \"PC-Verbindung\" ausgewählt werden, um eine "

@@ -1,0 +1,68 @@
+#include "StagedExchange.h"
+
+#include "BytePort.h"
+#include "Clock.h"
+#include "CommandFraming.h"
+#include "ProgressSink.h"
+
+namespace quarn::link {
+
+LinkOutcome outcomeOf(Exchange exchange, LinkResult result)
+{
+    LinkOutcome out;
+    out.exchange = exchange;
+    out.result = result;
+    return out;
+}
+
+std::optional<LinkOutcome> restartSelectedPort(const LinkContext& context, Exchange exchange)
+{
+    if (framing::restartPort(context.port, context.portName))
+        return std::nullopt;
+    LinkOutcome out = outcomeOf(exchange, LinkResult::PortNotOpened);
+    out.portDetail = context.port.lastErrorDetail();
+    return out;
+}
+
+LinkOutcome StagedExchange::execute()
+{
+    if (auto ended = start())
+        return *ended;
+    return run();
+}
+
+void StagedExchange::waitSteps(int count, int stepMs)
+{
+    for (int i = 0; i < count; ++i) {
+        m_ctx.clock.sleepMs(stepMs);
+        m_ctx.progress.step();
+    }
+}
+
+void StagedExchange::closeAndSettle(int settleMs)
+{
+    m_ctx.port.close();
+    m_ctx.clock.sleepMs(settleMs);
+    m_ctx.progress.setPosition(0);
+}
+
+ControlStates StagedExchange::afterTransfer(bool telephone)
+{
+    ControlStates controls = ControlStates::nineOff();
+    controls.on(Control::ReadData)
+        .on(Control::SendData)
+        .on(Control::FactoryReset)
+        .on(Control::Connect)
+        .on(Control::Disconnect)
+        .on(Control::BaseTree);
+    enableTelephoneTree(controls, telephone);
+    return controls;
+}
+
+void StagedExchange::enableTelephoneTree(ControlStates& controls, bool telephone)
+{
+    if (telephone)
+        controls.on(Control::TelephoneTree).on(Control::ToTelephone).on(Control::ToBase);
+}
+
+} // namespace quarn::link
