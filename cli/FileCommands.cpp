@@ -11,20 +11,6 @@ namespace cli {
 
 namespace {
 
-QString invalidNumberText(bool telephone)
-{
-    // The single-register editor's wording.
-    if (telephone)
-        return quarn::msg::tr("Bitte geben Sie eine gültige Registernummer ein!") + QStringLiteral("\n") +
-               quarn::msg::tr(" (0-199 , 300-499 , 600-799)");
-    return quarn::msg::tr("Bitte geben Sie eine Zahl zwischen 0 und 199 ein!");
-}
-
-QString hexOnlyText()
-{
-    return quarn::msg::tr("Nur hexadezimale Zahlen (0-F) können in die Registerstellen programmiert werden!");
-}
-
 // Loads path and prints the load's message, if any.
 quarn::LoadResult load(quarn::Register& image, const QString& path, QTextStream& err)
 {
@@ -72,7 +58,7 @@ int FileCommands::get(const QString& path, const QString& number)
     const bool telephone = loaded.withTelephone;
     const int n = registerNumber(number, telephone);
     if (n < 0) {
-        m_err << invalidNumberText(telephone) << Qt::endl;
+        m_err << quarn::msg::invalidRegisterNumber(telephone) << Qt::endl;
         return ExitUsage;
     }
     m_out << image.registerText(n) << Qt::endl;
@@ -89,12 +75,12 @@ int FileCommands::set(const QString& path, const QString& number, const QString&
     const bool telephone = loaded.withTelephone;
     const QString content = digits.toUpper();
     if (content.size() > quarn::Register::DigitCount || !quarn::isHexText(content)) {
-        m_err << hexOnlyText() << Qt::endl;
+        m_err << quarn::msg::onlyHexDigits() << Qt::endl;
         return ExitUsage;
     }
     const int n = registerNumber(number, telephone);
     if (n < 0) {
-        m_err << invalidNumberText(telephone) << Qt::endl;
+        m_err << quarn::msg::invalidRegisterNumber(telephone) << Qt::endl;
         return ExitUsage;
     }
     image.registerText(n) = quarn::zeroPadRight(content, quarn::Register::DigitCount);

@@ -76,6 +76,19 @@ inline QString loadMessage(LoadOutcome outcome)
     return {};
 }
 
+// The single-register editor (and quarnctl set): a register number the image does not have.
+inline QString invalidRegisterNumber(bool withTelephone)
+{
+    if (withTelephone)
+        return tr("Bitte geben Sie eine gültige Registernummer ein!") + QLatin1Char('\n') +
+               tr(" (0-199 , 300-499 , 600-799)");
+    return tr("Bitte geben Sie eine Zahl zwischen 0 und 199 ein!");
+}
+// ... and digits that are not all hex digits.
+inline QString onlyHexDigits()
+{
+    return tr("Nur hexadezimale Zahlen (0-F) können in die Registerstellen programmiert werden!");
+}
 // The message a failed parse shows; empty for success.
 inline QString parseErrorText(ParseError error)
 {

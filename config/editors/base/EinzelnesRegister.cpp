@@ -1,6 +1,7 @@
 #include "EinzelnesRegister.h"
 
 #include "IntegerEdit.h"
+#include "Messages.h"
 #include "Register.h"
 #include "RegisterCodecs.h"
 
@@ -72,11 +73,7 @@ bool EinzelnesRegister::numberIsValid(int n) const
 
 void EinzelnesRegister::refuseNumber()
 {
-    if (image().telephoneInterface)
-        refuse(tr("Bitte geben Sie eine gültige Registernummer ein!") + QLatin1Char('\n') +
-               tr(" (0-199 , 300-499 , 600-799)"));
-    else
-        refuse(tr("Bitte geben Sie eine Zahl zwischen 0 und 199 ein!"));
+    refuse(msg::invalidRegisterNumber(image().telephoneInterface));
 }
 
 void EinzelnesRegister::showMembers()
@@ -117,7 +114,7 @@ void EinzelnesRegister::writeRegister()
                 m_number = 0;
             }
         } else {
-            refuse(tr("Nur hexadezimale Zahlen (0-F) können in die Registerstellen programmiert werden!"));
+            refuse(msg::onlyHexDigits());
             m_content = QStringLiteral("00000000");
         }
         showMembers();
