@@ -1,12 +1,15 @@
 // Every settings dialog, opened on a consistent image and confirmed without a change, leaves
 // the image as it was (a consistent image holds only what the dialog itself would write).
 // A new dialog joins by one row in rows().
+#include "CHexEdit.h"
 #include "DECODERKONFIG.h"
 #include "DecoderTableText.h"
 #include "EditorCatalog.h"
 #include "EditorTestSupport.h"
+#include "FieldEdit.h"
 #include "IdModeList.h"
 #include "Rufgeber.h"
+#include "ToneCounts.h"
 #include "UserDialogs.h"
 
 #include <QPushButton>
@@ -89,8 +92,8 @@ MakeConsistent consistentDecoder(int decoder)
 std::function<void(Register&)> decoderUnusedPositions(int decoder)
 {
     return [decoder](Register& r) {
-        const int x = quarn::IdModeList::evaluatorXCount(r.digit(81, 5));
-        const int length = quarn::IdModeList::evaluatorToneCount(
+        const int x = quarn::ToneCounts::xCount(r.digit(81, 5));
+        const int length = quarn::ToneCounts::evaluatorToneCount(
             r.digit(quarn::DecoderTableText::reactionBRegister(decoder), 0), x);
         fill(r, quarn::DecoderTableText::toneRegister(decoder), length, 6, u'F');
     };
@@ -183,6 +186,7 @@ private slots:
         std::unique_ptr<QDialog> dialog(r.create(&image));
         QVERIFY(dialog);
         open(dialog.get());
+        boxes.clear(); // a warning shown on opening is not an answer to "OK"
         auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("okButton"));
         if (ok && ok->isVisible())
             click(dialog.get(), "okButton");
@@ -193,6 +197,65 @@ private slots:
         QVERIFY(!dialog->isVisible());
         QCOMPARE(snapshot(image), snapshot(expected));
         QCOMPARE(image.modified, r.marksModified);
+    }
+
+    // Every field the frame checks refuses text that no digit can hold: "OK" then shows one
+    // message, keeps the dialog open and writes nothing; "Abbrechen" afterwards writes nothing either.
+    void failingCheckThenCancelChangesNothing_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("seed");
+        for (int i = 0; i < rows().size(); ++i) {
+            for (int seed = 0; seed < 2; ++seed)
+                QTest::addRow("%s/%d", rows().at(i).name, seed) << i << seed;
+        }
+    }
+    void failingCheckThenCancelChangesNothing()
+    {
+        QFETCH(int, row);
+        QFETCH(int, seed);
+        const Row& r = rows().at(row);
+        platform::ScriptedUserDialogs boxes;
+        Register image;
+        loadFactoryImage(image);
+        if (seed > 0) {
+            QRandomGenerator random(static_cast<quint32>(seed * 104729 + row));
+            loadRandomImage(image, random);
+            if (r.makeConsistent)
+                r.makeConsistent(image, random);
+        }
+        const QStringList before = snapshot(image);
+        std::unique_ptr<QDialog> dialog(r.create(&image));
+        open(dialog.get());
+        auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("okButton"));
+        if (!ok || !ok->isVisible())
+            QSKIP("this dialog writes on buttons of its own");
+
+        // Every checked field gets something it must refuse; then each one in turn is the culprit.
+        QList<QLineEdit*> fields;
+        for (QLineEdit* e : dialog->findChildren<QLineEdit*>()) {
+            auto* hex = qobject_cast<quarn::CHexEdit*>(e);
+            if ((qobject_cast<quarn::FieldEdit*>(e) || (hex && hex->registerDigits())) && e->isEnabled() &&
+                e->isVisibleTo(dialog.get()))
+                fields << e;
+        }
+        if (fields.isEmpty())
+            QSKIP("no field of this dialog can fail its check");
+        for (QLineEdit* e : fields) {
+            boxes.clear();
+            const QString kept = e->text();
+            e->setText(QStringLiteral("x"));
+            click(dialog.get(), "okButton");
+            QCOMPARE(boxes.messages().size(), 1);
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(snapshot(image), before);
+            QVERIFY(!image.modified);
+            e->setText(kept);
+        }
+        click(dialog.get(), "cancelButton");
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(snapshot(image), before);
+        QVERIFY(!image.modified);
     }
 
     void helpChangesNothing_data()
@@ -210,6 +273,9 @@ private slots:
         const QStringList before = snapshot(image);
         std::unique_ptr<QDialog> dialog(rows().at(row).create(&image));
         open(dialog.get());
+        boxes.clear();
+        if (!dialog->findChild<QPushButton*>(QStringLiteral("helpButton"))->isVisible())
+            QSKIP("this dialog has no help");
         click(dialog.get(), "helpButton");
         QCOMPARE(boxes.messages().size(), 1);
         QVERIFY(boxes.last().caption.startsWith(QStringLiteral("Hilfe: ")));

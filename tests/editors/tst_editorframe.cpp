@@ -137,7 +137,7 @@ private slots:
     void lengthMessage()
     {
         platform::ScriptedUserDialogs boxes;
-        quarn::DecimalFractionEdit edit(3, 1, 2);
+        quarn::DecimalFractionEdit edit(quarn::DecimalFormat::tenths(2));
         edit.setMaxLength(10); // a text longer than its limit reaches the check only this way
         edit.setText(QStringLiteral("1,234"));
         QVERIFY(!edit.checkInput());
@@ -149,19 +149,19 @@ private slots:
     void decimalFractionDisplayAndParse()
     {
         platform::ScriptedUserDialogs boxes;
-        quarn::DecimalFractionEdit edit(3, 1, 2);
-        edit.setDigit(7);
+        quarn::DecimalFractionEdit edit(quarn::DecimalFormat::tenths(2));
+        edit.setSteps(7);
         QCOMPARE(edit.text(), QStringLiteral("1,4"));
-        edit.setDigit(15);
+        edit.setSteps(15);
         QCOMPARE(edit.text(), QStringLiteral("3,0"));
         edit.setText(QStringLiteral("1.5"));
-        QCOMPARE(edit.parseDigit(), std::optional<int>(7));
+        QCOMPARE(edit.parseSteps(), std::optional<int>(7));
         edit.setText(QStringLiteral("a"));
-        QCOMPARE(edit.parseDigit(), std::nullopt);
+        QCOMPARE(edit.parseSteps(), std::nullopt);
         QCOMPARE(boxes.last().caption, QStringLiteral("Fehler"));
         QCOMPARE(boxes.last().text, QStringLiteral("Bitte geben Sie eine Dezimalzahl ein!"));
         edit.setText(QStringLiteral("99x")); // the range check comes first
-        QCOMPARE(edit.parseDigit(), std::nullopt);
+        QCOMPARE(edit.parseSteps(), std::nullopt);
         QCOMPARE(boxes.last().text, QStringLiteral("Ein eingegebener Wert ist zu hoch/niedrig."));
     }
 
@@ -215,11 +215,6 @@ private slots:
         QCOMPARE(decoders.positionOfDigit(14), -1);
         QCOMPARE(quarn::IdModeList::ffskEmergency().texts(),
                  QStringList({"nur Ruf(5-Tonfolge)", "Doppelsequenz Ruf, Kennung"}));
-        QCOMPARE(quarn::IdModeList::evaluatorXCount(9), 5);
-        QCOMPARE(quarn::IdModeList::evaluatorXCount(3), 3);
-        QCOMPARE(quarn::IdModeList::evaluatorToneCount(12, 3), 6);
-        QCOMPARE(quarn::IdModeList::evaluatorToneCount(6, 7), 7);
-        QCOMPARE(quarn::IdModeList::evaluatorToneCount(8, 7), 4);
     }
 };
 

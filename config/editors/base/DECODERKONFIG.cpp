@@ -5,6 +5,7 @@
 #include "IdModeList.h"
 #include "ReactionSettings.h"
 #include "Register.h"
+#include "ToneCounts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,14 +21,27 @@ DECODERKONFIG::DECODERKONFIG(Register* image, int decoder, QWidget* parent)
     const int t = DecoderTableText::toneRegister(decoder);
     const int rb = DecoderTableText::reactionBRegister(decoder);
 
-    m_active = flagBox(tr("Decoder ist aktiv"), DigitSlot::oddFlag(t, 7));
+    m_active = bind().flag(tr("Decoder ist aktiv"), DigitSlot::oddFlag(t, 7));
     m_active->setObjectName(QStringLiteral("active"));
-    m_mode = idModeBox(DigitSlot::hex(rb, 0), IdModeList::decoders());
+    m_mode =
+        bind().choice(DigitSlot::hex(rb, 0), IdModeList::decoders().texts(), IdModeList::decoders().map());
     m_mode->setObjectName(QStringLiteral("idMode"));
-    m_sequence = new CHexEdit(this);
+    // Unused positions of an evaluator's sequence are "F".
+    m_sequence = bind().tones([this, t] {
+        const int length = sequenceLength();
+        return ToneSlot{
+            t,
+            0,
+            7,
+            length,
+            length,
+            QLatin1Char('F'),
+            tr("Ihre Eingabe im Feld \"Tonfolge\" enthält weniger Ziffern als aufgrund Ihrer Auswahl "
+               "nötig sind.")};
+    });
     m_sequence->setObjectName(QStringLiteral("sequence"));
-    m_reaction = new ReactionSettings(ReactionSettings::AllGroups, 6, this);
-    m_reaction->read(*image, DecoderTableText::reactionARegister(decoder), rb);
+    m_reaction = new ReactionSettings(bind(), DecoderTableText::reactionARegister(decoder), rb,
+                                      ReactionSettings::AllGroups, 6, this);
 
     auto* frame = new QGroupBox(tr("Decoder") + QStringLiteral(" %1").arg(decoder + 1), this);
     auto* frameLayout = new QVBoxLayout(frame);
@@ -56,44 +70,20 @@ DECODERKONFIG::DECODERKONFIG(Register* image, int decoder, QWidget* parent)
 
 int DECODERKONFIG::sequenceLength() const
 {
-    const int x = IdModeList::evaluatorXCount(image().digit(81, 5));
-    return IdModeList::evaluatorToneCount(IdModeList::decoders().digitOfPosition(m_mode->currentIndex()), x);
+    return ToneCounts::evaluatorToneCount(IdModeList::decoders().digitOfPosition(m_mode->currentIndex()),
+                                          ToneCounts::xCount(digits()));
 }
 
 void DECODERKONFIG::refreshSequence()
 {
     // Refilled from the image: entries not yet confirmed are discarded.
-    const int length = sequenceLength();
-    m_sequence->setMaxLength(32767);
-    m_sequence->setText(image().registerText(DecoderTableText::toneRegister(m_decoder)).left(length));
-    m_sequence->setMaxLength(length);
+    bind().reload(m_sequence);
 }
 
 void DECODERKONFIG::showEvent(QShowEvent* event)
 {
     SettingsDialog::showEvent(event);
     refreshSequence();
-}
-
-bool DECODERKONFIG::save()
-{
-    const int length = sequenceLength();
-    if (m_sequence->text().size() != length)
-        return refuse(
-            tr("Ihre Eingabe im Feld \"Tonfolge\" enthält weniger Ziffern als aufgrund Ihrer Auswahl "
-               "nötig sind."),
-            m_sequence);
-
-    Register& r = image();
-    writeBoundField(m_mode);
-    writeBoundField(m_active);
-    QString& tones = r.registerText(DecoderTableText::toneRegister(m_decoder));
-    for (int k = 0; k < 7 && k < tones.size(); ++k)
-        tones[k] = k < length ? m_sequence->text().at(k) : QLatin1Char('F');
-    // Alarm type, the parsed duration, then the other reaction digits: a refused duration
-    // keeps the dialog open with the rest already written.
-    return m_reaction->write(r, DecoderTableText::reactionARegister(m_decoder),
-                             DecoderTableText::reactionBRegister(m_decoder));
 }
 
 } // namespace quarn

@@ -21,7 +21,6 @@ public:
     int sequenceLength() const;
 
 protected:
-    bool save() override;
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -2,53 +2,30 @@
 
 #include "DECODERKONFIG.h"
 #include "DecoderTableText.h"
+#include "OverviewTable.h"
 
-#include <QFrame>
-#include <QGridLayout>
-#include <QLabel>
-#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace quarn {
 
-namespace {
-// Column widths of the table in dialog units; the grid stretches them with the dialog.
-constexpr int ColumnWidth[DecoderTableText::ColumnCount] = {40, 100, 80, 60, 100, 100, 60, 100};
-constexpr int RowHeight = 40;
-} // namespace
-
 Decoder::Decoder(Register* image, QWidget* parent) : SettingsDialog(image, parent, tr("Decoder"))
 {
-    // Dialog units as the resource editor counts them: a quarter of the average character
-    // width across, an eighth of the line height down.
-    const double unitX = fontMetrics().averageCharWidth() / 4.0;
-    const double unitY = fontMetrics().height() / 8.0;
-
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(qRound(2 * unitX));
-    grid->setVerticalSpacing(qRound(2 * unitY));
-    for (int row = 0; row <= DecoderTableText::DecoderCount; ++row) {
-        if (row > 0) {
-            auto* button = new QPushButton(tr("Decoder") + QStringLiteral(" %1").arg(row), this);
-            button->setObjectName(QStringLiteral("decoderButton%1").arg(row));
-            button->setAutoDefault(false);
-            button->setMinimumWidth(qRound(70 * unitX));
-            grid->addWidget(button, row, 0, Qt::AlignVCenter);
-            connect(button, &QPushButton::clicked, this, [this, row] { configure(row - 1); });
-        }
-        for (int column = 0; column < DecoderTableText::ColumnCount; ++column) {
-            auto* cell = new QLabel(this);
-            cell->setObjectName(QStringLiteral("cell_%1_%2").arg(row).arg(column));
-            cell->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            cell->setMinimumSize(qRound(ColumnWidth[column] * unitX), qRound(RowHeight * unitY));
-            if (row > 0)
-                cell->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            grid->addWidget(cell, row, column + 1);
-            m_cells.append(cell);
-        }
-    }
-    for (int column = 0; column < DecoderTableText::ColumnCount; ++column)
-        grid->setColumnStretch(column + 1, ColumnWidth[column]);
-    content()->addLayout(grid);
+    m_table = new OverviewTable({DecoderTableText::DecoderCount,
+                                 {40, 100, 80, 60, 100, 100, 60, 100},
+                                 40,
+                                 70,
+                                 QStringLiteral("decoderButton")},
+                                this);
+    m_table->header = [](int column) { return DecoderTableText::header(column); };
+    m_table->cell = [this](int row, int column) {
+        return DecoderTableText::cell(this->image(), row, column);
+    };
+    m_table->buttonText = [](int row) { return tr("Decoder") + QStringLiteral(" %1").arg(row + 1); };
+    m_table->edit = [this](int row) {
+        DECODERKONFIG dialog(&this->image(), row, this);
+        dialog.exec();
+    };
+    content()->addWidget(m_table);
 
     setHelp(
         tr("Hilfe: Decoder"),
@@ -56,28 +33,22 @@ Decoder::Decoder(Register* image, QWidget* parent) : SettingsDialog(image, paren
             QStringLiteral("\n\n") +
             tr("Über die Schaltflächen auf der linken Seite der Tabelle können die Einstellungen der "
                "einzelnen Decoder geändert werden."));
-    refreshTable();
+    m_table->refresh();
 }
 
 QLabel* Decoder::cellLabel(int row, int column) const
 {
-    return m_cells.value(row * DecoderTableText::ColumnCount + column);
+    return m_table->cellLabel(row, column);
 }
 
 void Decoder::refreshTable()
 {
-    for (int column = 0; column < DecoderTableText::ColumnCount; ++column) {
-        cellLabel(0, column)->setText(DecoderTableText::header(column));
-        for (int decoder = 0; decoder < DecoderTableText::DecoderCount; ++decoder)
-            cellLabel(decoder + 1, column)->setText(DecoderTableText::cell(image(), decoder, column));
-    }
+    m_table->refresh();
 }
 
 void Decoder::configure(int decoder)
 {
-    DECODERKONFIG dialog(&image(), decoder, this);
-    dialog.exec();
-    refreshTable(); // after OK and after Abbrechen alike
+    m_table->open(decoder);
 }
 
 } // namespace quarn

@@ -6,6 +6,8 @@ class QLabel;
 
 namespace quarn {
 
+class OverviewTable;
+
 // The overview of the ten decoders, read-only; the button beside each row opens the
 // configuration of that decoder, which writes on its own "OK".
 class Decoder : public SettingsDialog {
@@ -23,7 +25,7 @@ protected:
     bool marksModified() const override { return false; }
 
 private:
-    QList<QLabel*> m_cells; // 11 rows of 8
+    OverviewTable* m_table;
 };
 
 } // namespace quarn

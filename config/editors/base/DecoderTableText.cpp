@@ -2,6 +2,7 @@
 
 #include "IdModeList.h"
 #include "Register.h"
+#include "ToneCounts.h"
 
 #include <QCoreApplication>
 
@@ -44,7 +45,7 @@ QString DecoderTableText::sequence(const Register& image, int decoder)
 {
     const QString t = image.registerText(toneRegister(decoder));
     const QString id = image.registerText(15);
-    const int x = IdModeList::evaluatorXCount(image.digit(81, 5));
+    const int x = ToneCounts::xCount(image.digit(81, 5));
     const QString slash = QStringLiteral("/");
     switch (image.digit(reactionBRegister(decoder), 0)) {
     case 0:

@@ -12,7 +12,7 @@ InOutputs::InOutputs(Register* image, QWidget* parent)
     const QStringList functions = {tr("keine Funktion"),       tr("Ausgang"),
                                    tr("Eingang, low aktiv"),   tr("Eingang, high aktiv"),
                                    tr("Ausgang Fremdtastung"), tr("Ausgang invertiert")};
-    const QList<int> digitOfPosition = {0, 1, 2, 4, 8, 9};
+    const ChoiceMap digitOfPosition = ChoiceMap::of({0, 1, 2, 4, 8, 9});
     // Rows 1-5: register 95 digits 0-4; rows 6-7: register 96 digits 0-1; TX: register 96 digit 2.
     const DigitSlot pins[8] = {DigitSlot::hex(95, 0), DigitSlot::hex(95, 1), DigitSlot::hex(95, 2),
                                DigitSlot::hex(95, 3), DigitSlot::hex(95, 4), DigitSlot::hex(96, 0),
@@ -20,7 +20,7 @@ InOutputs::InOutputs(Register* image, QWidget* parent)
 
     auto* form = new QFormLayout;
     for (int row = 0; row < 8; ++row) {
-        QComboBox* combo = choiceBox(pins[row], functions, digitOfPosition);
+        QComboBox* combo = bind().choice(pins[row], functions, digitOfPosition);
         combo->setObjectName(QStringLiteral("pin%1").arg(row));
         auto* label = new QLabel(
             row < 7 ? tr("Ein-/Ausgang") + QStringLiteral(" %1").arg(row + 1, 0, 16).toUpper() : tr("TX"),

@@ -4,6 +4,7 @@
 #include "IdModeList.h"
 #include "IntegerEdit.h"
 #include "Register.h"
+#include "ToneCounts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,28 +24,40 @@ constexpr int CallKeyRegister = 172;
 
 Rufgeber::Rufgeber(Register* image, QWidget* parent) : SettingsDialog(image, parent, tr("Rufgeber"))
 {
-    m_sequence = new CHexEdit(this);
-    m_sequence->setObjectName(QStringLiteral("sequence"));
-    m_id = new CHexEdit(this);
-    m_id->setObjectName(QStringLiteral("ownId"));
-    m_idLabel = new QLabel(tr("Kennung"), this);
-    m_mode = idModeBox(DigitSlot::hex(SequenceRegister, 7), IdModeList::sending());
+    const QString tooShort =
+        tr("Ihre Eingaben in den Feldern \"Tonfolge\" und/oder \"Kennung\" enthalten weniger "
+           "Ziffern als aufgrund Ihrer Auswahl nötig sind.");
+    m_mode = bind().choice(DigitSlot::hex(SequenceRegister, 7), IdModeList::sending().texts(),
+                           IdModeList::sending().map());
     m_mode->setObjectName(QStringLiteral("idMode"));
     m_sendByCallKey = new QCheckBox(tr("Senden geschieht mittels Ruftaste (Standard)"), this);
     m_sendByCallKey->setObjectName(QStringLiteral("sendByCallKey"));
     m_sendByCallKey->setChecked(true); // not stored: the normal case whenever the dialog opens
-    m_autoSend = flagBox(tr("Ruf automatisch senden"), DigitSlot::flag(82, 5));
+    m_autoSend = bind().flag(tr("Ruf automatisch senden"), DigitSlot::flag(82, 5));
     m_autoSend->setObjectName(QStringLiteral("autoSend"));
-
-    m_xCount = integerField(DigitSlot::decimalChar(81, 5), 3, 7);
+    // The count is checked before the fields whose lengths it sets.
+    m_xCount = bind().number(DigitSlot::decimalChar(81, 5), 3, 7);
     m_xCount->setObjectName(QStringLiteral("xCount"));
     m_xCount->installEventFilter(this);
     m_xCountLabel = new QLabel(tr("Anzahl Töne in der X-Tonfolge:"), this);
-    m_firstTone = weightedField(82, 0, 2, 10);
+    // Digits of the call beyond the entry, up to digit 6, become "0"; the ID mode stays in digit 7.
+    m_sequence = bind().tones([this, tooShort] {
+        const int length = currentLayout().sequenceLength;
+        return ToneSlot{SequenceRegister, 0, 7, length, length, QLatin1Char('0'), tooShort};
+    });
+    m_sequence->setObjectName(QStringLiteral("sequence"));
+    m_id = bind().tones([this, tooShort] {
+        const Layout l = currentLayout();
+        return ToneSlot{IdRegister,       l.firstIdDigit, 7 - l.firstIdDigit, l.idLength, l.idLength,
+                        QLatin1Char('0'), tooShort};
+    });
+    m_id->setObjectName(QStringLiteral("ownId"));
+    m_idLabel = new QLabel(tr("Kennung"), this);
+    m_firstTone = bind().number(DigitSlot::weighted(82, 0, 2, 10));
     m_firstTone->setObjectName(QStringLiteral("firstTone"));
-    m_furtherTones = weightedField(82, 2, 1, 10);
+    m_furtherTones = bind().number(DigitSlot::weighted(82, 2, 1, 10));
     m_furtherTones->setObjectName(QStringLiteral("furtherTones"));
-    m_pause = weightedField(82, 3, 2, 10);
+    m_pause = bind().number(DigitSlot::weighted(82, 3, 2, 10));
     m_pause->setObjectName(QStringLiteral("pause"));
 
     auto* call = new QGroupBox(tr("Rufzusammensetzung"), this);
@@ -96,11 +109,7 @@ int Rufgeber::effectiveMode(int comboPosition, bool sendByCallKey, int callKeyMo
         return comboPosition;
     if (!sendByCallKey)
         return AllPositions;
-    if (callKeyModeDigit <= 5)
-        return callKeyModeDigit;
-    if (callKeyModeDigit <= 7)
-        return 0;
-    return callKeyModeDigit - 2;
+    return ToneCounts::sendingModeOfKeyDigit(callKeyModeDigit);
 }
 
 Rufgeber::Layout Rufgeber::layoutOf(int m, int x)
@@ -127,25 +136,29 @@ Rufgeber::Layout Rufgeber::layoutOf(int m, int x)
     }
 }
 
+Rufgeber::Layout Rufgeber::currentLayout() const
+{
+    // The X-tone count as the field holds it; an entry outside 3-7 keeps the last good one.
+    int x = m_x;
+    if (const std::optional<int> n = m_xCount->number(); n && *n >= 3 && *n <= 7)
+        x = *n;
+    return layoutOf(effectiveMode(m_mode->currentIndex(), m_sendByCallKey->isChecked(),
+                                  digits().digit(CallKeyRegister, 3)),
+                    x);
+}
+
 void Rufgeber::refreshLayout()
 {
-    // The X-tone count as the field holds it; an unreadable entry keeps the last one.
-    if (const std::optional<int> x = m_xCount->number(); x && *x >= 0 && *x <= 7)
-        m_x = *x;
-    m_layout = layoutOf(effectiveMode(m_mode->currentIndex(), m_sendByCallKey->isChecked(),
-                                      image().digit(CallKeyRegister, 3)),
-                        m_x);
+    if (const std::optional<int> n = m_xCount->number(); n && *n >= 3 && *n <= 7)
+        m_x = *n;
+    const Layout layout = currentLayout();
     // Refilled from the image: entries not yet confirmed are discarded.
-    m_sequence->setMaxLength(32767);
-    m_sequence->setText(image().registerText(SequenceRegister).left(m_layout.sequenceLength));
-    m_sequence->setMaxLength(qMax(1, m_layout.sequenceLength));
-    m_id->setMaxLength(32767);
-    m_id->setText(image().registerText(IdRegister).mid(m_layout.firstIdDigit, m_layout.idLength));
-    m_id->setMaxLength(qMax(1, m_layout.idLength));
-    m_id->setEnabled(m_layout.idEnabled);
-    m_idLabel->setEnabled(m_layout.idEnabled);
-    m_xCount->setEnabled(m_layout.xCountEnabled);
-    m_xCountLabel->setEnabled(m_layout.xCountEnabled);
+    bind().reload(m_sequence);
+    bind().reload(m_id);
+    m_id->setEnabled(layout.idEnabled);
+    m_idLabel->setEnabled(layout.idEnabled);
+    m_xCount->setEnabled(layout.xCountEnabled);
+    m_xCountLabel->setEnabled(layout.xCountEnabled);
 }
 
 void Rufgeber::showEvent(QShowEvent* event)
@@ -159,34 +172,6 @@ bool Rufgeber::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_xCount && event->type() == QEvent::FocusOut)
         refreshLayout();
     return SettingsDialog::eventFilter(watched, event);
-}
-
-bool Rufgeber::save()
-{
-    if (m_sequence->text().size() != m_layout.sequenceLength || m_id->text().size() != m_layout.idLength)
-        return refuse(tr("Ihre Eingaben in den Feldern \"Tonfolge\" und/oder \"Kennung\" enthalten weniger "
-                         "Ziffern als aufgrund Ihrer Auswahl nötig sind."));
-
-    Register& r = image();
-    writeBoundField(m_mode);
-    QString& call = r.registerText(SequenceRegister);
-    for (int k = 0; k < 7 && k < call.size(); ++k)
-        call[k] = k < m_layout.sequenceLength ? m_sequence->text().at(k) : QLatin1Char('0');
-
-    if (m_layout.idEnabled) {
-        QString& id = r.registerText(IdRegister);
-        for (int k = m_layout.firstIdDigit; k < 7 && k < id.size(); ++k) {
-            const int i = k - m_layout.firstIdDigit;
-            id[k] = i < m_layout.idLength ? m_id->text().at(i) : QLatin1Char('0');
-        }
-    }
-
-    writeBoundField(m_xCount);
-    writeBoundField(m_firstTone);
-    writeBoundField(m_furtherTones);
-    writeBoundField(m_pause);
-    writeBoundField(m_autoSend);
-    return true;
 }
 
 } // namespace quarn

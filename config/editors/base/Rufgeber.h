@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SettingsDialog.h"
+#include "ToneCounts.h"
 
 class QCheckBox;
 class QComboBox;
@@ -26,21 +27,20 @@ public:
         bool idEnabled;
         bool xCountEnabled;
     };
-    static constexpr int AllPositions = -2;
+    static constexpr int AllPositions = ToneCounts::AllPositions;
     static Layout layoutOf(int effectiveMode, int xCount);
     // The combo position, or for "wie bei Taste programmiert" the mode programmed for the call
     // key (register 172 digit 3) while sending by the call key, else all positions.
     static int effectiveMode(int comboPosition, bool sendByCallKey, int callKeyModeDigit);
 
 protected:
-    bool save() override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void refreshLayout();
+    Layout currentLayout() const;
 
-    Layout m_layout{};
     int m_x = 5;
     CHexEdit* m_sequence;
     CHexEdit* m_id;

@@ -69,6 +69,14 @@ bool CHexEdit::passesCharacterCheck(const QString& text)
     return true;
 }
 
+bool CHexEdit::admits(const QString& text) const
+{
+    if (m_registerDigits && text.size() >= 2 &&
+        (text.at(1) == QLatin1Char('x') || text.at(1) == QLatin1Char('X')))
+        return false;
+    return passesCharacterCheck(text);
+}
+
 QString CHexEdit::normalised(const QString& text)
 {
     QString out = text.toUpper();
@@ -119,7 +127,7 @@ void CHexEdit::keyPressEvent(QKeyEvent* event)
     if (event->matches(QKeySequence::Paste)) {
         const QString clip = clipboardText();
         // The pasted text takes the field's case rules too, so the field never holds lower case.
-        if (!clip.isEmpty() && passesCharacterCheck(clip) && !selectionBreaksPrefix() && normaliseClipboard())
+        if (!clip.isEmpty() && admits(clip) && !selectionBreaksPrefix() && normaliseClipboard())
             paste();
         return;
     }
@@ -157,8 +165,9 @@ void CHexEdit::keyPressEvent(QKeyEvent* event)
     QString accepted;
     if (isHexLetterOrDigit(c)) {
         accepted = c.toUpper();
-    } else if ((c == QLatin1Char('x') || c == QLatin1Char('X')) && cursorPosition() == 1 &&
-               text().startsWith(QLatin1Char('0')) && !hasPrefix() && !hasSelectedText()) {
+    } else if (!m_registerDigits && (c == QLatin1Char('x') || c == QLatin1Char('X')) &&
+               cursorPosition() == 1 && text().startsWith(QLatin1Char('0')) && !hasPrefix() &&
+               !hasSelectedText()) {
         accepted = QStringLiteral("x");
     } else {
         return;
@@ -195,7 +204,7 @@ QMenu* CHexEdit::createHexContextMenu(QWidget* parent)
         if (normaliseClipboard())
             paste();
     });
-    pasteAction->setEnabled(!clip.isEmpty() && !readOnly && passesCharacterCheck(clip));
+    pasteAction->setEnabled(!clip.isEmpty() && !readOnly && admits(clip));
     QAction* deleteAction = menu->addAction(tr("&Delete"), this, [this] {
         if (normaliseClipboard())
             del();
@@ -204,6 +213,8 @@ QMenu* CHexEdit::createHexContextMenu(QWidget* parent)
     menu->addSeparator();
     QAction* selectAllAction = menu->addAction(tr("Select &All"), this, &QLineEdit::selectAll);
     selectAllAction->setEnabled(!text().isEmpty() && selectedText() != text());
+    if (m_registerDigits)
+        return menu;
     menu->addSeparator();
     QAction* convertAction = menu->addAction(tr("Con&vert"), this, &CHexEdit::convert);
     convertAction->setEnabled(!text().isEmpty() && text() != QLatin1String("0x"));
@@ -219,13 +230,20 @@ void CHexEdit::contextMenuEvent(QContextMenuEvent* event)
 
 void CHexEdit::convert()
 {
+    if (m_registerDigits)
+        return;
     const QString t = text();
+    QString converted;
     if (m_hexMode) {
         const QString digits = hasPrefix() ? t.mid(2) : t;
-        setText(QString::number(leadingUnsigned(digits, 16)));
+        converted = QString::number(leadingUnsigned(digits, 16));
     } else {
-        setText(QStringLiteral("0x") + QString::number(leadingUnsigned(t.trimmed(), 10), 16).toUpper());
+        converted = QStringLiteral("0x") + QString::number(leadingUnsigned(t.trimmed(), 10), 16).toUpper();
     }
+    // The whole result is shown; a field check refuses it later if it is too long for its digits.
+    if (converted.size() > maxLength())
+        setMaxLength(static_cast<int>(converted.size()));
+    setText(converted);
 }
 
 } // namespace quarn

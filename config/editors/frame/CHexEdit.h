@@ -14,11 +14,18 @@ class CHexEdit : public QLineEdit {
 public:
     explicit CHexEdit(QWidget* parent = nullptr);
 
+    // Register digits only: no "0x" prefix, no "Con&vert"; what the field holds can go into a
+    // register as it stands. Tone, password and function-word fields use this.
+    void setRegisterDigits(bool on) { m_registerDigits = on; }
+    bool registerDigits() const { return m_registerDigits; }
+
     // On when the text begins with "0x" or holds any of "A"-"F"; recomputed on every change.
     bool hexMode() const { return m_hexMode; }
 
     // An optional "0x" (or "0X") followed by hex digits of either case.
     static bool passesCharacterCheck(const QString& text);
+    // What this field admits: as above, without the prefix for register digits.
+    bool admits(const QString& text) const;
     // Every letter upper case, except that "X" becomes "x".
     static QString normalised(const QString& text);
 
@@ -42,6 +49,7 @@ private:
     QString clipboardText() const;
 
     bool m_hexMode = false;
+    bool m_registerDigits = false;
 };
 
 } // namespace quarn

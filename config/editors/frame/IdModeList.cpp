@@ -76,26 +76,4 @@ int IdModeList::positionOfDigit(int digit) const
     return static_cast<int>(m_digits.indexOf(digit));
 }
 
-int IdModeList::evaluatorToneCount(int modeDigit, int xCount)
-{
-    switch (modeDigit) {
-    case 1:
-    case 2:
-    case 6:
-    case 9:
-        return xCount;
-    case 8:
-        return 4;
-    case 12:
-        return 6;
-    default:
-        return 5;
-    }
-}
-
-int IdModeList::evaluatorXCount(int digitValue)
-{
-    return digitValue >= 3 && digitValue <= 7 ? digitValue : 5;
-}
-
 } // namespace quarn

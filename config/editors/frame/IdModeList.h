@@ -1,13 +1,15 @@
 #pragma once
 
+#include "ChoiceMap.h"
+
 #include <QList>
 #include <QStringList>
 
 namespace quarn {
 
 // The ID-mode entries that one dialog's combo box offers, with the register digit of each
-// list position. A digit the list does not offer opens without selection; a combo box
-// without selection is written as "F".
+// list position. A digit the list does not offer opens without selection, and a combo box
+// without selection leaves the digit as it was.
 class IdModeList {
 public:
     // Call encoder and target calls: 0-5, then 8, 9 and "F".
@@ -25,11 +27,8 @@ public:
     int digitOfPosition(int position) const;              // 15 for -1 and unknown positions
     int positionOfDigit(int digit) const;                 // -1 when the list does not offer it
 
-    // Tones entered in a sequence field of an evaluator (decoders, key tones) for a mode digit;
-    // xCount is the X-tone count as the evaluators use it.
-    static int evaluatorToneCount(int modeDigit, int xCount);
-    // The X-tone count as evaluators read register 81 digit 5: 5 unless it holds 3-7.
-    static int evaluatorXCount(int digitValue);
+    // The list as a choice map: a digit the list does not offer opens without selection.
+    ChoiceMap map() const { return ChoiceMap::of(m_digits); }
 
 private:
     QStringList m_sourceTexts;

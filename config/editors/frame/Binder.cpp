@@ -1,0 +1,297 @@
+#include "Binder.h"
+
+#include "CHexEdit.h"
+#include "DigitSource.h"
+#include "FieldEdit.h"
+#include "IntegerEdit.h"
+#include "Messages.h"
+#include "RegisterCodecs.h"
+#include "UserDialogs.h"
+#include "VolumeSelector.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <memory>
+
+namespace quarn {
+
+namespace {
+QString trFrame(const char* text)
+{
+    return QCoreApplication::translate("Binder", text);
+}
+} // namespace
+
+Binder::Binder(DigitSource& source, QWidget* owner) : QObject(owner), m_source(&source), m_owner(owner) {}
+
+void Binder::add(Binding binding)
+{
+    if (binding.read)
+        binding.read();
+    m_bindings.append(std::move(binding));
+}
+
+bool Binder::isActive(const QWidget* control) const
+{
+    return control && control->isEnabledTo(m_owner) && control->isVisibleTo(m_owner);
+}
+
+bool Binder::anyActive(const QList<QWidget*>& controls) const
+{
+    if (controls.isEmpty())
+        return true; // a rule of the dialog itself
+    for (const QWidget* w : controls) {
+        if (isActive(w))
+            return true;
+    }
+    return false;
+}
+
+bool Binder::refuseField(QWidget* field, const QString& text) const
+{
+    platform::showMessage(m_owner ? m_owner->window() : nullptr, FieldEdit::frameworkCaption(), text,
+                          platform::MessageIcon::Exclamation);
+    if (field) {
+        field->setFocus(Qt::OtherFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(field))
+            edit->selectAll();
+    }
+    return false;
+}
+
+IntegerEdit* Binder::number(const DigitSlot& slot, int minimum, int maximum)
+{
+    auto* edit = new IntegerEdit(minimum, maximum, m_owner);
+    add({{edit},
+         edit,
+         [this, edit, slot] { edit->setValue(slot.read(*m_source)); },
+         [edit] { return edit->checkInput(); },
+         [edit, slot](DigitSource& s) { slot.write(s, edit->value()); }});
+    return edit;
+}
+
+IntegerEdit* Binder::number(const DigitSlot& slot)
+{
+    return number(slot, 0, slot.maximum());
+}
+
+QCheckBox* Binder::flag(const QString& text, const DigitSlot& slot)
+{
+    auto* box = new QCheckBox(text, m_owner);
+    add({{box},
+         box,
+         [this, box, slot] { box->setChecked(slot.read(*m_source) != 0); },
+         {},
+         [box, slot](DigitSource& s) { slot.write(s, box->isChecked() ? 1 : 0); }});
+    connect(box, &QCheckBox::toggled, this, &Binder::refreshRules);
+    return box;
+}
+
+QComboBox* Binder::choice(const DigitSlot& slot, const QStringList& texts, const ChoiceMap& map)
+{
+    auto* combo = new QComboBox(m_owner);
+    combo->addItems(texts);
+    add({{combo},
+         combo,
+         [this, combo, slot, map] { combo->setCurrentIndex(map.positionOf(slot.read(*m_source))); },
+         {},
+         [combo, slot, map](DigitSource& s) {
+             if (const std::optional<int> d = map.digitOf(combo->currentIndex()))
+                 slot.write(s, *d);
+         }});
+    connect(combo, &QComboBox::currentIndexChanged, this, &Binder::refreshRules);
+    return combo;
+}
+
+QComboBox* Binder::choice(const DigitSlot& slot, const QStringList& texts)
+{
+    return choice(slot, texts, ChoiceMap::identity(static_cast<int>(texts.size())));
+}
+
+QButtonGroup* Binder::radios(const DigitSlot& slot, const QList<QRadioButton*>& buttons, const ChoiceMap& map)
+{
+    auto* group = new QButtonGroup(this);
+    QList<QWidget*> controls;
+    for (int i = 0; i < buttons.size(); ++i) {
+        group->addButton(buttons.at(i), i);
+        controls << buttons.at(i);
+    }
+    add({controls,
+         group,
+         [this, group, slot, map] {
+             const int position = map.positionOf(slot.read(*m_source));
+             if (QAbstractButton* b = group->button(position)) {
+                 b->setChecked(true);
+             } else if (QAbstractButton* checked = group->checkedButton()) {
+                 // No known position: no button stays checked.
+                 group->setExclusive(false);
+                 checked->setChecked(false);
+                 group->setExclusive(true);
+             }
+         },
+         {},
+         [group, slot, map](DigitSource& s) {
+             if (const std::optional<int> d = map.digitOf(group->checkedId()))
+                 slot.write(s, *d);
+         }});
+    connect(group, &QButtonGroup::idToggled, this, &Binder::refreshRules);
+    return group;
+}
+
+QButtonGroup* Binder::radios(const DigitSlot& slot, const QList<QRadioButton*>& buttons)
+{
+    return radios(slot, buttons, ChoiceMap::identity(static_cast<int>(buttons.size())));
+}
+
+CHexEdit* Binder::tones(const ToneSlot& slot)
+{
+    return tones([slot] { return slot; });
+}
+
+CHexEdit* Binder::tones(std::function<ToneSlot()> slotNow)
+{
+    auto* edit = new CHexEdit(m_owner);
+    edit->setRegisterDigits(true);
+    auto read = [this, edit, slotNow] {
+        const ToneSlot slot = slotNow();
+        edit->setMaxLength(32767);
+        edit->setText(m_source->text(slot.reg).mid(slot.first, slot.maxLength));
+        edit->setMaxLength(qMax(1, slot.maxLength));
+    };
+    auto check = [this, edit, slotNow] {
+        const ToneSlot slot = slotNow();
+        const QString text = edit->text().toUpper();
+        if (!isHexText(text))
+            return refuseField(edit, trFrame("Geben Sie nur Hex-Ziffern (0-9, A-F) ein."));
+        if (text.size() > slot.maxLength)
+            return refuseField(edit, trFrame("Geben Sie nicht mehr als %1 Zeichen ein.").arg(slot.maxLength));
+        if (text.size() < slot.minLength) {
+            // A dialog's own text for too few digits is its own check: "Fehler", like its other rules.
+            if (!slot.shortText.isEmpty()) {
+                platform::showMessage(m_owner ? m_owner->window() : nullptr, msg::captionError(),
+                                      slot.shortText, platform::MessageIcon::Exclamation);
+                edit->setFocus(Qt::OtherFocusReason);
+                return false;
+            }
+            const QString message =
+                slot.minLength == slot.maxLength
+                    ? trFrame("Geben Sie genau %1 Hex-Ziffern (0-9, A-F) ein.").arg(slot.minLength)
+                    : trFrame("Geben Sie mindestens %1 Hex-Ziffern (0-9, A-F) ein.").arg(slot.minLength);
+            return refuseField(edit, message);
+        }
+        return true;
+    };
+    auto write = [edit, slotNow](DigitSource& s) {
+        const ToneSlot slot = slotNow();
+        const QString text = edit->text().toUpper();
+        for (int i = 0; i < slot.span; ++i) {
+            if (i < text.size())
+                s.setCharacter(slot.reg, slot.first + i, text.at(i));
+            else if (!slot.pad.isNull())
+                s.setCharacter(slot.reg, slot.first + i, slot.pad);
+        }
+    };
+    add({{edit}, edit, read, check, write});
+    return edit;
+}
+
+DecimalFractionEdit* Binder::fraction(const DigitSlot& slot, const DecimalFormat& format)
+{
+    auto* edit = new DecimalFractionEdit(format, m_owner);
+    add({{edit},
+         edit,
+         [this, edit, slot] { edit->setSteps(slot.read(*m_source)); },
+         [edit] { return edit->checkInput() && edit->parseSteps().has_value(); },
+         [edit, slot](DigitSource& s) {
+             if (const std::optional<int> steps = edit->steps())
+                 slot.write(s, *steps);
+         }});
+    return edit;
+}
+
+VolumeSelector* Binder::volume(const DigitSlot& slot, const QString& namePrefix)
+{
+    auto* selector = new VolumeSelector(namePrefix, m_owner);
+    add({{selector},
+         selector,
+         [this, selector, slot] { selector->setDigit(slot.read(*m_source)); },
+         {},
+         [selector, slot](DigitSource& s) { slot.write(s, selector->digit()); }});
+    return selector;
+}
+
+void Binder::custom(const QList<QWidget*>& controls, std::function<bool()> check,
+                    std::function<void(DigitSource&)> write, std::function<void()> read)
+{
+    add({controls, controls.value(0), std::move(read), std::move(check), std::move(write)});
+}
+
+void Binder::rule(std::function<bool()> check)
+{
+    add({{}, nullptr, {}, std::move(check), {}});
+}
+
+void Binder::enableWhile(std::initializer_list<QWidget*> widgets, std::function<bool()> condition)
+{
+    m_rules.append({QList<QWidget*>(widgets), std::move(condition), false});
+    refreshRules();
+}
+
+void Binder::showWhile(std::initializer_list<QWidget*> widgets, std::function<bool()> condition)
+{
+    m_rules.append({QList<QWidget*>(widgets), std::move(condition), true});
+    refreshRules();
+}
+
+void Binder::refreshRules()
+{
+    for (const Rule& r : m_rules) {
+        const bool on = r.condition();
+        for (QWidget* w : r.widgets) {
+            if (r.show)
+                w->setVisible(on);
+            else
+                w->setEnabled(on);
+        }
+    }
+}
+
+void Binder::reload(const QObject* control)
+{
+    for (const Binding& b : m_bindings) {
+        if (b.key == control && b.read)
+            b.read();
+    }
+}
+
+bool Binder::check()
+{
+    for (const Binding& b : m_bindings) {
+        if (b.check && anyActive(b.controls) && !b.check())
+            return false;
+    }
+    return true;
+}
+
+void Binder::write()
+{
+    for (const Binding& b : m_bindings) {
+        if (b.write && anyActive(b.controls))
+            b.write(*m_source);
+    }
+}
+
+bool Binder::commit()
+{
+    if (!check())
+        return false;
+    write();
+    return true;
+}
+
+} // namespace quarn

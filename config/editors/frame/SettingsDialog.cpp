@@ -1,0 +1,121 @@
+#include "SettingsDialog.h"
+
+#include "Messages.h"
+#include "Register.h"
+#include "UserDialogs.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quarn {
+
+SettingsDialog::SettingsDialog(Register* image, QWidget* parent, const QString& caption)
+    : QDialog(parent), m_image(image), m_imageDigits(std::make_unique<ImageDigits>(*image))
+{
+    m_binder = new Binder(*m_imageDigits, this);
+    build(caption);
+}
+
+SettingsDialog::SettingsDialog(DigitSource& source, QWidget* parent, const QString& caption) : QDialog(parent)
+{
+    m_binder = new Binder(source, this);
+    build(caption);
+}
+
+void SettingsDialog::build(const QString& caption)
+{
+    setWindowTitle(caption);
+    auto* outer = new QVBoxLayout(this);
+    m_content = new QVBoxLayout;
+    outer->addLayout(m_content);
+
+    m_ok = new QPushButton(tr("OK"), this);
+    m_ok->setObjectName(QStringLiteral("okButton"));
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(tr("Abbrechen"), this);
+    m_cancel->setObjectName(QStringLiteral("cancelButton"));
+    m_help = new QPushButton(tr("Hilfe..."), this);
+    m_help->setObjectName(QStringLiteral("helpButton"));
+    m_help->setAutoDefault(false);
+    m_help->hide();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    buttons->addWidget(m_help);
+    outer->addLayout(buttons);
+
+    connect(m_ok, &QPushButton::clicked, this, &SettingsDialog::onOk);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_help, &QPushButton::clicked, this, &SettingsDialog::showHelp);
+}
+
+Register& SettingsDialog::image() const
+{
+    Q_ASSERT(m_image);
+    return *m_image;
+}
+
+void SettingsDialog::setHelp(const QString& caption, const QString& text)
+{
+    m_helpCaption = caption;
+    m_helpText = text;
+    m_help->show();
+}
+
+void SettingsDialog::useSingleCloseButton(const QString& text)
+{
+    m_ok->hide();
+    m_cancel->setText(text);
+}
+
+void SettingsDialog::showHelp()
+{
+    platform::showMessage(this, m_helpCaption, m_helpText, platform::MessageIcon::Information);
+}
+
+void SettingsDialog::onOk()
+{
+    if (!m_binder->commit())
+        return;
+    if (marksModified())
+        m_binder->source().markModified();
+    confirmed();
+    accept();
+}
+
+bool SettingsDialog::refuse(const QString& text, QWidget* focus)
+{
+    platform::showMessage(this, msg::captionError(), text, platform::MessageIcon::Exclamation);
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+void SettingsDialog::askBeforeUnchecking(QCheckBox* box, const QString& question,
+                                         std::function<void()> afterwards)
+{
+    connect(box, &QCheckBox::clicked, this, [this, box, question, afterwards](bool checked) {
+        if (!checked &&
+            platform::showMessage(this, msg::captionWarning(), question, platform::MessageIcon::Exclamation,
+                                  platform::MessageButtons::YesNo) == platform::Answer::No)
+            box->setChecked(true);
+        if (afterwards)
+            afterwards();
+    });
+}
+
+QHBoxLayout* SettingsDialog::row(std::initializer_list<QWidget*> widgets, bool stretchAtEnd)
+{
+    auto* layout = new QHBoxLayout;
+    for (QWidget* w : widgets)
+        layout->addWidget(w);
+    if (stretchAtEnd)
+        layout->addStretch(1);
+    return layout;
+}
+
+} // namespace quarn

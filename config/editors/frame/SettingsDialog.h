@@ -1,0 +1,83 @@
+#pragma once
+
+#include "Binder.h"
+#include "DigitSource.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QHBoxLayout;
+class QPushButton;
+class QVBoxLayout;
+
+namespace quarn {
+
+class Register;
+
+// The frame of every settings dialog. A dialog declares its controls through bind() in the
+// order of its register table, adds its own rules, and is done:
+//   "OK" runs every check (field ranges, lengths, parses, the dialog's rules) first; only when
+//   all pass is anything written, then the source is marked modified and the dialog closes. A
+//   failing check shows its one message, puts the focus on the field and writes nothing.
+//   "Abbrechen" and the close box write nothing.
+class SettingsDialog : public QDialog {
+    Q_OBJECT
+public:
+    // On the register image.
+    SettingsDialog(Register* image, QWidget* parent, const QString& caption);
+    // On another digit source (a function word, a private copy of registers); not owned.
+    SettingsDialog(DigitSource& source, QWidget* parent, const QString& caption);
+
+    // The image the dialog was made on; only for dialogs made on the image.
+    Register& image() const;
+    DigitSource& digits() const { return m_binder->source(); }
+    Binder& bind() const { return *m_binder; }
+
+    QPushButton* okButton() const { return m_ok; }
+    QPushButton* cancelButton() const { return m_cancel; }
+    QPushButton* helpButton() const { return m_help; }
+
+    // Shows the help box ("Hilfe: ..." caption, information icon).
+    void showHelp();
+
+protected:
+    // The area above the buttons.
+    QVBoxLayout* content() const { return m_content; }
+    // Captions and texts come already translated.
+    void setHelp(const QString& caption, const QString& text);
+    // Replaces "OK"/"Abbrechen" by a single closing button (dialogs that write on their own buttons).
+    void useSingleCloseButton(const QString& text);
+    // Whether confirming marks the source modified (false for dialogs whose sub-dialogs write).
+    virtual bool marksModified() const { return true; }
+    // Runs after every write of a confirmed dialog (a dialog on a private copy hands it back here).
+    virtual void confirmed() {}
+
+    // A rule of the dialog failed: "Fehler" box, exclamation icon, focus on the field; returns false.
+    bool refuse(const QString& text, QWidget* focus = nullptr);
+
+    // A check box whose checked state is the normal case: unchecking it by hand asks the
+    // "Warnhinweis!" question first; "Nein" checks it again. afterwards runs in either case.
+    void askBeforeUnchecking(QCheckBox* box, const QString& question, std::function<void()> afterwards = {});
+
+    // Small layout helper.
+    static QHBoxLayout* row(std::initializer_list<QWidget*> widgets, bool stretchAtEnd = true);
+
+private:
+    void build(const QString& caption);
+    void onOk();
+
+    Register* m_image = nullptr;
+    std::unique_ptr<ImageDigits> m_imageDigits;
+    Binder* m_binder = nullptr;
+    QVBoxLayout* m_content = nullptr;
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QPushButton* m_help = nullptr;
+    QString m_helpCaption;
+    QString m_helpText;
+};
+
+} // namespace quarn
