@@ -118,7 +118,18 @@ private Q_SLOTS:
             QVERIFY2(inManual.contains(item), qPrintable(item));
             inManual.removeAll(item);
         }
-        QCOMPARE(inManual, inHelp);
+        QStringList notInManual;
+        QStringList notInHelp;
+        for (const QString& item : inHelp)
+            if (!inManual.contains(item))
+                notInManual << item;
+        for (const QString& item : inManual)
+            if (!inHelp.contains(item))
+                notInHelp << item;
+        QVERIFY2(notInManual.isEmpty() && notInHelp.isEmpty(),
+                 qPrintable(QStringLiteral("missing from %1: %2; missing from the help: %3")
+                                .arg(manual, notInManual.join(QStringLiteral(", ")),
+                                     notInHelp.join(QStringLiteral(", ")))));
     }
 };
 
