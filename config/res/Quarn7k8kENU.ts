@@ -5,269 +5,276 @@
     <name>DecoderTableText</name>
     <message>
         <source>aktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>active</translation>
     </message>
     <message>
         <source>Tonfolge</source>
-        <translation type="unfinished"></translation>
+        <translation>Tone sequence</translation>
     </message>
     <message>
         <source>Weckton</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm tone</translation>
     </message>
     <message>
         <source>Anruf-LS</source>
-        <translation type="unfinished"></translation>
+        <translation>Call spk</translation>
     </message>
     <message>
         <source>Schaltausgang</source>
-        <translation type="unfinished"></translation>
+        <translation>Switching output</translation>
     </message>
     <message>
         <source>Quittung</source>
-        <translation type="unfinished"></translation>
+        <translation>Acknowledgement</translation>
     </message>
     <message>
         <source>LS / LED</source>
-        <translation type="unfinished"></translation>
+        <translation>Spk / LED</translation>
     </message>
     <message>
         <source>X-Tonfolge</source>
-        <translation type="unfinished"></translation>
+        <translation>X-tone sequence</translation>
     </message>
     <message>
         <source>LS</source>
-        <translation type="unfinished"></translation>
+        <translation>Spk</translation>
     </message>
     <message>
         <source>Kenn.</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>ohne Kennung</source>
-        <translation type="unfinished"></translation>
+        <translation>without ID</translation>
     </message>
     <message>
         <source>Notruf</source>
-        <translation type="unfinished"></translation>
+        <translation>Emergency call</translation>
     </message>
     <message>
         <source> ZVEI</source>
-        <translation type="unfinished"></translation>
+        <translation> ZVEI</translation>
     </message>
     <message>
         <source> NL</source>
-        <translation type="unfinished"></translation>
+        <translation> NL</translation>
     </message>
     <message>
         <source>600/675Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>600/675Hz</translation>
     </message>
     <message>
         <source>800/900Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>800/900Hz</translation>
     </message>
     <message>
         <source>1000/1125Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>1000/1125Hz</translation>
     </message>
     <message>
         <source>700/875Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>700/875Hz</translation>
     </message>
     <message>
         <source>900/1125Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>900/1125Hz</translation>
     </message>
     <message>
         <source>1100/1375Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>1100/1375Hz</translation>
     </message>
     <message>
         <source>500/750Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>500/750Hz</translation>
     </message>
     <message>
         <source>1000/1500Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>1000/1500Hz</translation>
     </message>
     <message>
         <source>700/1283Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>700/1283Hz</translation>
     </message>
     <message>
         <source>wie Telefon</source>
-        <translation type="unfinished"></translation>
+        <translation>as telephone</translation>
     </message>
     <message>
         <source>600/675Hz (10x)</source>
-        <translation type="unfinished"></translation>
+        <translation>600/675Hz (10x)</translation>
     </message>
     <message>
         <source>800/900Hz (10x)</source>
-        <translation type="unfinished"></translation>
+        <translation>800/900Hz (10x)</translation>
     </message>
     <message>
         <source>1000/1125Hz (10x)</source>
-        <translation type="unfinished"></translation>
+        <translation>1000/1125Hz (10x)</translation>
     </message>
     <message>
         <source>700/875Hz (10x)</source>
-        <translation type="unfinished"></translation>
+        <translation>700/875Hz (10x)</translation>
     </message>
     <message>
         <source>900/1125Hz (10x)</source>
-        <translation type="unfinished"></translation>
+        <translation>900/1125Hz (10x)</translation>
     </message>
     <message>
         <source>aus</source>
-        <translation type="unfinished"></translation>
+        <translation>off</translation>
     </message>
     <message>
         <source>keiner</source>
-        <translation type="unfinished"></translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>
 schaltet Nr. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+switches no. %1</translation>
     </message>
     <message>
         <source>ein</source>
-        <translation type="unfinished"></translation>
+        <translation>on</translation>
     </message>
     <message>
         <source>
 für %1 Sekunden ein</source>
-        <translation type="unfinished"></translation>
+        <translation>
+on for %1 seconds</translation>
     </message>
     <message>
         <source>ja</source>
-        <translation type="unfinished"></translation>
+        <translation>yes</translation>
     </message>
     <message>
         <source>nein</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>keine</source>
-        <translation type="unfinished"></translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>Einton</source>
-        <translation type="unfinished"></translation>
+        <translation>Single tone</translation>
     </message>
     <message>
         <source>eigene
 Kennung</source>
-        <translation type="unfinished"></translation>
+        <translation>own
+ID</translation>
     </message>
     <message>
         <source>empfangene
 Kennung</source>
-        <translation type="unfinished"></translation>
+        <translation>received
+ID</translation>
     </message>
     <message>
         <source>zus. 5-Tonfolge
 (FFSK-Auswertung)</source>
-        <translation type="unfinished"></translation>
+        <translation>add. 5-tone seq.
+(FFSK evaluation)</translation>
     </message>
     <message>
         <source>keine Aktion</source>
-        <translation type="unfinished"></translation>
+        <translation>no action</translation>
     </message>
     <message>
         <source>LS ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Spk on</translation>
     </message>
     <message>
         <source>LED blinkt</source>
-        <translation type="unfinished"></translation>
+        <translation>LED flashes</translation>
     </message>
     <message>
         <source>LS ein
 LED blinkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Spk on
+LED flashes</translation>
     </message>
     <message>
         <source>normaler Ruf</source>
-        <translation type="unfinished"></translation>
+        <translation>normal call</translation>
     </message>
     <message>
         <source>Notruf: %1 Stellen
 von rechts anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Emergency call: show %1
+digits from the right</translation>
     </message>
 </context>
 <context>
     <name>IdModeList</name>
     <message>
         <source>5-Tonfolge</source>
-        <translation type="unfinished"></translation>
+        <translation>5-tone sequence</translation>
     </message>
     <message>
         <source>Doppelsequenz Ruf, Kennung (X-Tonfolge)</source>
-        <translation type="unfinished"></translation>
+        <translation>Double sequence call, ID (X-tone sequence)</translation>
     </message>
     <message>
         <source>Doppelsequenz Kennung, Ruf (X-Tonfolge)</source>
-        <translation type="unfinished"></translation>
+        <translation>Double sequence ID, call (X-tone sequence)</translation>
     </message>
     <message>
         <source>6-Tonfolge</source>
-        <translation type="unfinished"></translation>
+        <translation>6-tone sequence</translation>
     </message>
     <message>
         <source>7-Tonfolge</source>
-        <translation type="unfinished"></translation>
+        <translation>7-tone sequence</translation>
     </message>
     <message>
         <source>8-Tonfolge</source>
-        <translation type="unfinished"></translation>
+        <translation>8-tone sequence</translation>
     </message>
     <message>
         <source>4-Tonfolge</source>
-        <translation type="unfinished"></translation>
+        <translation>4-tone sequence</translation>
     </message>
     <message>
         <source>X-Tonfolge</source>
-        <translation type="unfinished"></translation>
+        <translation>X-tone sequence</translation>
     </message>
     <message>
         <source>wie bei Taste programmiert</source>
-        <translation type="unfinished"></translation>
+        <translation>as programmed at the key</translation>
     </message>
     <message>
         <source>X-Tonfolge ohne Kennung</source>
-        <translation type="unfinished"></translation>
+        <translation>X-tone sequence without ID</translation>
     </message>
     <message>
         <source>5-Tonfolge ohne Kennung</source>
-        <translation type="unfinished"></translation>
+        <translation>5-tone sequence without ID</translation>
     </message>
     <message>
         <source>Notruf 5-Tonfolge</source>
-        <translation type="unfinished"></translation>
+        <translation>Emergency call 5-tone sequence</translation>
     </message>
     <message>
         <source>Notruf 5-Tonfolge ZVEI</source>
-        <translation type="unfinished"></translation>
+        <translation>Emergency call 5-tone sequence ZVEI</translation>
     </message>
     <message>
         <source>Notruf 6-Tonfolge NL</source>
-        <translation type="unfinished"></translation>
+        <translation>Emergency call 6-tone sequence NL</translation>
     </message>
     <message>
         <source>Notruf 2x5-Tonfolge (Forstfunk)</source>
-        <translation type="unfinished"></translation>
+        <translation>Emergency call 2x5-tone sequence (forestry radio)</translation>
     </message>
     <message>
         <source>nur Ruf(5-Tonfolge)</source>
-        <translation type="unfinished"></translation>
+        <translation>call only (5-tone sequence)</translation>
     </message>
     <message>
         <source>Doppelsequenz Ruf, Kennung</source>
-        <translation type="unfinished"></translation>
+        <translation>Double sequence call, ID</translation>
     </message>
 </context>
 <context>
@@ -350,19 +357,19 @@ von rechts anzeigen</source>
     </message>
     <message>
         <source>Bitte geben Sie eine gültige Registernummer ein!</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a valid register number!</translation>
     </message>
     <message>
         <source> (0-199 , 300-499 , 600-799)</source>
-        <translation type="unfinished"></translation>
+        <translation> (0-199 , 300-499 , 600-799)</translation>
     </message>
     <message>
         <source>Bitte geben Sie eine Zahl zwischen 0 und 199 ein!</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a number between 0 and 199!</translation>
     </message>
     <message>
         <source>Nur hexadezimale Zahlen (0-F) können in die Registerstellen programmiert werden!</source>
-        <translation type="unfinished"></translation>
+        <translation>Only hexadecimal digits (0-F) can be programmed into the register digits!</translation>
     </message>
 </context>
 <context>
@@ -605,50 +612,50 @@ Older units cannot be programmed with this software.</translation>
     <name>quarn::Binder</name>
     <message>
         <source>Geben Sie nur Hex-Ziffern (0-9, A-F) ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter hex digits (0-9, A-F) only.</translation>
     </message>
     <message>
         <source>Geben Sie nicht mehr als %1 Zeichen ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter no more than %1 characters.</translation>
     </message>
     <message>
         <source>Geben Sie genau %1 Hex-Ziffern (0-9, A-F) ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter exactly %1 hex digits (0-9, A-F).</translation>
     </message>
     <message>
         <source>Geben Sie mindestens %1 Hex-Ziffern (0-9, A-F) ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter at least %1 hex digits (0-9, A-F).</translation>
     </message>
 </context>
 <context>
     <name>quarn::CHexEdit</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Undo</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cu&amp;t</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copy</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paste</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Delete</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Select &amp;All</translation>
     </message>
     <message>
         <source>Con&amp;vert</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;vert</translation>
     </message>
 </context>
 <context>
@@ -806,94 +813,96 @@ Settings made can be saved as a file for later restoration with &quot;File&quot;
     <name>quarn::DECODERKONFIG</name>
     <message>
         <source>Decoder-Konfiguration</source>
-        <translation type="unfinished"></translation>
+        <translation>Decoder configuration</translation>
     </message>
     <message>
         <source>Decoder ist aktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Decoder is active</translation>
     </message>
     <message>
         <source>Ihre Eingabe im Feld &quot;Tonfolge&quot; enthält weniger Ziffern als aufgrund Ihrer Auswahl nötig sind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Your entry in the field &quot;Tone sequence&quot; has fewer digits than your selection requires.</translation>
     </message>
     <message>
         <source>Decoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Decoder</translation>
     </message>
     <message>
         <source>Tonfolge</source>
-        <translation type="unfinished"></translation>
+        <translation>Tone sequence</translation>
     </message>
     <message>
         <source>ID-Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ID mode</translation>
     </message>
     <message>
         <source>Hilfe: Decoderkonfiguration</source>
-        <translation type="unfinished"></translation>
+        <translation>Help: Decoder configuration</translation>
     </message>
     <message>
         <source>Jeder der zehn Decoder erkennt eine Tonfolge im eingestellten ID-Mode. Mit &quot;F&quot; wird eine Stelle codiert, an der jeder Ton erkannt wird.
 Wird die Tonfolge erkannt, kann der Quarn mit einem Weckton gewählter Dauer und Lautstärke, einer geänderten Anruflautstärke für eine bestimmte Zeit, dem Schalten eines Schaltausgangs (dauerhaft oder für eine Zeit), einer Quittung sowie dem Einschalten des Lautsprechers und/oder einer blinkenden LED reagieren.
 X-Tonfolgen können als Notruf behandelt werden; dann wird die eingestellte Anzahl Stellen von rechts angezeigt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Each of the ten decoders recognises a tone sequence in the ID mode set. &quot;F&quot; codes a digit at which any tone is recognised.
+When the tone sequence is recognised, the Quarn can react with an alarm tone of chosen duration and volume, a changed call volume for a certain time, switching a switching output (permanently or for a time), an acknowledgement, and switching on the speaker and/or a flashing LED.
+X-tone sequences can be treated as emergency calls; then the set number of digits from the right is shown.</translation>
     </message>
 </context>
 <context>
     <name>quarn::DecimalFractionEdit</name>
     <message>
         <source>Geben Sie nicht mehr als %1 Zeichen ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter no more than %1 characters.</translation>
     </message>
 </context>
 <context>
     <name>quarn::Decoder</name>
     <message>
         <source>Decoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Decoder</translation>
     </message>
     <message>
         <source>Hilfe: Decoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Help: Decoder</translation>
     </message>
     <message>
         <source>Hier erhalten Sie eine Übersicht über die momentanen Einstellungen der vorhandenen Decoder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Here you get an overview of the current settings of the available decoders.</translation>
     </message>
     <message>
         <source>Über die Schaltflächen auf der linken Seite der Tabelle können die Einstellungen der einzelnen Decoder geändert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The buttons on the left side of the table change the settings of the individual decoders.</translation>
     </message>
 </context>
 <context>
     <name>quarn::EinzelnesRegister</name>
     <message>
         <source>Einzelnes Register lesen/schreiben</source>
-        <translation type="unfinished">Read/write single register</translation>
+        <translation>Read/write single register</translation>
     </message>
     <message>
         <source>Lesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Read</translation>
     </message>
     <message>
         <source>Schreiben</source>
-        <translation type="unfinished"></translation>
+        <translation>Write</translation>
     </message>
     <message>
         <source>Registernummer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Register number:</translation>
     </message>
     <message>
         <source>Inhalt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Content:</translation>
     </message>
     <message>
         <source>Zurück</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
     <message>
         <source>Hilfe: Einzelnes Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Help: Single register</translation>
     </message>
     <message>
         <source>Einzelnes Register Lesen/Schreiben:
@@ -905,307 +914,315 @@ durch die Programmiersoftware noch nicht unterstützt werden.
 
 ACHTUNG: Ändern Sie nur Registerstellen, deren Funktion Sie genau
 kennen. Sonst können Fehlfunktionen des Quarn die Folge sein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Read/write single register:
+
+Here a single EEPROM register in the Quarn 7k/8k can be changed
+directly. This function is mainly meant for special software or
+for when a current software version contains new functions that
+the programming software does not support yet.
+
+CAUTION: Change only register digits whose function you know
+exactly. Otherwise the Quarn may malfunction.</translation>
     </message>
 </context>
 <context>
     <name>quarn::InOutputs</name>
     <message>
         <source>Konfiguration Ein-/Ausgänge</source>
-        <translation type="unfinished">Inputs/outputs configuration</translation>
+        <translation>Inputs/outputs configuration</translation>
     </message>
     <message>
         <source>keine Funktion</source>
-        <translation type="unfinished"></translation>
+        <translation>no function</translation>
     </message>
     <message>
         <source>Ausgang</source>
-        <translation type="unfinished"></translation>
+        <translation>Output</translation>
     </message>
     <message>
         <source>Eingang, low aktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Input, active low</translation>
     </message>
     <message>
         <source>Eingang, high aktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Input, active high</translation>
     </message>
     <message>
         <source>Ausgang Fremdtastung</source>
-        <translation type="unfinished"></translation>
+        <translation>Output, external keying</translation>
     </message>
     <message>
         <source>Ausgang invertiert</source>
-        <translation type="unfinished"></translation>
+        <translation>Output inverted</translation>
     </message>
     <message>
         <source>Ein-/Ausgang</source>
-        <translation type="unfinished"></translation>
+        <translation>Input/output</translation>
     </message>
     <message>
         <source>TX</source>
-        <translation type="unfinished"></translation>
+        <translation>TX</translation>
     </message>
     <message>
         <source>Hilfe: Ein-/Ausgänge</source>
-        <translation type="unfinished"></translation>
+        <translation>Help: Inputs/outputs</translation>
     </message>
     <message>
         <source>Hier werden die Pins 1-7 an Buchse &quot;I/O&quot; als Ein- oder Ausgänge konfiguriert. Eingänge können als low oder high aktiv eingestellt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Here pins 1-7 of socket &quot;I/O&quot; are configured as inputs or outputs. Inputs can be set active low or active high.</translation>
     </message>
     <message>
         <source>Die Ausgänge schalten generell nach GND, können aber invertiert werden (schalten nach GND, wenn nicht aktiv).</source>
-        <translation type="unfinished"></translation>
+        <translation>The outputs generally switch to GND but can be inverted (switch to GND when not active).</translation>
     </message>
     <message>
         <source>Soll ein Pin als Ausgang konfiguriert, gleichzeitig aber auch zurückgelesen werden, so ist dieser als &quot;Ausgang Fremdtastung&quot; zu konfigurieren.</source>
-        <translation type="unfinished"></translation>
+        <translation>If a pin is to be configured as an output but also read back at the same time, configure it as &quot;Output, external keying&quot;.</translation>
     </message>
 </context>
 <context>
     <name>quarn::IntegerEdit</name>
     <message>
         <source>Geben Sie eine ganze Zahl ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a whole number.</translation>
     </message>
     <message>
         <source>Geben Sie eine ganze Zahl zwischen %1 und %2 ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a whole number between %1 and %2.</translation>
     </message>
 </context>
 <context>
     <name>quarn::ReactionSettings</name>
     <message>
         <source>Quittung</source>
-        <translation type="unfinished"></translation>
+        <translation>Acknowledgement</translation>
     </message>
     <message>
         <source>keine</source>
-        <translation type="unfinished"></translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>Einton</source>
-        <translation type="unfinished"></translation>
+        <translation>Single tone</translation>
     </message>
     <message>
         <source>eigene Kennung</source>
-        <translation type="unfinished"></translation>
+        <translation>own ID</translation>
     </message>
     <message>
         <source>empfangene Kennung</source>
-        <translation type="unfinished"></translation>
+        <translation>received ID</translation>
     </message>
     <message>
         <source>zusätzliche 5-Tonfolge bei FFSK</source>
-        <translation type="unfinished"></translation>
+        <translation>additional 5-tone sequence with FFSK</translation>
     </message>
     <message>
         <source>Lautsprecher / LED</source>
-        <translation type="unfinished"></translation>
+        <translation>Speaker / LED</translation>
     </message>
     <message>
         <source>keine Reaktion</source>
-        <translation type="unfinished"></translation>
+        <translation>no reaction</translation>
     </message>
     <message>
         <source>Lautsprecher an</source>
-        <translation type="unfinished"></translation>
+        <translation>Speaker on</translation>
     </message>
     <message>
         <source>LED blinkt</source>
-        <translation type="unfinished"></translation>
+        <translation>LED flashes</translation>
     </message>
     <message>
         <source>Lautsprecher an &amp; LED blinkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Speaker on &amp; LED flashes</translation>
     </message>
     <message>
         <source>Weckton</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm tone</translation>
     </message>
     <message>
         <source>aus</source>
-        <translation type="unfinished"></translation>
+        <translation>off</translation>
     </message>
     <message>
         <source>600/675 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>600/675 Hz</translation>
     </message>
     <message>
         <source>800/900 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>800/900 Hz</translation>
     </message>
     <message>
         <source>1000/1125 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>1000/1125 Hz</translation>
     </message>
     <message>
         <source>700/875 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>700/875 Hz</translation>
     </message>
     <message>
         <source>900/1125 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>900/1125 Hz</translation>
     </message>
     <message>
         <source>1100/1375 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>1100/1375 Hz</translation>
     </message>
     <message>
         <source>500/750 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>500/750 Hz</translation>
     </message>
     <message>
         <source>1000/1500 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>1000/1500 Hz</translation>
     </message>
     <message>
         <source>700/1283 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>700/1283 Hz</translation>
     </message>
     <message>
         <source>wie Telefon</source>
-        <translation type="unfinished"></translation>
+        <translation>as telephone</translation>
     </message>
     <message>
         <source>600/675 Hz (10x)</source>
-        <translation type="unfinished"></translation>
+        <translation>600/675 Hz (10x)</translation>
     </message>
     <message>
         <source>800/900 Hz (10x)</source>
-        <translation type="unfinished"></translation>
+        <translation>800/900 Hz (10x)</translation>
     </message>
     <message>
         <source>1000/1125 Hz (10x)</source>
-        <translation type="unfinished"></translation>
+        <translation>1000/1125 Hz (10x)</translation>
     </message>
     <message>
         <source>700/875 Hz (10x)</source>
-        <translation type="unfinished"></translation>
+        <translation>700/875 Hz (10x)</translation>
     </message>
     <message>
         <source>900/1125 Hz (10x)</source>
-        <translation type="unfinished"></translation>
+        <translation>900/1125 Hz (10x)</translation>
     </message>
     <message>
         <source>Wecktontyp</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm tone type</translation>
     </message>
     <message>
         <source>Wecktondauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm tone duration</translation>
     </message>
     <message>
         <source>s (0,0 - 3,0)</source>
-        <translation type="unfinished"></translation>
+        <translation>s (0.0 - 3.0)</translation>
     </message>
     <message>
         <source>Wecktonlautstärke</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm tone volume</translation>
     </message>
     <message>
         <source>Anruflautstärke</source>
-        <translation type="unfinished"></translation>
+        <translation>Call volume</translation>
     </message>
     <message>
         <source>Dauer Anruflautstärke</source>
-        <translation type="unfinished"></translation>
+        <translation>Call volume duration</translation>
     </message>
     <message>
         <source>s (0 - 15)</source>
-        <translation type="unfinished"></translation>
+        <translation>s (0 - 15)</translation>
     </message>
     <message>
         <source>Schaltausgang schalten</source>
-        <translation type="unfinished"></translation>
+        <translation>Set switching output</translation>
     </message>
     <message>
         <source>ein</source>
-        <translation type="unfinished"></translation>
+        <translation>on</translation>
     </message>
     <message>
         <source>ein für</source>
-        <translation type="unfinished"></translation>
+        <translation>on for</translation>
     </message>
     <message>
         <source>s (1-13)</source>
-        <translation type="unfinished"></translation>
+        <translation>s (1-13)</translation>
     </message>
     <message>
         <source>Ausgang Nr.(0 = keiner):</source>
-        <translation type="unfinished"></translation>
+        <translation>Output no. (0 = none):</translation>
     </message>
     <message>
         <source>Behandlung von X-Tonrufen</source>
-        <translation type="unfinished"></translation>
+        <translation>Handling of X-tone calls</translation>
     </message>
     <message>
         <source>normaler Ruf</source>
-        <translation type="unfinished"></translation>
+        <translation>normal call</translation>
     </message>
     <message>
         <source>Notruf</source>
-        <translation type="unfinished"></translation>
+        <translation>emergency call</translation>
     </message>
     <message>
         <source>Stellen von rechts anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>digits shown from the right</translation>
     </message>
 </context>
 <context>
     <name>quarn::Rufgeber</name>
     <message>
         <source>Rufgeber</source>
-        <translation type="unfinished">Call encoder</translation>
+        <translation>Call encoder</translation>
     </message>
     <message>
         <source>Ihre Eingaben in den Feldern &quot;Tonfolge&quot; und/oder &quot;Kennung&quot; enthalten weniger Ziffern als aufgrund Ihrer Auswahl nötig sind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Your entries in the fields &quot;Tone sequence&quot; and/or &quot;ID&quot; have fewer digits than your selection requires.</translation>
     </message>
     <message>
         <source>Senden geschieht mittels Ruftaste (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Send with the call key (default)</translation>
     </message>
     <message>
         <source>Ruf automatisch senden</source>
-        <translation type="unfinished"></translation>
+        <translation>Send call automatically</translation>
     </message>
     <message>
         <source>Anzahl Töne in der X-Tonfolge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of tones in the X-tone sequence:</translation>
     </message>
     <message>
         <source>Kennung</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Rufzusammensetzung</source>
-        <translation type="unfinished"></translation>
+        <translation>Call composition</translation>
     </message>
     <message>
         <source>Tonfolge</source>
-        <translation type="unfinished"></translation>
+        <translation>Tone sequence</translation>
     </message>
     <message>
         <source>ID-Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ID mode</translation>
     </message>
     <message>
         <source>Tonlänge des ersten Tons (ms):</source>
-        <translation type="unfinished"></translation>
+        <translation>Length of the first tone (ms):</translation>
     </message>
     <message>
         <source>Tonlänge der weiteren Töne (ms):</source>
-        <translation type="unfinished"></translation>
+        <translation>Length of the other tones (ms):</translation>
     </message>
     <message>
         <source>Länge einer Pause (ms):</source>
-        <translation type="unfinished"></translation>
+        <translation>Length of a pause (ms):</translation>
     </message>
     <message>
         <source>Hilfe: Rufgeber</source>
-        <translation type="unfinished"></translation>
+        <translation>Help: Call encoder</translation>
     </message>
     <message>
         <source>Hier werden die Parameter für das Tonfolgesenden eingestellt.
@@ -1214,41 +1231,46 @@ In das Feld &quot;Kennung&quot; wird die passende Anzahl Kennungsstellen eingetr
 Der Ruf kann automatisch gesendet werden, sobald die letzte nötige Stelle am Quarn eingegeben wurde.
 Das Häkchen &quot;Senden geschieht mittels Ruftaste (Standard)&quot; ist zu entfernen, wenn eine andere Taste als die Ruftaste bestimmte Tonfolgen senden soll. Dann werden im ID-Mode &quot;wie bei Taste programmiert&quot; alle 7 Eingabestellen angezeigt, und der an der sendenden Taste programmierte ID-Mode entscheidet, welche davon codiert sein müssen.
 Außerdem werden hier die Längen der Töne und der Pause eingestellt. Standarmäßig betragen diese in allen Fällen 70 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Here the parameters for sending tone sequences are set.
+Depending on the ID mode, the tone sequence to send is entered in the field &quot;Tone sequence&quot;; &quot;F&quot; codes the digits that are entered at the Quarn.
+The matching number of ID digits is entered in the field &quot;ID&quot;. X-tone sequences have 3 to 7 tones.
+The call can be sent automatically as soon as the last required digit has been entered at the Quarn.
+Clear the tick &quot;Send with the call key (default)&quot; if a key other than the call key is to send certain tone sequences. Then the ID mode &quot;as programmed at the key&quot; shows all 7 input digits, and the ID mode programmed at the sending key decides which of them must be coded.
+The lengths of the tones and of the pause are also set here. By default they are 70 ms in all cases.</translation>
     </message>
     <message>
         <source>Dieses Häkchen muss NUR DANN entfernt werden, wenn eine andere Taste als die Ruftaste zum Tonfolgesenden verwendet werden soll!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear this tick ONLY IF a key other than the call key is to be used for sending tone sequences!!</translation>
     </message>
     <message>
         <source>Wollen Sie das Häkchen wirklich entfernen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to clear the tick?</translation>
     </message>
 </context>
 <context>
     <name>quarn::SettingsDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Hilfe...</source>
-        <translation type="unfinished"></translation>
+        <translation>Help...</translation>
     </message>
 </context>
 <context>
     <name>quarn::VolumeSelector</name>
     <message>
         <source>absolute Lautstärke (0...9)</source>
-        <translation type="unfinished"></translation>
+        <translation>absolute volume (0...9)</translation>
     </message>
     <message>
         <source>Offset um X Stufen (+0...+5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset by X steps (+0...+5)</translation>
     </message>
 </context>
 </TS>
