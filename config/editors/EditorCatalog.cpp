@@ -3,7 +3,11 @@
 #include "Decoder.h"
 #include "EinzelnesRegister.h"
 #include "InOutputs.h"
+#include "Pilotton.h"
+#include "RadioMute.h"
+#include "Rogerbeep.h"
 #include "Rufgeber.h"
+#include "SquelchKonfig.h"
 
 namespace quarn {
 
@@ -21,6 +25,10 @@ const QList<EditorEntry>& editorCatalog()
         {"Rufgeber", make<Rufgeber>()},
         {"Decoder 1-10", make<Decoder>()},
         {"Konfiguration Ein-/Ausgänge", make<InOutputs>()},
+        {"Squelch-Konfiguration", make<SquelchKonfig>()},
+        {"Pilotton", make<Pilotton>()},
+        {"Radio-Mute", make<RadioMute>()},
+        {"Roger-Beep", make<Rogerbeep>()},
     };
     return catalog;
 }
