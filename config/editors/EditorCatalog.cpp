@@ -3,11 +3,15 @@
 #include "Decoder.h"
 #include "EinzelnesRegister.h"
 #include "InOutputs.h"
+#include "Kennungsauswertung.h"
+#include "MutingDruckerausgabe.h"
 #include "Pilotton.h"
 #include "RadioMute.h"
+#include "RefTonfolgeauswertung.h"
 #include "Rogerbeep.h"
 #include "Rufgeber.h"
 #include "SquelchKonfig.h"
+#include "Standardquittung.h"
 
 namespace quarn {
 
@@ -29,6 +33,10 @@ const QList<EditorEntry>& editorCatalog()
         {"Pilotton", make<Pilotton>()},
         {"Radio-Mute", make<RadioMute>()},
         {"Roger-Beep", make<Rogerbeep>()},
+        {"Kennungsauswertung", make<Kennungsauswertung>()},
+        {"Standardquittung", make<Standardquittung>()},
+        {"Schlüsseltöne für Muting / Druckerausgabe", make<MutingDruckerausgabe>()},
+        {"Referenzwerte für Tonfolgeauswertung", make<RefTonfolgeauswertung>()},
     };
     return catalog;
 }

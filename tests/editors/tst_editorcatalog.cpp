@@ -137,6 +137,27 @@ void consistentRogerBeep(Register& r, QRandomGenerator& g)
     setDigitFrom(r, 87, 7, g, {0, 1});
 }
 
+void consistentIdEvaluation(Register& r, QRandomGenerator& g)
+{
+    for (int k = 0; k <= 4; ++k)
+        setDigitFrom(r, 86, k, g, {0, 1});
+}
+
+void consistentAcknowledgement(Register& r, QRandomGenerator& g)
+{
+    const int count = g.bounded(1, 8);
+    r.setDigit(17, 7, count);
+    fill(r, 17, count, 6, u'0');
+}
+
+void consistentReferenceValues(Register& r, QRandomGenerator& g)
+{
+    const std::pair<int, int> lowerWeightedDigits[] = {{80, 1}, {80, 2}, {80, 4}, {81, 1}, {81, 2},
+                                                       {78, 2}, {78, 4}, {79, 1}, {79, 2}, {79, 4}};
+    for (const auto& [reg, k] : lowerWeightedDigits)
+        setDigitFrom(r, reg, k, g, range(0, 9));
+}
+
 const QList<Row>& rows()
 {
     static const QList<Row> all = {
@@ -157,6 +178,16 @@ const QList<Row>& rows()
         {"Pilotton", [](Register* r) { return catalogDialog("Pilotton", r); }, consistentPilotTone},
         {"Radio-Mute", [](Register* r) { return catalogDialog("Radio-Mute", r); }, consistentRadioMute},
         {"Roger-Beep", [](Register* r) { return catalogDialog("Roger-Beep", r); }, consistentRogerBeep},
+        {"Kennungsauswertung", [](Register* r) { return catalogDialog("Kennungsauswertung", r); },
+         consistentIdEvaluation},
+        {"Standardquittung", [](Register* r) { return catalogDialog("Standardquittung", r); },
+         consistentAcknowledgement},
+        {"Schlüsseltöne für Muting / Druckerausgabe",
+         [](Register* r) { return catalogDialog("Schlüsseltöne für Muting / Druckerausgabe", r); },
+         {}},
+        {"Referenzwerte für Tonfolgeauswertung",
+         [](Register* r) { return catalogDialog("Referenzwerte für Tonfolgeauswertung", r); },
+         consistentReferenceValues},
     };
     return all;
 }
