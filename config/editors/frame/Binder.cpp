@@ -20,13 +20,6 @@
 
 namespace quarn {
 
-namespace {
-QString trFrame(const char* text)
-{
-    return QCoreApplication::translate("Binder", text);
-}
-} // namespace
-
 Binder::Binder(DigitSource& source, QWidget* owner) : QObject(owner), m_source(&source), m_owner(owner) {}
 
 void Binder::add(Binding binding)
@@ -167,9 +160,9 @@ CHexEdit* Binder::tones(std::function<ToneSlot()> slotNow)
         const ToneSlot slot = slotNow();
         const QString text = edit->text().toUpper();
         if (!isHexText(text))
-            return refuseField(edit, trFrame("Geben Sie nur Hex-Ziffern (0-9, A-F) ein."));
+            return refuseField(edit, tr("Geben Sie nur Hex-Ziffern (0-9, A-F) ein."));
         if (text.size() > slot.maxLength)
-            return refuseField(edit, trFrame("Geben Sie nicht mehr als %1 Zeichen ein.").arg(slot.maxLength));
+            return refuseField(edit, tr("Geben Sie nicht mehr als %1 Zeichen ein.").arg(slot.maxLength));
         if (text.size() < slot.minLength) {
             // A dialog's own text for too few digits is its own check: "Fehler", like its other rules.
             if (!slot.shortText.isEmpty()) {
@@ -180,8 +173,8 @@ CHexEdit* Binder::tones(std::function<ToneSlot()> slotNow)
             }
             const QString message =
                 slot.minLength == slot.maxLength
-                    ? trFrame("Geben Sie genau %1 Hex-Ziffern (0-9, A-F) ein.").arg(slot.minLength)
-                    : trFrame("Geben Sie mindestens %1 Hex-Ziffern (0-9, A-F) ein.").arg(slot.minLength);
+                    ? tr("Geben Sie genau %1 Hex-Ziffern (0-9, A-F) ein.").arg(slot.minLength)
+                    : tr("Geben Sie mindestens %1 Hex-Ziffern (0-9, A-F) ein.").arg(slot.minLength);
             return refuseField(edit, message);
         }
         return true;
