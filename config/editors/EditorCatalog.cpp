@@ -3,7 +3,15 @@
 #include "Decoder.h"
 #include "EinzelnesRegister.h"
 #include "InOutputs.h"
+#include "Kennungsauswertung.h"
+#include "MutingDruckerausgabe.h"
+#include "Pilotton.h"
+#include "RadioMute.h"
+#include "RefTonfolgeauswertung.h"
+#include "Rogerbeep.h"
 #include "Rufgeber.h"
+#include "SquelchKonfig.h"
+#include "Standardquittung.h"
 
 namespace quarn {
 
@@ -21,6 +29,14 @@ const QList<EditorEntry>& editorCatalog()
         {"Rufgeber", make<Rufgeber>()},
         {"Decoder 1-10", make<Decoder>()},
         {"Konfiguration Ein-/Ausgänge", make<InOutputs>()},
+        {"Squelch-Konfiguration", make<SquelchKonfig>()},
+        {"Pilotton", make<Pilotton>()},
+        {"Radio-Mute", make<RadioMute>()},
+        {"Roger-Beep", make<Rogerbeep>()},
+        {"Kennungsauswertung", make<Kennungsauswertung>()},
+        {"Standardquittung", make<Standardquittung>()},
+        {"Schlüsseltöne für Muting / Druckerausgabe", make<MutingDruckerausgabe>()},
+        {"Referenzwerte für Tonfolgeauswertung", make<RefTonfolgeauswertung>()},
     };
     return catalog;
 }

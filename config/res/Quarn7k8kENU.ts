@@ -992,6 +992,224 @@ exactly. Otherwise the Quarn may malfunction.</translation>
     </message>
 </context>
 <context>
+    <name>quarn::Kennungsauswertung</name>
+    <message>
+        <source>Kennungsauswertung</source>
+        <translation>Identifier evaluation</translation>
+    </message>
+    <message>
+        <source>Aktualisierung</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>FIFO (first in - first out)</source>
+        <translation>FIFO (first in - first out)</translation>
+    </message>
+    <message>
+        <source>Kennung sofort ins Display</source>
+        <translation>ID straight to the display</translation>
+    </message>
+    <message>
+        <source>einzelne FFSK-Kennungen anzeigen</source>
+        <translation>Show single FFSK IDs</translation>
+    </message>
+    <message>
+        <source>Uhrzeit in leerer Kennungszeile anzeigen</source>
+        <translation>Show the time in an empty ID line</translation>
+    </message>
+    <message>
+        <source>Kennungsspeicher</source>
+        <translation>ID memory</translation>
+    </message>
+    <message>
+        <source>Schlüsseltöne (F = Kennungsstelle
+bzw. unbenutzte Stelle)</source>
+        <translation>Key tones (F = ID position
+or unused position)</translation>
+    </message>
+    <message>
+        <source>Hilfe: Kennungsauswertung</source>
+        <translation>Help: Identifier evaluation</translation>
+    </message>
+    <message>
+        <source>Eine Tonfolge muss zuerst von einem Decoder erkannt werden.</source>
+        <translation>A sequence must first be recognised by a decoder.</translation>
+    </message>
+    <message>
+        <source>Die Stellen, die als Kennung angezeigt werden sollen, werden mit &quot;F&quot; kodiert, ebenso die unbenutzten Stellen (z.B. die Stellen 6 und 7 bei einer 5-Tonfolge). Alle anderen Stellen müssen übereinstimmen. Bei einer Doppelsequenz wird nur die dafür vorgesehene Folge ausgewertet. 6-, 7- und 8-Tonfolgen werden unabhängig von dieser Eingabe ausgewertet.</source>
+        <translation>The positions to be shown as the ID are coded &quot;F&quot;, as are unused positions (e.g. positions 6 and 7 of a 5-tone sequence). All other positions must match. Of a double sequence only the designated sequence is evaluated. 6-, 7- and 8-tone sequences are evaluated independently of this entry.</translation>
+    </message>
+    <message>
+        <source>Aktualisierung: Ist der Speicher mit 10 Einträgen voll, wird der älteste überschrieben.</source>
+        <translation>Update: when the memory of 10 entries is full, the oldest is overwritten.</translation>
+    </message>
+    <message>
+        <source>FIFO: Eine Kennung bleibt im Display, bis sie durch langes Drücken von &quot;#&quot; gelöscht wird. Sonst wird die neueste angezeigt, ältere erreicht man durch kurzes Drücken von &quot;#&quot;.</source>
+        <translation>FIFO: an ID stays on the display until a long press of &quot;#&quot; deletes it. Otherwise the newest is shown, and older ones are reached by short presses of &quot;#&quot;.</translation>
+    </message>
+    <message>
+        <source>Eine Kennung kann sofort ins Display gehen oder erst nach Drücken von &quot;#&quot;.</source>
+        <translation>An ID can go to the display at once or only after pressing &quot;#&quot;.</translation>
+    </message>
+    <message>
+        <source>Ohne Kennung kann die Kennungszeile die Uhrzeit anzeigen.</source>
+        <translation>Without an ID the ID line can show the time.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::MutingDruckerausgabe</name>
+    <message>
+        <source>Schlüsseltöne für Muting/Druckerausgabe</source>
+        <translation>Key tones for muting/printer output</translation>
+    </message>
+    <message>
+        <source>Muting bei Tonfolge:</source>
+        <translation>Muting on sequence:</translation>
+    </message>
+    <message>
+        <source>(F = beliebiger Ton, EE = aus)</source>
+        <translation>(F = any tone, EE = off)</translation>
+    </message>
+    <message>
+        <source>Druckerausgabe bei:</source>
+        <translation>Printer output on:</translation>
+    </message>
+    <message>
+        <source>(F = beliebiger Ton)</source>
+        <translation>(F = any tone)</translation>
+    </message>
+    <message>
+        <source>Hilfe: Schlüsseltöne für Muting / Druckerausgabe</source>
+        <translation>Help: Key tones for muting / printer output</translation>
+    </message>
+    <message>
+        <source>Eine Tonfolge wird gemutet, wenn ihre ersten 2 Töne mit der Eingabe übereinstimmen; &quot;F&quot; steht für einen beliebigen Ton. &quot;FF&quot; mutet also jede Tonfolge ab ihrem zweiten Ton, &quot;EE&quot; schaltet das Muting aus.</source>
+        <translation>A sequence is muted when its first 2 tones match the entry; &quot;F&quot; stands for any tone. So &quot;FF&quot; mutes every sequence from its second tone on, and &quot;EE&quot; switches muting off.</translation>
+    </message>
+    <message>
+        <source>Eine Druckerausgabe (über RS232) erfolgt für jede empfangene Tonfolge, die mit der Eingabe für die Druckerausgabe übereinstimmt. Auch hier steht &quot;F&quot; für einen beliebigen Ton, und unbenutzte Stellen sind ebenfalls &quot;F&quot;: bei 5-Tonfolgen müssen die Stellen 6 und 7 &quot;F&quot; sein.</source>
+        <translation>A printer output (over RS232) happens for every received sequence that matches the printer entry. Here too &quot;F&quot; stands for any tone, and unused positions are &quot;F&quot; as well: for 5-tone sequences positions 6 and 7 must be &quot;F&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::Pilotton</name>
+    <message>
+        <source>Pilotton</source>
+        <translation>Pilot tone</translation>
+    </message>
+    <message>
+        <source>programmierte Pilottonfrequenz</source>
+        <translation>programmed pilot-tone frequency</translation>
+    </message>
+    <message>
+        <source>TRC mit programmierter Pilottonfrequenz</source>
+        <translation>TRC with programmed pilot-tone frequency</translation>
+    </message>
+    <message>
+        <source>DC ohne Pilotton</source>
+        <translation>DC without pilot tone</translation>
+    </message>
+    <message>
+        <source>Modus</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Frequenz Pilotton:</source>
+        <translation>Pilot-tone frequency:</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>(0 = Pilotton aus bzw. 0=2100Hz bei TRC)</source>
+        <translation>(0 = pilot tone off, or 0=2100Hz with TRC)</translation>
+    </message>
+    <message>
+        <source>DC-Auswertersperrzeit nach aktivem Geben</source>
+        <translation>DC evaluator blocking time after sending</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::RadioMute</name>
+    <message>
+        <source>Radio-Mute</source>
+        <translation>Radio mute</translation>
+    </message>
+    <message>
+        <source>Mute aktiv</source>
+        <translation>mute active</translation>
+    </message>
+    <message>
+        <source>kein Mute</source>
+        <translation>no mute</translation>
+    </message>
+    <message>
+        <source>RX aktiv</source>
+        <translation>RX active</translation>
+    </message>
+    <message>
+        <source>TX aktiv</source>
+        <translation>TX active</translation>
+    </message>
+    <message>
+        <source>Ausgang ist aktiv low, wenn</source>
+        <translation>Output is active low when</translation>
+    </message>
+    <message>
+        <source>Radio-Mute, wenn</source>
+        <translation>Radio mute when</translation>
+    </message>
+    <message>
+        <source>Ausgang für Radio-Mute</source>
+        <translation>Output for radio mute</translation>
+    </message>
+    <message>
+        <source>(0=aus ; 8=TX)</source>
+        <translation>(0=off ; 8=TX)</translation>
+    </message>
+    <message>
+        <source>Nachlaufzeit</source>
+        <translation>Follow-up time</translation>
+    </message>
+    <message>
+        <source>s (0-15)</source>
+        <translation>s (0-15)</translation>
+    </message>
+    <message>
+        <source>HOOK-Kontakt-Ausgang</source>
+        <translation>HOOK contact output</translation>
+    </message>
+    <message>
+        <source>(1-7 ; 0=aus)</source>
+        <translation>(1-7 ; 0=off)</translation>
+    </message>
+    <message>
+        <source>Hilfe: Radio-Mute</source>
+        <translation>Help: Radio mute</translation>
+    </message>
+    <message>
+        <source>Hier wird ein Ausgang für Radio-Mute konfiguriert.</source>
+        <translation>An output for radio mute is configured here.</translation>
+    </message>
+    <message>
+        <source>Die Nachlaufzeit hält das Mute noch aktiv, nachdem sein Auslöser (RX und/oder TX) weggefallen ist.</source>
+        <translation>The follow-up time keeps the mute active after its trigger (RX and/or TX) has gone.</translation>
+    </message>
+    <message>
+        <source>Zusätzlich kann ein Ausgang für den HOOK-Kontakt gewählt werden.</source>
+        <translation>In addition, an output for the HOOK contact can be chosen.</translation>
+    </message>
+    <message>
+        <source>Die betroffenen Ein- und Ausgänge müssen auch unter &quot;Konfiguration Ein-/Ausgänge&quot; programmiert werden.</source>
+        <translation>The inputs and outputs concerned must also be programmed under &quot;Inputs/outputs configuration&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>quarn::ReactionSettings</name>
     <message>
         <source>Quittung</source>
@@ -1171,6 +1389,168 @@ exactly. Otherwise the Quarn may malfunction.</translation>
     </message>
 </context>
 <context>
+    <name>quarn::RefTonfolgeauswertung</name>
+    <message>
+        <source>Referenzwerte für Tonfolgeauswertung</source>
+        <translation>Reference values for sequence evaluation</translation>
+    </message>
+    <message>
+        <source>ZVEI</source>
+        <translation>ZVEI</translation>
+    </message>
+    <message>
+        <source>CCIR</source>
+        <translation>CCIR</translation>
+    </message>
+    <message>
+        <source>ZVEI2</source>
+        <translation>ZVEI2</translation>
+    </message>
+    <message>
+        <source>EEA</source>
+        <translation>EEA</translation>
+    </message>
+    <message>
+        <source>ZVEI3</source>
+        <translation>ZVEI3</translation>
+    </message>
+    <message>
+        <source>Maximale Tonlänge des 1. Tons</source>
+        <translation>Maximum length of the 1st tone</translation>
+    </message>
+    <message>
+        <source>(0-8325 ms)</source>
+        <translation>(0-8325 ms)</translation>
+    </message>
+    <message>
+        <source>Maximale Tonlänge der übrigen Töne</source>
+        <translation>Maximum length of the other tones</translation>
+    </message>
+    <message>
+        <source>Minimale Tonlänge aller Töne</source>
+        <translation>Minimum length of all tones</translation>
+    </message>
+    <message>
+        <source>(0-825 ms)</source>
+        <translation>(0-825 ms)</translation>
+    </message>
+    <message>
+        <source>Auswertersperrzeit nach Tonfolgesenden</source>
+        <translation>Evaluator blocking time after sending a sequence</translation>
+    </message>
+    <message>
+        <source>(0,0 - 1,5 s)</source>
+        <translation>(0,0 - 1,5 s)</translation>
+    </message>
+    <message>
+        <source>Verwendete Tonreihe (Geber und Auswerter)</source>
+        <translation>Tone series used (encoder and evaluator)</translation>
+    </message>
+    <message>
+        <source>Konfiguration: Notruf ZVEI</source>
+        <translation>Configuration: emergency call ZVEI</translation>
+    </message>
+    <message>
+        <source>Anzahl auszuwertender Tonbursts (0-15)</source>
+        <translation>Number of tone bursts to evaluate (0-15)</translation>
+    </message>
+    <message>
+        <source>minimale Burstlänge
+(0-825 ms)</source>
+        <translation>minimum burst length
+(0-825 ms)</translation>
+    </message>
+    <message>
+        <source>maximale Burstlänge (0-825 ms)</source>
+        <translation>maximum burst length (0-825 ms)</translation>
+    </message>
+    <message>
+        <source>Konfiguration: 6. Ton Notruf NL</source>
+        <translation>Configuration: 6th tone emergency call NL</translation>
+    </message>
+    <message>
+        <source>maximale Tonlänge
+6. Ton (0-8325 ms)</source>
+        <translation>maximum length
+6th tone (0-8325 ms)</translation>
+    </message>
+    <message>
+        <source>minimale Tonlänge
+6. Ton (0-825 ms)</source>
+        <translation>minimum length
+6th tone (0-825 ms)</translation>
+    </message>
+    <message>
+        <source>Standards...</source>
+        <translation>Defaults...</translation>
+    </message>
+    <message>
+        <source>Standardwerte für Tonfolgeauswertung</source>
+        <translation>Default values for sequence evaluation</translation>
+    </message>
+    <message>
+        <source>Maximale Tonlänge des 1. Tons:	90 ms
+Maximale Tonlänge der übrigen Töne:	90 ms
+Minimale Tonlänge aller Töne:	50 ms
+Auswertersperrzeit nach Tonfolgesenden:	0,1 s
+Verwendete Tonreihe (Geber und Auswerter):	ZVEI
+
+Notruf ZVEI
+Anzahl auszuwertender Tonbursts:	3
+maximale Burstlänge:	150 ms
+minimale Burstlänge:	50 ms
+
+6. Ton Notruf NL
+maximale Tonlänge:	1200 ms
+minimale Tonlänge:	50 ms</source>
+        <translation>Maximum length of the 1st tone:	90 ms
+Maximum length of the other tones:	90 ms
+Minimum length of all tones:	50 ms
+Evaluator blocking time after sending a sequence:	0,1 s
+Tone series used (encoder and evaluator):	ZVEI
+
+Emergency call ZVEI
+Number of tone bursts to evaluate:	3
+maximum burst length:	150 ms
+minimum burst length:	50 ms
+
+6th tone emergency call NL
+maximum tone length:	1200 ms
+minimum tone length:	50 ms</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::Rogerbeep</name>
+    <message>
+        <source>Roger-Beep</source>
+        <translation>Roger beep</translation>
+    </message>
+    <message>
+        <source>Rogerbeep beim Beginn der PTT</source>
+        <translation>Roger beep at the start of PTT</translation>
+    </message>
+    <message>
+        <source>Rogerbeep beim Ende der PTT</source>
+        <translation>Roger beep at the end of PTT</translation>
+    </message>
+    <message>
+        <source>Frequenz:</source>
+        <translation>Frequency:</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Dauer:</source>
+        <translation>Duration:</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+</context>
+<context>
     <name>quarn::Rufgeber</name>
     <message>
         <source>Rufgeber</source>
@@ -1260,6 +1640,76 @@ The lengths of the tones and of the pause are also set here. By default they are
     <message>
         <source>Hilfe...</source>
         <translation>Help...</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::SquelchKonfig</name>
+    <message>
+        <source>immer inaktiv</source>
+        <translation>always inactive</translation>
+    </message>
+    <message>
+        <source>NF-Squelch aktivieren</source>
+        <translation>Activate AF squelch</translation>
+    </message>
+    <message>
+        <source>low aktiv</source>
+        <translation>active low</translation>
+    </message>
+    <message>
+        <source>high aktiv</source>
+        <translation>active high</translation>
+    </message>
+    <message>
+        <source>low und high aktiv</source>
+        <translation>active low and high</translation>
+    </message>
+    <message>
+        <source>Auswertung von NF-Squelch bei Simplex nur dann, wenn eigener Sender nicht aktiv</source>
+        <translation>In simplex, evaluate AF squelch only while the own transmitter is not active</translation>
+    </message>
+    <message>
+        <source>NF-Squelch Nachlaufzeit (in ms):</source>
+        <translation>AF squelch follow-up time (in ms):</translation>
+    </message>
+    <message>
+        <source>Konfiguration für Squelch-Eingang:</source>
+        <translation>Configuration of the squelch input:</translation>
+    </message>
+    <message>
+        <source>Hilfe: Squelch-Konfiguration</source>
+        <translation>Help: Squelch configuration</translation>
+    </message>
+    <message>
+        <source>Hier wird die Logik des Squelch-Eingangs programmiert.</source>
+        <translation>The logic of the squelch input is programmed here.</translation>
+    </message>
+    <message>
+        <source>Ist NF-Squelch aktiviert, wird der Squelch-Eingang normalerweise deaktiviert. Er kann aber trotzdem aktiviert werden, um die normale Squelch-Funktion zusätzlich zu erhalten oder um den Eingang über die Tastenprogrammierung für andere Zwecke zu nutzen.</source>
+        <translation>With AF squelch activated, the squelch input is normally deactivated. It can still be activated, to keep the normal squelch function as well or to use the input for other purposes through the key programming.</translation>
+    </message>
+    <message>
+        <source>Nach dem Wegfall der NF bleibt Squelch noch für die Nachlaufzeit aktiv.</source>
+        <translation>After the audio has gone, squelch stays active for the follow-up time.</translation>
+    </message>
+    <message>
+        <source>Bei Simplex-Betrieb kann die Auswertung von NF-Squelch verhindert werden, solange der eigene Sender aktiv ist.</source>
+        <translation>In simplex operation, AF squelch evaluation can be prevented while the own transmitter is active.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::Standardquittung</name>
+    <message>
+        <source>Standardquittung</source>
+        <translation>Standard acknowledgement</translation>
+    </message>
+    <message>
+        <source>Geben Sie mindestens eine Hex-Ziffer (0-9, A-F) ein.</source>
+        <translation>Enter at least one hex digit (0-9, A-F).</translation>
+    </message>
+    <message>
+        <source>Tonfolge:</source>
+        <translation>Tone sequence:</translation>
     </message>
 </context>
 <context>

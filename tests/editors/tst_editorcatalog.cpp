@@ -108,6 +108,56 @@ void consistentInOutputs(Register& r, QRandomGenerator& g)
         setDigitFrom(r, 96, k, g, functions);
 }
 
+void consistentSquelch(Register& r, QRandomGenerator& g)
+{
+    // NF-Squelch on, so that its fields are checked (the factory image has it off); "6" reads
+    // back as "2".
+    setDigitFrom(r, 56, 0, g, {2, 4, 5, 7, 8, 12, 15});
+    setDigitFrom(r, 56, 3, g, range(0, 9));
+    setDigitFrom(r, 56, 4, g, {0, 1});
+}
+
+void consistentPilotTone(Register& r, QRandomGenerator& g)
+{
+    for (int k = 2; k <= 4; ++k)
+        setDigitFrom(r, 69, k, g, range(0, 9));
+}
+
+void consistentRadioMute(Register& r, QRandomGenerator& g)
+{
+    setDigitFrom(r, 83, 0, g, range(0, 8));
+    setDigitFrom(r, 83, 3, g, range(0, 7));
+}
+
+void consistentRogerBeep(Register& r, QRandomGenerator& g)
+{
+    for (int k : {1, 2, 3, 5})
+        setDigitFrom(r, 87, k, g, range(0, 9));
+    setDigitFrom(r, 87, 6, g, {0, 1});
+    setDigitFrom(r, 87, 7, g, {0, 1});
+}
+
+void consistentIdEvaluation(Register& r, QRandomGenerator& g)
+{
+    for (int k = 0; k <= 4; ++k)
+        setDigitFrom(r, 86, k, g, {0, 1});
+}
+
+void consistentAcknowledgement(Register& r, QRandomGenerator& g)
+{
+    const int count = g.bounded(1, 8);
+    r.setDigit(17, 7, count);
+    fill(r, 17, count, 6, u'0');
+}
+
+void consistentReferenceValues(Register& r, QRandomGenerator& g)
+{
+    const std::pair<int, int> lowerWeightedDigits[] = {{80, 1}, {80, 2}, {80, 4}, {81, 1}, {81, 2},
+                                                       {78, 2}, {78, 4}, {79, 1}, {79, 2}, {79, 4}};
+    for (const auto& [reg, k] : lowerWeightedDigits)
+        setDigitFrom(r, reg, k, g, range(0, 9));
+}
+
 const QList<Row>& rows()
 {
     static const QList<Row> all = {
@@ -123,6 +173,21 @@ const QList<Row>& rows()
          true, decoderUnusedPositions(9)},
         {"Konfiguration Ein-/Ausgänge",
          [](Register* r) { return catalogDialog("Konfiguration Ein-/Ausgänge", r); }, consistentInOutputs},
+        {"Squelch-Konfiguration", [](Register* r) { return catalogDialog("Squelch-Konfiguration", r); },
+         consistentSquelch},
+        {"Pilotton", [](Register* r) { return catalogDialog("Pilotton", r); }, consistentPilotTone},
+        {"Radio-Mute", [](Register* r) { return catalogDialog("Radio-Mute", r); }, consistentRadioMute},
+        {"Roger-Beep", [](Register* r) { return catalogDialog("Roger-Beep", r); }, consistentRogerBeep},
+        {"Kennungsauswertung", [](Register* r) { return catalogDialog("Kennungsauswertung", r); },
+         consistentIdEvaluation},
+        {"Standardquittung", [](Register* r) { return catalogDialog("Standardquittung", r); },
+         consistentAcknowledgement},
+        {"Schlüsseltöne für Muting / Druckerausgabe",
+         [](Register* r) { return catalogDialog("Schlüsseltöne für Muting / Druckerausgabe", r); },
+         {}},
+        {"Referenzwerte für Tonfolgeauswertung",
+         [](Register* r) { return catalogDialog("Referenzwerte für Tonfolgeauswertung", r); },
+         consistentReferenceValues},
     };
     return all;
 }
