@@ -207,6 +207,21 @@ digits from the right</translation>
     </message>
 </context>
 <context>
+    <name>FieldText</name>
+    <message>
+        <source>keine Auswahl</source>
+        <translation>no selection</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+</context>
+<context>
     <name>IdModeList</name>
     <message>
         <source>5-Tonfolge</source>
@@ -370,6 +385,45 @@ digits from the right</translation>
     <message>
         <source>Nur hexadezimale Zahlen (0-F) können in die Registerstellen programmiert werden!</source>
         <translation>Only hexadecimal digits (0-F) can be programmed into the register digits!</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDocument</name>
+    <message>
+        <source>mit Telefoninterface</source>
+        <translation>with telephone interface</translation>
+    </message>
+    <message>
+        <source>ohne Telefoninterface</source>
+        <translation>without telephone interface</translation>
+    </message>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>inaktiv</source>
+        <translation>inactive</translation>
+    </message>
+    <message>
+        <source>Einstellung</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
     </message>
 </context>
 <context>
