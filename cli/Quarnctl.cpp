@@ -5,6 +5,7 @@
 #include "GlobalOptions.h"
 #include "PortList.h"
 #include "PortSetup.h"
+#include "ReportCommand.h"
 #include "TextsCommand.h"
 #include "UnitCommands.h"
 
@@ -29,6 +30,9 @@ QString Quarnctl::usage()
         "  get FILE N                     the digits of register N\n"
         "  set FILE N DIGITS              change register N\n"
         "  diff FILE1 FILE2               the registers that differ\n"
+        "  diff --settings FILE1 FILE2    the settings that differ, by name\n"
+        "  report FILE [--language de|en] [--format text|html|pdf] [-o OUT]\n"
+        "                                 every setting by name, as the dialogs show it\n"
         "\n"
         "exit codes: 0 success, 1 the exchange failed or differences were found, 2 usage,\n"
         "            3 the port cannot be opened, 4 a file cannot be read or written\n");
@@ -65,6 +69,11 @@ int Quarnctl::run(QStringList args)
     if (command == QLatin1String("set"))
         return argCount(3) ? files.set(args[0], args[1], args[2])
                            : usageError(QStringLiteral("set FILE N DIGITS"));
+    ReportCommand report(m_out, m_err);
+    if (command == QLatin1String("report"))
+        return report.report(args);
+    if (command == QLatin1String("diff") && args.contains(QStringLiteral("--settings")))
+        return report.diffSettings(args);
     if (command == QLatin1String("diff"))
         return argCount(2) ? files.diff(args[0], args[1]) : usageError(QStringLiteral("diff FILE1 FILE2"));
     if (command == QLatin1String("ports"))

@@ -1,12 +1,24 @@
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 
 #include "Quarnctl.h"
+#include "ReportCommand.h"
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The settings report makes the dialogs without showing them: that takes a GUI application,
+    // which the offscreen platform provides without a display.
+    QStringList raw;
+    for (int i = 1; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    const bool widgets = cli::ReportCommand::needsWidgets(raw);
+    if (widgets && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app =
+        widgets ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList args = QCoreApplication::arguments();

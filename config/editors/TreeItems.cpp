@@ -4,7 +4,6 @@
 
 namespace quarn {
 
-
 // The items in the order they appear; the texts are the keys of the dialog table.
 const QList<TreeItem>& treeItems(EditorTree tree)
 {

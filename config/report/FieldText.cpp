@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -71,15 +72,48 @@ QString labelBeside(const QWidget* control, const QWidget* dialog)
         }
     }
     const QWidget* parent = control->parentWidget();
-    if (parent && parent->layout()) {
-        int index = -1;
-        if (QLayout* layout = layoutHolding(parent->layout(), control, &index)) {
-            for (int i = index - 1; i >= 0; --i) {
-                if (auto* label = qobject_cast<QLabel*>(layout->itemAt(i)->widget()))
+    int index = -1;
+    QLayout* layout = parent && parent->layout() ? layoutHolding(parent->layout(), control, &index) : nullptr;
+    if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+        // A heading above the control in its column, else a label before it in its row.
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+        for (int r = row - 1; r >= 0; --r) {
+            if (QLayoutItem* above = grid->itemAtPosition(r, column)) {
+                if (auto* label = qobject_cast<QLabel*>(above->widget()))
                     return label->text();
-                if (layout->itemAt(i)->widget())
-                    break;
+                break;
             }
+        }
+        if (column > 0) {
+            if (QLayoutItem* before = grid->itemAtPosition(row, column - 1))
+                if (auto* label = qobject_cast<QLabel*>(before->widget()))
+                    return label->text();
+        }
+        return {};
+    }
+    if (auto* form = qobject_cast<QFormLayout*>(layout)) {
+        // A spanning row takes the text of a spanning label row just above it.
+        int row = -1;
+        QFormLayout::ItemRole role;
+        form->getItemPosition(index, &row, &role);
+        if (row > 0) {
+            QLayoutItem* above = form->itemAt(row - 1, QFormLayout::SpanningRole);
+            if (above && qobject_cast<QLabel*>(above->widget()))
+                return static_cast<QLabel*>(above->widget())->text();
+        }
+        return {};
+    }
+    if (layout) {
+        // In a row of widgets: the label, or the option button, just before the control.
+        for (int i = index - 1; i >= 0; --i) {
+            QWidget* w = layout->itemAt(i)->widget();
+            if (auto* label = qobject_cast<QLabel*>(w))
+                return label->text();
+            if (auto* button = qobject_cast<QAbstractButton*>(w))
+                return button->text();
+            if (w)
+                break;
         }
     }
     return {};
@@ -98,10 +132,12 @@ QString valueOf(const QList<QWidget*>& controls)
 {
     const QWidget* first = controls.value(0);
     if (const auto* volume = qobject_cast<const VolumeSelector*>(first)) {
-        const QRadioButton* mode = volume->offsetButton()->isChecked() ? volume->offsetButton() : volume->absoluteButton();
+        const QRadioButton* mode =
+            volume->offsetButton()->isChecked() ? volume->offsetButton() : volume->absoluteButton();
         const int position = volume->slider()->value();
         return plain(mode->text()) + QStringLiteral(": ") +
-               (volume->offsetButton()->isChecked() ? QStringLiteral("+%1").arg(position) : QString::number(position));
+               (volume->offsetButton()->isChecked() ? QStringLiteral("+%1").arg(position)
+                                                    : QString::number(position));
     }
     if (controls.size() > 1 || qobject_cast<const QRadioButton*>(first)) {
         for (const QWidget* w : controls) {

@@ -14,8 +14,9 @@ ReportDocument::ReportDocument(Heading heading, QList<ReportLine> lines)
 
 QString ReportDocument::unitText(bool known, bool model7k, bool telephone)
 {
-    const QString model = !known ? QStringLiteral("Quarn 7k/8k") : model7k ? QStringLiteral("Quarn 7k")
-                                                                           : QStringLiteral("Quarn 8k");
+    const QString model = !known    ? QStringLiteral("Quarn 7k/8k")
+                          : model7k ? QStringLiteral("Quarn 7k")
+                                    : QStringLiteral("Quarn 8k");
     return model + QLatin1Char(' ') + (telephone ? tr("mit Telefoninterface") : tr("ohne Telefoninterface"));
 }
 
@@ -43,7 +44,8 @@ QString ReportDocument::html() const
 {
     QString out = QStringLiteral("<html><head><meta charset=\"utf-8\"><title>%1</title></head><body>")
                       .arg(tr("Einstellungen").toHtmlEscaped());
-    out += QStringLiteral("<h2>%1</h2>").arg((tr("Einstellungen") + QStringLiteral(": ") + m_heading.fileName).toHtmlEscaped());
+    out += QStringLiteral("<h2>%1</h2>")
+               .arg((tr("Einstellungen") + QStringLiteral(": ") + m_heading.fileName).toHtmlEscaped());
     out += QStringLiteral("<p>%1: %2<br>%3: %4</p>")
                .arg(tr("Gerät").toHtmlEscaped(), m_heading.unit.toHtmlEscaped(), tr("Datum").toHtmlEscaped(),
                     m_heading.date.toString(Qt::ISODate));
@@ -54,10 +56,14 @@ QString ReportDocument::html() const
             if (open)
                 out += QStringLiteral("</table>");
             item = l.item;
-            out += QStringLiteral("<h3>%1</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">")
+            out += QStringLiteral(
+                       "<h3>%1</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">")
                        .arg(item.toHtmlEscaped());
-            out += QStringLiteral("<tr><th align=\"left\">%1</th><th align=\"left\">%2</th><th align=\"left\">%3</th></tr>")
-                       .arg(tr("Einstellung").toHtmlEscaped(), tr("Wert").toHtmlEscaped(), tr("Register").toHtmlEscaped());
+            out +=
+                QStringLiteral(
+                    "<tr><th align=\"left\">%1</th><th align=\"left\">%2</th><th align=\"left\">%3</th></tr>")
+                    .arg(tr("Einstellung").toHtmlEscaped(), tr("Wert").toHtmlEscaped(),
+                         tr("Register").toHtmlEscaped());
             open = true;
         }
         QString value = l.value.toHtmlEscaped();

@@ -37,8 +37,9 @@ QString ReportLine::digitsText() const
 {
     QStringList parts;
     for (const Binder::DigitSpan& s : spans) {
-        parts << (s.count > 1 ? QStringLiteral("%1/%2-%3").arg(number3(s.reg)).arg(s.first).arg(s.first + s.count - 1)
-                              : QStringLiteral("%1/%2").arg(number3(s.reg)).arg(s.first));
+        parts << (s.count > 1
+                      ? QStringLiteral("%1/%2-%3").arg(number3(s.reg)).arg(s.first).arg(s.first + s.count - 1)
+                      : QStringLiteral("%1/%2").arg(number3(s.reg)).arg(s.first));
     }
     return parts.join(QStringLiteral(", "));
 }

@@ -229,7 +229,8 @@ VolumeSelector* Binder::volume(const DigitSlot& slot, const QString& namePrefix)
 }
 
 void Binder::custom(const QList<QWidget*>& controls, std::function<bool()> check,
-                    std::function<void(DigitSource&)> write, std::function<void()> read, QList<DigitSpan> spans)
+                    std::function<void(DigitSource&)> write, std::function<void()> read,
+                    QList<DigitSpan> spans)
 {
     add({controls, controls.value(0), std::move(read), std::move(check), std::move(write),
          [spans] { return spans; }});
@@ -237,7 +238,7 @@ void Binder::custom(const QList<QWidget*>& controls, std::function<bool()> check
 
 void Binder::rule(std::function<bool()> check)
 {
-    add({{}, nullptr, {}, std::move(check), {}});
+    add({{}, nullptr, {}, std::move(check), {}, {}});
 }
 
 void Binder::enableWhile(std::initializer_list<QWidget*> widgets, std::function<bool()> condition)
@@ -283,9 +284,10 @@ QList<Binder::Field> Binder::fields() const
 {
     QList<Field> out;
     for (const Binding& b : m_bindings) {
-        if (b.controls.isEmpty() || !b.spans)
+        const QList<DigitSpan> spans = b.spans ? b.spans() : QList<DigitSpan>();
+        if (b.controls.isEmpty() || spans.isEmpty())
             continue;
-        out.append({b.controls, b.spans(), anyActive(b.controls)});
+        out.append({b.controls, spans, anyActive(b.controls)});
     }
     return out;
 }

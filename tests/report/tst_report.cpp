@@ -1,0 +1,220 @@
+// The settings report read from the dialogs: one line per binding, each line following its
+// digits and nothing else, the difference of two images by setting name, and the PDF.
+#include "EditorCatalog.h"
+#include "EditorTestSupport.h"
+#include "ReportDocument.h"
+#include "SettingsDialog.h"
+#include "SettingsDiff.h"
+#include "SettingsFile.h"
+#include "SettingsReport.h"
+#include "TreeItems.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+
+using namespace editortest;
+using quarn::Binder;
+using quarn::Register;
+using quarn::ReportLine;
+
+namespace {
+
+QString key(const QList<Binder::DigitSpan>& spans)
+{
+    QStringList parts;
+    for (const Binder::DigitSpan& s : spans)
+        parts << QStringLiteral("%1/%2/%3").arg(s.reg).arg(s.first).arg(s.count);
+    return parts.join(QLatin1Char(','));
+}
+
+// Bindings of a dialog and its nested dialogs, counted by their digits.
+void countBindings(quarn::SettingsDialog& dialog, QHash<QString, int>& count)
+{
+    for (const Binder::Field& f : dialog.bind().fields())
+        ++count[key(f.spans)];
+    for (const quarn::SettingsDialog::Nested& n : dialog.nestedDialogs()) {
+        std::unique_ptr<quarn::SettingsDialog> owned(n.dialog);
+        countBindings(*owned, count);
+    }
+}
+
+bool covers(const ReportLine& line, int reg, int k)
+{
+    for (const Binder::DigitSpan& s : line.spans) {
+        if (s.reg == reg && k >= s.first && k < s.first + s.count)
+            return true;
+    }
+    return false;
+}
+
+// Digits that a dialog reads to lay itself out although another dialog edits them: the X-tone
+// count sets the decoders' sequence lengths, the keys' ID modes the call encoder's.
+bool readElsewhere(int reg, int k)
+{
+    return (reg == 81 && k == 5) || ((reg == 172 || reg == 174) && k == 3);
+}
+
+} // namespace
+
+class TestReport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void oneLinePerBinding_data()
+    {
+        QTest::addColumn<int>("seed"); // 0: the factory image
+        for (int seed = 0; seed < 4; ++seed)
+            QTest::addRow("%d", seed) << seed;
+    }
+    void oneLinePerBinding()
+    {
+        QFETCH(int, seed);
+        Register image;
+        loadFactoryImage(image, true);
+        if (seed > 0) {
+            QRandomGenerator random(static_cast<quint32>(seed));
+            loadRandomImage(image, random);
+        }
+        const QStringList before = [&] {
+            QStringList out;
+            for (int n : Register::numbers(true))
+                out << image.registerText(n);
+            return out;
+        }();
+        const QList<ReportLine> lines = quarn::SettingsReport::build(image);
+
+        QHash<QString, int> expected;
+        for (quarn::EditorTree tree : {quarn::EditorTree::Base, quarn::EditorTree::Telephone}) {
+            for (const quarn::TreeItem& it : quarn::treeItems(tree)) {
+                std::unique_ptr<QDialog> d(
+                    quarn::createEditor(QString::fromUtf8(it.text), &image, nullptr, tree));
+                if (auto* s = dynamic_cast<quarn::SettingsDialog*>(d.get()))
+                    countBindings(*s, expected);
+            }
+        }
+        QHash<QString, int> reported;
+        for (const ReportLine& l : lines) {
+            QVERIFY(!l.spans.isEmpty());
+            QVERIFY2(!l.field.isEmpty(), qPrintable(l.item));
+            ++reported[key(l.spans)];
+        }
+        QCOMPARE(reported, expected);
+        QVERIFY(lines.size() > 100);
+        // Building the report writes nothing.
+        QStringList after;
+        for (int n : Register::numbers(true))
+            after << image.registerText(n);
+        QCOMPARE(after, before);
+        QVERIFY(!image.modified);
+    }
+
+    // Changing one bound digit changes its own line and nothing outside the dialogs that bind it.
+    void aDigitChangesItsLine()
+    {
+        Register image;
+        loadFactoryImage(image);
+        const QList<ReportLine> lines = quarn::SettingsReport::build(image);
+        QSet<QPair<int, int>> tried;
+        for (int i = 0; i < lines.size(); ++i) {
+            const Binder::DigitSpan s = lines.at(i).spans.first();
+            const int k = s.first;
+            if (tried.contains({s.reg, k}))
+                continue;
+            tried.insert({s.reg, k});
+            QSet<QString> binders;
+            for (const ReportLine& l : lines) {
+                if (covers(l, s.reg, k))
+                    binders.insert(l.item);
+            }
+            bool ownChanged = false;
+            const int was = image.digit(s.reg, k);
+            for (int value : {was ^ 0x1, was ^ 0x6, was ^ 0x8}) { // between them every bit flips
+                Register changed = image;
+                changed.setDigit(s.reg, k, value);
+                const QList<ReportLine> after = quarn::SettingsReport::build(changed);
+                QCOMPARE(after.size(), lines.size());
+                for (int j = 0; j < lines.size(); ++j) {
+                    const bool differs =
+                        after.at(j).value != lines.at(j).value || after.at(j).active != lines.at(j).active;
+                    if (j == i)
+                        ownChanged = ownChanged || differs;
+                    else if (differs && !binders.contains(lines.at(j).item) && !readElsewhere(s.reg, k))
+                        QFAIL(qPrintable(QStringLiteral("%1/%2 changed %3 › %4")
+                                             .arg(s.reg)
+                                             .arg(k)
+                                             .arg(lines.at(j).item, lines.at(j).field)));
+                }
+            }
+            QVERIFY2(ownChanged, qPrintable(lines.at(i).item + QStringLiteral(" › ") + lines.at(i).field));
+        }
+        QVERIFY(tried.size() > 50);
+    }
+
+    void differenceBySettingName()
+    {
+        Register a;
+        loadFactoryImage(a);
+        Register b = a;
+        b.registerText(82)[4] =
+            QLatin1Char(a.registerText(82).at(4) == QLatin1Char('5') ? '6' : '5'); // pause
+        b.setDigit(95, 0, 1);                                                      // pin 1: output
+        b.setDigit(22, 7, 1);                                                      // decoder 3 active
+        b.registerText(97) = QStringLiteral("12345678"); // the master password: no dialog shows it
+        const QStringList lines = quarn::SettingsDiff::lines(a, b);
+        QCOMPARE(lines.size(), 4);
+        QVERIFY2(lines.at(0).startsWith(QStringLiteral("Tonrufsystem › Rufgeber › Länge einer Pause (ms): ")),
+                 qPrintable(lines.at(0)));
+        QVERIFY(lines.filter(QStringLiteral("Decoder 3 › Decoder ist aktiv: nein → ja")).size() == 1);
+        QVERIFY(lines
+                    .filter(QStringLiteral(
+                        "Konfiguration Ein-/Ausgänge › Ein-/Ausgang 1: keine Funktion → Ausgang"))
+                    .size() == 1);
+        QCOMPARE(lines.last(), QStringLiteral("097: %1 → 12345678").arg(a.registerText(97)));
+        QVERIFY(quarn::SettingsDiff::lines(a, a).isEmpty());
+    }
+
+    void quarnctlReportAndDiff()
+    {
+        QTemporaryDir dir;
+        Register a;
+        loadFactoryImage(a);
+        Register b = a;
+        b.setDigit(95, 0, 1);
+        const QString fa = dir.filePath(QStringLiteral("a.rq7k8k")),
+                      fb = dir.filePath(QStringLiteral("b.rq7k8k"));
+        QVERIFY(quarn::saveSettingsFile(a, fa) == quarn::SaveOutcome::Saved);
+        QVERIFY(quarn::saveSettingsFile(b, fb) == quarn::SaveOutcome::Saved);
+
+        auto run = [](const QStringList& args, QByteArray* out = nullptr) {
+            QProcess p;
+            p.start(QStringLiteral(QUARNCTL_PATH), args);
+            p.waitForFinished(60000);
+            if (out)
+                *out = p.readAllStandardOutput();
+            return p.exitCode();
+        };
+        QByteArray out;
+        QCOMPARE(run({"diff", "--settings", fa, fb}, &out), 1);
+        QCOMPARE(QString::fromUtf8(out).trimmed(),
+                 QStringLiteral("Konfiguration Ein-/Ausgänge › Ein-/Ausgang 1: keine Funktion → Ausgang"));
+        QCOMPARE(run({"diff", "--settings", fa, fa}), 0);
+        QCOMPARE(run({"diff", "--settings", fa, dir.filePath(QStringLiteral("missing"))}), 4);
+
+        QCOMPARE(run({"report", fa, "--language", "en"}, &out), 0);
+        QVERIFY2(out.contains("Inputs/outputs configuration"), out.left(400).constData());
+        const QString pdf = dir.filePath(QStringLiteral("a.pdf"));
+        QCOMPARE(run({"report", fa, "--format", "pdf", "-o", pdf}), 0);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
+        QCOMPARE(run({"report", fa, "--format", "pdf"}), 2);
+        QCOMPARE(
+            run({"report", fa, "--format", "html", "-o", dir.filePath(QStringLiteral("no/such/dir/x.html"))}),
+            4);
+    }
+};
+
+QTEST_MAIN(TestReport)
+#include "tst_report.moc"
