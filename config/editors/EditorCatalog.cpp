@@ -1,8 +1,13 @@
 #include "EditorCatalog.h"
 
+#include "Allgemein.h"
 #include "Decoder.h"
+#include "Druckerparameter.h"
 #include "EinzelnesRegister.h"
 #include "InOutputs.h"
+#include "LSKonfig.h"
+#include "Passwort.h"
+#include "RS232Parameter.h"
 #include "Rufgeber.h"
 
 namespace quarn {
@@ -21,6 +26,11 @@ const QList<EditorEntry>& editorCatalog()
         {"Rufgeber", make<Rufgeber>()},
         {"Decoder 1-10", make<Decoder>()},
         {"Konfiguration Ein-/Ausgänge", make<InOutputs>()},
+        {"Lautsprecherkonfiguration", make<LSKonfig>()},
+        {"Druckerparameter", make<Druckerparameter>()},
+        {"RS232-Parameter", make<RS232Parameter>()},
+        {"Allgemeine Konfiguration", make<Allgemein>()},
+        {"User-Passwort", make<Passwort>()},
     };
     return catalog;
 }

@@ -4,6 +4,7 @@
 #include "EditorCatalog.h"
 #include "FactoryTable.h"
 #include "Register.h"
+#include "UserDialogs.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -57,6 +58,9 @@ int main(int argc, char** argv)
         QTextStream(stderr) << "cannot create " << dir.absolutePath() << '\n';
         return 1;
     }
+
+    // A box that a dialog shows on opening (the password's warning) is answered, not waited for.
+    platform::ScriptedUserDialogs boxes;
 
     quarn::Register image;
     for (int n : quarn::Register::numbers(false))
