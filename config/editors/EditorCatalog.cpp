@@ -5,10 +5,18 @@
 #include "Druckerparameter.h"
 #include "EinzelnesRegister.h"
 #include "InOutputs.h"
+#include "Kennungsauswertung.h"
 #include "LSKonfig.h"
+#include "MutingDruckerausgabe.h"
 #include "Passwort.h"
+#include "Pilotton.h"
 #include "RS232Parameter.h"
+#include "RadioMute.h"
+#include "RefTonfolgeauswertung.h"
+#include "Rogerbeep.h"
 #include "Rufgeber.h"
+#include "SquelchKonfig.h"
+#include "Standardquittung.h"
 
 namespace quarn {
 
@@ -31,6 +39,14 @@ const QList<EditorEntry>& editorCatalog()
         {"RS232-Parameter", make<RS232Parameter>()},
         {"Allgemeine Konfiguration", make<Allgemein>()},
         {"User-Passwort", make<Passwort>()},
+        {"Squelch-Konfiguration", make<SquelchKonfig>()},
+        {"Pilotton", make<Pilotton>()},
+        {"Radio-Mute", make<RadioMute>()},
+        {"Roger-Beep", make<Rogerbeep>()},
+        {"Kennungsauswertung", make<Kennungsauswertung>()},
+        {"Standardquittung", make<Standardquittung>()},
+        {"Schlüsseltöne für Muting / Druckerausgabe", make<MutingDruckerausgabe>()},
+        {"Referenzwerte für Tonfolgeauswertung", make<RefTonfolgeauswertung>()},
     };
     return catalog;
 }

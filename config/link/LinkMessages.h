@@ -16,7 +16,7 @@ namespace quarn::linkmsg {
 using link::Exchange;
 using link::LinkOutcome;
 using link::LinkResult;
-using quarn::msg::tr;
+using quarn::msg::Messages;
 
 struct LinkMessage {
     QString caption;
@@ -27,41 +27,45 @@ struct LinkMessage {
 
 inline QString portNotOpened()
 {
-    return tr("Port konnte nicht initialisiert werden!");
+    return Messages::tr("Port konnte nicht initialisiert werden!");
 }
 inline QString transferAborted()
 {
-    return tr("Sendevorgang war fehlerhaft und wurde abgebrochen!");
+    return Messages::tr("Sendevorgang war fehlerhaft und wurde abgebrochen!");
 }
 inline QString sendUnconfirmed(int n)
 {
-    return tr("Programmierung war möglicherweise fehlerhaft! Letztes falsch oder nicht beschriebene "
-              "Register: %1")
+    return Messages::tr(
+               "Programmierung war möglicherweise fehlerhaft! Letztes falsch oder nicht beschriebene "
+               "Register: %1")
         .arg(n);
 }
 inline QString selectPcConnection()
 {
-    return tr("Im Menü des Quarns muss \"PC-Verbindung\" ausgewählt werden, um eine Verbindung aufzubauen.");
+    return Messages::tr(
+        "Im Menü des Quarns muss \"PC-Verbindung\" ausgewählt werden, um eine Verbindung aufzubauen.");
 }
 inline QString noQuarnFound()
 {
-    return tr("Es konnte keine Verbindung zu einem Quarn 7k/8k hergestellt werden.");
+    return Messages::tr("Es konnte keine Verbindung zu einem Quarn 7k/8k hergestellt werden.");
 }
 inline QString notAllRead(int n)
 {
-    return tr("Nicht alle Register konnten gelesen werden. Erstes fehlendes Register: %1").arg(n);
+    return Messages::tr("Nicht alle Register konnten gelesen werden. Erstes fehlendes Register: %1").arg(n);
 }
 inline QString invalidRegister(int n)
 {
-    return tr("Daten wurden nicht gesendet: Register %1 enthält keine gültigen Registerstellen.").arg(n);
+    return Messages::tr("Daten wurden nicht gesendet: Register %1 enthält keine gültigen Registerstellen.")
+        .arg(n);
 }
 inline QString versionNeedsConnection()
 {
-    return tr("Für Versionsbezeichnung muss zunächst eine Verbindung zum Quarn hergestellt werden.");
+    return Messages::tr(
+        "Für Versionsbezeichnung muss zunächst eine Verbindung zum Quarn hergestellt werden.");
 }
 inline QString captionVersion()
 {
-    return tr("Version:");
+    return Messages::tr("Version:");
 }
 
 // The box an outcome ends with; nothing for a quiet end.

@@ -10,51 +10,51 @@
 // nothing; the window layer puts these into message boxes.
 namespace quarn::msg {
 
-inline QString tr(const char* text)
-{
-    return QCoreApplication::translate("Messages", text);
-}
+// Every text below is translated in the context "Messages", where the language file has it.
+struct Messages {
+    Q_DECLARE_TR_FUNCTIONS(Messages)
+};
 
 inline QString captionError()
 {
-    return tr("Fehler");
+    return Messages::tr("Fehler");
 }
 inline QString captionWarning()
 {
-    return tr("Warnhinweis!");
+    return Messages::tr("Warnhinweis!");
 }
 inline QString fileNotRead()
 {
-    return tr("Datei konnte nicht gelesen werden.");
+    return Messages::tr("Datei konnte nicht gelesen werden.");
 }
 inline QString fileNotSaved()
 {
-    return tr("Datei konnte nicht gespeichert werden.");
+    return Messages::tr("Datei konnte nicht gespeichert werden.");
 }
 inline QString fileIncomplete()
 {
-    return tr("Nicht alle Register konnten aus Datei gelesen werden.");
+    return Messages::tr("Nicht alle Register konnten aus Datei gelesen werden.");
 }
 inline QString notDecimal()
 {
-    return tr("Bitte geben Sie eine Dezimalzahl ein!");
+    return Messages::tr("Bitte geben Sie eine Dezimalzahl ein!");
 }
 inline QString valueOutOfRange()
 {
-    return tr("Ein eingegebener Wert ist zu hoch/niedrig.");
+    return Messages::tr("Ein eingegebener Wert ist zu hoch/niedrig.");
 }
 // Internal checks of the bit-string conversion; they cannot occur for hex digits.
 inline QString bitStringNotReceived()
 {
-    return tr("Kein str8bit erhalten!");
+    return Messages::tr("Kein str8bit erhalten!");
 }
 inline QString bitStringNotBuilt()
 {
-    return tr("Fehler bei Erstellung von str8bit!");
+    return Messages::tr("Fehler bei Erstellung von str8bit!");
 }
 inline QString bitStringValueTooLarge()
 {
-    return tr("Errechneter Reg-Wert zu groß!");
+    return Messages::tr("Errechneter Reg-Wert zu groß!");
 }
 
 // The message (caption "Fehler", exclamation icon) for a save; empty when it worked.
@@ -80,14 +80,14 @@ inline QString loadMessage(LoadOutcome outcome)
 inline QString invalidRegisterNumber(bool withTelephone)
 {
     if (withTelephone)
-        return tr("Bitte geben Sie eine gültige Registernummer ein!") + QLatin1Char('\n') +
-               tr(" (0-199 , 300-499 , 600-799)");
-    return tr("Bitte geben Sie eine Zahl zwischen 0 und 199 ein!");
+        return Messages::tr("Bitte geben Sie eine gültige Registernummer ein!") + QLatin1Char('\n') +
+               Messages::tr(" (0-199 , 300-499 , 600-799)");
+    return Messages::tr("Bitte geben Sie eine Zahl zwischen 0 und 199 ein!");
 }
 // ... and digits that are not all hex digits.
 inline QString onlyHexDigits()
 {
-    return tr("Nur hexadezimale Zahlen (0-F) können in die Registerstellen programmiert werden!");
+    return Messages::tr("Nur hexadezimale Zahlen (0-F) können in die Registerstellen programmiert werden!");
 }
 // The message a failed parse shows; empty for success.
 inline QString parseErrorText(ParseError error)

@@ -1,469 +1,2131 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="de_DE">
-  <context>
+<context>
+    <name>DecoderTableText</name>
+    <message>
+        <source>aktiv</source>
+        <translation>active</translation>
+    </message>
+    <message>
+        <source>Tonfolge</source>
+        <translation>Tone sequence</translation>
+    </message>
+    <message>
+        <source>Weckton</source>
+        <translation>Alarm tone</translation>
+    </message>
+    <message>
+        <source>Anruf-LS</source>
+        <translation>Call spk</translation>
+    </message>
+    <message>
+        <source>Schaltausgang</source>
+        <translation>Switching output</translation>
+    </message>
+    <message>
+        <source>Quittung</source>
+        <translation>Acknowledgement</translation>
+    </message>
+    <message>
+        <source>LS / LED</source>
+        <translation>Spk / LED</translation>
+    </message>
+    <message>
+        <source>X-Tonfolge</source>
+        <translation>X-tone sequence</translation>
+    </message>
+    <message>
+        <source>LS</source>
+        <translation>Spk</translation>
+    </message>
+    <message>
+        <source>Kenn.</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>ohne Kennung</source>
+        <translation>without ID</translation>
+    </message>
+    <message>
+        <source>Notruf</source>
+        <translation>Emergency call</translation>
+    </message>
+    <message>
+        <source> ZVEI</source>
+        <translation> ZVEI</translation>
+    </message>
+    <message>
+        <source> NL</source>
+        <translation> NL</translation>
+    </message>
+    <message>
+        <source>600/675Hz</source>
+        <translation>600/675Hz</translation>
+    </message>
+    <message>
+        <source>800/900Hz</source>
+        <translation>800/900Hz</translation>
+    </message>
+    <message>
+        <source>1000/1125Hz</source>
+        <translation>1000/1125Hz</translation>
+    </message>
+    <message>
+        <source>700/875Hz</source>
+        <translation>700/875Hz</translation>
+    </message>
+    <message>
+        <source>900/1125Hz</source>
+        <translation>900/1125Hz</translation>
+    </message>
+    <message>
+        <source>1100/1375Hz</source>
+        <translation>1100/1375Hz</translation>
+    </message>
+    <message>
+        <source>500/750Hz</source>
+        <translation>500/750Hz</translation>
+    </message>
+    <message>
+        <source>1000/1500Hz</source>
+        <translation>1000/1500Hz</translation>
+    </message>
+    <message>
+        <source>700/1283Hz</source>
+        <translation>700/1283Hz</translation>
+    </message>
+    <message>
+        <source>wie Telefon</source>
+        <translation>as telephone</translation>
+    </message>
+    <message>
+        <source>600/675Hz (10x)</source>
+        <translation>600/675Hz (10x)</translation>
+    </message>
+    <message>
+        <source>800/900Hz (10x)</source>
+        <translation>800/900Hz (10x)</translation>
+    </message>
+    <message>
+        <source>1000/1125Hz (10x)</source>
+        <translation>1000/1125Hz (10x)</translation>
+    </message>
+    <message>
+        <source>700/875Hz (10x)</source>
+        <translation>700/875Hz (10x)</translation>
+    </message>
+    <message>
+        <source>900/1125Hz (10x)</source>
+        <translation>900/1125Hz (10x)</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>keiner</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>
+schaltet Nr. %1</source>
+        <translation>
+switches no. %1</translation>
+    </message>
+    <message>
+        <source>ein</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>
+für %1 Sekunden ein</source>
+        <translation>
+on for %1 seconds</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Einton</source>
+        <translation>Single tone</translation>
+    </message>
+    <message>
+        <source>eigene
+Kennung</source>
+        <translation>own
+ID</translation>
+    </message>
+    <message>
+        <source>empfangene
+Kennung</source>
+        <translation>received
+ID</translation>
+    </message>
+    <message>
+        <source>zus. 5-Tonfolge
+(FFSK-Auswertung)</source>
+        <translation>add. 5-tone seq.
+(FFSK evaluation)</translation>
+    </message>
+    <message>
+        <source>keine Aktion</source>
+        <translation>no action</translation>
+    </message>
+    <message>
+        <source>LS ein</source>
+        <translation>Spk on</translation>
+    </message>
+    <message>
+        <source>LED blinkt</source>
+        <translation>LED flashes</translation>
+    </message>
+    <message>
+        <source>LS ein
+LED blinkt</source>
+        <translation>Spk on
+LED flashes</translation>
+    </message>
+    <message>
+        <source>normaler Ruf</source>
+        <translation>normal call</translation>
+    </message>
+    <message>
+        <source>Notruf: %1 Stellen
+von rechts anzeigen</source>
+        <translation>Emergency call: show %1
+digits from the right</translation>
+    </message>
+</context>
+<context>
+    <name>FieldText</name>
+    <message>
+        <source>keine Auswahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation type="unfinished">yes</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation type="unfinished">no</translation>
+    </message>
+</context>
+<context>
+    <name>IdModeList</name>
+    <message>
+        <source>5-Tonfolge</source>
+        <translation>5-tone sequence</translation>
+    </message>
+    <message>
+        <source>Doppelsequenz Ruf, Kennung (X-Tonfolge)</source>
+        <translation>Double sequence call, ID (X-tone sequence)</translation>
+    </message>
+    <message>
+        <source>Doppelsequenz Kennung, Ruf (X-Tonfolge)</source>
+        <translation>Double sequence ID, call (X-tone sequence)</translation>
+    </message>
+    <message>
+        <source>6-Tonfolge</source>
+        <translation>6-tone sequence</translation>
+    </message>
+    <message>
+        <source>7-Tonfolge</source>
+        <translation>7-tone sequence</translation>
+    </message>
+    <message>
+        <source>8-Tonfolge</source>
+        <translation>8-tone sequence</translation>
+    </message>
+    <message>
+        <source>4-Tonfolge</source>
+        <translation>4-tone sequence</translation>
+    </message>
+    <message>
+        <source>X-Tonfolge</source>
+        <translation>X-tone sequence</translation>
+    </message>
+    <message>
+        <source>wie bei Taste programmiert</source>
+        <translation>as programmed at the key</translation>
+    </message>
+    <message>
+        <source>X-Tonfolge ohne Kennung</source>
+        <translation>X-tone sequence without ID</translation>
+    </message>
+    <message>
+        <source>5-Tonfolge ohne Kennung</source>
+        <translation>5-tone sequence without ID</translation>
+    </message>
+    <message>
+        <source>Notruf 5-Tonfolge</source>
+        <translation>Emergency call 5-tone sequence</translation>
+    </message>
+    <message>
+        <source>Notruf 5-Tonfolge ZVEI</source>
+        <translation>Emergency call 5-tone sequence ZVEI</translation>
+    </message>
+    <message>
+        <source>Notruf 6-Tonfolge NL</source>
+        <translation>Emergency call 6-tone sequence NL</translation>
+    </message>
+    <message>
+        <source>Notruf 2x5-Tonfolge (Forstfunk)</source>
+        <translation>Emergency call 2x5-tone sequence (forestry radio)</translation>
+    </message>
+    <message>
+        <source>nur Ruf(5-Tonfolge)</source>
+        <translation>call only (5-tone sequence)</translation>
+    </message>
+    <message>
+        <source>Doppelsequenz Ruf, Kennung</source>
+        <translation>Double sequence call, ID</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Port konnte nicht initialisiert werden!</source>
+        <translation>The port could not be initialised!</translation>
+    </message>
+    <message>
+        <source>Sendevorgang war fehlerhaft und wurde abgebrochen!</source>
+        <translation>The transfer failed and was aborted!</translation>
+    </message>
+    <message>
+        <source>Programmierung war möglicherweise fehlerhaft! Letztes falsch oder nicht beschriebene Register: %1</source>
+        <translation>Programming may have failed! Last register written wrongly or not at all: %1</translation>
+    </message>
+    <message>
+        <source>Im Menü des Quarns muss &quot;PC-Verbindung&quot; ausgewählt werden, um eine Verbindung aufzubauen.</source>
+        <translation>&quot;PC-Verbindung&quot; must be selected in the menu of the Quarn to establish a connection.</translation>
+    </message>
+    <message>
+        <source>Es konnte keine Verbindung zu einem Quarn 7k/8k hergestellt werden.</source>
+        <translation>No connection to a Quarn 7k/8k could be established.</translation>
+    </message>
+    <message>
+        <source>Nicht alle Register konnten gelesen werden. Erstes fehlendes Register: %1</source>
+        <translation>Not all registers could be read. First missing register: %1</translation>
+    </message>
+    <message>
+        <source>Daten wurden nicht gesendet: Register %1 enthält keine gültigen Registerstellen.</source>
+        <translation>Nothing was sent: register %1 does not hold valid register digits.</translation>
+    </message>
+    <message>
+        <source>Für Versionsbezeichnung muss zunächst eine Verbindung zum Quarn hergestellt werden.</source>
+        <translation>To show the version, a connection to the Quarn must be established first.</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Warnhinweis!</source>
+        <translation>Warning!</translation>
+    </message>
+    <message>
+        <source>Datei konnte nicht gelesen werden.</source>
+        <translation>The file could not be read.</translation>
+    </message>
+    <message>
+        <source>Datei konnte nicht gespeichert werden.</source>
+        <translation>The file could not be saved.</translation>
+    </message>
+    <message>
+        <source>Nicht alle Register konnten aus Datei gelesen werden.</source>
+        <translation>Not all registers could be read from the file.</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie eine Dezimalzahl ein!</source>
+        <translation>Please enter a decimal number!</translation>
+    </message>
+    <message>
+        <source>Ein eingegebener Wert ist zu hoch/niedrig.</source>
+        <translation>An entered value is too high/low.</translation>
+    </message>
+    <message>
+        <source>Kein str8bit erhalten!</source>
+        <translation>No str8bit received!</translation>
+    </message>
+    <message>
+        <source>Fehler bei Erstellung von str8bit!</source>
+        <translation>Error creating str8bit!</translation>
+    </message>
+    <message>
+        <source>Errechneter Reg-Wert zu groß!</source>
+        <translation>Calculated register value too large!</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie eine gültige Registernummer ein!</source>
+        <translation>Please enter a valid register number!</translation>
+    </message>
+    <message>
+        <source> (0-199 , 300-499 , 600-799)</source>
+        <translation> (0-199 , 300-499 , 600-799)</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie eine Zahl zwischen 0 und 199 ein!</source>
+        <translation>Please enter a number between 0 and 199!</translation>
+    </message>
+    <message>
+        <source>Nur hexadezimale Zahlen (0-F) können in die Registerstellen programmiert werden!</source>
+        <translation>Only hexadecimal digits (0-F) can be programmed into the register digits!</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDocument</name>
+    <message>
+        <source>mit Telefoninterface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ohne Telefoninterface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einstellungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inaktiv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einstellung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation type="unfinished">Register</translation>
+    </message>
+</context>
+<context>
     <name>SettingsTree</name>
     <message>
-      <source>Tonrufsystem</source>
-      <translation>Tone call system</translation>
+        <source>Tonrufsystem</source>
+        <translation>Tone call system</translation>
     </message>
     <message>
-      <source>Rufgeber</source>
-      <translation>Call encoder</translation>
+        <source>Rufgeber</source>
+        <translation>Call encoder</translation>
     </message>
     <message>
-      <source>Zielrufe</source>
-      <translation>Target calls</translation>
+        <source>Zielrufe</source>
+        <translation>Target calls</translation>
     </message>
     <message>
-      <source>Standardquittung</source>
-      <translation>Standard acknowledgement</translation>
+        <source>Standardquittung</source>
+        <translation>Standard acknowledgement</translation>
     </message>
     <message>
-      <source>Intercomtonfolge</source>
-      <translation>Intercom sequence</translation>
+        <source>Intercomtonfolge</source>
+        <translation>Intercom sequence</translation>
     </message>
     <message>
-      <source>Auswertefunktionen</source>
-      <translation>Evaluation functions</translation>
+        <source>Auswertefunktionen</source>
+        <translation>Evaluation functions</translation>
     </message>
     <message>
-      <source>Decoder 1-10</source>
-      <translation>Decoders 1-10</translation>
+        <source>Decoder 1-10</source>
+        <translation>Decoders 1-10</translation>
     </message>
     <message>
-      <source>Referenzwerte für Tonfolgeauswertung</source>
-      <translation>Reference values for sequence evaluation</translation>
+        <source>Referenzwerte für Tonfolgeauswertung</source>
+        <translation>Reference values for sequence evaluation</translation>
     </message>
     <message>
-      <source>Kennungsauswertung</source>
-      <translation>Identifier evaluation</translation>
+        <source>Kennungsauswertung</source>
+        <translation>Identifier evaluation</translation>
     </message>
     <message>
-      <source>Schlüsseltöne für Muting / Druckerausgabe</source>
-      <translation>Key tones for muting / printer output</translation>
+        <source>Schlüsseltöne für Muting / Druckerausgabe</source>
+        <translation>Key tones for muting / printer output</translation>
     </message>
     <message>
-      <source>KR517bD Alarmauswerter</source>
-      <translation>KR517bD alarm evaluator</translation>
+        <source>KR517bD Alarmauswerter</source>
+        <translation>KR517bD alarm evaluator</translation>
     </message>
     <message>
-      <source>Sammelrufauswerter</source>
-      <translation>Group-call evaluator</translation>
+        <source>Sammelrufauswerter</source>
+        <translation>Group-call evaluator</translation>
     </message>
     <message>
-      <source>Lautsprecherkonfiguration</source>
-      <translation>Speaker configuration</translation>
+        <source>Lautsprecherkonfiguration</source>
+        <translation>Speaker configuration</translation>
     </message>
     <message>
-      <source>RS232-Ausgaben</source>
-      <translation>RS232 output</translation>
+        <source>RS232-Ausgaben</source>
+        <translation>RS232 output</translation>
     </message>
     <message>
-      <source>Druckerparameter</source>
-      <translation>Printer parameters</translation>
+        <source>Druckerparameter</source>
+        <translation>Printer parameters</translation>
     </message>
     <message>
-      <source>RS232-Parameter</source>
-      <translation>RS232 parameters</translation>
+        <source>RS232-Parameter</source>
+        <translation>RS232 parameters</translation>
     </message>
     <message>
-      <source>Kanalschaltung</source>
-      <translation>Channel switching</translation>
+        <source>Kanalschaltung</source>
+        <translation>Channel switching</translation>
     </message>
     <message>
-      <source>Konfiguration</source>
-      <translation>Configuration</translation>
+        <source>Konfiguration</source>
+        <translation>Configuration</translation>
     </message>
     <message>
-      <source>Scannerfunktion</source>
-      <translation>Scanner function</translation>
+        <source>Scannerfunktion</source>
+        <translation>Scanner function</translation>
     </message>
     <message>
-      <source>Squelch-Konfiguration</source>
-      <translation>Squelch configuration</translation>
+        <source>Squelch-Konfiguration</source>
+        <translation>Squelch configuration</translation>
     </message>
     <message>
-      <source>FFSK-Modus (+ FMS)</source>
-      <translation>FFSK mode (+ FMS)</translation>
+        <source>FFSK-Modus (+ FMS)</source>
+        <translation>FFSK mode (+ FMS)</translation>
     </message>
     <message>
-      <source>Konfiguration Ein-/Ausgänge</source>
-      <translation>Inputs/outputs configuration</translation>
+        <source>Konfiguration Ein-/Ausgänge</source>
+        <translation>Inputs/outputs configuration</translation>
     </message>
     <message>
-      <source>Pilotton</source>
-      <translation>Pilot tone</translation>
+        <source>Pilotton</source>
+        <translation>Pilot tone</translation>
     </message>
     <message>
-      <source>Radio-Mute</source>
-      <translation>Radio mute</translation>
+        <source>Radio-Mute</source>
+        <translation>Radio mute</translation>
     </message>
     <message>
-      <source>Roger-Beep</source>
-      <translation>Roger beep</translation>
+        <source>Roger-Beep</source>
+        <translation>Roger beep</translation>
     </message>
     <message>
-      <source>Allgemeine Konfiguration</source>
-      <translation>General configuration</translation>
+        <source>Allgemeine Konfiguration</source>
+        <translation>General configuration</translation>
     </message>
     <message>
-      <source>Funktionsprogrammierung</source>
-      <translation>Function programming</translation>
+        <source>Funktionsprogrammierung</source>
+        <translation>Function programming</translation>
     </message>
     <message>
-      <source>Tasten</source>
-      <translation>Keys</translation>
+        <source>Tasten</source>
+        <translation>Keys</translation>
     </message>
     <message>
-      <source>Eingänge</source>
-      <translation>Inputs</translation>
+        <source>Eingänge</source>
+        <translation>Inputs</translation>
     </message>
     <message>
-      <source>LEDs</source>
-      <translation>LEDs</translation>
+        <source>LEDs</source>
+        <translation>LEDs</translation>
     </message>
     <message>
-      <source>User-Passwort</source>
-      <translation>User password</translation>
+        <source>User-Passwort</source>
+        <translation>User password</translation>
     </message>
     <message>
-      <source>Einzelnes Register lesen/schreiben</source>
-      <translation>Read/write single register</translation>
+        <source>Einzelnes Register lesen/schreiben</source>
+        <translation>Read/write single register</translation>
     </message>
     <message>
-      <source>DTMF-Konfiguration</source>
-      <translation>DTMF configuration</translation>
+        <source>DTMF-Konfiguration</source>
+        <translation>DTMF configuration</translation>
     </message>
     <message>
-      <source>Kontrolltasten</source>
-      <translation>Control keys</translation>
+        <source>Kontrolltasten</source>
+        <translation>Control keys</translation>
     </message>
     <message>
-      <source>Beginnruf</source>
-      <translation>Start call</translation>
+        <source>Beginnruf</source>
+        <translation>Start call</translation>
     </message>
     <message>
-      <source>Schlussruf</source>
-      <translation>End call</translation>
+        <source>Schlussruf</source>
+        <translation>End call</translation>
     </message>
     <message>
-      <source>Durchwahl (Tel -&gt; Funk)</source>
-      <translation>Direct dialling (phone -&gt; radio)</translation>
+        <source>Durchwahl (Tel -&gt; Funk)</source>
+        <translation>Direct dialling (phone -&gt; radio)</translation>
     </message>
     <message>
-      <source>Konfiguration Telefonmode</source>
-      <translation>Telephone mode configuration</translation>
+        <source>Konfiguration Telefonmode</source>
+        <translation>Telephone mode configuration</translation>
     </message>
     <message>
-      <source>Tastenprogrammierung (im Telefon-Mode)</source>
-      <translation>Key programming (telephone mode)</translation>
+        <source>Tastenprogrammierung (im Telefon-Mode)</source>
+        <translation>Key programming (telephone mode)</translation>
     </message>
     <message>
-      <source>Geber/Auswerter (Telefon)</source>
-      <translation>Encoders/evaluators (telephone)</translation>
+        <source>Geber/Auswerter (Telefon)</source>
+        <translation>Encoders/evaluators (telephone)</translation>
     </message>
     <message>
-      <source>Amtstonauswerter</source>
-      <translation>Dial-tone evaluator</translation>
+        <source>Amtstonauswerter</source>
+        <translation>Dial-tone evaluator</translation>
     </message>
     <message>
-      <source>DTMF Geber/Auswerter</source>
-      <translation>DTMF encoder/evaluator</translation>
+        <source>DTMF Geber/Auswerter</source>
+        <translation>DTMF encoder/evaluator</translation>
     </message>
     <message>
-      <source>Impulswahl-Geber</source>
-      <translation>Pulse-dialling encoder</translation>
+        <source>Impulswahl-Geber</source>
+        <translation>Pulse-dialling encoder</translation>
     </message>
     <message>
-      <source>"Ring"-Auswerter</source>
-      <translation>"Ring" evaluator</translation>
+        <source>&quot;Ring&quot;-Auswerter</source>
+        <translation>&quot;Ring&quot; evaluator</translation>
     </message>
     <message>
-      <source>Pilotton Geber/Auswerter</source>
-      <translation>Pilot tone encoder/evaluator</translation>
+        <source>Pilotton Geber/Auswerter</source>
+        <translation>Pilot tone encoder/evaluator</translation>
     </message>
     <message>
-      <source>Eingangspegel Telefon</source>
-      <translation>Telephone input level</translation>
+        <source>Eingangspegel Telefon</source>
+        <translation>Telephone input level</translation>
     </message>
     <message>
-      <source>Konfiguration Telefon (LX4410C)</source>
-      <translation>Telephone configuration (LX4410C)</translation>
+        <source>Konfiguration Telefon (LX4410C)</source>
+        <translation>Telephone configuration (LX4410C)</translation>
     </message>
     <message>
-      <source>NF-Delay</source>
-      <translation>AF delay</translation>
+        <source>NF-Delay</source>
+        <translation>AF delay</translation>
     </message>
     <message>
-      <source>VOX-Konfiguration</source>
-      <translation>VOX configuration</translation>
+        <source>VOX-Konfiguration</source>
+        <translation>VOX configuration</translation>
     </message>
     <message>
-      <source>Sonstige NF-Ausgabepegel</source>
-      <translation>Other AF output levels</translation>
+        <source>Sonstige NF-Ausgabepegel</source>
+        <translation>Other AF output levels</translation>
     </message>
     <message>
-      <source>Kurzwahlspeicher programmieren</source>
-      <translation>Program short-dial memory</translation>
+        <source>Kurzwahlspeicher programmieren</source>
+        <translation>Program short-dial memory</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>quarn::AboutBox</name>
     <message>
-      <source>Info</source>
-      <translation>About</translation>
+        <source>Info</source>
+        <translation>About</translation>
     </message>
     <message>
-      <source>Programmiersoftware für Quarn 7k/8k, Version %1</source>
-      <translation>Programming software for Quarn 7k/8k, version %1</translation>
+        <source>Programmiersoftware für Quarn 7k/8k, Version %1</source>
+        <translation>Programming software for Quarn 7k/8k, version %1</translation>
     </message>
     <message>
-      <source>Diese Software ist für Quarn 7k/8k ab Gerätesoftware-Version 3.20 bestimmt.
+        <source>Diese Software ist für Quarn 7k/8k ab Gerätesoftware-Version 3.20 bestimmt.
 Ältere Geräte können mit dieser Software nicht programmiert werden.</source>
-      <translation>This software serves Quarn 7k/8k units from unit software version 3.20 on.
+        <translation>This software serves Quarn 7k/8k units from unit software version 3.20 on.
 Older units cannot be programmed with this software.</translation>
     </message>
     <message>
-      <source>Geräte mit Sondersoftware können über "Einzelnes Register lesen/schreiben" angepasst werden.</source>
-      <translation>Units with special software can be adapted with "Read/write single register".</translation>
+        <source>Geräte mit Sondersoftware können über &quot;Einzelnes Register lesen/schreiben&quot; angepasst werden.</source>
+        <translation>Units with special software can be adapted with &quot;Read/write single register&quot;.</translation>
     </message>
     <message>
-      <source>Copyright (C) 2026 Quarn-Programmiersoftware</source>
-      <translation>Copyright (C) 2026 Quarn programming software</translation>
+        <source>Copyright (C) 2026 Quarn-Programmiersoftware</source>
+        <translation>Copyright (C) 2026 Quarn programming software</translation>
     </message>
     <message>
-      <source>OK</source>
-      <translation>OK</translation>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
+    <name>quarn::Allgemein</name>
+    <message>
+        <source>Allgemeine Konfiguration</source>
+        <translation>General configuration</translation>
+    </message>
+    <message>
+        <source>Simplex</source>
+        <translation>Simplex</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <source>4-Draht</source>
+        <translation>4-wire</translation>
+    </message>
+    <message>
+        <source>2-Draht</source>
+        <translation>2-wire</translation>
+    </message>
+    <message>
+        <source>immer aus</source>
+        <translation>always off</translation>
+    </message>
+    <message>
+        <source>immer an</source>
+        <translation>always on</translation>
+    </message>
+    <message>
+        <source>nach Ereignis an für</source>
+        <translation>on after an event for</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>Englisch</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Französisch</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>Holländisch</source>
+        <translation>Dutch</translation>
+    </message>
+    <message>
+        <source>Italienisch</source>
+        <translation>Italian</translation>
+    </message>
+    <message>
+        <source>Tschechisch</source>
+        <translation>Czech</translation>
+    </message>
+    <message>
+        <source>eigene Texte</source>
+        <translation>own texts</translation>
+    </message>
+    <message>
+        <source>RS232-Monitor automatisch aktiv nach Einschalten</source>
+        <translation>RS232 monitor active automatically after switching on</translation>
+    </message>
+    <message>
+        <source>Tastenpieps aktiv</source>
+        <translation>Key beep on</translation>
+    </message>
+    <message>
+        <source>aktiviert</source>
+        <translation>enabled</translation>
+    </message>
+    <message>
+        <source>bei anliegendem Träger</source>
+        <translation>while a carrier is present</translation>
+    </message>
+    <message>
+        <source>bei externem Muting</source>
+        <translation>on external muting</translation>
+    </message>
+    <message>
+        <source>Display-Sprache</source>
+        <translation>Display language</translation>
+    </message>
+    <message>
+        <source>Tastdauer (* und #) für Start Programmiermode</source>
+        <translation>Key hold time (* and #) to start programming mode</translation>
+    </message>
+    <message>
+        <source>s  (0=sofort ; 15=gesperrt)</source>
+        <translation>s  (0=at once ; 15=locked)</translation>
+    </message>
+    <message>
+        <source>Sendezeitbegrenzung</source>
+        <translation>Transmit time limit</translation>
+    </message>
+    <message>
+        <source>s (0=aus)</source>
+        <translation>s (0=off)</translation>
+    </message>
+    <message>
+        <source>Sendervortastzeit</source>
+        <translation>Transmitter pre-key time</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Modus Kommunikation</source>
+        <translation>Communication mode</translation>
+    </message>
+    <message>
+        <source>Gesendete Tonfolge mithören</source>
+        <translation>Monitor sent sequences</translation>
+    </message>
+    <message>
+        <source>Eingangspegel beim Mithören:</source>
+        <translation>Input level while monitoring:</translation>
+    </message>
+    <message>
+        <source>(0-1665)</source>
+        <translation>(0-1665)</translation>
+    </message>
+    <message>
+        <source>Sendertastsperre für PTT</source>
+        <translation>PTT transmit lock</translation>
+    </message>
+    <message>
+        <source>Display-Beleuchtung</source>
+        <translation>Display backlight</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Schwellwertspannung für Headset</source>
+        <translation>Headset threshold voltage</translation>
+    </message>
+    <message>
+        <source>V (0 - 4,995)</source>
+        <translation>V (0 - 4.995)</translation>
+    </message>
+    <message>
+        <source>Hilfe: Allgemeine Konfiguration</source>
+        <translation>Help: General configuration</translation>
+    </message>
+    <message>
+        <source>Sollen im Display personalisierte Anzeigen erscheinen, so ist im Feld &quot;Display-Sprache&quot; -&gt; &quot;eigene Texte&quot; auszuwählen.</source>
+        <translation>For personalised texts on the display, select &quot;own texts&quot; in the field &quot;Display language&quot;.</translation>
+    </message>
+    <message>
+        <source>Schwellwertspannung für Headset: Headset ist erkannt, wenn die Spannung unter der Schwellwertspannung liegt.</source>
+        <translation>Headset threshold voltage: a headset is recognised when the voltage is below the threshold voltage.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::Binder</name>
+    <message>
+        <source>Geben Sie nur Hex-Ziffern (0-9, A-F) ein.</source>
+        <translation>Enter hex digits (0-9, A-F) only.</translation>
+    </message>
+    <message>
+        <source>Geben Sie nicht mehr als %1 Zeichen ein.</source>
+        <translation>Enter no more than %1 characters.</translation>
+    </message>
+    <message>
+        <source>Geben Sie genau %1 Hex-Ziffern (0-9, A-F) ein.</source>
+        <translation>Enter exactly %1 hex digits (0-9, A-F).</translation>
+    </message>
+    <message>
+        <source>Geben Sie mindestens %1 Hex-Ziffern (0-9, A-F) ein.</source>
+        <translation>Enter at least %1 hex digits (0-9, A-F).</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::CHexEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>Con&amp;vert</source>
+        <translation>Con&amp;vert</translation>
+    </message>
+</context>
+<context>
     <name>quarn::CQuarn7k8kDlg</name>
     <message>
-      <source>Programmiersoftware für Quarn 7k/8k</source>
-      <translation>Programming software for Quarn 7k/8k</translation>
+        <source>Programmiersoftware für Quarn 7k/8k</source>
+        <translation>Programming software for Quarn 7k/8k</translation>
     </message>
     <message>
-      <source>Grundeinstellungen Quarn 7k/8k</source>
-      <translation>Base settings Quarn 7k/8k</translation>
+        <source>Grundeinstellungen Quarn 7k/8k</source>
+        <translation>Base settings Quarn 7k/8k</translation>
     </message>
     <message>
-      <source>Werkseinstellungen</source>
-      <translation>Factory settings</translation>
+        <source>Werkseinstellungen</source>
+        <translation>Factory settings</translation>
     </message>
     <message>
-      <source>-&gt; Telefoninterface</source>
-      <translation>-&gt; Telephone interface</translation>
+        <source>-&gt; Telefoninterface</source>
+        <translation>-&gt; Telephone interface</translation>
     </message>
     <message>
-      <source>-&gt; Grundeinstellungen</source>
-      <translation>-&gt; Base settings</translation>
+        <source>-&gt; Grundeinstellungen</source>
+        <translation>-&gt; Base settings</translation>
     </message>
     <message>
-      <source>Verbindung mit Quarn</source>
-      <translation>Connection with Quarn</translation>
+        <source>Verbindung mit Quarn</source>
+        <translation>Connection with Quarn</translation>
     </message>
     <message>
-      <source>Port:</source>
-      <translation>Port:</translation>
+        <source>Port:</source>
+        <translation>Port:</translation>
     </message>
     <message>
-      <source>Verbindung herstellen</source>
-      <translation>Connect</translation>
+        <source>Verbindung herstellen</source>
+        <translation>Connect</translation>
     </message>
     <message>
-      <source>Verbindung trennen</source>
-      <translation>Disconnect</translation>
+        <source>Verbindung trennen</source>
+        <translation>Disconnect</translation>
     </message>
     <message>
-      <source>Daten lesen</source>
-      <translation>Read data</translation>
+        <source>Daten lesen</source>
+        <translation>Read data</translation>
     </message>
     <message>
-      <source>Daten senden</source>
-      <translation>Send data</translation>
+        <source>Daten senden</source>
+        <translation>Send data</translation>
     </message>
     <message>
-      <source>&amp;Datei</source>
-      <translation>&amp;File</translation>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
     </message>
     <message>
-      <source>Ö&amp;ffnen...</source>
-      <translation>&amp;Open...</translation>
+        <source>Ö&amp;ffnen...</source>
+        <translation>&amp;Open...</translation>
     </message>
     <message>
-      <source>Speichern &amp;unter...</source>
-      <translation>Save &amp;as...</translation>
+        <source>Speichern &amp;unter...</source>
+        <translation>Save &amp;as...</translation>
     </message>
     <message>
-      <source>&amp;Speichern</source>
-      <translation>&amp;Save</translation>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
     </message>
     <message>
-      <source>&amp;Beenden</source>
-      <translation>E&amp;xit</translation>
+        <source>&amp;Beenden</source>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
-      <source>&amp;?</source>
-      <translation>&amp;?</translation>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
     </message>
     <message>
-      <source>&amp;Hilfe...</source>
-      <translation>&amp;Help...</translation>
+        <source>&amp;Hilfe...</source>
+        <translation>&amp;Help...</translation>
     </message>
     <message>
-      <source>Version des Quarns...</source>
-      <translation>Quarn version...</translation>
+        <source>Version des Quarns...</source>
+        <translation>Quarn version...</translation>
     </message>
     <message>
-      <source>&amp;Info...</source>
-      <translation>&amp;About...</translation>
+        <source>&amp;Info...</source>
+        <translation>&amp;About...</translation>
     </message>
     <message>
-      <source>Sprache</source>
-      <translation>Language</translation>
+        <source>Sprache</source>
+        <translation>Language</translation>
     </message>
     <message>
-      <source>Änderungen Speichern</source>
-      <translation>Save changes</translation>
+        <source>Änderungen Speichern</source>
+        <translation>Save changes</translation>
     </message>
     <message>
-      <source>Wollen Sie vor dem Werksreset die momentanen Einstellungen speichern?</source>
-      <translation>Do you want to save the current settings before the factory reset?</translation>
+        <source>Wollen Sie vor dem Werksreset die momentanen Einstellungen speichern?</source>
+        <translation>Do you want to save the current settings before the factory reset?</translation>
     </message>
     <message>
-      <source>Alle Register des Telefoninterface (inkl. TIM) auf Werkseinstellungen zurücksetzen?</source>
-      <translation>Reset all registers of the telephone interface (incl. TIM) to factory settings?</translation>
+        <source>Alle Register des Telefoninterface (inkl. TIM) auf Werkseinstellungen zurücksetzen?</source>
+        <translation>Reset all registers of the telephone interface (incl. TIM) to factory settings?</translation>
     </message>
     <message>
-      <source>Alle Register des Quarn-EEPROMs auf Werkseinstellungen zurücksetzen?</source>
-      <translation>Reset all registers of the Quarn EEPROM to factory settings?</translation>
+        <source>Alle Register des Quarn-EEPROMs auf Werkseinstellungen zurücksetzen?</source>
+        <translation>Reset all registers of the Quarn EEPROM to factory settings?</translation>
     </message>
     <message>
-      <source>Einstellungen Telefoninterface</source>
-      <translation>Telephone interface settings</translation>
+        <source>Einstellungen Telefoninterface</source>
+        <translation>Telephone interface settings</translation>
     </message>
     <message>
-      <source>Wichtiger Hinweis</source>
-      <translation>Important note</translation>
+        <source>Wichtiger Hinweis</source>
+        <translation>Important note</translation>
     </message>
     <message>
-      <source>Wählen Sie am Quarn bitte erneut "PC-Verbindung" aus und bestätigen Sie dann dieses Fenster mit "OK"!</source>
-      <translation>Please select "PC-Verbindung" at the Quarn again and then confirm this window with "OK"!</translation>
+        <source>Wählen Sie am Quarn bitte erneut &quot;PC-Verbindung&quot; aus und bestätigen Sie dann dieses Fenster mit &quot;OK&quot;!</source>
+        <translation>Please select &quot;PC-Verbindung&quot; at the Quarn again and then confirm this window with &quot;OK&quot;!</translation>
     </message>
     <message>
-      <source>Öffnen</source>
-      <translation>Open</translation>
+        <source>Öffnen</source>
+        <translation>Open</translation>
     </message>
     <message>
-      <source>Register</source>
-      <translation>Register</translation>
+        <source>Register</source>
+        <translation>Register</translation>
     </message>
     <message>
-      <source>Speichern unter</source>
-      <translation>Save as</translation>
+        <source>Speichern unter</source>
+        <translation>Save as</translation>
     </message>
     <message>
-      <source>gespeichert in: </source>
-      <translation>saved in: </translation>
+        <source>gespeichert in: </source>
+        <translation>saved in: </translation>
     </message>
     <message>
-      <source>Wollen Sie vor dem Schließen der Anwendung die momentanen Einstellungen speichern?</source>
-      <translation>Do you want to save the current settings before closing the application?</translation>
+        <source>Wollen Sie vor dem Schließen der Anwendung die momentanen Einstellungen speichern?</source>
+        <translation>Do you want to save the current settings before closing the application?</translation>
     </message>
     <message>
-      <source>Hilfe: Programmiersoftware Quarn 7k/8k</source>
-      <translation>Help: Programming software Quarn 7k/8k</translation>
+        <source>Hilfe: Programmiersoftware Quarn 7k/8k</source>
+        <translation>Help: Programming software Quarn 7k/8k</translation>
     </message>
     <message>
-      <source>Um eine Verbindung zum PC herstellen zu können, muss im Menü des Quarns "PC-Verbindung" ausgewählt sein ("*" + "#" gleichzeitig drücken und mit "F3" auswählen).
-Lesen Sie bitte vor dem Ändern der Einstellungen die aktuellen Geräteeinstellungen aus oder laden Sie zuvor gespeicherte Einstellungen über "Datei"-&gt;"Öffnen".
-So lange keine sinnvollen Einstellungen geladen wurden, ist die Schaltfläche "Daten senden" deaktiviert, um ein versehentliches Überschreiben der bisherigen Einstellungen zu verhindern.
+        <source>Um eine Verbindung zum PC herstellen zu können, muss im Menü des Quarns &quot;PC-Verbindung&quot; ausgewählt sein (&quot;*&quot; + &quot;#&quot; gleichzeitig drücken und mit &quot;F3&quot; auswählen).
+Lesen Sie bitte vor dem Ändern der Einstellungen die aktuellen Geräteeinstellungen aus oder laden Sie zuvor gespeicherte Einstellungen über &quot;Datei&quot;-&gt;&quot;Öffnen&quot;.
+So lange keine sinnvollen Einstellungen geladen wurden, ist die Schaltfläche &quot;Daten senden&quot; deaktiviert, um ein versehentliches Überschreiben der bisherigen Einstellungen zu verhindern.
 
-Vorgenommene Einstellungen können über "Datei"-&gt;"Speichern" als Datei für die spätere Wiederherstellung gesichert werden.</source>
-      <translation>To connect to the PC, "PC-Verbindung" must be selected in the menu of the Quarn (press "*" + "#" together and select with "F3").
-Before changing settings, please read the current unit settings or load previously saved settings with "File"-&gt;"Open".
-As long as no meaningful settings have been loaded, the button "Send data" is disabled to prevent overwriting the previous settings by mistake.
+Vorgenommene Einstellungen können über &quot;Datei&quot;-&gt;&quot;Speichern&quot; als Datei für die spätere Wiederherstellung gesichert werden.</source>
+        <translation>To connect to the PC, &quot;PC-Verbindung&quot; must be selected in the menu of the Quarn (press &quot;*&quot; + &quot;#&quot; together and select with &quot;F3&quot;).
+Before changing settings, please read the current unit settings or load previously saved settings with &quot;File&quot;-&gt;&quot;Open&quot;.
+As long as no meaningful settings have been loaded, the button &quot;Send data&quot; is disabled to prevent overwriting the previous settings by mistake.
 
-Settings made can be saved as a file for later restoration with "File"-&gt;"Save".</translation>
+Settings made can be saved as a file for later restoration with &quot;File&quot;-&gt;&quot;Save&quot;.</translation>
     </message>
-  </context>
-  <context>
-    <name>Messages</name>
+</context>
+<context>
+    <name>quarn::DECODERKONFIG</name>
     <message>
-      <source>Port konnte nicht initialisiert werden!</source>
-      <translation>The port could not be initialised!</translation>
-    </message>
-    <message>
-      <source>Sendevorgang war fehlerhaft und wurde abgebrochen!</source>
-      <translation>The transfer failed and was aborted!</translation>
+        <source>Decoder-Konfiguration</source>
+        <translation>Decoder configuration</translation>
     </message>
     <message>
-      <source>Programmierung war möglicherweise fehlerhaft! Letztes falsch oder nicht beschriebene Register: %1</source>
-      <translation>Programming may have failed! Last register written wrongly or not at all: %1</translation>
+        <source>Decoder ist aktiv</source>
+        <translation>Decoder is active</translation>
     </message>
     <message>
-      <source>Im Menü des Quarns muss "PC-Verbindung" ausgewählt werden, um eine Verbindung aufzubauen.</source>
-      <translation>"PC-Verbindung" must be selected in the menu of the Quarn to establish a connection.</translation>
+        <source>Ihre Eingabe im Feld &quot;Tonfolge&quot; enthält weniger Ziffern als aufgrund Ihrer Auswahl nötig sind.</source>
+        <translation>Your entry in the field &quot;Tone sequence&quot; has fewer digits than your selection requires.</translation>
     </message>
     <message>
-      <source>Es konnte keine Verbindung zu einem Quarn 7k/8k hergestellt werden.</source>
-      <translation>No connection to a Quarn 7k/8k could be established.</translation>
+        <source>Decoder</source>
+        <translation>Decoder</translation>
     </message>
     <message>
-      <source>Nicht alle Register konnten gelesen werden. Erstes fehlendes Register: %1</source>
-      <translation>Not all registers could be read. First missing register: %1</translation>
+        <source>Tonfolge</source>
+        <translation>Tone sequence</translation>
     </message>
     <message>
-      <source>Daten wurden nicht gesendet: Register %1 enthält keine gültigen Registerstellen.</source>
-      <translation>Nothing was sent: register %1 does not hold valid register digits.</translation>
+        <source>ID-Mode</source>
+        <translation>ID mode</translation>
     </message>
     <message>
-      <source>Für Versionsbezeichnung muss zunächst eine Verbindung zum Quarn hergestellt werden.</source>
-      <translation>To show the version, a connection to the Quarn must be established first.</translation>
+        <source>Hilfe: Decoderkonfiguration</source>
+        <translation>Help: Decoder configuration</translation>
     </message>
     <message>
-      <source>Version:</source>
-      <translation>Version:</translation>
+        <source>Jeder der zehn Decoder erkennt eine Tonfolge im eingestellten ID-Mode. Mit &quot;F&quot; wird eine Stelle codiert, an der jeder Ton erkannt wird.
+Wird die Tonfolge erkannt, kann der Quarn mit einem Weckton gewählter Dauer und Lautstärke, einer geänderten Anruflautstärke für eine bestimmte Zeit, dem Schalten eines Schaltausgangs (dauerhaft oder für eine Zeit), einer Quittung sowie dem Einschalten des Lautsprechers und/oder einer blinkenden LED reagieren.
+X-Tonfolgen können als Notruf behandelt werden; dann wird die eingestellte Anzahl Stellen von rechts angezeigt.</source>
+        <translation>Each of the ten decoders recognises a tone sequence in the ID mode set. &quot;F&quot; codes a digit at which any tone is recognised.
+When the tone sequence is recognised, the Quarn can react with an alarm tone of chosen duration and volume, a changed call volume for a certain time, switching a switching output (permanently or for a time), an acknowledgement, and switching on the speaker and/or a flashing LED.
+X-tone sequences can be treated as emergency calls; then the set number of digits from the right is shown.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::DecimalFractionEdit</name>
+    <message>
+        <source>Geben Sie nicht mehr als %1 Zeichen ein.</source>
+        <translation>Enter no more than %1 characters.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::Decoder</name>
+    <message>
+        <source>Decoder</source>
+        <translation>Decoder</translation>
     </message>
     <message>
-      <source>Fehler</source>
-      <translation>Error</translation>
+        <source>Hilfe: Decoder</source>
+        <translation>Help: Decoder</translation>
     </message>
     <message>
-      <source>Warnhinweis!</source>
-      <translation>Warning!</translation>
+        <source>Hier erhalten Sie eine Übersicht über die momentanen Einstellungen der vorhandenen Decoder.</source>
+        <translation>Here you get an overview of the current settings of the available decoders.</translation>
     </message>
     <message>
-      <source>Datei konnte nicht gelesen werden.</source>
-      <translation>The file could not be read.</translation>
+        <source>Über die Schaltflächen auf der linken Seite der Tabelle können die Einstellungen der einzelnen Decoder geändert werden.</source>
+        <translation>The buttons on the left side of the table change the settings of the individual decoders.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::Druckerparameter</name>
+    <message>
+        <source>Druckerparameter</source>
+        <translation>Printer parameters</translation>
     </message>
     <message>
-      <source>Datei konnte nicht gespeichert werden.</source>
-      <translation>The file could not be saved.</translation>
+        <source>Kopf ausdrucken</source>
+        <translation>Print header</translation>
     </message>
     <message>
-      <source>Nicht alle Register konnten aus Datei gelesen werden.</source>
-      <translation>Not all registers could be read from the file.</translation>
+        <source>gesendeten Ruf ausdrucken</source>
+        <translation>Print sent call</translation>
     </message>
     <message>
-      <source>Bitte geben Sie eine Dezimalzahl ein!</source>
-      <translation>Please enter a decimal number!</translation>
+        <source>empfangenen Ruf ausdrucken</source>
+        <translation>Print received call</translation>
     </message>
     <message>
-      <source>Ein eingegebener Wert ist zu hoch/niedrig.</source>
-      <translation>An entered value is too high/low.</translation>
+        <source>empfangenen Notruf ausdrucken</source>
+        <translation>Print received emergency call</translation>
     </message>
     <message>
-      <source>Kein str8bit erhalten!</source>
-      <translation>No str8bit received!</translation>
+        <source>Datenzeilen pro Seite (1-165)</source>
+        <translation>Data lines per page (1-165)</translation>
     </message>
     <message>
-      <source>Fehler bei Erstellung von str8bit!</source>
-      <translation>Error creating str8bit!</translation>
+        <source>Hilfe: Druckerparameter</source>
+        <translation>Help: Printer parameters</translation>
     </message>
     <message>
-      <source>Errechneter Reg-Wert zu groß!</source>
-      <translation>Calculated register value too large!</translation>
+        <source>Hier können Sie definieren, was der Doku-Printer über die RS232-Schnittstelle ausgibt. Zusätzlich zu den hier vorhandenen Konfigurationsmöglichkeiten müssen unter &quot;Auswertefunktionen&quot; die Schlüsseltöne der Druckerausgabe definiert werden. Nur eingehende Tonfolgen, die diesen Kriterien entsprechen werden über RS232 dokumentiert.</source>
+        <translation>Here you define what the log printer prints over the RS232 interface. In addition to the settings here, the key tones of the printer output must be set under &quot;Auswertefunktionen&quot;. Only incoming sequences that meet these criteria are logged over RS232.</translation>
     </message>
-  </context>
+</context>
+<context>
+    <name>quarn::EinzelnesRegister</name>
+    <message>
+        <source>Einzelnes Register lesen/schreiben</source>
+        <translation>Read/write single register</translation>
+    </message>
+    <message>
+        <source>Lesen</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Schreiben</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Registernummer:</source>
+        <translation>Register number:</translation>
+    </message>
+    <message>
+        <source>Inhalt:</source>
+        <translation>Content:</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Hilfe: Einzelnes Register</source>
+        <translation>Help: Single register</translation>
+    </message>
+    <message>
+        <source>Einzelnes Register Lesen/Schreiben:
+
+Hier kann gezielt ein EEPROM-Register im Quarn 7k/8k verändert
+werden. Diese Funktion ist hauptsächlich für Sondersoftware gedacht
+oder wenn eine aktuelle Softwareversion neue Funktionen enthält, die
+durch die Programmiersoftware noch nicht unterstützt werden.
+
+ACHTUNG: Ändern Sie nur Registerstellen, deren Funktion Sie genau
+kennen. Sonst können Fehlfunktionen des Quarn die Folge sein.</source>
+        <translation>Read/write single register:
+
+Here a single EEPROM register in the Quarn 7k/8k can be changed
+directly. This function is mainly meant for special software or
+for when a current software version contains new functions that
+the programming software does not support yet.
+
+CAUTION: Change only register digits whose function you know
+exactly. Otherwise the Quarn may malfunction.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::InOutputs</name>
+    <message>
+        <source>Konfiguration Ein-/Ausgänge</source>
+        <translation>Inputs/outputs configuration</translation>
+    </message>
+    <message>
+        <source>keine Funktion</source>
+        <translation>no function</translation>
+    </message>
+    <message>
+        <source>Ausgang</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Eingang, low aktiv</source>
+        <translation>Input, active low</translation>
+    </message>
+    <message>
+        <source>Eingang, high aktiv</source>
+        <translation>Input, active high</translation>
+    </message>
+    <message>
+        <source>Ausgang Fremdtastung</source>
+        <translation>Output, external keying</translation>
+    </message>
+    <message>
+        <source>Ausgang invertiert</source>
+        <translation>Output inverted</translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgang</source>
+        <translation>Input/output</translation>
+    </message>
+    <message>
+        <source>TX</source>
+        <translation>TX</translation>
+    </message>
+    <message>
+        <source>Hilfe: Ein-/Ausgänge</source>
+        <translation>Help: Inputs/outputs</translation>
+    </message>
+    <message>
+        <source>Hier werden die Pins 1-7 an Buchse &quot;I/O&quot; als Ein- oder Ausgänge konfiguriert. Eingänge können als low oder high aktiv eingestellt werden.</source>
+        <translation>Here pins 1-7 of socket &quot;I/O&quot; are configured as inputs or outputs. Inputs can be set active low or active high.</translation>
+    </message>
+    <message>
+        <source>Die Ausgänge schalten generell nach GND, können aber invertiert werden (schalten nach GND, wenn nicht aktiv).</source>
+        <translation>The outputs generally switch to GND but can be inverted (switch to GND when not active).</translation>
+    </message>
+    <message>
+        <source>Soll ein Pin als Ausgang konfiguriert, gleichzeitig aber auch zurückgelesen werden, so ist dieser als &quot;Ausgang Fremdtastung&quot; zu konfigurieren.</source>
+        <translation>If a pin is to be configured as an output but also read back at the same time, configure it as &quot;Output, external keying&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::IntegerEdit</name>
+    <message>
+        <source>Geben Sie eine ganze Zahl ein.</source>
+        <translation>Enter a whole number.</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine ganze Zahl zwischen %1 und %2 ein.</source>
+        <translation>Enter a whole number between %1 and %2.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::Kennungsauswertung</name>
+    <message>
+        <source>Kennungsauswertung</source>
+        <translation>Identifier evaluation</translation>
+    </message>
+    <message>
+        <source>Aktualisierung</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>FIFO (first in - first out)</source>
+        <translation>FIFO (first in - first out)</translation>
+    </message>
+    <message>
+        <source>Kennung sofort ins Display</source>
+        <translation>ID straight to the display</translation>
+    </message>
+    <message>
+        <source>einzelne FFSK-Kennungen anzeigen</source>
+        <translation>Show single FFSK IDs</translation>
+    </message>
+    <message>
+        <source>Uhrzeit in leerer Kennungszeile anzeigen</source>
+        <translation>Show the time in an empty ID line</translation>
+    </message>
+    <message>
+        <source>Kennungsspeicher</source>
+        <translation>ID memory</translation>
+    </message>
+    <message>
+        <source>Schlüsseltöne (F = Kennungsstelle
+bzw. unbenutzte Stelle)</source>
+        <translation>Key tones (F = ID position
+or unused position)</translation>
+    </message>
+    <message>
+        <source>Hilfe: Kennungsauswertung</source>
+        <translation>Help: Identifier evaluation</translation>
+    </message>
+    <message>
+        <source>Eine Tonfolge muss zuerst von einem Decoder erkannt werden.</source>
+        <translation>A sequence must first be recognised by a decoder.</translation>
+    </message>
+    <message>
+        <source>Die Stellen, die als Kennung angezeigt werden sollen, werden mit &quot;F&quot; kodiert, ebenso die unbenutzten Stellen (z.B. die Stellen 6 und 7 bei einer 5-Tonfolge). Alle anderen Stellen müssen übereinstimmen. Bei einer Doppelsequenz wird nur die dafür vorgesehene Folge ausgewertet. 6-, 7- und 8-Tonfolgen werden unabhängig von dieser Eingabe ausgewertet.</source>
+        <translation>The positions to be shown as the ID are coded &quot;F&quot;, as are unused positions (e.g. positions 6 and 7 of a 5-tone sequence). All other positions must match. Of a double sequence only the designated sequence is evaluated. 6-, 7- and 8-tone sequences are evaluated independently of this entry.</translation>
+    </message>
+    <message>
+        <source>Aktualisierung: Ist der Speicher mit 10 Einträgen voll, wird der älteste überschrieben.</source>
+        <translation>Update: when the memory of 10 entries is full, the oldest is overwritten.</translation>
+    </message>
+    <message>
+        <source>FIFO: Eine Kennung bleibt im Display, bis sie durch langes Drücken von &quot;#&quot; gelöscht wird. Sonst wird die neueste angezeigt, ältere erreicht man durch kurzes Drücken von &quot;#&quot;.</source>
+        <translation>FIFO: an ID stays on the display until a long press of &quot;#&quot; deletes it. Otherwise the newest is shown, and older ones are reached by short presses of &quot;#&quot;.</translation>
+    </message>
+    <message>
+        <source>Eine Kennung kann sofort ins Display gehen oder erst nach Drücken von &quot;#&quot;.</source>
+        <translation>An ID can go to the display at once or only after pressing &quot;#&quot;.</translation>
+    </message>
+    <message>
+        <source>Ohne Kennung kann die Kennungszeile die Uhrzeit anzeigen.</source>
+        <translation>Without an ID the ID line can show the time.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::LSKonfig</name>
+    <message>
+        <source>Lautsprecherkonfiguration</source>
+        <translation>Speaker configuration</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>offener Betrieb</source>
+        <translation>open operation</translation>
+    </message>
+    <message>
+        <source>Lautsprechertimer (in s):</source>
+        <translation>Speaker timer (in s):</translation>
+    </message>
+    <message>
+        <source>an</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>unverändert</source>
+        <translation>unchanged</translation>
+    </message>
+    <message>
+        <source>aus + Scanner an</source>
+        <translation>off + scanner on</translation>
+    </message>
+    <message>
+        <source>letzten Wert für nächsten Start speichern</source>
+        <translation>keep the last value for the next start</translation>
+    </message>
+    <message>
+        <source>Lautsprecher nach Ruf an</source>
+        <translation>Speaker on after a call</translation>
+    </message>
+    <message>
+        <source>Lautsprechertimer</source>
+        <translation>Speaker timer</translation>
+    </message>
+    <message>
+        <source>Lautsprecher-Status beim Abheben:</source>
+        <translation>Speaker on lifting the handset:</translation>
+    </message>
+    <message>
+        <source>Lautsprecher-Status beim Auflegen:</source>
+        <translation>Speaker on hanging up:</translation>
+    </message>
+    <message>
+        <source>Lautsprecher-Status beim Einschalten:</source>
+        <translation>Speaker on switching on:</translation>
+    </message>
+    <message>
+        <source>Lautstärke</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Wert nach Einschalten:</source>
+        <translation>Value after switching on:</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::MutingDruckerausgabe</name>
+    <message>
+        <source>Schlüsseltöne für Muting/Druckerausgabe</source>
+        <translation>Key tones for muting/printer output</translation>
+    </message>
+    <message>
+        <source>Muting bei Tonfolge:</source>
+        <translation>Muting on sequence:</translation>
+    </message>
+    <message>
+        <source>(F = beliebiger Ton, EE = aus)</source>
+        <translation>(F = any tone, EE = off)</translation>
+    </message>
+    <message>
+        <source>Druckerausgabe bei:</source>
+        <translation>Printer output on:</translation>
+    </message>
+    <message>
+        <source>(F = beliebiger Ton)</source>
+        <translation>(F = any tone)</translation>
+    </message>
+    <message>
+        <source>Hilfe: Schlüsseltöne für Muting / Druckerausgabe</source>
+        <translation>Help: Key tones for muting / printer output</translation>
+    </message>
+    <message>
+        <source>Eine Tonfolge wird gemutet, wenn ihre ersten 2 Töne mit der Eingabe übereinstimmen; &quot;F&quot; steht für einen beliebigen Ton. &quot;FF&quot; mutet also jede Tonfolge ab ihrem zweiten Ton, &quot;EE&quot; schaltet das Muting aus.</source>
+        <translation>A sequence is muted when its first 2 tones match the entry; &quot;F&quot; stands for any tone. So &quot;FF&quot; mutes every sequence from its second tone on, and &quot;EE&quot; switches muting off.</translation>
+    </message>
+    <message>
+        <source>Eine Druckerausgabe (über RS232) erfolgt für jede empfangene Tonfolge, die mit der Eingabe für die Druckerausgabe übereinstimmt. Auch hier steht &quot;F&quot; für einen beliebigen Ton, und unbenutzte Stellen sind ebenfalls &quot;F&quot;: bei 5-Tonfolgen müssen die Stellen 6 und 7 &quot;F&quot; sein.</source>
+        <translation>A printer output (over RS232) happens for every received sequence that matches the printer entry. Here too &quot;F&quot; stands for any tone, and unused positions are &quot;F&quot; as well: for 5-tone sequences positions 6 and 7 must be &quot;F&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::Passwort</name>
+    <message>
+        <source>Die Passwörter müssen aus genau 5 hexadezimalen Zahlen bestehen (0-9,A-F).</source>
+        <translation>Passwords must consist of exactly 5 hexadecimal digits (0-9,A-F).</translation>
+    </message>
+    <message>
+        <source>Bitte beachten Sie, dass Sie nach Inkrafttreten des neuen User-Passworts nur noch Einstellungen des Quarns verändern können, wenn sie dieses oder das Master-Passwort kennen. Dies gilt sowohl für das Programmieren über die Tasten des Quarns als auch für das Verbinden mit der Programmiersoftware.</source>
+        <translation>Please note that once the new user password is in force, you can change the settings of the Quarn only if you know this password or the master password. This applies both to programming with the keys of the Quarn and to connecting with the programming software.</translation>
+    </message>
+    <message>
+        <source>Das Master-Passwort kann nur direkt über die Quarn-Tastatur im EEPROM-Register 097 gesetzt bzw. geändert werden.</source>
+        <translation>The master password can only be set or changed directly at the Quarn keypad, in EEPROM register 097.</translation>
+    </message>
+    <message>
+        <source>User-Passwort</source>
+        <translation>User password</translation>
+    </message>
+    <message>
+        <source>kein Passwort setzen</source>
+        <translation>set no password</translation>
+    </message>
+    <message>
+        <source>Passwort (5-stellig):</source>
+        <translation>Password (5 digits):</translation>
+    </message>
+    <message>
+        <source>Hilfe: Passwort</source>
+        <translation>Help: Password</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::Pilotton</name>
+    <message>
+        <source>Pilotton</source>
+        <translation>Pilot tone</translation>
+    </message>
+    <message>
+        <source>programmierte Pilottonfrequenz</source>
+        <translation>programmed pilot-tone frequency</translation>
+    </message>
+    <message>
+        <source>TRC mit programmierter Pilottonfrequenz</source>
+        <translation>TRC with programmed pilot-tone frequency</translation>
+    </message>
+    <message>
+        <source>DC ohne Pilotton</source>
+        <translation>DC without pilot tone</translation>
+    </message>
+    <message>
+        <source>Modus</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Frequenz Pilotton:</source>
+        <translation>Pilot-tone frequency:</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>(0 = Pilotton aus bzw. 0=2100Hz bei TRC)</source>
+        <translation>(0 = pilot tone off, or 0=2100Hz with TRC)</translation>
+    </message>
+    <message>
+        <source>DC-Auswertersperrzeit nach aktivem Geben</source>
+        <translation>DC evaluator blocking time after sending</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::RS232Parameter</name>
+    <message>
+        <source>RS232-Parameter</source>
+        <translation>RS232 parameters</translation>
+    </message>
+    <message>
+        <source>LINE</source>
+        <translation>LINE</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>CH</translation>
+    </message>
+    <message>
+        <source>TX</source>
+        <translation>TX</translation>
+    </message>
+    <message>
+        <source>SQL</source>
+        <translation>SQL</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>HOOK</source>
+        <translation>HOOK</translation>
+    </message>
+    <message>
+        <source>FFSK</source>
+        <translation>FFSK</translation>
+    </message>
+    <message>
+        <source>FMS</source>
+        <translation>FMS</translation>
+    </message>
+    <message>
+        <source>Tonfolge</source>
+        <translation>Tone sequence</translation>
+    </message>
+    <message>
+        <source>Notruf</source>
+        <translation>Emergency call</translation>
+    </message>
+    <message>
+        <source>Inbandton</source>
+        <translation>In-band tone</translation>
+    </message>
+    <message>
+        <source>Sonderton</source>
+        <translation>Special tone</translation>
+    </message>
+    <message>
+        <source>Folgende Parameter werden über RS232 ausgegeben</source>
+        <translation>The following parameters are output over RS232</translation>
+    </message>
+    <message>
+        <source>RS232-Monitor automatisch aktiv nach Einschalten</source>
+        <translation>RS232 monitor active automatically after switching on</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::RadioMute</name>
+    <message>
+        <source>Radio-Mute</source>
+        <translation>Radio mute</translation>
+    </message>
+    <message>
+        <source>Mute aktiv</source>
+        <translation>mute active</translation>
+    </message>
+    <message>
+        <source>kein Mute</source>
+        <translation>no mute</translation>
+    </message>
+    <message>
+        <source>RX aktiv</source>
+        <translation>RX active</translation>
+    </message>
+    <message>
+        <source>TX aktiv</source>
+        <translation>TX active</translation>
+    </message>
+    <message>
+        <source>Ausgang ist aktiv low, wenn</source>
+        <translation>Output is active low when</translation>
+    </message>
+    <message>
+        <source>Radio-Mute, wenn</source>
+        <translation>Radio mute when</translation>
+    </message>
+    <message>
+        <source>Ausgang für Radio-Mute</source>
+        <translation>Output for radio mute</translation>
+    </message>
+    <message>
+        <source>(0=aus ; 8=TX)</source>
+        <translation>(0=off ; 8=TX)</translation>
+    </message>
+    <message>
+        <source>Nachlaufzeit</source>
+        <translation>Follow-up time</translation>
+    </message>
+    <message>
+        <source>s (0-15)</source>
+        <translation>s (0-15)</translation>
+    </message>
+    <message>
+        <source>HOOK-Kontakt-Ausgang</source>
+        <translation>HOOK contact output</translation>
+    </message>
+    <message>
+        <source>(1-7 ; 0=aus)</source>
+        <translation>(1-7 ; 0=off)</translation>
+    </message>
+    <message>
+        <source>Hilfe: Radio-Mute</source>
+        <translation>Help: Radio mute</translation>
+    </message>
+    <message>
+        <source>Hier wird ein Ausgang für Radio-Mute konfiguriert.</source>
+        <translation>An output for radio mute is configured here.</translation>
+    </message>
+    <message>
+        <source>Die Nachlaufzeit hält das Mute noch aktiv, nachdem sein Auslöser (RX und/oder TX) weggefallen ist.</source>
+        <translation>The follow-up time keeps the mute active after its trigger (RX and/or TX) has gone.</translation>
+    </message>
+    <message>
+        <source>Zusätzlich kann ein Ausgang für den HOOK-Kontakt gewählt werden.</source>
+        <translation>In addition, an output for the HOOK contact can be chosen.</translation>
+    </message>
+    <message>
+        <source>Die betroffenen Ein- und Ausgänge müssen auch unter &quot;Konfiguration Ein-/Ausgänge&quot; programmiert werden.</source>
+        <translation>The inputs and outputs concerned must also be programmed under &quot;Inputs/outputs configuration&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::ReactionSettings</name>
+    <message>
+        <source>Quittung</source>
+        <translation>Acknowledgement</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Einton</source>
+        <translation>Single tone</translation>
+    </message>
+    <message>
+        <source>eigene Kennung</source>
+        <translation>own ID</translation>
+    </message>
+    <message>
+        <source>empfangene Kennung</source>
+        <translation>received ID</translation>
+    </message>
+    <message>
+        <source>zusätzliche 5-Tonfolge bei FFSK</source>
+        <translation>additional 5-tone sequence with FFSK</translation>
+    </message>
+    <message>
+        <source>Lautsprecher / LED</source>
+        <translation>Speaker / LED</translation>
+    </message>
+    <message>
+        <source>keine Reaktion</source>
+        <translation>no reaction</translation>
+    </message>
+    <message>
+        <source>Lautsprecher an</source>
+        <translation>Speaker on</translation>
+    </message>
+    <message>
+        <source>LED blinkt</source>
+        <translation>LED flashes</translation>
+    </message>
+    <message>
+        <source>Lautsprecher an &amp; LED blinkt</source>
+        <translation>Speaker on &amp; LED flashes</translation>
+    </message>
+    <message>
+        <source>Weckton</source>
+        <translation>Alarm tone</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>600/675 Hz</source>
+        <translation>600/675 Hz</translation>
+    </message>
+    <message>
+        <source>800/900 Hz</source>
+        <translation>800/900 Hz</translation>
+    </message>
+    <message>
+        <source>1000/1125 Hz</source>
+        <translation>1000/1125 Hz</translation>
+    </message>
+    <message>
+        <source>700/875 Hz</source>
+        <translation>700/875 Hz</translation>
+    </message>
+    <message>
+        <source>900/1125 Hz</source>
+        <translation>900/1125 Hz</translation>
+    </message>
+    <message>
+        <source>1100/1375 Hz</source>
+        <translation>1100/1375 Hz</translation>
+    </message>
+    <message>
+        <source>500/750 Hz</source>
+        <translation>500/750 Hz</translation>
+    </message>
+    <message>
+        <source>1000/1500 Hz</source>
+        <translation>1000/1500 Hz</translation>
+    </message>
+    <message>
+        <source>700/1283 Hz</source>
+        <translation>700/1283 Hz</translation>
+    </message>
+    <message>
+        <source>wie Telefon</source>
+        <translation>as telephone</translation>
+    </message>
+    <message>
+        <source>600/675 Hz (10x)</source>
+        <translation>600/675 Hz (10x)</translation>
+    </message>
+    <message>
+        <source>800/900 Hz (10x)</source>
+        <translation>800/900 Hz (10x)</translation>
+    </message>
+    <message>
+        <source>1000/1125 Hz (10x)</source>
+        <translation>1000/1125 Hz (10x)</translation>
+    </message>
+    <message>
+        <source>700/875 Hz (10x)</source>
+        <translation>700/875 Hz (10x)</translation>
+    </message>
+    <message>
+        <source>900/1125 Hz (10x)</source>
+        <translation>900/1125 Hz (10x)</translation>
+    </message>
+    <message>
+        <source>Wecktontyp</source>
+        <translation>Alarm tone type</translation>
+    </message>
+    <message>
+        <source>Wecktondauer</source>
+        <translation>Alarm tone duration</translation>
+    </message>
+    <message>
+        <source>s (0,0 - 3,0)</source>
+        <translation>s (0.0 - 3.0)</translation>
+    </message>
+    <message>
+        <source>Wecktonlautstärke</source>
+        <translation>Alarm tone volume</translation>
+    </message>
+    <message>
+        <source>Anruflautstärke</source>
+        <translation>Call volume</translation>
+    </message>
+    <message>
+        <source>Dauer Anruflautstärke</source>
+        <translation>Call volume duration</translation>
+    </message>
+    <message>
+        <source>s (0 - 15)</source>
+        <translation>s (0 - 15)</translation>
+    </message>
+    <message>
+        <source>Schaltausgang schalten</source>
+        <translation>Set switching output</translation>
+    </message>
+    <message>
+        <source>ein</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>ein für</source>
+        <translation>on for</translation>
+    </message>
+    <message>
+        <source>s (1-13)</source>
+        <translation>s (1-13)</translation>
+    </message>
+    <message>
+        <source>Ausgang Nr.(0 = keiner):</source>
+        <translation>Output no. (0 = none):</translation>
+    </message>
+    <message>
+        <source>Behandlung von X-Tonrufen</source>
+        <translation>Handling of X-tone calls</translation>
+    </message>
+    <message>
+        <source>normaler Ruf</source>
+        <translation>normal call</translation>
+    </message>
+    <message>
+        <source>Notruf</source>
+        <translation>emergency call</translation>
+    </message>
+    <message>
+        <source>Stellen von rechts anzeigen</source>
+        <translation>digits shown from the right</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::RefTonfolgeauswertung</name>
+    <message>
+        <source>Referenzwerte für Tonfolgeauswertung</source>
+        <translation>Reference values for sequence evaluation</translation>
+    </message>
+    <message>
+        <source>ZVEI</source>
+        <translation>ZVEI</translation>
+    </message>
+    <message>
+        <source>CCIR</source>
+        <translation>CCIR</translation>
+    </message>
+    <message>
+        <source>ZVEI2</source>
+        <translation>ZVEI2</translation>
+    </message>
+    <message>
+        <source>EEA</source>
+        <translation>EEA</translation>
+    </message>
+    <message>
+        <source>ZVEI3</source>
+        <translation>ZVEI3</translation>
+    </message>
+    <message>
+        <source>Maximale Tonlänge des 1. Tons</source>
+        <translation>Maximum length of the 1st tone</translation>
+    </message>
+    <message>
+        <source>(0-8325 ms)</source>
+        <translation>(0-8325 ms)</translation>
+    </message>
+    <message>
+        <source>Maximale Tonlänge der übrigen Töne</source>
+        <translation>Maximum length of the other tones</translation>
+    </message>
+    <message>
+        <source>Minimale Tonlänge aller Töne</source>
+        <translation>Minimum length of all tones</translation>
+    </message>
+    <message>
+        <source>(0-825 ms)</source>
+        <translation>(0-825 ms)</translation>
+    </message>
+    <message>
+        <source>Auswertersperrzeit nach Tonfolgesenden</source>
+        <translation>Evaluator blocking time after sending a sequence</translation>
+    </message>
+    <message>
+        <source>(0,0 - 1,5 s)</source>
+        <translation>(0,0 - 1,5 s)</translation>
+    </message>
+    <message>
+        <source>Verwendete Tonreihe (Geber und Auswerter)</source>
+        <translation>Tone series used (encoder and evaluator)</translation>
+    </message>
+    <message>
+        <source>Konfiguration: Notruf ZVEI</source>
+        <translation>Configuration: emergency call ZVEI</translation>
+    </message>
+    <message>
+        <source>Anzahl auszuwertender Tonbursts (0-15)</source>
+        <translation>Number of tone bursts to evaluate (0-15)</translation>
+    </message>
+    <message>
+        <source>minimale Burstlänge
+(0-825 ms)</source>
+        <translation>minimum burst length
+(0-825 ms)</translation>
+    </message>
+    <message>
+        <source>maximale Burstlänge (0-825 ms)</source>
+        <translation>maximum burst length (0-825 ms)</translation>
+    </message>
+    <message>
+        <source>Konfiguration: 6. Ton Notruf NL</source>
+        <translation>Configuration: 6th tone emergency call NL</translation>
+    </message>
+    <message>
+        <source>maximale Tonlänge
+6. Ton (0-8325 ms)</source>
+        <translation>maximum length
+6th tone (0-8325 ms)</translation>
+    </message>
+    <message>
+        <source>minimale Tonlänge
+6. Ton (0-825 ms)</source>
+        <translation>minimum length
+6th tone (0-825 ms)</translation>
+    </message>
+    <message>
+        <source>Standards...</source>
+        <translation>Defaults...</translation>
+    </message>
+    <message>
+        <source>Standardwerte für Tonfolgeauswertung</source>
+        <translation>Default values for sequence evaluation</translation>
+    </message>
+    <message>
+        <source>Maximale Tonlänge des 1. Tons:	90 ms
+Maximale Tonlänge der übrigen Töne:	90 ms
+Minimale Tonlänge aller Töne:	50 ms
+Auswertersperrzeit nach Tonfolgesenden:	0,1 s
+Verwendete Tonreihe (Geber und Auswerter):	ZVEI
+
+Notruf ZVEI
+Anzahl auszuwertender Tonbursts:	3
+maximale Burstlänge:	150 ms
+minimale Burstlänge:	50 ms
+
+6. Ton Notruf NL
+maximale Tonlänge:	1200 ms
+minimale Tonlänge:	50 ms</source>
+        <translation>Maximum length of the 1st tone:	90 ms
+Maximum length of the other tones:	90 ms
+Minimum length of all tones:	50 ms
+Evaluator blocking time after sending a sequence:	0,1 s
+Tone series used (encoder and evaluator):	ZVEI
+
+Emergency call ZVEI
+Number of tone bursts to evaluate:	3
+maximum burst length:	150 ms
+minimum burst length:	50 ms
+
+6th tone emergency call NL
+maximum tone length:	1200 ms
+minimum tone length:	50 ms</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::Rogerbeep</name>
+    <message>
+        <source>Roger-Beep</source>
+        <translation>Roger beep</translation>
+    </message>
+    <message>
+        <source>Rogerbeep beim Beginn der PTT</source>
+        <translation>Roger beep at the start of PTT</translation>
+    </message>
+    <message>
+        <source>Rogerbeep beim Ende der PTT</source>
+        <translation>Roger beep at the end of PTT</translation>
+    </message>
+    <message>
+        <source>Frequenz:</source>
+        <translation>Frequency:</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Dauer:</source>
+        <translation>Duration:</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::Rufgeber</name>
+    <message>
+        <source>Rufgeber</source>
+        <translation>Call encoder</translation>
+    </message>
+    <message>
+        <source>Ihre Eingaben in den Feldern &quot;Tonfolge&quot; und/oder &quot;Kennung&quot; enthalten weniger Ziffern als aufgrund Ihrer Auswahl nötig sind.</source>
+        <translation>Your entries in the fields &quot;Tone sequence&quot; and/or &quot;ID&quot; have fewer digits than your selection requires.</translation>
+    </message>
+    <message>
+        <source>Senden geschieht mittels Ruftaste (Standard)</source>
+        <translation>Send with the call key (default)</translation>
+    </message>
+    <message>
+        <source>Ruf automatisch senden</source>
+        <translation>Send call automatically</translation>
+    </message>
+    <message>
+        <source>Anzahl Töne in der X-Tonfolge:</source>
+        <translation>Number of tones in the X-tone sequence:</translation>
+    </message>
+    <message>
+        <source>Kennung</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Rufzusammensetzung</source>
+        <translation>Call composition</translation>
+    </message>
+    <message>
+        <source>Tonfolge</source>
+        <translation>Tone sequence</translation>
+    </message>
+    <message>
+        <source>ID-Mode</source>
+        <translation>ID mode</translation>
+    </message>
+    <message>
+        <source>Tonlänge des ersten Tons (ms):</source>
+        <translation>Length of the first tone (ms):</translation>
+    </message>
+    <message>
+        <source>Tonlänge der weiteren Töne (ms):</source>
+        <translation>Length of the other tones (ms):</translation>
+    </message>
+    <message>
+        <source>Länge einer Pause (ms):</source>
+        <translation>Length of a pause (ms):</translation>
+    </message>
+    <message>
+        <source>Hilfe: Rufgeber</source>
+        <translation>Help: Call encoder</translation>
+    </message>
+    <message>
+        <source>Hier werden die Parameter für das Tonfolgesenden eingestellt.
+Je nach ID-Mode wird die zu sendende Tonfolge in das Feld &quot;Tonfolge&quot; eingegeben; mit &quot;F&quot; werden die Stellen codiert, die am Quarn eingegeben werden.
+In das Feld &quot;Kennung&quot; wird die passende Anzahl Kennungsstellen eingetragen. X-Tonfolgen haben 3 bis 7 Töne.
+Der Ruf kann automatisch gesendet werden, sobald die letzte nötige Stelle am Quarn eingegeben wurde.
+Das Häkchen &quot;Senden geschieht mittels Ruftaste (Standard)&quot; ist zu entfernen, wenn eine andere Taste als die Ruftaste bestimmte Tonfolgen senden soll. Dann werden im ID-Mode &quot;wie bei Taste programmiert&quot; alle 7 Eingabestellen angezeigt, und der an der sendenden Taste programmierte ID-Mode entscheidet, welche davon codiert sein müssen.
+Außerdem werden hier die Längen der Töne und der Pause eingestellt. Standarmäßig betragen diese in allen Fällen 70 ms.</source>
+        <translation>Here the parameters for sending tone sequences are set.
+Depending on the ID mode, the tone sequence to send is entered in the field &quot;Tone sequence&quot;; &quot;F&quot; codes the digits that are entered at the Quarn.
+The matching number of ID digits is entered in the field &quot;ID&quot;. X-tone sequences have 3 to 7 tones.
+The call can be sent automatically as soon as the last required digit has been entered at the Quarn.
+Clear the tick &quot;Send with the call key (default)&quot; if a key other than the call key is to send certain tone sequences. Then the ID mode &quot;as programmed at the key&quot; shows all 7 input digits, and the ID mode programmed at the sending key decides which of them must be coded.
+The lengths of the tones and of the pause are also set here. By default they are 70 ms in all cases.</translation>
+    </message>
+    <message>
+        <source>Dieses Häkchen muss NUR DANN entfernt werden, wenn eine andere Taste als die Ruftaste zum Tonfolgesenden verwendet werden soll!!</source>
+        <translation>Clear this tick ONLY IF a key other than the call key is to be used for sending tone sequences!!</translation>
+    </message>
+    <message>
+        <source>Wollen Sie das Häkchen wirklich entfernen?</source>
+        <translation>Do you really want to clear the tick?</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::SettingsDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Hilfe...</source>
+        <translation>Help...</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::SquelchKonfig</name>
+    <message>
+        <source>immer inaktiv</source>
+        <translation>always inactive</translation>
+    </message>
+    <message>
+        <source>NF-Squelch aktivieren</source>
+        <translation>Activate AF squelch</translation>
+    </message>
+    <message>
+        <source>low aktiv</source>
+        <translation>active low</translation>
+    </message>
+    <message>
+        <source>high aktiv</source>
+        <translation>active high</translation>
+    </message>
+    <message>
+        <source>low und high aktiv</source>
+        <translation>active low and high</translation>
+    </message>
+    <message>
+        <source>Auswertung von NF-Squelch bei Simplex nur dann, wenn eigener Sender nicht aktiv</source>
+        <translation>In simplex, evaluate AF squelch only while the own transmitter is not active</translation>
+    </message>
+    <message>
+        <source>NF-Squelch Nachlaufzeit (in ms):</source>
+        <translation>AF squelch follow-up time (in ms):</translation>
+    </message>
+    <message>
+        <source>Konfiguration für Squelch-Eingang:</source>
+        <translation>Configuration of the squelch input:</translation>
+    </message>
+    <message>
+        <source>Hilfe: Squelch-Konfiguration</source>
+        <translation>Help: Squelch configuration</translation>
+    </message>
+    <message>
+        <source>Hier wird die Logik des Squelch-Eingangs programmiert.</source>
+        <translation>The logic of the squelch input is programmed here.</translation>
+    </message>
+    <message>
+        <source>Ist NF-Squelch aktiviert, wird der Squelch-Eingang normalerweise deaktiviert. Er kann aber trotzdem aktiviert werden, um die normale Squelch-Funktion zusätzlich zu erhalten oder um den Eingang über die Tastenprogrammierung für andere Zwecke zu nutzen.</source>
+        <translation>With AF squelch activated, the squelch input is normally deactivated. It can still be activated, to keep the normal squelch function as well or to use the input for other purposes through the key programming.</translation>
+    </message>
+    <message>
+        <source>Nach dem Wegfall der NF bleibt Squelch noch für die Nachlaufzeit aktiv.</source>
+        <translation>After the audio has gone, squelch stays active for the follow-up time.</translation>
+    </message>
+    <message>
+        <source>Bei Simplex-Betrieb kann die Auswertung von NF-Squelch verhindert werden, solange der eigene Sender aktiv ist.</source>
+        <translation>In simplex operation, AF squelch evaluation can be prevented while the own transmitter is active.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::Standardquittung</name>
+    <message>
+        <source>Standardquittung</source>
+        <translation>Standard acknowledgement</translation>
+    </message>
+    <message>
+        <source>Geben Sie mindestens eine Hex-Ziffer (0-9, A-F) ein.</source>
+        <translation>Enter at least one hex digit (0-9, A-F).</translation>
+    </message>
+    <message>
+        <source>Tonfolge:</source>
+        <translation>Tone sequence:</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::VolumeSelector</name>
+    <message>
+        <source>absolute Lautstärke (0...9)</source>
+        <translation>absolute volume (0...9)</translation>
+    </message>
+    <message>
+        <source>Offset um X Stufen (+0...+5)</source>
+        <translation>Offset by X steps (+0...+5)</translation>
+    </message>
+</context>
 </TS>

@@ -46,6 +46,14 @@ void Decoder::refreshTable()
     m_table->refresh();
 }
 
+QList<SettingsDialog::Nested> Decoder::nestedDialogs()
+{
+    QList<Nested> out;
+    for (int row = 0; row < DecoderTableText::DecoderCount; ++row)
+        out.append({tr("Decoder") + QStringLiteral(" %1").arg(row + 1), new DECODERKONFIG(&image(), row, this)});
+    return out;
+}
+
 void Decoder::configure(int decoder)
 {
     m_table->open(decoder);

@@ -19,6 +19,7 @@ public:
     void configure(int decoder);
     void refreshTable();
     QLabel* cellLabel(int row, int column) const; // row 0 is the header
+    QList<Nested> nestedDialogs() override;
 
 protected:
     // Every change was written by the configuration dialog already.

@@ -10,11 +10,6 @@ namespace quarn {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("DecoderTableText", text);
-}
-
 const QLatin1Char lineBreak('\n');
 
 } // namespace

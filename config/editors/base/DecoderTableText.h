@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace quarn {
@@ -9,6 +10,8 @@ class Register;
 // The texts of the decoder overview: one row per decoder, eight columns. Every cell text,
 // header included, begins with a line break.
 class DecoderTableText {
+    Q_DECLARE_TR_FUNCTIONS(DecoderTableText)
+
 public:
     static constexpr int ColumnCount = 8;
     static constexpr int DecoderCount = 10;

@@ -20,13 +20,6 @@
 
 namespace quarn {
 
-namespace {
-QString trFrame(const char* text)
-{
-    return QCoreApplication::translate("Binder", text);
-}
-} // namespace
-
 Binder::Binder(DigitSource& source, QWidget* owner) : QObject(owner), m_source(&source), m_owner(owner) {}
 
 void Binder::add(Binding binding)
@@ -71,7 +64,8 @@ IntegerEdit* Binder::number(const DigitSlot& slot, int minimum, int maximum)
          edit,
          [this, edit, slot] { edit->setValue(slot.read(*m_source)); },
          [edit] { return edit->checkInput(); },
-         [edit, slot](DigitSource& s) { slot.write(s, edit->value()); }});
+         [edit, slot](DigitSource& s) { slot.write(s, edit->value()); },
+         spansOf(slot)});
     return edit;
 }
 
@@ -87,7 +81,8 @@ QCheckBox* Binder::flag(const QString& text, const DigitSlot& slot)
          box,
          [this, box, slot] { box->setChecked(slot.read(*m_source) != 0); },
          {},
-         [box, slot](DigitSource& s) { slot.write(s, box->isChecked() ? 1 : 0); }});
+         [box, slot](DigitSource& s) { slot.write(s, box->isChecked() ? 1 : 0); },
+         spansOf(slot)});
     connect(box, &QCheckBox::toggled, this, &Binder::refreshRules);
     return box;
 }
@@ -103,7 +98,8 @@ QComboBox* Binder::choice(const DigitSlot& slot, const QStringList& texts, const
          [combo, slot, map](DigitSource& s) {
              if (const std::optional<int> d = map.digitOf(combo->currentIndex()))
                  slot.write(s, *d);
-         }});
+         },
+         spansOf(slot)});
     connect(combo, &QComboBox::currentIndexChanged, this, &Binder::refreshRules);
     return combo;
 }
@@ -138,7 +134,8 @@ QButtonGroup* Binder::radios(const DigitSlot& slot, const QList<QRadioButton*>& 
          [group, slot, map](DigitSource& s) {
              if (const std::optional<int> d = map.digitOf(group->checkedId()))
                  slot.write(s, *d);
-         }});
+         },
+         spansOf(slot)});
     connect(group, &QButtonGroup::idToggled, this, &Binder::refreshRules);
     return group;
 }
@@ -167,9 +164,9 @@ CHexEdit* Binder::tones(std::function<ToneSlot()> slotNow)
         const ToneSlot slot = slotNow();
         const QString text = edit->text().toUpper();
         if (!isHexText(text))
-            return refuseField(edit, trFrame("Geben Sie nur Hex-Ziffern (0-9, A-F) ein."));
+            return refuseField(edit, tr("Geben Sie nur Hex-Ziffern (0-9, A-F) ein."));
         if (text.size() > slot.maxLength)
-            return refuseField(edit, trFrame("Geben Sie nicht mehr als %1 Zeichen ein.").arg(slot.maxLength));
+            return refuseField(edit, tr("Geben Sie nicht mehr als %1 Zeichen ein.").arg(slot.maxLength));
         if (text.size() < slot.minLength) {
             // A dialog's own text for too few digits is its own check: "Fehler", like its other rules.
             if (!slot.shortText.isEmpty()) {
@@ -180,8 +177,8 @@ CHexEdit* Binder::tones(std::function<ToneSlot()> slotNow)
             }
             const QString message =
                 slot.minLength == slot.maxLength
-                    ? trFrame("Geben Sie genau %1 Hex-Ziffern (0-9, A-F) ein.").arg(slot.minLength)
-                    : trFrame("Geben Sie mindestens %1 Hex-Ziffern (0-9, A-F) ein.").arg(slot.minLength);
+                    ? tr("Geben Sie genau %1 Hex-Ziffern (0-9, A-F) ein.").arg(slot.minLength)
+                    : tr("Geben Sie mindestens %1 Hex-Ziffern (0-9, A-F) ein.").arg(slot.minLength);
             return refuseField(edit, message);
         }
         return true;
@@ -196,7 +193,11 @@ CHexEdit* Binder::tones(std::function<ToneSlot()> slotNow)
                 s.setCharacter(slot.reg, slot.first + i, slot.pad);
         }
     };
-    add({{edit}, edit, read, check, write});
+    auto spans = [slotNow] {
+        const ToneSlot slot = slotNow();
+        return QList<DigitSpan>{{slot.reg, slot.first, slot.span}};
+    };
+    add({{edit}, edit, read, check, write, spans});
     return edit;
 }
 
@@ -210,7 +211,8 @@ DecimalFractionEdit* Binder::fraction(const DigitSlot& slot, const DecimalFormat
          [edit, slot](DigitSource& s) {
              if (const std::optional<int> steps = edit->steps())
                  slot.write(s, *steps);
-         }});
+         },
+         spansOf(slot)});
     return edit;
 }
 
@@ -221,14 +223,16 @@ VolumeSelector* Binder::volume(const DigitSlot& slot, const QString& namePrefix)
          selector,
          [this, selector, slot] { selector->setDigit(slot.read(*m_source)); },
          {},
-         [selector, slot](DigitSource& s) { slot.write(s, selector->digit()); }});
+         [selector, slot](DigitSource& s) { slot.write(s, selector->digit()); },
+         spansOf(slot)});
     return selector;
 }
 
 void Binder::custom(const QList<QWidget*>& controls, std::function<bool()> check,
-                    std::function<void(DigitSource&)> write, std::function<void()> read)
+                    std::function<void(DigitSource&)> write, std::function<void()> read, QList<DigitSpan> spans)
 {
-    add({controls, controls.value(0), std::move(read), std::move(check), std::move(write)});
+    add({controls, controls.value(0), std::move(read), std::move(check), std::move(write),
+         [spans] { return spans; }});
 }
 
 void Binder::rule(std::function<bool()> check)
@@ -267,6 +271,23 @@ void Binder::reload(const QObject* control)
         if (b.key == control && b.read)
             b.read();
     }
+}
+
+std::function<QList<Binder::DigitSpan>()> Binder::spansOf(const DigitSlot& slot)
+{
+    const DigitSpan span{slot.reg, slot.first, slot.kind == DigitSlot::Kind::Weighted ? slot.count : 1};
+    return [span] { return QList<DigitSpan>{span}; };
+}
+
+QList<Binder::Field> Binder::fields() const
+{
+    QList<Field> out;
+    for (const Binding& b : m_bindings) {
+        if (b.controls.isEmpty() || !b.spans)
+            continue;
+        out.append({b.controls, b.spans(), anyActive(b.controls)});
+    }
+    return out;
 }
 
 bool Binder::check()

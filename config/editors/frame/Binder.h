@@ -44,6 +44,20 @@ class VolumeSelector;
 class Binder : public QObject {
     Q_OBJECT
 public:
+    // The digits one binding reads and writes: count digits of register reg from first on.
+    struct DigitSpan {
+        int reg = 0;
+        int first = 0;
+        int count = 1;
+        bool operator==(const DigitSpan&) const = default;
+    };
+    // What a binding shows, for the settings report: its controls and its digits now.
+    struct Field {
+        QList<QWidget*> controls;
+        QList<DigitSpan> spans;
+        bool active = true;
+    };
+
     Binder(DigitSource& source, QWidget* owner);
 
     DigitSource& source() const { return *m_source; }
@@ -69,7 +83,8 @@ public:
     // A binding for what the kinds above do not cover: check shows its message and returns
     // false; write runs only after every check passed and only while a control is active.
     void custom(const QList<QWidget*>& controls, std::function<bool()> check,
-                std::function<void(DigitSource&)> write, std::function<void()> read = {});
+                std::function<void(DigitSource&)> write, std::function<void()> read = {},
+                QList<DigitSpan> spans = {});
     // A rule of the dialog that runs with the field checks, in binding order.
     void rule(std::function<bool()> check);
 
@@ -89,6 +104,9 @@ public:
     // check() then write().
     bool commit();
 
+    // Every binding with controls and digits, in binding order.
+    QList<Field> fields() const;
+
     // Whether the control takes part: enabled and not hidden within the owner.
     bool isActive(const QWidget* control) const;
 
@@ -102,6 +120,7 @@ private:
         std::function<void()> read;
         std::function<bool()> check;
         std::function<void(DigitSource&)> write;
+        std::function<QList<DigitSpan>()> spans;
     };
     struct Rule {
         QList<QWidget*> widgets;
@@ -110,6 +129,7 @@ private:
     };
 
     void add(Binding binding);
+    static std::function<QList<DigitSpan>()> spansOf(const DigitSlot& slot);
     bool anyActive(const QList<QWidget*>& controls) const;
 
     DigitSource* m_source;

@@ -43,6 +43,14 @@ public:
     // Shows the help box ("Hilfe: ..." caption, information icon).
     void showHelp();
 
+    // The dialogs this one opens for parts of its settings (each decoder of an overview), made on
+    // the same digits with their titles, for the settings report; the caller owns them.
+    struct Nested {
+        QString title;
+        SettingsDialog* dialog;
+    };
+    virtual QList<Nested> nestedDialogs() { return {}; }
+
 protected:
     // The area above the buttons.
     QVBoxLayout* content() const { return m_content; }

@@ -1,5 +1,6 @@
 // Renders every settings dialog offscreen, opened on the simulated unit's factory image, to
-// PNG files in the directory given as the only argument.
+// PNG files in the directory given as the only argument: once in German, and once in English
+// ("-en" before ".png") with the language file beside the program.
 #include "DECODERKONFIG.h"
 #include "EditorCatalog.h"
 #include "FactoryTable.h"
@@ -11,12 +12,13 @@
 #include <QDir>
 #include <QPixmap>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <memory>
 
 namespace {
 
-QString fileNameOf(const QString& itemText)
+QString fileNameOf(const QString& itemText, const QString& suffix)
 {
     QString name;
     for (QChar c : itemText) {
@@ -30,7 +32,7 @@ QString fileNameOf(const QString& itemText)
         .replace(QStringLiteral("ü"), QStringLiteral("ue"));
     while (name.endsWith(QLatin1Char('-')))
         name.chop(1);
-    return QStringLiteral("editor-") + name + QStringLiteral(".png");
+    return QStringLiteral("editor-") + name + suffix + QStringLiteral(".png");
 }
 
 bool render(QDialog* dialog, const QString& path)
@@ -41,6 +43,42 @@ bool render(QDialog* dialog, const QString& path)
     const bool ok = dialog->grab().save(path);
     QTextStream(stdout) << (ok ? "wrote " : "FAILED ") << path << '\n';
     dialog->close();
+    return ok;
+}
+
+bool renderAll(const QDir& dir, const QString& suffix)
+{
+    quarn::Register image;
+    for (int n : quarn::Register::numbers(false))
+        image.registerText(n) = QString::fromLatin1(sim::FactoryTable::value(n));
+
+    bool ok = true;
+    for (const quarn::EditorEntry& entry : quarn::editorCatalog()) {
+        std::unique_ptr<QDialog> dialog(entry.create(&image, nullptr));
+        ok = render(dialog.get(), dir.filePath(fileNameOf(QString::fromUtf8(entry.itemText), suffix))) && ok;
+    }
+    // Opened from the decoder overview rather than from a tree.
+    quarn::DECODERKONFIG decoder(&image, 0, nullptr);
+    ok = render(&decoder, dir.filePath(QStringLiteral("editor-decoder-konfiguration") + suffix +
+                                       QStringLiteral(".png"))) &&
+         ok;
+
+    // The overview once more with every kind of cell filled, to check that the texts fit.
+    const char* const sample[][3] = {
+        {"12345FF1", "3F9CF000", "53D53400"},
+        {"1234FFF1", "B5A00000", "D2F00000"},
+        {"1234567F", "17307000", "11010100"},
+        {"12345FF0", "A0000000", "C3032200"},
+    };
+    for (int i = 0; i < 4; ++i) {
+        image.registerText(20 + i) = QString::fromLatin1(sample[i][0]);
+        image.registerText(30 + i) = QString::fromLatin1(sample[i][1]);
+        image.registerText(40 + i) = QString::fromLatin1(sample[i][2]);
+    }
+    std::unique_ptr<QDialog> table(quarn::createEditor(QStringLiteral("Decoder 1-10"), &image, nullptr));
+    ok = render(table.get(), dir.filePath(QStringLiteral("editor-decoder-1-10-sample") + suffix +
+                                          QStringLiteral(".png"))) &&
+         ok;
     return ok;
 }
 
@@ -59,35 +97,17 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    QTranslator english;
+    const QString qm = QCoreApplication::applicationDirPath() + QStringLiteral("/Quarn7k8kENU.qm");
+    if (!english.load(qm)) {
+        QTextStream(stderr) << "cannot load " << qm << '\n';
+        return 1;
+    }
     // A box that a dialog shows on opening (the password's warning) is answered, not waited for.
     platform::ScriptedUserDialogs boxes;
 
-    quarn::Register image;
-    for (int n : quarn::Register::numbers(false))
-        image.registerText(n) = QString::fromLatin1(sim::FactoryTable::value(n));
-
-    bool ok = true;
-    for (const quarn::EditorEntry& entry : quarn::editorCatalog()) {
-        std::unique_ptr<QDialog> dialog(entry.create(&image, nullptr));
-        ok = render(dialog.get(), dir.filePath(fileNameOf(QString::fromUtf8(entry.itemText)))) && ok;
-    }
-    // Opened from the decoder overview rather than from a tree.
-    quarn::DECODERKONFIG decoder(&image, 0, nullptr);
-    ok = render(&decoder, dir.filePath(QStringLiteral("editor-decoder-konfiguration.png"))) && ok;
-
-    // The overview once more with every kind of cell filled, to check that the texts fit.
-    const char* const sample[][3] = {
-        {"12345FF1", "3F9CF000", "53D53400"},
-        {"1234FFF1", "B5A00000", "D2F00000"},
-        {"1234567F", "17307000", "11010100"},
-        {"12345FF0", "A0000000", "C3032200"},
-    };
-    for (int i = 0; i < 4; ++i) {
-        image.registerText(20 + i) = QString::fromLatin1(sample[i][0]);
-        image.registerText(30 + i) = QString::fromLatin1(sample[i][1]);
-        image.registerText(40 + i) = QString::fromLatin1(sample[i][2]);
-    }
-    std::unique_ptr<QDialog> table(quarn::createEditor(QStringLiteral("Decoder 1-10"), &image, nullptr));
-    ok = render(table.get(), dir.filePath(QStringLiteral("editor-decoder-1-10-sample.png"))) && ok;
+    bool ok = renderAll(dir, QString());
+    QCoreApplication::installTranslator(&english);
+    ok = renderAll(dir, QStringLiteral("-en")) && ok;
     return ok ? 0 : 1;
 }

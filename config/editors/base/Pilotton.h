@@ -1,0 +1,14 @@
+#pragma once
+
+#include "SettingsDialog.h"
+
+namespace quarn {
+
+// Pilot tone mode and frequency, and how long the DC evaluator stays blocked after sending.
+class Pilotton : public SettingsDialog {
+    Q_OBJECT
+public:
+    Pilotton(Register* image, QWidget* parent = nullptr);
+};
+
+} // namespace quarn

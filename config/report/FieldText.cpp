@@ -1,0 +1,151 @@
+#include "FieldText.h"
+
+#include "VolumeSelector.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSlider>
+
+namespace quarn {
+
+namespace {
+
+// Accelerators, line breaks and a closing colon are not part of what is read.
+QString plain(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text = text.simplified();
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text;
+}
+
+QLayout* layoutHolding(QLayout* layout, const QWidget* w, int* index)
+{
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (item->widget() == w) {
+            *index = i;
+            return layout;
+        }
+        if (QLayout* inner = item->layout()) {
+            if (QLayout* found = layoutHolding(inner, w, index))
+                return found;
+        }
+    }
+    return nullptr;
+}
+
+// The label a user reads for the field: a buddy, a form row's label, or the label just before it.
+QString labelBeside(const QWidget* control, const QWidget* dialog)
+{
+    for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (label->buddy() == control)
+            return label->text();
+    }
+    for (const QFormLayout* form : dialog->findChildren<QFormLayout*>()) {
+        if (const QWidget* label = form->labelForField(const_cast<QWidget*>(control)))
+            if (const auto* l = qobject_cast<const QLabel*>(label))
+                return l->text();
+    }
+    // A form row whose field is a layout holding the control.
+    for (const QFormLayout* form : dialog->findChildren<QFormLayout*>()) {
+        for (int row = 0; row < form->rowCount(); ++row) {
+            QLayoutItem* field = form->itemAt(row, QFormLayout::FieldRole);
+            int index = -1;
+            if (field && field->layout() && layoutHolding(field->layout(), control, &index)) {
+                QLayoutItem* label = form->itemAt(row, QFormLayout::LabelRole);
+                if (label && qobject_cast<QLabel*>(label->widget()))
+                    return static_cast<QLabel*>(label->widget())->text();
+            }
+        }
+    }
+    const QWidget* parent = control->parentWidget();
+    if (parent && parent->layout()) {
+        int index = -1;
+        if (QLayout* layout = layoutHolding(parent->layout(), control, &index)) {
+            for (int i = index - 1; i >= 0; --i) {
+                if (auto* label = qobject_cast<QLabel*>(layout->itemAt(i)->widget()))
+                    return label->text();
+                if (layout->itemAt(i)->widget())
+                    break;
+            }
+        }
+    }
+    return {};
+}
+
+QString groupTitle(const QWidget* control, const QWidget* dialog)
+{
+    for (const QWidget* w = control->parentWidget(); w && w != dialog; w = w->parentWidget()) {
+        if (const auto* box = qobject_cast<const QGroupBox*>(w))
+            return box->title();
+    }
+    return {};
+}
+
+QString valueOf(const QList<QWidget*>& controls)
+{
+    const QWidget* first = controls.value(0);
+    if (const auto* volume = qobject_cast<const VolumeSelector*>(first)) {
+        const QRadioButton* mode = volume->offsetButton()->isChecked() ? volume->offsetButton() : volume->absoluteButton();
+        const int position = volume->slider()->value();
+        return plain(mode->text()) + QStringLiteral(": ") +
+               (volume->offsetButton()->isChecked() ? QStringLiteral("+%1").arg(position) : QString::number(position));
+    }
+    if (controls.size() > 1 || qobject_cast<const QRadioButton*>(first)) {
+        for (const QWidget* w : controls) {
+            if (const auto* b = qobject_cast<const QAbstractButton*>(w); b && b->isChecked())
+                return plain(b->text());
+        }
+        return FieldText::tr("keine Auswahl");
+    }
+    if (const auto* box = qobject_cast<const QCheckBox*>(first))
+        return box->isChecked() ? FieldText::tr("ja") : FieldText::tr("nein");
+    if (const auto* combo = qobject_cast<const QComboBox*>(first))
+        return combo->currentIndex() < 0 ? FieldText::tr("keine Auswahl") : plain(combo->currentText());
+    if (const auto* edit = qobject_cast<const QLineEdit*>(first))
+        return edit->text();
+    return {};
+}
+
+} // namespace
+
+FieldText FieldText::of(const QList<QWidget*>& controls, const QWidget* dialog)
+{
+    FieldText out;
+    out.value = valueOf(controls);
+    const QWidget* first = controls.value(0);
+    if (!first)
+        return out;
+    const bool radios = controls.size() > 1 || qobject_cast<const QRadioButton*>(first);
+    QString label;
+    if (!radios) {
+        if (const auto* box = qobject_cast<const QCheckBox*>(first))
+            label = box->text();
+        else
+            label = labelBeside(first, dialog);
+    } else {
+        label = labelBeside(first, dialog);
+    }
+    const QString group = plain(groupTitle(first, dialog));
+    label = plain(label);
+    if (label.isEmpty())
+        label = group.isEmpty() ? first->objectName() : group;
+    else if (!group.isEmpty() && group != label)
+        label = group + QStringLiteral(" › ") + label;
+    out.label = label;
+    return out;
+}
+
+} // namespace quarn

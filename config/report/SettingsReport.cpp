@@ -1,0 +1,83 @@
+#include "SettingsReport.h"
+
+#include "EditorCatalog.h"
+#include "FieldText.h"
+#include "Register.h"
+#include "SettingsDialog.h"
+#include "TreeItems.h"
+
+#include <QSet>
+
+#include <memory>
+
+namespace quarn {
+
+namespace {
+
+void collect(SettingsDialog& dialog, const QString& item, QList<ReportLine>& out)
+{
+    for (const Binder::Field& f : dialog.bind().fields()) {
+        const FieldText text = FieldText::of(f.controls, &dialog);
+        out.append({item, text.label, text.value, f.spans, f.active});
+    }
+    for (const SettingsDialog::Nested& nested : dialog.nestedDialogs()) {
+        std::unique_ptr<SettingsDialog> owned(nested.dialog);
+        collect(*owned, item + QStringLiteral(" › ") + nested.title, out);
+    }
+}
+
+QString number3(int n)
+{
+    return QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString ReportLine::digitsText() const
+{
+    QStringList parts;
+    for (const Binder::DigitSpan& s : spans) {
+        parts << (s.count > 1 ? QStringLiteral("%1/%2-%3").arg(number3(s.reg)).arg(s.first).arg(s.first + s.count - 1)
+                              : QStringLiteral("%1/%2").arg(number3(s.reg)).arg(s.first));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QList<ReportLine> SettingsReport::build(Register& image)
+{
+    QList<ReportLine> out;
+    QList<EditorTree> trees{EditorTree::Base};
+    if (image.telephoneInterface)
+        trees << EditorTree::Telephone;
+    for (EditorTree tree : trees) {
+        QString group;
+        for (const TreeItem& it : treeItems(tree)) {
+            const QString shown = QCoreApplication::translate("SettingsTree", it.text);
+            if (it.depth == 0)
+                group = shown;
+            std::unique_ptr<QDialog> dialog(createEditor(QString::fromUtf8(it.text), &image, nullptr, tree));
+            auto* settings = dynamic_cast<SettingsDialog*>(dialog.get());
+            if (!settings)
+                continue;
+            collect(*settings, it.depth == 0 ? shown : group + QStringLiteral(" › ") + shown, out);
+        }
+    }
+    return out;
+}
+
+QList<int> SettingsReport::unshownRegisters(const QList<ReportLine>& lines, bool withTelephone)
+{
+    QSet<int> shown;
+    for (const ReportLine& l : lines) {
+        for (const Binder::DigitSpan& s : l.spans)
+            shown.insert(s.reg);
+    }
+    QList<int> out;
+    for (int n : Register::numbers(withTelephone)) {
+        if (!shown.contains(n))
+            out << n;
+    }
+    return out;
+}
+
+} // namespace quarn
