@@ -806,7 +806,7 @@ Older units cannot be programmed with this software.</translation>
     </message>
     <message>
         <source>V (0 - 4,995)</source>
-        <translation>V (0 - 4.995)</translation>
+        <translation>V (0 - 4,995)</translation>
     </message>
     <message>
         <source>Hilfe: Allgemeine Konfiguration</source>
