@@ -1,11 +1,16 @@
 #include "EditorCatalog.h"
 
+#include "Allgemein.h"
 #include "Decoder.h"
+#include "Druckerparameter.h"
 #include "EinzelnesRegister.h"
 #include "InOutputs.h"
 #include "Kennungsauswertung.h"
+#include "LSKonfig.h"
 #include "MutingDruckerausgabe.h"
+#include "Passwort.h"
 #include "Pilotton.h"
+#include "RS232Parameter.h"
 #include "RadioMute.h"
 #include "RefTonfolgeauswertung.h"
 #include "Rogerbeep.h"
@@ -29,6 +34,11 @@ const QList<EditorEntry>& editorCatalog()
         {"Rufgeber", make<Rufgeber>()},
         {"Decoder 1-10", make<Decoder>()},
         {"Konfiguration Ein-/Ausgänge", make<InOutputs>()},
+        {"Lautsprecherkonfiguration", make<LSKonfig>()},
+        {"Druckerparameter", make<Druckerparameter>()},
+        {"RS232-Parameter", make<RS232Parameter>()},
+        {"Allgemeine Konfiguration", make<Allgemein>()},
+        {"User-Passwort", make<Passwort>()},
         {"Squelch-Konfiguration", make<SquelchKonfig>()},
         {"Pilotton", make<Pilotton>()},
         {"Radio-Mute", make<RadioMute>()},

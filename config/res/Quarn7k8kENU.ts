@@ -663,6 +663,165 @@ Older units cannot be programmed with this software.</translation>
     </message>
 </context>
 <context>
+    <name>quarn::Allgemein</name>
+    <message>
+        <source>Allgemeine Konfiguration</source>
+        <translation>General configuration</translation>
+    </message>
+    <message>
+        <source>Simplex</source>
+        <translation>Simplex</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <source>4-Draht</source>
+        <translation>4-wire</translation>
+    </message>
+    <message>
+        <source>2-Draht</source>
+        <translation>2-wire</translation>
+    </message>
+    <message>
+        <source>immer aus</source>
+        <translation>always off</translation>
+    </message>
+    <message>
+        <source>immer an</source>
+        <translation>always on</translation>
+    </message>
+    <message>
+        <source>nach Ereignis an für</source>
+        <translation>on after an event for</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>Englisch</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Französisch</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>Holländisch</source>
+        <translation>Dutch</translation>
+    </message>
+    <message>
+        <source>Italienisch</source>
+        <translation>Italian</translation>
+    </message>
+    <message>
+        <source>Tschechisch</source>
+        <translation>Czech</translation>
+    </message>
+    <message>
+        <source>eigene Texte</source>
+        <translation>own texts</translation>
+    </message>
+    <message>
+        <source>RS232-Monitor automatisch aktiv nach Einschalten</source>
+        <translation>RS232 monitor active automatically after switching on</translation>
+    </message>
+    <message>
+        <source>Tastenpieps aktiv</source>
+        <translation>Key beep on</translation>
+    </message>
+    <message>
+        <source>aktiviert</source>
+        <translation>enabled</translation>
+    </message>
+    <message>
+        <source>bei anliegendem Träger</source>
+        <translation>while a carrier is present</translation>
+    </message>
+    <message>
+        <source>bei externem Muting</source>
+        <translation>on external muting</translation>
+    </message>
+    <message>
+        <source>Display-Sprache</source>
+        <translation>Display language</translation>
+    </message>
+    <message>
+        <source>Tastdauer (* und #) für Start Programmiermode</source>
+        <translation>Key hold time (* and #) to start programming mode</translation>
+    </message>
+    <message>
+        <source>s  (0=sofort ; 15=gesperrt)</source>
+        <translation>s  (0=at once ; 15=locked)</translation>
+    </message>
+    <message>
+        <source>Sendezeitbegrenzung</source>
+        <translation>Transmit time limit</translation>
+    </message>
+    <message>
+        <source>s (0=aus)</source>
+        <translation>s (0=off)</translation>
+    </message>
+    <message>
+        <source>Sendervortastzeit</source>
+        <translation>Transmitter pre-key time</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Modus Kommunikation</source>
+        <translation>Communication mode</translation>
+    </message>
+    <message>
+        <source>Gesendete Tonfolge mithören</source>
+        <translation>Monitor sent sequences</translation>
+    </message>
+    <message>
+        <source>Eingangspegel beim Mithören:</source>
+        <translation>Input level while monitoring:</translation>
+    </message>
+    <message>
+        <source>(0-1665)</source>
+        <translation>(0-1665)</translation>
+    </message>
+    <message>
+        <source>Sendertastsperre für PTT</source>
+        <translation>PTT transmit lock</translation>
+    </message>
+    <message>
+        <source>Display-Beleuchtung</source>
+        <translation>Display backlight</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Schwellwertspannung für Headset</source>
+        <translation>Headset threshold voltage</translation>
+    </message>
+    <message>
+        <source>V (0 - 4,995)</source>
+        <translation>V (0 - 4,995)</translation>
+    </message>
+    <message>
+        <source>Hilfe: Allgemeine Konfiguration</source>
+        <translation>Help: General configuration</translation>
+    </message>
+    <message>
+        <source>Sollen im Display personalisierte Anzeigen erscheinen, so ist im Feld &quot;Display-Sprache&quot; -&gt; &quot;eigene Texte&quot; auszuwählen.</source>
+        <translation>For personalised texts on the display, select &quot;own texts&quot; in the field &quot;Display language&quot;.</translation>
+    </message>
+    <message>
+        <source>Schwellwertspannung für Headset: Headset ist erkannt, wenn die Spannung unter der Schwellwertspannung liegt.</source>
+        <translation>Headset threshold voltage: a headset is recognised when the voltage is below the threshold voltage.</translation>
+    </message>
+</context>
+<context>
     <name>quarn::Binder</name>
     <message>
         <source>Geben Sie nur Hex-Ziffern (0-9, A-F) ein.</source>
@@ -929,6 +1088,41 @@ X-tone sequences can be treated as emergency calls; then the set number of digit
     </message>
 </context>
 <context>
+    <name>quarn::Druckerparameter</name>
+    <message>
+        <source>Druckerparameter</source>
+        <translation>Printer parameters</translation>
+    </message>
+    <message>
+        <source>Kopf ausdrucken</source>
+        <translation>Print header</translation>
+    </message>
+    <message>
+        <source>gesendeten Ruf ausdrucken</source>
+        <translation>Print sent call</translation>
+    </message>
+    <message>
+        <source>empfangenen Ruf ausdrucken</source>
+        <translation>Print received call</translation>
+    </message>
+    <message>
+        <source>empfangenen Notruf ausdrucken</source>
+        <translation>Print received emergency call</translation>
+    </message>
+    <message>
+        <source>Datenzeilen pro Seite (1-165)</source>
+        <translation>Data lines per page (1-165)</translation>
+    </message>
+    <message>
+        <source>Hilfe: Druckerparameter</source>
+        <translation>Help: Printer parameters</translation>
+    </message>
+    <message>
+        <source>Hier können Sie definieren, was der Doku-Printer über die RS232-Schnittstelle ausgibt. Zusätzlich zu den hier vorhandenen Konfigurationsmöglichkeiten müssen unter &quot;Auswertefunktionen&quot; die Schlüsseltöne der Druckerausgabe definiert werden. Nur eingehende Tonfolgen, die diesen Kriterien entsprechen werden über RS232 dokumentiert.</source>
+        <translation>Here you define what the log printer prints over the RS232 interface. In addition to the settings here, the key tones of the printer output must be set under &quot;Auswertefunktionen&quot;. Only incoming sequences that meet these criteria are logged over RS232.</translation>
+    </message>
+</context>
+<context>
     <name>quarn::EinzelnesRegister</name>
     <message>
         <source>Einzelnes Register lesen/schreiben</source>
@@ -1111,6 +1305,69 @@ or unused position)</translation>
     </message>
 </context>
 <context>
+    <name>quarn::LSKonfig</name>
+    <message>
+        <source>Lautsprecherkonfiguration</source>
+        <translation>Speaker configuration</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>offener Betrieb</source>
+        <translation>open operation</translation>
+    </message>
+    <message>
+        <source>Lautsprechertimer (in s):</source>
+        <translation>Speaker timer (in s):</translation>
+    </message>
+    <message>
+        <source>an</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>unverändert</source>
+        <translation>unchanged</translation>
+    </message>
+    <message>
+        <source>aus + Scanner an</source>
+        <translation>off + scanner on</translation>
+    </message>
+    <message>
+        <source>letzten Wert für nächsten Start speichern</source>
+        <translation>keep the last value for the next start</translation>
+    </message>
+    <message>
+        <source>Lautsprecher nach Ruf an</source>
+        <translation>Speaker on after a call</translation>
+    </message>
+    <message>
+        <source>Lautsprechertimer</source>
+        <translation>Speaker timer</translation>
+    </message>
+    <message>
+        <source>Lautsprecher-Status beim Abheben:</source>
+        <translation>Speaker on lifting the handset:</translation>
+    </message>
+    <message>
+        <source>Lautsprecher-Status beim Auflegen:</source>
+        <translation>Speaker on hanging up:</translation>
+    </message>
+    <message>
+        <source>Lautsprecher-Status beim Einschalten:</source>
+        <translation>Speaker on switching on:</translation>
+    </message>
+    <message>
+        <source>Lautstärke</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Wert nach Einschalten:</source>
+        <translation>Value after switching on:</translation>
+    </message>
+</context>
+<context>
     <name>quarn::MutingDruckerausgabe</name>
     <message>
         <source>Schlüsseltöne für Muting/Druckerausgabe</source>
@@ -1143,6 +1400,37 @@ or unused position)</translation>
     <message>
         <source>Eine Druckerausgabe (über RS232) erfolgt für jede empfangene Tonfolge, die mit der Eingabe für die Druckerausgabe übereinstimmt. Auch hier steht &quot;F&quot; für einen beliebigen Ton, und unbenutzte Stellen sind ebenfalls &quot;F&quot;: bei 5-Tonfolgen müssen die Stellen 6 und 7 &quot;F&quot; sein.</source>
         <translation>A printer output (over RS232) happens for every received sequence that matches the printer entry. Here too &quot;F&quot; stands for any tone, and unused positions are &quot;F&quot; as well: for 5-tone sequences positions 6 and 7 must be &quot;F&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::Passwort</name>
+    <message>
+        <source>Die Passwörter müssen aus genau 5 hexadezimalen Zahlen bestehen (0-9,A-F).</source>
+        <translation>Passwords must consist of exactly 5 hexadecimal digits (0-9,A-F).</translation>
+    </message>
+    <message>
+        <source>Bitte beachten Sie, dass Sie nach Inkrafttreten des neuen User-Passworts nur noch Einstellungen des Quarns verändern können, wenn sie dieses oder das Master-Passwort kennen. Dies gilt sowohl für das Programmieren über die Tasten des Quarns als auch für das Verbinden mit der Programmiersoftware.</source>
+        <translation>Please note that once the new user password is in force, you can change the settings of the Quarn only if you know this password or the master password. This applies both to programming with the keys of the Quarn and to connecting with the programming software.</translation>
+    </message>
+    <message>
+        <source>Das Master-Passwort kann nur direkt über die Quarn-Tastatur im EEPROM-Register 097 gesetzt bzw. geändert werden.</source>
+        <translation>The master password can only be set or changed directly at the Quarn keypad, in EEPROM register 097.</translation>
+    </message>
+    <message>
+        <source>User-Passwort</source>
+        <translation>User password</translation>
+    </message>
+    <message>
+        <source>kein Passwort setzen</source>
+        <translation>set no password</translation>
+    </message>
+    <message>
+        <source>Passwort (5-stellig):</source>
+        <translation>Password (5 digits):</translation>
+    </message>
+    <message>
+        <source>Hilfe: Passwort</source>
+        <translation>Help: Password</translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1474,69 @@ or unused position)</translation>
     <message>
         <source>ms</source>
         <translation>ms</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::RS232Parameter</name>
+    <message>
+        <source>RS232-Parameter</source>
+        <translation>RS232 parameters</translation>
+    </message>
+    <message>
+        <source>LINE</source>
+        <translation>LINE</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>CH</translation>
+    </message>
+    <message>
+        <source>TX</source>
+        <translation>TX</translation>
+    </message>
+    <message>
+        <source>SQL</source>
+        <translation>SQL</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>HOOK</source>
+        <translation>HOOK</translation>
+    </message>
+    <message>
+        <source>FFSK</source>
+        <translation>FFSK</translation>
+    </message>
+    <message>
+        <source>FMS</source>
+        <translation>FMS</translation>
+    </message>
+    <message>
+        <source>Tonfolge</source>
+        <translation>Tone sequence</translation>
+    </message>
+    <message>
+        <source>Notruf</source>
+        <translation>Emergency call</translation>
+    </message>
+    <message>
+        <source>Inbandton</source>
+        <translation>In-band tone</translation>
+    </message>
+    <message>
+        <source>Sonderton</source>
+        <translation>Special tone</translation>
+    </message>
+    <message>
+        <source>Folgende Parameter werden über RS232 ausgegeben</source>
+        <translation>The following parameters are output over RS232</translation>
+    </message>
+    <message>
+        <source>RS232-Monitor automatisch aktiv nach Einschalten</source>
+        <translation>RS232 monitor active automatically after switching on</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,49 @@ void consistentInOutputs(Register& r, QRandomGenerator& g)
         setDigitFrom(r, 96, k, g, functions);
 }
 
+// Flags written "1"/"0" hold 0 or 1; weighted digits below the leading one hold 0-9, as the
+// dialogs write them back.
+void setFlags(Register& r, QRandomGenerator& g, std::initializer_list<QPair<int, int>> digits)
+{
+    for (const auto& [reg, k] : digits)
+        setDigitFrom(r, reg, k, g, {0, 1});
+}
+void setDecimalDigits(Register& r, QRandomGenerator& g, std::initializer_list<QPair<int, int>> digits)
+{
+    for (const auto& [reg, k] : digits)
+        setDigitFrom(r, reg, k, g, range(0, 9));
+}
+
+void consistentGeneral(Register& r, QRandomGenerator& g)
+{
+    setFlags(r, g, {{11, 3}, {55, 2}});
+    setDecimalDigits(r, g, {{51, 1}, {51, 2}, {55, 1}, {101, 1}, {101, 2}, {52, 1}, {52, 2}});
+    setDecimalDigits(r, g, {{189, 0}, {189, 1}, {189, 2}}); // below 4,995 V, which is stored as is
+}
+
+void consistentSpeaker(Register& r, QRandomGenerator& g)
+{
+    setDecimalDigits(r, g, {{50, 1}, {50, 2}, {100, 1}});
+    setFlags(r, g, {{100, 0}});
+}
+
+void consistentPassword(Register& r, QRandomGenerator&)
+{
+    if (r.registerText(99).startsWith(QLatin1String("FFFFF")))
+        r.registerText(99) = QStringLiteral("FFFFFFFF");
+}
+
+void consistentPrinter(Register& r, QRandomGenerator& g)
+{
+    setFlags(r, g, {{57, 0}, {58, 0}, {58, 1}, {58, 2}});
+    setDigitFrom(r, 57, 2, g, range(1, 9)); // at least one line per page
+}
+
+void consistentRs232(Register& r, QRandomGenerator& g)
+{
+    setFlags(r, g, {{11, 3}});
+}
+
 void consistentSquelch(Register& r, QRandomGenerator& g)
 {
     // NF-Squelch on, so that its fields are checked (the factory image has it off); "6" reads
@@ -173,6 +216,14 @@ const QList<Row>& rows()
          true, decoderUnusedPositions(9)},
         {"Konfiguration Ein-/Ausgänge",
          [](Register* r) { return catalogDialog("Konfiguration Ein-/Ausgänge", r); }, consistentInOutputs},
+        {"Allgemeine Konfiguration", [](Register* r) { return catalogDialog("Allgemeine Konfiguration", r); },
+         consistentGeneral},
+        {"Lautsprecherkonfiguration",
+         [](Register* r) { return catalogDialog("Lautsprecherkonfiguration", r); }, consistentSpeaker},
+        {"User-Passwort", [](Register* r) { return catalogDialog("User-Passwort", r); }, consistentPassword},
+        {"Druckerparameter", [](Register* r) { return catalogDialog("Druckerparameter", r); },
+         consistentPrinter},
+        {"RS232-Parameter", [](Register* r) { return catalogDialog("RS232-Parameter", r); }, consistentRs232},
         {"Squelch-Konfiguration", [](Register* r) { return catalogDialog("Squelch-Konfiguration", r); },
          consistentSquelch},
         {"Pilotton", [](Register* r) { return catalogDialog("Pilotton", r); }, consistentPilotTone},

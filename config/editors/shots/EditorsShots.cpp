@@ -5,6 +5,7 @@
 #include "EditorCatalog.h"
 #include "FactoryTable.h"
 #include "Register.h"
+#include "UserDialogs.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -102,6 +103,9 @@ int main(int argc, char** argv)
         QTextStream(stderr) << "cannot load " << qm << '\n';
         return 1;
     }
+    // A box that a dialog shows on opening (the password's warning) is answered, not waited for.
+    platform::ScriptedUserDialogs boxes;
+
     bool ok = renderAll(dir, QString());
     QCoreApplication::installTranslator(&english);
     ok = renderAll(dir, QStringLiteral("-en")) && ok;

@@ -1,0 +1,132 @@
+#include "Allgemein.h"
+
+#include "IntegerEdit.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace quarn {
+
+namespace {
+template <class W> W* named(W* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+// Volts with three decimals in steps of 5 mV. The unit takes nothing above 4,995 V; a higher
+// entry is stored as 4,750 V.
+DecimalFormat headsetThreshold()
+{
+    DecimalFormat f;
+    f.maxChars = 5;
+    f.integerDigits = 1;
+    f.fractionDigits = 3;
+    f.divisor = 5;
+    f.range = DecimalFormat::Range::ThreeDigits;
+    f.clamp = [](int steps) { return steps >= 1000 ? 950 : steps; };
+    return f;
+}
+} // namespace
+
+Allgemein::Allgemein(Register* image, QWidget* parent)
+    : SettingsDialog(image, parent, tr("Allgemeine Konfiguration"))
+{
+    auto radio = [this](const QString& text, const char* name) {
+        return named(new QRadioButton(text, this), name);
+    };
+    QRadioButton* simplex = radio(tr("Simplex"), "simplex");
+    QRadioButton* duplex = radio(tr("Duplex"), "duplex");
+    QRadioButton* fourWire = radio(tr("4-Draht"), "fourWire");
+    QRadioButton* twoWire = radio(tr("2-Draht"), "twoWire");
+    QRadioButton* lightOff = radio(tr("immer aus"), "lightOff");
+    QRadioButton* lightOn = radio(tr("immer an"), "lightOn");
+    QRadioButton* lightAfterEvent = radio(tr("nach Ereignis an für"), "lightAfterEvent");
+
+    const QStringList languages = {tr("Deutsch"),     tr("Englisch"),    tr("Französisch"), tr("Holländisch"),
+                                   tr("Italienisch"), tr("Tschechisch"), tr("eigene Texte")};
+
+    // "eigene Texte" is "F" whatever the number of built-in languages.
+    auto* language = named(
+        bind().choice(DigitSlot::hex(11, 0), languages, ChoiceMap::of({0, 1, 2, 3, 4, 5, 15})), "language");
+    auto* monitor =
+        named(bind().flag(tr("RS232-Monitor automatisch aktiv nach Einschalten"), DigitSlot::oddFlag(11, 3)),
+              "rs232Monitor");
+    auto* keyTime = named(bind().number(DigitSlot::hex(11, 4), 0, 15), "keyTime");
+    auto* keyBeep = named(bind().flag(tr("Tastenpieps aktiv"), DigitSlot::oddFlag(55, 2)), "keyBeep");
+    auto* transmitLimit = named(bind().number(DigitSlot::weighted(51, 0, 3, 1)), "transmitLimit");
+    auto* preKeyTime = named(bind().number(DigitSlot::weighted(55, 0, 2, 10)), "preKeyTime");
+    bind().radios(DigitSlot::bits(51, 3, 0b0001), {simplex, duplex});
+    bind().radios(DigitSlot::bits(51, 3, 0b0010), {fourWire, twoWire});
+    auto* listen = named(bind().flag(tr("aktiviert"), DigitSlot::bits(51, 4, 0b0010)), "listen");
+    auto* listenLevel = named(bind().number(DigitSlot::weighted(101, 0, 3, 1)), "listenLevel");
+    auto* lockOnCarrier =
+        named(bind().flag(tr("bei anliegendem Träger"), DigitSlot::bits(53, 0, 0b0001)), "lockOnCarrier");
+    auto* lockOnMuting =
+        named(bind().flag(tr("bei externem Muting"), DigitSlot::bits(53, 0, 0b0010)), "lockOnMuting");
+    // "000" always off, "001" always on, any other value the seconds after an event; that time
+    // is written by its field, so 0 and 1, which would change the mode, are out of its range.
+    QButtonGroup* light = bind().radios(DigitSlot::weighted(52, 0, 3, 1),
+                                        {lightOff, lightOn, lightAfterEvent}, ChoiceMap::of({0, 1}));
+    if (!light->checkedButton())
+        lightAfterEvent->setChecked(true);
+    auto* lightTime = named(bind().number(DigitSlot::weighted(52, 0, 3, 1), 2, 1665), "lightTime");
+    auto* headset =
+        named(bind().fraction(DigitSlot::weighted(189, 0, 3, 1), headsetThreshold()), "headsetThreshold");
+
+    auto label = [this](const QString& text) { return new QLabel(text, this); };
+    content()->addLayout(row({label(tr("Display-Sprache")), language}));
+    content()->addWidget(monitor);
+    content()->addLayout(row({label(tr("Tastdauer (* und #) für Start Programmiermode")), keyTime,
+                              label(tr("s  (0=sofort ; 15=gesperrt)"))}));
+    content()->addWidget(keyBeep);
+    content()->addLayout(row({label(tr("Sendezeitbegrenzung")), transmitLimit, label(tr("s (0=aus)"))}));
+    content()->addLayout(row({label(tr("Sendervortastzeit")), preKeyTime, label(tr("ms"))}));
+
+    auto* mode = new QGroupBox(tr("Modus Kommunikation"), this);
+    auto* modeLayout = new QVBoxLayout(mode);
+    modeLayout->addLayout(row({simplex, duplex}));
+    modeLayout->addLayout(row({fourWire, twoWire}));
+    content()->addWidget(mode);
+
+    auto* sent = new QGroupBox(tr("Gesendete Tonfolge mithören"), this);
+    auto* sentLayout = new QVBoxLayout(sent);
+    sentLayout->addWidget(listen);
+    sentLayout->addLayout(
+        row({label(tr("Eingangspegel beim Mithören:")), listenLevel, label(tr("(0-1665)"))}));
+    content()->addWidget(sent);
+
+    auto* lock = new QGroupBox(tr("Sendertastsperre für PTT"), this);
+    auto* lockLayout = new QVBoxLayout(lock);
+    lockLayout->addWidget(lockOnCarrier);
+    lockLayout->addWidget(lockOnMuting);
+    content()->addWidget(lock);
+
+    auto* backlight = new QGroupBox(tr("Display-Beleuchtung"), this);
+    auto* backlightLayout = new QVBoxLayout(backlight);
+    QLabel* lightUnit = label(tr("s"));
+    backlightLayout->addWidget(lightOff);
+    backlightLayout->addWidget(lightOn);
+    backlightLayout->addLayout(row({lightAfterEvent, lightTime, lightUnit}));
+    content()->addWidget(backlight);
+
+    content()->addLayout(
+        row({label(tr("Schwellwertspannung für Headset")), headset, label(tr("V (0 - 4,995)"))}));
+
+    bind().enableWhile({lightTime, lightUnit}, [lightAfterEvent] { return lightAfterEvent->isChecked(); });
+
+    setHelp(tr("Hilfe: Allgemeine Konfiguration"),
+            tr("Sollen im Display personalisierte Anzeigen erscheinen, so ist im Feld \"Display-Sprache\" -> "
+               "\"eigene Texte\" auszuwählen.") +
+                QStringLiteral("\n\n") +
+                tr("Schwellwertspannung für Headset: Headset ist erkannt, wenn die Spannung unter der "
+                   "Schwellwertspannung liegt."));
+}
+
+} // namespace quarn
