@@ -2,13 +2,13 @@
 
 #include <QTextStream>
 
-#include "ProgressSink.h"
+#include "Progress.h"
 
 namespace cli {
 
 // A progress line on standard error, redrawn in place; silent unless enabled (standard
 // error is a terminal and --quiet was not given).
-class ConsoleProgress final : public quarn::link::ProgressSink {
+class ConsoleProgress final : public platform::Progress {
 public:
     ConsoleProgress(QTextStream& err, bool enabled) : m_err(err), m_enabled(enabled) {}
     ~ConsoleProgress() override { finish(); }

@@ -2,13 +2,14 @@
 
 #include "ExitCode.h"
 
-#include "displaytexts/Messages.h"
-#include "displaytexts/Register.h"
-#include "displaytexts/TextCommands.h"
-#include "displaytexts/TextConnect.h"
-#include "displaytexts/TextFiles.h"
-#include "displaytexts/TextProgram.h"
-#include "displaytexts/TextRead.h"
+#include "displaytexts/link/TextCommands.h"
+#include "displaytexts/link/TextConnect.h"
+#include "displaytexts/link/TextProgram.h"
+#include "displaytexts/link/TextRead.h"
+#include "displaytexts/texts/Messages.h"
+#include "displaytexts/texts/Register.h"
+#include "displaytexts/texts/TextFiles.h"
+#include "displaytexts/texts/TextKindTable.h"
 #include "platform/BytePort.h"
 
 namespace cli {
@@ -39,7 +40,7 @@ struct Request {
 };
 
 // Progress on the error stream, one line per tenth so logs stay readable.
-class StreamProgress final : public tekstor::ProgressSink {
+class StreamProgress final : public platform::Progress {
 public:
     StreamProgress(QTextStream& err, QString what) : m_err(err), m_what(std::move(what)) {}
     void setRange(int maximum) override
@@ -153,15 +154,7 @@ QString parse(QStringList args, Request& request)
 
 QString kindName(TextKind kind)
 {
-    switch (kind) {
-    case TextKind::Ids:
-        return QStringLiteral("ID texts");
-    case TextKind::Own:
-        return QStringLiteral("own texts");
-    case TextKind::Channels:
-        return QStringLiteral("channel texts");
-    }
-    return {};
+    return QString::fromLatin1(tekstor::textKindInfo(kind).plural);
 }
 
 int connect(platform::BytePort& port, const QString& portName, platform::Clock& clock,
@@ -191,19 +184,9 @@ int readTexts(platform::BytePort& port, platform::Clock& clock, const Request& r
 {
     StreamProgress progress(err, QStringLiteral("reading ") + kindName(request.kind));
     tekstor::TextRead reader(port, clock, store, progress);
-    tekstor::ReadResult result;
-    switch (request.kind) {
-    case TextKind::Ids:
-        result =
-            reader.readIds(request.rangesGiven ? request.ranges : QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-        break;
-    case TextKind::Own:
-        result = reader.readOwn(tekstor::languageCharacter(request.language));
-        break;
-    case TextKind::Channels:
-        result = reader.readChannels();
-        break;
-    }
+    const tekstor::ReadResult result = reader.read(
+        request.kind, request.rangesGiven ? request.ranges : QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
+        tekstor::languageCharacter(request.language));
     tekstor::TextDisconnect(port, clock).run();
 
     if (tekstor::TextFiles::save(request.file, request.kind, store) != tekstor::FileOutcome::Ok) {
@@ -225,18 +208,8 @@ int writeTexts(platform::BytePort& port, platform::Clock& clock, const Request& 
 {
     StreamProgress progress(err, QStringLiteral("programming ") + kindName(request.kind));
     tekstor::TextProgram programmer(port, clock, texts, progress);
-    tekstor::ProgramResult result;
-    switch (request.kind) {
-    case TextKind::Ids:
-        result = programmer.programIds(request.rangesGiven ? request.ranges : texts.idRangesWithTexts());
-        break;
-    case TextKind::Own:
-        result = programmer.programOwn();
-        break;
-    case TextKind::Channels:
-        result = programmer.programChannels();
-        break;
-    }
+    const tekstor::ProgramResult result =
+        programmer.program(request.kind, request.rangesGiven ? request.ranges : texts.idRangesWithTexts());
     tekstor::TextDisconnect(port, clock).run();
 
     out << result.sent << " " << kindName(request.kind) << " programmed\n";
@@ -272,7 +245,6 @@ int runTextsCommand(platform::BytePort& port, const QString& portName, platform:
     }
 
     tekstor::Register store;
-    store.setPort(&port);
     const int connected = connect(port, portName, clock, store, err);
     if (connected != ExitOk)
         return connected;

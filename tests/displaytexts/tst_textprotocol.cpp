@@ -2,14 +2,14 @@
 // pacing, the progress and the interpretation of replies.
 #include "ScriptedPort.h"
 
-#include "displaytexts/Messages.h"
-#include "displaytexts/Register.h"
-#include "displaytexts/TextCommands.h"
-#include "displaytexts/TextConnect.h"
-#include "displaytexts/TextPort.h"
-#include "displaytexts/TextProgram.h"
-#include "displaytexts/TextRead.h"
-#include "displaytexts/TextReply.h"
+#include "displaytexts/link/TextCommands.h"
+#include "displaytexts/link/TextConnect.h"
+#include "displaytexts/link/TextPort.h"
+#include "displaytexts/link/TextProgram.h"
+#include "displaytexts/link/TextRead.h"
+#include "displaytexts/link/TextReply.h"
+#include "displaytexts/texts/Messages.h"
+#include "displaytexts/texts/Register.h"
 
 #include <QtTest>
 
@@ -17,7 +17,7 @@ using namespace tekstor;
 
 namespace {
 
-struct RecordingProgress final : ProgressSink {
+struct RecordingProgress final : platform::Progress {
     int range = -1;
     int position = -1;
     int steps = 0;

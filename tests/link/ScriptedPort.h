@@ -6,7 +6,7 @@
 
 #include "BytePort.h"
 #include "Clock.h"
-#include "ProgressSink.h"
+#include "Progress.h"
 
 // A byte port for protocol tests: records every write with its virtual time and answers
 // from a script. Queued bytes are readable at once; a read that finds none advances the
@@ -104,7 +104,7 @@ private:
 };
 
 // Counts what an exchange reports to its progress bar.
-class RecordingProgress final : public quarn::link::ProgressSink {
+class RecordingProgress final : public platform::Progress {
 public:
     void setRange(int maximum) override { ranges.append(maximum); }
     void setPosition(int position) override

@@ -1,10 +1,10 @@
 // The edit dialogs of Tekstor: range edits with number insertion, the 24-character rule,
 // the bullet for blanks, the counter and the own-text configuration.
-#include "displaytexts/CExtEdit.h"
-#include "displaytexts/Cp1252.h"
-#include "displaytexts/KanaeleBearbeiten.h"
-#include "displaytexts/Kennung.h"
-#include "displaytexts/TexteBearbeiten.h"
+#include "displaytexts/app/CExtEdit.h"
+#include "displaytexts/app/KanaeleBearbeiten.h"
+#include "displaytexts/app/Kennung.h"
+#include "displaytexts/app/TexteBearbeiten.h"
+#include "displaytexts/texts/Cp1252.h"
 #include "platform/UserDialogs.h"
 
 #include <QCheckBox>
