@@ -1,5 +1,6 @@
 #include "TextsCommand.h"
 
+#include "ConsoleProgress.h"
 #include "ExitCode.h"
 
 #include "displaytexts/link/TextCommands.h"
@@ -37,46 +38,6 @@ struct Request {
     QList<int> ranges;
     bool rangesGiven = false;
     int language = tekstor::LanguageListSize - 1;
-};
-
-// Progress on the error stream, one line per tenth so logs stay readable.
-class StreamProgress final : public platform::Progress {
-public:
-    StreamProgress(QTextStream& err, QString what) : m_err(err), m_what(std::move(what)) {}
-    void setRange(int maximum) override
-    {
-        m_max = maximum;
-        m_lastTenth = -1;
-    }
-    void setPosition(int position) override
-    {
-        m_pos = position;
-        report();
-    }
-    void step() override
-    {
-        ++m_pos;
-        report();
-    }
-
-private:
-    void report()
-    {
-        if (m_max <= 0)
-            return;
-        const int tenth = m_pos * 10 / m_max;
-        if (tenth == m_lastTenth)
-            return;
-        m_lastTenth = tenth;
-        m_err << m_what << ": " << m_pos << "/" << m_max << "\n";
-        m_err.flush();
-    }
-
-    QTextStream& m_err;
-    QString m_what;
-    int m_max = 0;
-    int m_pos = 0;
-    int m_lastTenth = -1;
 };
 
 bool parseKind(const QString& text, TextKind& kind)
@@ -182,7 +143,7 @@ int connect(platform::BytePort& port, const QString& portName, platform::Clock& 
 int readTexts(platform::BytePort& port, platform::Clock& clock, const Request& request,
               tekstor::Register& store, QTextStream& out, QTextStream& err)
 {
-    StreamProgress progress(err, QStringLiteral("reading ") + kindName(request.kind));
+    ConsoleProgress progress(err, QStringLiteral("reading ") + kindName(request.kind));
     tekstor::TextRead reader(port, clock, store, progress);
     const tekstor::ReadResult result = reader.read(
         request.kind, request.rangesGiven ? request.ranges : QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
@@ -206,7 +167,7 @@ int readTexts(platform::BytePort& port, platform::Clock& clock, const Request& r
 int writeTexts(platform::BytePort& port, platform::Clock& clock, const Request& request,
                const tekstor::Register& texts, QTextStream& out, QTextStream& err)
 {
-    StreamProgress progress(err, QStringLiteral("programming ") + kindName(request.kind));
+    ConsoleProgress progress(err, QStringLiteral("programming ") + kindName(request.kind));
     tekstor::TextProgram programmer(port, clock, texts, progress);
     const tekstor::ProgramResult result =
         programmer.program(request.kind, request.rangesGiven ? request.ranges : texts.idRangesWithTexts());
