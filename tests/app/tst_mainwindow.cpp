@@ -3,6 +3,7 @@
 #include "LanguageSettings.h"
 #include "Restarter.h"
 #include "UserDialogs.h"
+#include "WidgetHelpers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,14 +40,6 @@ sim::UnitOptions unitOf(bool is7k, bool telephone, sim::Fault fault = sim::Fault
     o.telephone = telephone;
     o.fault = fault;
     return o;
-}
-
-template <class T> T* child(const CQuarn7k8kDlg& w, const char* name)
-{
-    T* found = w.findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
 }
 
 // The enabled state of every control that records the connection state, in one line, so a
@@ -88,16 +81,6 @@ public:
     void restart() override { ++count; }
     int count = 0;
 };
-
-// Presses Escape (or the given key) on the modal dialog that is about to open.
-void pressOnNextModal(Qt::Key key)
-{
-    QTimer::singleShot(0, [key] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal);
-        QTest::keyClick(modal, key);
-    });
-}
 
 } // namespace
 

@@ -7,6 +7,8 @@
 #include "displaytexts/texts/Cp1252.h"
 #include "platform/UserDialogs.h"
 
+#include "WidgetHelpers.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -25,14 +27,6 @@ QList<int> range(int first, int last)
     for (int n = first; n <= last; ++n)
         numbers.append(n);
     return numbers;
-}
-
-template <typename T> T* child(QWidget* dialog, const char* name)
-{
-    T* widget = dialog->findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
 }
 
 // Types into the text field as a user would; a bullet is typed as the blank that makes it.

@@ -10,6 +10,8 @@
 #include "sim/SimulatedPort.h"
 #include "sim/UnitModel.h"
 
+#include "WidgetHelpers.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -42,10 +44,7 @@ struct Bench {
 
     template <typename T = QPushButton> T* get(const QString& name) const
     {
-        T* w = window.findChild<T*>(name);
-        if (!w)
-            qFatal("no control %s", qPrintable(name));
-        return w;
+        return child<T>(window, qPrintable(name));
     }
     bool enabled(const QString& name) const { return get<QWidget>(name)->isEnabled(); }
     bool allEnabled(const QStringList& names, bool on) const
@@ -82,16 +81,6 @@ struct Bench {
     sim::SimulatedPort port;
     CTekstorDlg window;
 };
-
-// Handles the next modal dialog from inside its event loop.
-void whenModal(std::function<void(QDialog*)> handle)
-{
-    QTimer::singleShot(0, [handle] {
-        // Without a dialog there is nothing to handle; the test sees that by its effects.
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            handle(dialog);
-    });
-}
 
 void typeTextAndOk(QDialog* dialog, const QString& text)
 {
