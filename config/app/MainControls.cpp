@@ -59,12 +59,17 @@ void MainControls::telephoneSide(bool telephone)
     setEnabled(Control::ToBase, true);
 }
 
-void MainControls::transferDone(bool telephone)
+void MainControls::onlyOn(std::initializer_list<Control> on)
 {
     allOff();
-    for (Control c : {Control::ReadData, Control::SendData, Control::FactoryReset, Control::Connect,
-                      Control::Disconnect, Control::BaseTree})
+    for (Control c : on)
         setEnabled(c, true);
+}
+
+void MainControls::transferDone(bool telephone)
+{
+    onlyOn({Control::ReadData, Control::SendData, Control::FactoryReset, Control::Connect,
+            Control::Disconnect, Control::BaseTree});
     telephoneSide(telephone);
 }
 
@@ -96,9 +101,7 @@ void MainControls::endExchange(const link::LinkOutcome& outcome, const Register&
     case Exchange::BulkRead:
         if (failed) {
             // The image is blank: nothing but a new start is of use.
-            allOff();
-            setEnabled(Control::FactoryReset, true);
-            setEnabled(Control::Connect, true);
+            onlyOn({Control::FactoryReset, Control::Connect});
         } else {
             transferDone(telephone);
         }
@@ -106,10 +109,7 @@ void MainControls::endExchange(const link::LinkOutcome& outcome, const Register&
         return;
     case Exchange::BulkSend:
         if (failed) {
-            allOff();
-            setEnabled(Control::FactoryReset, true);
-            setEnabled(Control::Connect, true);
-            setEnabled(Control::BaseTree, true);
+            onlyOn({Control::FactoryReset, Control::Connect, Control::BaseTree});
             telephoneSide(telephone);
         } else {
             transferDone(telephone);
@@ -117,9 +117,7 @@ void MainControls::endExchange(const link::LinkOutcome& outcome, const Register&
         return;
     case Exchange::FactoryReset:
         // The user must connect and read again: the image no longer matches the unit.
-        allOff();
-        setEnabled(Control::Connect, true);
-        setEnabled(Control::FactoryReset, true);
+        onlyOn({Control::Connect, Control::FactoryReset});
         if (telephone) {
             setEnabled(Control::ToTelephone, true);
             setEnabled(Control::ToBase, true);

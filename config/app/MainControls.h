@@ -5,6 +5,7 @@
 #include <QList>
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 
 class QAction;
 class QWidget;
@@ -57,6 +58,8 @@ public:
 private:
     void setLocked(bool locked);
     void allOff();
+    // Everything off but these (the title keeps its state).
+    void onlyOn(std::initializer_list<Control> on);
     void transferDone(bool telephone);
     void telephoneSide(bool telephone);
 

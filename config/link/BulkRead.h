@@ -14,7 +14,7 @@ namespace quarn::link {
 // the last byte received (or, while monitor output keeps streaming, 3 s after the
 // block's last request), and never later than 10 s after the block's last request.
 //
-// start() belongs on the window's thread, run() on the worker.
+// Both stages run on the worker, on the exchange's own copy of the image.
 class BulkRead final : public StagedExchange {
 public:
     static constexpr int PacingMs = 20;
