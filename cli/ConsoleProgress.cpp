@@ -22,7 +22,7 @@ void ConsoleProgress::setRange(int maximum)
 void ConsoleProgress::setPosition(int position)
 {
     m_position = position;
-    if (position == 0)
+    if (position == 0 && m_label.isEmpty())
         finish();
     else
         draw();
@@ -38,6 +38,14 @@ void ConsoleProgress::draw()
 {
     if (!m_enabled || m_maximum <= 0)
         return;
+    if (!m_label.isEmpty()) {
+        const int tenth = m_position * 10 / m_maximum;
+        if (tenth == m_shownPercent)
+            return;
+        m_shownPercent = tenth;
+        m_err << m_label << ": " << m_position << '/' << m_maximum << '\n' << Qt::flush;
+        return;
+    }
     const int percent = qBound(0, m_position * 100 / m_maximum, 100);
     if (percent == m_shownPercent)
         return;

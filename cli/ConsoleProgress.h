@@ -1,16 +1,20 @@
 #pragma once
 
+#include <QString>
 #include <QTextStream>
 
-#include "ProgressSink.h"
+#include "Progress.h"
 
 namespace cli {
 
-// A progress line on standard error, redrawn in place; silent unless enabled (standard
-// error is a terminal and --quiet was not given).
-class ConsoleProgress final : public quarn::link::ProgressSink {
+// Progress on standard error, in one of two forms: a bar redrawn in place, silent unless
+// enabled (standard error is a terminal and --quiet was not given); or, with a label, a log
+// line "label: position/maximum" per tenth, which stays readable in a log file.
+class ConsoleProgress final : public platform::Progress {
 public:
     ConsoleProgress(QTextStream& err, bool enabled) : m_err(err), m_enabled(enabled) {}
+    ConsoleProgress(QTextStream& err, QString label) : m_err(err), m_enabled(true), m_label(std::move(label))
+    {}
     ~ConsoleProgress() override { finish(); }
 
     void setRange(int maximum) override;
@@ -27,6 +31,7 @@ private:
 
     QTextStream& m_err;
     bool m_enabled;
+    QString m_label; // empty: the bar
     bool m_drawn = false;
     int m_maximum = 0;
     int m_position = 0;

@@ -1,14 +1,16 @@
 #include "TextsCommand.h"
 
+#include "ConsoleProgress.h"
 #include "ExitCode.h"
 
-#include "displaytexts/Messages.h"
-#include "displaytexts/Register.h"
-#include "displaytexts/TextCommands.h"
-#include "displaytexts/TextConnect.h"
-#include "displaytexts/TextFiles.h"
-#include "displaytexts/TextProgram.h"
-#include "displaytexts/TextRead.h"
+#include "displaytexts/link/TextCommands.h"
+#include "displaytexts/link/TextConnect.h"
+#include "displaytexts/link/TextProgram.h"
+#include "displaytexts/link/TextRead.h"
+#include "displaytexts/texts/Messages.h"
+#include "displaytexts/texts/Register.h"
+#include "displaytexts/texts/TextFiles.h"
+#include "displaytexts/texts/TextKindTable.h"
 #include "platform/BytePort.h"
 
 namespace cli {
@@ -36,46 +38,6 @@ struct Request {
     QList<int> ranges;
     bool rangesGiven = false;
     int language = tekstor::LanguageListSize - 1;
-};
-
-// Progress on the error stream, one line per tenth so logs stay readable.
-class StreamProgress final : public tekstor::ProgressSink {
-public:
-    StreamProgress(QTextStream& err, QString what) : m_err(err), m_what(std::move(what)) {}
-    void setRange(int maximum) override
-    {
-        m_max = maximum;
-        m_lastTenth = -1;
-    }
-    void setPosition(int position) override
-    {
-        m_pos = position;
-        report();
-    }
-    void step() override
-    {
-        ++m_pos;
-        report();
-    }
-
-private:
-    void report()
-    {
-        if (m_max <= 0)
-            return;
-        const int tenth = m_pos * 10 / m_max;
-        if (tenth == m_lastTenth)
-            return;
-        m_lastTenth = tenth;
-        m_err << m_what << ": " << m_pos << "/" << m_max << "\n";
-        m_err.flush();
-    }
-
-    QTextStream& m_err;
-    QString m_what;
-    int m_max = 0;
-    int m_pos = 0;
-    int m_lastTenth = -1;
 };
 
 bool parseKind(const QString& text, TextKind& kind)
@@ -153,15 +115,7 @@ QString parse(QStringList args, Request& request)
 
 QString kindName(TextKind kind)
 {
-    switch (kind) {
-    case TextKind::Ids:
-        return QStringLiteral("ID texts");
-    case TextKind::Own:
-        return QStringLiteral("own texts");
-    case TextKind::Channels:
-        return QStringLiteral("channel texts");
-    }
-    return {};
+    return QString::fromLatin1(tekstor::textKindInfo(kind).plural);
 }
 
 int connect(platform::BytePort& port, const QString& portName, platform::Clock& clock,
@@ -189,21 +143,11 @@ int connect(platform::BytePort& port, const QString& portName, platform::Clock& 
 int readTexts(platform::BytePort& port, platform::Clock& clock, const Request& request,
               tekstor::Register& store, QTextStream& out, QTextStream& err)
 {
-    StreamProgress progress(err, QStringLiteral("reading ") + kindName(request.kind));
+    ConsoleProgress progress(err, QStringLiteral("reading ") + kindName(request.kind));
     tekstor::TextRead reader(port, clock, store, progress);
-    tekstor::ReadResult result;
-    switch (request.kind) {
-    case TextKind::Ids:
-        result =
-            reader.readIds(request.rangesGiven ? request.ranges : QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-        break;
-    case TextKind::Own:
-        result = reader.readOwn(tekstor::languageCharacter(request.language));
-        break;
-    case TextKind::Channels:
-        result = reader.readChannels();
-        break;
-    }
+    const tekstor::ReadResult result = reader.read(
+        request.kind, request.rangesGiven ? request.ranges : QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
+        tekstor::languageCharacter(request.language));
     tekstor::TextDisconnect(port, clock).run();
 
     if (tekstor::TextFiles::save(request.file, request.kind, store) != tekstor::FileOutcome::Ok) {
@@ -223,20 +167,10 @@ int readTexts(platform::BytePort& port, platform::Clock& clock, const Request& r
 int writeTexts(platform::BytePort& port, platform::Clock& clock, const Request& request,
                const tekstor::Register& texts, QTextStream& out, QTextStream& err)
 {
-    StreamProgress progress(err, QStringLiteral("programming ") + kindName(request.kind));
+    ConsoleProgress progress(err, QStringLiteral("programming ") + kindName(request.kind));
     tekstor::TextProgram programmer(port, clock, texts, progress);
-    tekstor::ProgramResult result;
-    switch (request.kind) {
-    case TextKind::Ids:
-        result = programmer.programIds(request.rangesGiven ? request.ranges : texts.idRangesWithTexts());
-        break;
-    case TextKind::Own:
-        result = programmer.programOwn();
-        break;
-    case TextKind::Channels:
-        result = programmer.programChannels();
-        break;
-    }
+    const tekstor::ProgramResult result =
+        programmer.program(request.kind, request.rangesGiven ? request.ranges : texts.idRangesWithTexts());
     tekstor::TextDisconnect(port, clock).run();
 
     out << result.sent << " " << kindName(request.kind) << " programmed\n";
@@ -272,7 +206,6 @@ int runTextsCommand(platform::BytePort& port, const QString& portName, platform:
     }
 
     tekstor::Register store;
-    store.setPort(&port);
     const int connected = connect(port, portName, clock, store, err);
     if (connected != ExitOk)
         return connected;

@@ -55,7 +55,7 @@ int UnitCommands::report(const LinkOutcome& outcome)
 
 int UnitCommands::connect()
 {
-    return report(ConnectExchange(context()).run(false));
+    return report(ConnectExchange(context()).run());
 }
 
 int UnitCommands::finish(int code)

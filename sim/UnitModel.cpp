@@ -13,6 +13,8 @@ namespace {
 // One byte of 8N1 at 9600 baud: 10 bits.
 constexpr qint64 kByteNs = 1'041'667;
 constexpr qint64 kNsPerMs = 1'000'000;
+constexpr qint64 kDrownedNoiseGapNs = 100 * kNsPerMs;
+constexpr int kDrownedNoiseBytes = 300;
 // A command longer than this is line noise; it is dropped instead of growing without end.
 constexpr int kMaxCommandLength = 256;
 constexpr qsizetype kMaxLoggedCommands = 100'000;
@@ -435,7 +437,7 @@ void UnitModel::executePcMode(const QByteArray& command, qint64 atNs)
             QByteArray reply = QByteArray("$T9999 Letzter eigener Text:").leftJustified(36, ' ');
             reply += three(std::min(lockedLastOwnTextIndex(), 999)) + "\r\n";
             bool corrupt = false;
-            if (countReply(corrupt))
+            if (countReply(corrupt, atNs))
                 send(reply, atNs);
             return;
         }
@@ -457,11 +459,24 @@ void UnitModel::executePcMode(const QByteArray& command, qint64 atNs)
     }
 }
 
-bool UnitModel::countReply(bool& corrupt)
+bool UnitModel::countReply(bool& corrupt, qint64 atNs)
 {
     ++m_replyCount;
     corrupt = false;
     const int n = m_options.faultParam;
+    if (m_options.fault == Fault::Noise && n > 0 && m_replyCount >= n) {
+        if (!m_drowned) {
+            // From here on only noise: a stray byte every 100 ms for 30 s, never a reply.
+            m_drowned = true;
+            qint64 t = std::max(atNs, m_outLineFreeNs);
+            for (int i = 0; i < kDrownedNoiseBytes; ++i) {
+                t += kDrownedNoiseGapNs;
+                m_output.push_back(OutByte{t, noiseBytes().at(0)});
+            }
+            m_outLineFreeNs = t;
+        }
+        return false;
+    }
     if (m_options.fault == Fault::Drop && n > 0 && m_replyCount % n == 0)
         return false;
     if (m_options.fault == Fault::Corrupt && n > 0 && m_replyCount % n == 0)
@@ -474,7 +489,7 @@ void UnitModel::readRegister(int n, qint64 atNs)
     if (!hasRegister(n))
         return; // registers the unit does not have are not answered
     bool corrupt = false;
-    if (!countReply(corrupt))
+    if (!countReply(corrupt, atNs))
         return;
     QByteArray digits = m_registers[n];
     if (corrupt)
@@ -493,7 +508,7 @@ void UnitModel::writeRegister(int n, const QByteArray& digits, qint64 atNs)
         touch();
     }
     bool corrupt = false;
-    if (!countReply(corrupt))
+    if (!countReply(corrupt, atNs))
         return;
     QByteArray echo = m_registers[n];
     if (corrupt)
@@ -530,7 +545,7 @@ void UnitModel::readText(char kind, char language, int n, qint64 atNs)
         header = "$T" + QByteArray(1, language) + three(n);
     }
     bool corrupt = false;
-    if (!countReply(corrupt))
+    if (!countReply(corrupt, atNs))
         return;
     if (corrupt)
         text[1] = text[1] == '#' ? '*' : '#';

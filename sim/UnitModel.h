@@ -107,8 +107,9 @@ private:
     void listShortDial(const QByteArray& command, qint64 atNs);
     void storeShortDial(const QByteArray& command);
     void sendMonitorOutput(qint64 atNs);
-    // Counts a reply that the drop and corrupt faults act on; false when it is to be dropped.
-    bool countReply(bool& corrupt);
+    // Counts a reply that the drop, corrupt and noise faults act on; false when it is to be
+    // dropped.
+    bool countReply(bool& corrupt, qint64 atNs);
     void send(const QByteArray& bytes, qint64 atNs);
     void touch() { ++m_revision; }
     QByteArray noiseBytes();
@@ -133,6 +134,7 @@ private:
     int m_replyCount = 0;
     int m_monitorCount = 0;
     quint32 m_noiseState = 0x2545F491u;
+    bool m_drowned = false; // noise=N: the line carries nothing but noise now
     bool m_pcMode = false;
     bool m_telephoneMode = false;
 };

@@ -28,6 +28,8 @@ bool parseFault(const QString& text, UnitOptions& options)
         fault = Fault::Monitor;
     else if (text == QLatin1String("noise"))
         fault = Fault::Noise;
+    else if (parseParam(text, QStringLiteral("noise="), 1, param))
+        fault = Fault::Noise;
     else if (parseParam(text, QStringLiteral("drop="), 1, param))
         fault = Fault::Drop;
     else if (parseParam(text, QStringLiteral("corrupt="), 1, param))

@@ -12,7 +12,9 @@ enum class Model { Q7k, Q8k };
 //  Drop     drops the reply to every Nth register or text-read command (N = faultParam);
 //  Corrupt  corrupts the digits of every Nth such reply (N = faultParam);
 //  Slow     sends each reply faultParam ms later;
-//  Noise    sends one or two stray bytes before each reply.
+//  Noise    sends one or two stray bytes before each reply; with faultParam N > 0, from the
+//           Nth register or text-read reply on the line carries nothing but noise (a stray
+//           byte every 100 ms for 30 s), as with a wrong device on the port.
 enum class Fault { None, Silent, Monitor, Drop, Corrupt, Slow, Noise };
 
 struct UnitOptions {
@@ -23,7 +25,8 @@ struct UnitOptions {
     bool baudTiming = false; // every byte takes 10 bits at 9600 baud in both directions
 };
 
-// Parses "silent", "monitor", "drop=N", "corrupt=N", "slow=MS", "noise" (and "none").
+// Parses "silent", "monitor", "drop=N", "corrupt=N", "slow=MS", "noise", "noise=N" (and
+// "none").
 // Returns false for anything else; the options are then left unchanged.
 bool parseFault(const QString& text, UnitOptions& options);
 

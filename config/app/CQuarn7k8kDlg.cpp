@@ -31,9 +31,6 @@
 
 namespace quarn {
 
-using link::Control;
-using link::ControlStates;
-using link::Enable;
 using platform::Answer;
 using platform::MessageButtons;
 using platform::MessageIcon;
@@ -57,17 +54,29 @@ QPushButton* makeButton(const QString& text, const char* name, QWidget* parent)
     button->setAutoDefault(false);
     return button;
 }
+
+MessageIcon iconOf(linkmsg::Severity severity)
+{
+    switch (severity) {
+    case linkmsg::Severity::Information:
+        return MessageIcon::Information;
+    case linkmsg::Severity::Warning:
+        break;
+    case linkmsg::Severity::Error:
+        return MessageIcon::Stop;
+    }
+    return MessageIcon::Exclamation;
+}
 } // namespace
 
 CQuarn7k8kDlg::CQuarn7k8kDlg(Services services, QWidget* parent)
-    : QDialog(parent), m_services(std::move(services)), m_runner(this)
+    : QDialog(parent), m_services(std::move(services))
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(tr("Programmiersoftware für Quarn 7k/8k"));
     setWindowIcon(QIcon(QStringLiteral(":/quarn7k8k/icon.png")));
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
     m_image.model7k = true;
-    m_image.port = m_services.port.get();
 
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("progressBar"));
@@ -111,14 +120,19 @@ CQuarn7k8kDlg::CQuarn7k8kDlg(Services services, QWidget* parent)
     buildMenus();
     wireSignals();
 
-    m_controls = {m_baseTree,   m_telephoneTree,      m_toTelephoneButton, m_toBaseButton,     m_readButton,
-                  m_sendButton, m_factoryResetButton, m_connectButton,     m_disconnectButton, m_title};
+    m_controls = std::make_unique<MainControls>(
+        MainControls::Widgets{m_baseTree, m_telephoneTree, m_toTelephoneButton, m_toBaseButton, m_readButton,
+                              m_sendButton, m_factoryResetButton, m_connectButton, m_disconnectButton,
+                              m_title},
+        // A change of language restarts the program, which would cut a transfer short.
+        QList<QWidget*>{m_portBox, m_languageMenu},
+        QList<QAction*>{m_openAction, m_saveAsAction, m_saveAction, m_versionAction});
     resize(420, 640);
 }
 
 CQuarn7k8kDlg::~CQuarn7k8kDlg()
 {
-    // The widgets go after the runner; nothing they signal while closing may reach it.
+    // The widgets go after the worker; nothing they signal while closing may reach it.
     m_portBox->blockSignals(true);
     m_baseTree->blockSignals(true);
     m_telephoneTree->blockSignals(true);
@@ -180,8 +194,8 @@ void CQuarn7k8kDlg::buildMenus()
     help->setObjectName(QStringLiteral("helpMenu"));
     help->addAction(tr("&Hilfe..."), this, &CQuarn7k8kDlg::showHelp)
         ->setObjectName(QStringLiteral("helpAction"));
-    help->addAction(tr("Version des Quarns..."), this, &CQuarn7k8kDlg::showVersion)
-        ->setObjectName(QStringLiteral("versionAction"));
+    m_versionAction = help->addAction(tr("Version des Quarns..."), this, &CQuarn7k8kDlg::showVersion);
+    m_versionAction->setObjectName(QStringLiteral("versionAction"));
     // This platform's windows have no system menu of the program's own; the about box is
     // reached from here only.
     help->addSeparator();
@@ -238,12 +252,11 @@ void CQuarn7k8kDlg::wireSignals()
             [this] { openSelectedItem(m_telephoneTree); });
     connect(m_baseTree, &QTreeWidget::itemExpanded, this, &CQuarn7k8kDlg::keepOneGroupOpen);
 
-    connect(&m_runner, &ExchangeRunner::rangeChanged, m_progress,
+    connect(&m_worker, &platform::Worker::rangeChanged, m_progress,
             [this](int maximum) { m_progress->setRange(0, maximum); });
-    connect(&m_runner, &ExchangeRunner::positionChanged, m_progress, &QProgressBar::setValue);
-    connect(&m_runner, &ExchangeRunner::stepped, m_progress,
+    connect(&m_worker, &platform::Worker::positionChanged, m_progress, &QProgressBar::setValue);
+    connect(&m_worker, &platform::Worker::stepped, m_progress,
             [this] { m_progress->setValue(qMin(m_progress->value() + 1, m_progress->maximum())); });
-    connect(&m_runner, &ExchangeRunner::finished, this, &CQuarn7k8kDlg::onExchangeFinished);
 }
 
 void CQuarn7k8kDlg::showEvent(QShowEvent* event)
@@ -259,14 +272,14 @@ void CQuarn7k8kDlg::showEvent(QShowEvent* event)
 
 void CQuarn7k8kDlg::closePort()
 {
-    if (!m_services.port || m_runner.busy())
+    if (!m_services.port || m_worker.busy())
         return;
-    m_runner.runAndWait([this] { m_services.port->close(); });
+    m_worker.runAndWait([this] { m_services.port->close(); });
 }
 
 void CQuarn7k8kDlg::refreshPortList()
 {
-    if (m_runner.busy())
+    if (m_worker.busy())
         return; // the box is disabled then; never close the port under an exchange
     closePort();
     if (m_services.clock)
@@ -300,95 +313,82 @@ void CQuarn7k8kDlg::selectPortByUser()
 
 // --- exchanges ---
 
-void CQuarn7k8kDlg::setExchangeControlsLocked(bool locked)
+void CQuarn7k8kDlg::startExchange(Exchange exchange)
 {
-    // The port box and the file commands stay off while the port or the image is in use.
-    m_portBox->setEnabled(!locked);
-    m_openAction->setEnabled(!locked);
-    m_saveAsAction->setEnabled(!locked);
-    m_saveAction->setEnabled(!locked);
-    // A change of language restarts the program, which would cut a transfer short.
-    m_languageMenu->setEnabled(!locked);
-}
-
-void CQuarn7k8kDlg::startExchange(const ControlStates& whileRunning, ExchangeRunner::Job job)
-{
-    if (m_runner.busy() || !m_services.port || !m_services.clock)
+    if (m_worker.busy() || !m_services.port || !m_services.clock)
         return;
-    for (std::size_t i = 0; i < link::ControlCount; ++i)
-        m_beforeExchange[i] = m_controls[i]->isEnabled();
-    applyControls(whileRunning);
-    setExchangeControlsLocked(true);
-    m_runner.start(std::move(job));
+    m_controls->beginExchange();
+    std::function<ExchangeResult(platform::Progress&)> job =
+        [port = m_services.port.get(), clock = m_services.clock, image = m_image, portName = m_selectedPort,
+         stop = &m_worker.stopFlag(), exchange = std::move(exchange)](platform::Progress& progress) {
+            ExchangeResult result{link::LinkOutcome{}, image};
+            const link::LinkContext ctx{*port, *clock, result.image, portName, progress, stop};
+            result.outcome = exchange(ctx);
+            return result;
+        };
+    m_worker.start<ExchangeResult>(std::move(job),
+                                   [this](const ExchangeResult& result) { onExchangeFinished(result); });
 }
 
-void CQuarn7k8kDlg::applyControls(const ControlStates& states)
+void CQuarn7k8kDlg::onExchangeFinished(const ExchangeResult& result)
 {
-    for (std::size_t i = 0; i < link::ControlCount; ++i) {
-        const Enable e = states[static_cast<Control>(i)];
-        if (e != Enable::Unchanged)
-            m_controls[i]->setEnabled(e == Enable::On);
+    const link::LinkOutcome& outcome = result.outcome;
+    // An exchange that never reached the unit leaves the image exactly as it was.
+    if (outcome.ran)
+        m_image = result.image;
+    m_controls->endExchange(outcome, m_image);
+    // A unit without telephone interface has no telephone tree to stay on.
+    if (outcome.ran && !m_image.telephoneInterface && !m_telephoneTree->isHidden() &&
+        (outcome.exchange == link::Exchange::BulkRead || outcome.exchange == link::Exchange::BulkSend))
+        showBaseTree();
+
+    if (m_closeAfterExchange) {
+        m_closeAfterExchange = false;
+        emit exchangeFinished();
+        if (confirmUnsavedClose())
+            QDialog::reject();
+        return;
     }
-}
-
-void CQuarn7k8kDlg::onExchangeFinished()
-{
-    const link::LinkOutcome outcome = m_runner.outcome();
-    for (std::size_t i = 0; i < link::ControlCount; ++i)
-        m_controls[i]->setEnabled(m_beforeExchange[i]);
-    applyControls(outcome.controls);
-    setExchangeControlsLocked(false);
-
     if (const auto message = linkmsg::messageFor(outcome)) {
-        platform::showMessage(this, message->caption, message->text, message->icon, MessageButtons::Ok,
-                              message->informative);
+        platform::showMessage(this, message->caption, message->text, iconOf(message->severity),
+                              MessageButtons::Ok, message->informative);
     }
     emit exchangeFinished();
 }
 
-ExchangeRunner::Job
-CQuarn7k8kDlg::linkJob(std::function<link::LinkOutcome(const link::LinkContext&)> exchange)
-{
-    return [this, port = m_selectedPort, exchange = std::move(exchange)](link::ProgressSink& progress) {
-        const link::LinkContext ctx{*m_services.port, *m_services.clock, m_image, port, progress};
-        return exchange(ctx);
-    };
-}
-
 void CQuarn7k8kDlg::connectUnit()
 {
-    const bool baseTreeEnabled = m_baseTree->isEnabled();
-    ControlStates whileRunning;
-    whileRunning.off(Control::Connect)
-        .off(Control::Disconnect)
-        .off(Control::ReadData)
-        .off(Control::SendData)
-        .off(Control::FactoryReset);
-    startExchange(whileRunning, linkJob([baseTreeEnabled](const link::LinkContext& ctx) {
-                      return link::ConnectExchange(ctx).run(baseTreeEnabled);
-                  }));
+    startExchange([](const link::LinkContext& ctx) { return link::ConnectExchange(ctx).run(); });
 }
 
 void CQuarn7k8kDlg::disconnectUnit()
 {
-    startExchange(link::Disconnect::whileRunning(),
-                  linkJob([](const link::LinkContext& ctx) { return link::Disconnect(ctx).execute(); }));
+    startExchange([](const link::LinkContext& ctx) { return link::Disconnect(ctx).execute(); });
 }
 
 void CQuarn7k8kDlg::readData()
 {
-    startExchange(link::BulkRead::whileRunning(),
-                  linkJob([](const link::LinkContext& ctx) { return link::BulkRead(ctx).execute(); }));
+    if (m_worker.busy())
+        return;
+    if (m_image.modified &&
+        platform::showMessage(
+            this, msg::captionWarning(),
+            tr("Die Einstellungen wurden geändert und nicht gespeichert. Beim Lesen gehen diese "
+               "Änderungen verloren. Trotzdem lesen?"),
+            MessageIcon::Exclamation, MessageButtons::YesNo) != Answer::Yes)
+        return;
+    startExchange([](const link::LinkContext& ctx) { return link::BulkRead(ctx).execute(); });
 }
 
 void CQuarn7k8kDlg::sendData()
 {
-    startExchange(link::BulkSend::whileRunning(),
-                  linkJob([](const link::LinkContext& ctx) { return link::BulkSend(ctx).execute(); }));
+    startExchange([](const link::LinkContext& ctx) { return link::BulkSend(ctx).execute(); });
 }
 
 void CQuarn7k8kDlg::factoryReset()
 {
+    if (m_worker.busy())
+        return;
     const Answer save =
         platform::showMessage(this, tr("Änderungen Speichern"),
                               tr("Wollen Sie vor dem Werksreset die momentanen Einstellungen speichern?"),
@@ -407,9 +407,8 @@ void CQuarn7k8kDlg::factoryReset()
                               MessageButtons::OkCancel) != Answer::Ok)
         return;
     const link::ResetTarget target = telephone ? link::ResetTarget::Telephone : link::ResetTarget::Base;
-    startExchange(link::FactoryReset::whileRunning(), linkJob([target](const link::LinkContext& ctx) {
-                      return link::FactoryReset(ctx, target).execute();
-                  }));
+    startExchange(
+        [target](const link::LinkContext& ctx) { return link::FactoryReset(ctx, target).execute(); });
 }
 
 // --- trees ---
@@ -487,21 +486,18 @@ void CQuarn7k8kDlg::openFile()
     }
     if (result.outcome == LoadOutcome::LoadedIncomplete)
         platform::showMessage(nullptr, msg::captionError(), msg::fileIncomplete());
-
-    m_baseTree->setEnabled(true);
-    m_toBaseButton->setEnabled(true);
-    m_title->setEnabled(true);
-    if (m_image.unitKnown)
-        m_sendButton->setEnabled(true);
-    m_telephoneTree->setEnabled(m_image.telephoneInterface);
-    m_toTelephoneButton->setEnabled(m_image.telephoneInterface);
+    m_controls->fileLoaded(m_image);
     m_image.modified = false;
 }
 
-bool CQuarn7k8kDlg::saveFileAs()
+QString CQuarn7k8kDlg::askSavePath()
 {
-    const QString path = platform::userDialogs().saveFileName(
-        this, settingsFileRequest(tr("Speichern unter"), tr("Register")));
+    return platform::userDialogs().saveFileName(this,
+                                                settingsFileRequest(tr("Speichern unter"), tr("Register")));
+}
+
+bool CQuarn7k8kDlg::saveTo(const QString& path)
+{
     if (path.isEmpty())
         return false; // nothing saved: the changes stay marked as unsaved
     if (saveSettingsFile(m_image, path) != SaveOutcome::Saved) {
@@ -513,31 +509,23 @@ bool CQuarn7k8kDlg::saveFileAs()
     return true;
 }
 
+bool CQuarn7k8kDlg::saveFileAs()
+{
+    return saveTo(askSavePath());
+}
+
 bool CQuarn7k8kDlg::saveFile()
 {
-    if (!m_image.filePath.isEmpty()) {
-        if (saveSettingsFile(m_image, m_image.filePath) != SaveOutcome::Saved) {
-            platform::showMessage(this, msg::captionError(), msg::fileNotSaved());
-            return false;
-        }
-        m_image.modified = false;
-        return true;
-    }
-    const QString path = platform::userDialogs().saveFileName(
-        this, settingsFileRequest(tr("Speichern unter"), tr("Register")));
-    if (path.isEmpty())
+    if (!m_image.filePath.isEmpty())
+        return saveTo(m_image.filePath);
+    const QString path = askSavePath();
+    if (!saveTo(path))
         return false;
-    if (saveSettingsFile(m_image, path) != SaveOutcome::Saved) {
-        platform::showMessage(this, msg::captionError(), msg::fileNotSaved());
-        return false;
-    }
-    m_image.filePath = path;
-    m_image.modified = false;
     platform::showMessage(this, QString(), tr("gespeichert in: ") + path, MessageIcon::None);
     return true;
 }
 
-bool CQuarn7k8kDlg::confirmClose()
+bool CQuarn7k8kDlg::confirmUnsavedClose()
 {
     if (!m_image.modified)
         return true;
@@ -549,6 +537,28 @@ bool CQuarn7k8kDlg::confirmClose()
         return true;
     // A cancelled or failed save returns to the window instead of losing the changes.
     return saveFileAs();
+}
+
+bool CQuarn7k8kDlg::confirmClose()
+{
+    if (!m_worker.busy())
+        return confirmUnsavedClose();
+    if (m_closeAfterExchange)
+        return false; // already asked; the window closes when the exchange has ended
+    const Answer answer = platform::showMessage(
+        this, msg::captionWarning(),
+        tr("Eine Übertragung zum Quarn läuft noch. Wird das Programm jetzt beendet, ist der "
+           "Quarn möglicherweise nur teilweise programmiert. Trotzdem beenden?"),
+        MessageIcon::Exclamation, MessageButtons::YesNo);
+    // The exchange may have ended while the question was open.
+    if (answer != Answer::Yes)
+        return false;
+    if (!m_worker.busy())
+        return confirmUnsavedClose();
+    // The transfer ends at the next register and closes the line; then the window closes.
+    m_closeAfterExchange = true;
+    m_worker.requestStop();
+    return false;
 }
 
 void CQuarn7k8kDlg::reject()
@@ -578,21 +588,18 @@ void CQuarn7k8kDlg::showHelp()
 
 void CQuarn7k8kDlg::showVersion()
 {
+    if (m_worker.busy())
+        return; // the exchange's copy of the unit's description is not back yet
     const linkmsg::LinkMessage message = linkmsg::versionQuery(m_image);
-    platform::showMessage(this, message.caption, message.text, message.icon);
+    platform::showMessage(this, message.caption, message.text, iconOf(message.severity));
 }
 
 void CQuarn7k8kDlg::showAbout()
 {
     AboutBox box(this);
     // Not while an exchange runs: it uses the image and sets the trees itself at its end.
-    if (box.exec() != QDialog::Accepted && !m_runner.busy()) {
-        // Left with Escape or the close box: the service way to every dialog without data.
-        m_baseTree->setEnabled(true);
-        m_telephoneTree->setEnabled(true);
-        m_toTelephoneButton->setEnabled(true);
-        m_toBaseButton->setEnabled(true);
-    }
+    if (box.exec() != QDialog::Accepted && !m_worker.busy())
+        m_controls->serviceAccess();
 }
 
 // --- language menu ---

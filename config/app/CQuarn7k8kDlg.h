@@ -1,11 +1,12 @@
 #pragma once
 
-#include "ControlStates.h"
-#include "ExchangeRunner.h"
 #include "LanguageFiles.h"
 #include "LinkContext.h"
+#include "LinkOutcome.h"
+#include "MainControls.h"
 #include "Register.h"
 #include "SettingsTree.h"
+#include "Worker.h"
 
 #include <QDialog>
 #include <array>
@@ -32,7 +33,8 @@ class Restarter;
 // The configuration program's main window: the connection panel, the progress bar, the
 // file, help and language menus and the two trees that open the settings dialogs. It owns
 // the one register image and the serial port; the enabled state of its controls is the
-// record of how far the user has got.
+// record of how far the user has got. An exchange works on its own copy of the image; the
+// window takes the copy back when the exchange has ended, so no thread shares the image.
 class CQuarn7k8kDlg final : public QDialog {
     Q_OBJECT
 public:
@@ -63,7 +65,7 @@ public:
     Register& image() { return m_image; }
     const Register& image() const { return m_image; }
     QString selectedPort() const { return m_selectedPort; }
-    bool exchangeRunning() const { return m_runner.busy(); }
+    bool exchangeRunning() const { return m_worker.busy(); }
     int currentLanguageIndex() const { return m_languageIndex; }
 
     // The commands, as the menu and buttons run them (also for tests and the shots).
@@ -82,7 +84,8 @@ public:
     void showVersion();
     void showAbout();
     void switchLanguage(int index);
-    // The close prompt; true when the window may close.
+    // The close prompts; true when the window may close now. While an exchange runs, a
+    // yes asks it to stop and the window closes once it has ended.
     bool confirmClose();
 
     void reject() override;
@@ -100,11 +103,16 @@ private:
     QWidget* buildConnectionPanel();
     void wireSignals();
 
-    ExchangeRunner::Job linkJob(std::function<link::LinkOutcome(const link::LinkContext&)> exchange);
-    void startExchange(const link::ControlStates& whileRunning, ExchangeRunner::Job job);
-    void onExchangeFinished();
-    void applyControls(const link::ControlStates& states);
-    void setExchangeControlsLocked(bool locked);
+    using Exchange = std::function<link::LinkOutcome(const link::LinkContext&)>;
+    struct ExchangeResult {
+        link::LinkOutcome outcome;
+        Register image; // the exchange's copy, as it left it
+    };
+    void startExchange(Exchange exchange);
+    void onExchangeFinished(const ExchangeResult& result);
+    bool saveTo(const QString& path);
+    QString askSavePath();
+    bool confirmUnsavedClose();
     void selectPortByUser();
     void closePort();
 
@@ -113,11 +121,11 @@ private:
 
     Services m_services;
     Register m_image;
-    ExchangeRunner m_runner;
     QString m_selectedPort;
     QString m_typedPort;
     bool m_shownOnce = false;
     bool m_openingDialog = false;
+    bool m_closeAfterExchange = false;
     int m_languageIndex = 0;
 
     PortComboBox* m_portBox = nullptr;
@@ -136,12 +144,13 @@ private:
     QAction* m_openAction = nullptr;
     QAction* m_saveAsAction = nullptr;
     QAction* m_saveAction = nullptr;
+    QAction* m_versionAction = nullptr;
     QMenu* m_languageMenu = nullptr;
     QActionGroup* m_languageGroup = nullptr;
 
-    // Enabled states before the running exchange, so "unchanged" means unchanged.
-    std::array<bool, link::ControlCount> m_beforeExchange{};
-    std::array<QWidget*, link::ControlCount> m_controls{};
+    std::unique_ptr<MainControls> m_controls;
+    // Last, so a running exchange has ended before the image and the port go.
+    platform::Worker m_worker;
 };
 
 } // namespace quarn

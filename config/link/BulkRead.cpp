@@ -3,7 +3,7 @@
 #include "BytePort.h"
 #include "Clock.h"
 #include "CommandFraming.h"
-#include "ProgressSink.h"
+#include "Progress.h"
 #include "ReceivedText.h"
 #include "Register.h"
 
@@ -18,7 +18,6 @@ constexpr int kTrailingReads = 10; // the last reply's 8 characters and two more
 std::optional<LinkOutcome> BulkRead::start()
 {
     m_ctx.port.close();
-    m_ctx.image.resetImage();
     if (auto failed = restartPort())
         return failed;
     if (!m_ctx.image.unitKnown) {
@@ -28,17 +27,12 @@ std::optional<LinkOutcome> BulkRead::start()
     return std::nullopt;
 }
 
-LinkOutcome BulkRead::aborted(LinkResult result) const
-{
-    LinkOutcome out = outcome(result);
-    out.controls = ControlStates::nineOff();
-    out.controls.on(Control::FactoryReset).on(Control::Connect).on(Control::Title);
-    return out;
-}
-
 LinkOutcome BulkRead::run()
 {
     Register& image = m_ctx.image;
+    // Only now, with the port open and a unit known: a read that cannot start leaves the
+    // image as it was.
+    image.resetImage();
     platform::BytePort& port = m_ctx.port;
     platform::Clock& clock = m_ctx.clock;
     const bool telephone = image.telephoneInterface;
@@ -52,8 +46,12 @@ LinkOutcome BulkRead::run()
         // One request every 20 ms: the wait after a request is measured from its start,
         // so the time a write takes does not stretch the pace. A write that took longer
         // than the pace is followed by a whole wait, never by a burst to catch up.
+        if (m_ctx.stopRequested())
+            return stopped(SettleMs);
         qint64 due = clock.nowMs();
+        qint64 lastRequestAt = due;
         for (int n : block) {
+            lastRequestAt = clock.nowMs();
             framing::sendText(port, framing::readCommand(n));
             m_ctx.progress.step();
             const qint64 now = clock.nowMs();
@@ -62,8 +60,9 @@ LinkOutcome BulkRead::run()
         }
 
         // The replies have collected in the port's buffer; read until the block's last
-        // echo is in. A unit that stays silent, or that streams monitor output without
-        // ever echoing, would otherwise keep the read waiting for ever.
+        // echo is in. A unit that stays silent, or a line that streams monitor output or
+        // noise without ever echoing, would otherwise keep the read waiting for ever: the
+        // wait ends 3 s after the last byte, and in any case 10 s after the last request.
         const QString lastEcho = framing::replyPrefix(block.last());
         const qint64 waitStart = clock.nowMs();
         qint64 lastByteAt = waitStart;
@@ -76,17 +75,19 @@ LinkOutcome BulkRead::run()
                 emptyReads = 0;
             } else if (now - lastByteAt >= EchoBoundMs ||
                        ++emptyReads * framing::ReadTimeoutMs >= EchoBoundMs) {
-                return aborted(received.contains(kMonitorSignature) ? LinkResult::MonitorOutput
+                return outcome(received.contains(kMonitorSignature) ? LinkResult::MonitorOutput
                                                                     : LinkResult::NoReply);
             }
             if (now - waitStart >= EchoBoundMs && received.contains(kMonitorSignature))
-                return aborted(LinkResult::MonitorOutput);
+                return outcome(LinkResult::MonitorOutput);
+            if (now - lastRequestAt >= EchoLimitMs)
+                return outcome(LinkResult::NoReply);
         }
         for (int i = 0; i < kTrailingReads; ++i)
             received.append(port.readByte());
 
         if (received.contains(kMonitorSignature))
-            return aborted(LinkResult::MonitorOutput);
+            return outcome(LinkResult::MonitorOutput);
     }
 
     closeAndSettle(SettleMs);
@@ -107,9 +108,6 @@ LinkOutcome BulkRead::run()
         }
         image.registerText(n) = text.mid(valueAt, kRegisterLength);
     }
-
-    out.controls = afterTransfer(telephone);
-    out.controls.on(Control::Title);
     return out;
 }
 

@@ -12,27 +12,24 @@ namespace quarn::link {
 // with "$R" nnn, the 8 register characters and two more bytes; "Online-Monitor" in the
 // text means it is not in its PC mode. The wait for a block's last echo ends 3 s after
 // the last byte received (or, while monitor output keeps streaming, 3 s after the
-// block's last request).
+// block's last request), and never later than 10 s after the block's last request.
 //
-// start() belongs on the window's thread, run() on the worker.
+// Both stages run on the worker, on the exchange's own copy of the image.
 class BulkRead final : public StagedExchange {
 public:
     static constexpr int PacingMs = 20;
     static constexpr int SettleMs = 500;
     static constexpr int EchoBoundMs = 3000;
+    static constexpr int EchoLimitMs = 10000;
 
     explicit BulkRead(const LinkContext& context) : StagedExchange(context, Exchange::BulkRead) {}
 
-    // Closes the port, empties the image (even when the port then fails), opens the
-    // selected port. An outcome means the read ends here (port failure, no unit known).
+    // Closes the port and opens the selected one. An outcome means the read ends here
+    // (port failure, no unit known); the image is untouched then.
     std::optional<LinkOutcome> start() override;
+    // Empties the image, then reads. Ends early, the port closed, when stop is asked for
+    // between two blocks.
     LinkOutcome run() override;
-
-    // What the window switches off before run().
-    static ControlStates whileRunning() { return ControlStates::nineOff(); }
-
-private:
-    LinkOutcome aborted(LinkResult result) const;
 };
 
 } // namespace quarn::link

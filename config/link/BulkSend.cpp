@@ -3,7 +3,7 @@
 #include "BytePort.h"
 #include "Clock.h"
 #include "CommandFraming.h"
-#include "ProgressSink.h"
+#include "Progress.h"
 #include "ReceivedText.h"
 #include "Register.h"
 #include "RegisterCodecs.h"
@@ -51,6 +51,9 @@ LinkOutcome BulkSend::run()
     int lastUnconfirmed = -1;
 
     for (int n : numbers) {
+        // Between two registers: each one written is whole and echoed.
+        if (m_ctx.stopRequested())
+            return stopped(SettleMs);
         const QString& digits = image.registerText(n);
         framing::sendText(port, framing::writeCommand(n, digits));
         m_ctx.progress.step();
@@ -71,11 +74,7 @@ LinkOutcome BulkSend::run()
         }
         if (!replied) {
             // The port stays open and the registers already written stay written.
-            LinkOutcome out = outcome(LinkResult::NoReply);
-            out.controls = ControlStates::nineOff();
-            out.controls.on(Control::FactoryReset).on(Control::Connect).on(Control::BaseTree);
-            enableTelephoneTree(out.controls, telephone);
-            return out;
+            return outcome(LinkResult::NoReply);
         }
         if (digits.isEmpty() || !received.contains(digits))
             lastUnconfirmed = n;
@@ -85,7 +84,6 @@ LinkOutcome BulkSend::run()
     image.modified = false;
     LinkOutcome out = outcome(lastUnconfirmed < 0 ? LinkResult::Completed : LinkResult::Unconfirmed);
     out.registerNumber = lastUnconfirmed;
-    out.controls = afterTransfer(telephone);
     return out;
 }
 

@@ -23,8 +23,6 @@ public:
     std::optional<LinkOutcome> start() override;
     LinkOutcome run() override;
 
-    static ControlStates whileRunning() { return ControlStates::nineOff(); }
-
     // The first register of the image's set that holds no 8 valid digits, or -1.
     static int firstInvalidRegister(const quarn::Register& image);
 };

@@ -26,7 +26,7 @@ QString ConnectExchange::versionText(const QString& received, bool telephone)
     return version;
 }
 
-LinkOutcome ConnectExchange::run(bool baseTreeEnabled)
+LinkOutcome ConnectExchange::run()
 {
     Register& image = m_ctx.image;
     image.unitKnown = false;
@@ -63,16 +63,8 @@ LinkOutcome ConnectExchange::run(bool baseTreeEnabled)
         out.result = LinkResult::UnitNotKnown;
 
     image.telephoneInterface = received.containsAfterStart(framing::replyPrefix(300));
-    if (image.telephoneInterface)
-        out.controls.on(Control::ToTelephone).on(Control::ToBase);
 
     image.versionText = versionText(received.text(), image.telephoneInterface);
-
-    if (image.unitKnown) {
-        out.controls.off(Control::Connect).on(Control::Disconnect).on(Control::ReadData);
-        if (baseTreeEnabled)
-            out.controls.on(Control::SendData);
-    }
     return out;
 }
 

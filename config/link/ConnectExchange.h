@@ -15,16 +15,14 @@ namespace quarn::link {
 // not in its "PC-Verbindung" menu.
 //
 // Fills the image's unit-known, model and telephone-interface flags and version text;
-// the port stays open. Runs on the window's thread; nothing is disabled while it runs.
+// the port stays open.
 class ConnectExchange {
 public:
     static constexpr int ReadCount = 70;
 
     explicit ConnectExchange(const LinkContext& context) : m_ctx(context) {}
 
-    // baseTreeEnabled: the image already holds read or loaded settings, so "Daten senden"
-    // may be enabled after a successful connect.
-    LinkOutcome run(bool baseTreeEnabled);
+    LinkOutcome run();
 
     // The version text for a received text and telephone-interface flag.
     static QString versionText(const QString& received, bool telephone);

@@ -3,7 +3,7 @@
 #include "BytePort.h"
 #include "Clock.h"
 #include "CommandFraming.h"
-#include "ProgressSink.h"
+#include "Progress.h"
 #include "Register.h"
 
 namespace quarn::link {
@@ -24,10 +24,7 @@ LinkOutcome Disconnect::run()
     }
     m_ctx.progress.setPosition(0);
 
-    LinkOutcome out = outcome();
-    out.controls = whileRunning();
-    out.controls.on(Control::Connect);
-    return out;
+    return outcome();
 }
 
 } // namespace quarn::link

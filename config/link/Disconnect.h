@@ -20,13 +20,6 @@ public:
 
     std::optional<LinkOutcome> start() override { return restartPort(); }
     LinkOutcome run() override;
-
-    static ControlStates whileRunning()
-    {
-        ControlStates s;
-        s.off(Control::Disconnect).off(Control::Connect).off(Control::ReadData).off(Control::SendData);
-        return s;
-    }
 };
 
 } // namespace quarn::link

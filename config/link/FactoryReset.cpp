@@ -3,7 +3,7 @@
 #include "BytePort.h"
 #include "Clock.h"
 #include "CommandFraming.h"
-#include "ProgressSink.h"
+#include "Progress.h"
 #include "Register.h"
 
 namespace quarn::link {
@@ -26,13 +26,7 @@ LinkOutcome FactoryReset::run()
     m_ctx.progress.setPosition(0);
     m_ctx.image.modified = false;
 
-    // The user must connect and read again: the image no longer matches the unit.
-    LinkOutcome out = outcome();
-    out.controls = ControlStates::nineOff();
-    out.controls.on(Control::Connect).on(Control::FactoryReset);
-    if (m_ctx.image.telephoneInterface)
-        out.controls.on(Control::ToTelephone).on(Control::ToBase);
-    return out;
+    return outcome();
 }
 
 } // namespace quarn::link

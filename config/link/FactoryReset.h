@@ -29,8 +29,6 @@ public:
     std::optional<LinkOutcome> start() override { return restartPort(); }
     LinkOutcome run() override;
 
-    static ControlStates whileRunning() { return ControlStates::nineOff(); }
-
 private:
     ResetTarget m_target;
 };

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <atomic>
 
 namespace platform {
 class BytePort;
 class Clock;
+class Progress;
 } // namespace platform
 
 namespace quarn {
@@ -13,16 +15,18 @@ class Register;
 
 namespace quarn::link {
 
-class ProgressSink;
-
 // What every exchange works with: the port, the clock for its waits, the register image,
-// the port name the user selected and where progress goes. Nothing is owned.
+// the port name the user selected, where progress goes and, for the long transfers, a
+// flag asking them to end at the next register. Nothing is owned.
 struct LinkContext {
     platform::BytePort& port;
     platform::Clock& clock;
     quarn::Register& image;
     QString portName;
-    ProgressSink& progress;
+    platform::Progress& progress;
+    const std::atomic_bool* stop = nullptr;
+
+    bool stopRequested() const { return stop && stop->load(); }
 };
 
 } // namespace quarn::link

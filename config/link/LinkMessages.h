@@ -7,10 +7,10 @@
 #include "LinkOutcome.h"
 #include "Messages.h"
 #include "Register.h"
-#include "UserDialogs.h"
 
 // The user-visible texts of the device link, written once for the window and quarnctl.
-// The link itself shows nothing; the window puts these into message boxes.
+// The link itself shows nothing; the window puts these into message boxes, with the icon
+// it chooses for the severity.
 namespace quarn::linkmsg {
 
 using link::Exchange;
@@ -18,10 +18,13 @@ using link::LinkOutcome;
 using link::LinkResult;
 using quarn::msg::Messages;
 
+// How bad it is: a note, something the user should check, or a transfer that failed.
+enum class Severity { Information, Warning, Error };
+
 struct LinkMessage {
     QString caption;
     QString text;
-    platform::MessageIcon icon = platform::MessageIcon::Exclamation;
+    Severity severity = Severity::Warning;
     QString informative; // below the text, e.g. why the port could not be opened
 };
 
@@ -71,28 +74,28 @@ inline QString captionVersion()
 // The box an outcome ends with; nothing for a quiet end.
 inline std::optional<LinkMessage> messageFor(const LinkOutcome& outcome)
 {
-    using platform::MessageIcon;
     const QString error = quarn::msg::captionError();
     switch (outcome.result) {
     case LinkResult::Completed:
     case LinkResult::NotConnected:
+    case LinkResult::Stopped:
         return std::nullopt;
     case LinkResult::PortNotOpened:
-        return LinkMessage{error, portNotOpened(), MessageIcon::Exclamation, outcome.portDetail};
+        return LinkMessage{error, portNotOpened(), Severity::Warning, outcome.portDetail};
     case LinkResult::MonitorOutput:
         if (outcome.exchange == Exchange::Connect)
-            return LinkMessage{error, selectPcConnection(), MessageIcon::Exclamation, {}};
-        return LinkMessage{error, transferAborted(), MessageIcon::Stop, {}};
+            return LinkMessage{error, selectPcConnection(), Severity::Warning, {}};
+        return LinkMessage{error, transferAborted(), Severity::Error, {}};
     case LinkResult::NoReply:
-        return LinkMessage{error, transferAborted(), MessageIcon::Stop, {}};
+        return LinkMessage{error, transferAborted(), Severity::Error, {}};
     case LinkResult::UnitNotKnown:
-        return LinkMessage{error, noQuarnFound(), MessageIcon::Exclamation, {}};
+        return LinkMessage{error, noQuarnFound(), Severity::Warning, {}};
     case LinkResult::Unconfirmed:
-        return LinkMessage{error, sendUnconfirmed(outcome.registerNumber), MessageIcon::Exclamation, {}};
+        return LinkMessage{error, sendUnconfirmed(outcome.registerNumber), Severity::Warning, {}};
     case LinkResult::NotAllRead:
-        return LinkMessage{error, notAllRead(outcome.registerNumber), MessageIcon::Exclamation, {}};
+        return LinkMessage{error, notAllRead(outcome.registerNumber), Severity::Warning, {}};
     case LinkResult::InvalidRegister:
-        return LinkMessage{error, invalidRegister(outcome.registerNumber), MessageIcon::Exclamation, {}};
+        return LinkMessage{error, invalidRegister(outcome.registerNumber), Severity::Warning, {}};
     }
     return std::nullopt;
 }
@@ -101,8 +104,8 @@ inline std::optional<LinkMessage> messageFor(const LinkOutcome& outcome)
 inline LinkMessage versionQuery(const quarn::Register& image)
 {
     if (image.versionText.isEmpty())
-        return {quarn::msg::captionError(), versionNeedsConnection(), platform::MessageIcon::Exclamation, {}};
-    return {captionVersion(), image.versionText, platform::MessageIcon::Information, {}};
+        return {quarn::msg::captionError(), versionNeedsConnection(), Severity::Warning, {}};
+    return {captionVersion(), image.versionText, Severity::Information, {}};
 }
 
 } // namespace quarn::linkmsg

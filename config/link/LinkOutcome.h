@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include "ControlStates.h"
-
 namespace quarn::link {
 
 enum class Exchange { Connect, BulkRead, BulkSend, FactoryReset, Disconnect };
@@ -18,16 +16,19 @@ enum class LinkResult {
     Unconfirmed,     // send done, registerNumber is the last register not confirmed
     NotAllRead,      // read done, registerNumber is the first register without a reply
     InvalidRegister, // nothing sent: registerNumber holds no 8 valid digits
+    Stopped,         // ended on request at a register boundary; the port is closed
 };
 
-// What an exchange ended with. The window turns it into its message box
-// (LinkMessages.h) and applies `controls`.
+// What an exchange ended with: what happened, never how a window should look. The window
+// turns it into its message box (LinkMessages.h) and the state of its controls.
 struct LinkOutcome {
     Exchange exchange = Exchange::Connect;
     LinkResult result = LinkResult::Completed;
     int registerNumber = -1;
     QString portDetail;
-    ControlStates controls;
+    // False when the exchange ended before it addressed the unit (the port did not open,
+    // no unit known, nothing valid to send): the image is then as it was.
+    bool ran = true;
 
     bool ok() const { return result == LinkResult::Completed; }
 };

@@ -3,7 +3,7 @@
 #include "BytePort.h"
 #include "Clock.h"
 #include "CommandFraming.h"
-#include "ProgressSink.h"
+#include "Progress.h"
 
 namespace quarn::link {
 
@@ -20,14 +20,17 @@ std::optional<LinkOutcome> restartSelectedPort(const LinkContext& context, Excha
     if (framing::restartPort(context.port, context.portName))
         return std::nullopt;
     LinkOutcome out = outcomeOf(exchange, LinkResult::PortNotOpened);
+    out.ran = false;
     out.portDetail = context.port.lastErrorDetail();
     return out;
 }
 
 LinkOutcome StagedExchange::execute()
 {
-    if (auto ended = start())
+    if (auto ended = start()) {
+        ended->ran = false;
         return *ended;
+    }
     return run();
 }
 
@@ -46,23 +49,10 @@ void StagedExchange::closeAndSettle(int settleMs)
     m_ctx.progress.setPosition(0);
 }
 
-ControlStates StagedExchange::afterTransfer(bool telephone)
+LinkOutcome StagedExchange::stopped(int settleMs)
 {
-    ControlStates controls = ControlStates::nineOff();
-    controls.on(Control::ReadData)
-        .on(Control::SendData)
-        .on(Control::FactoryReset)
-        .on(Control::Connect)
-        .on(Control::Disconnect)
-        .on(Control::BaseTree);
-    enableTelephoneTree(controls, telephone);
-    return controls;
-}
-
-void StagedExchange::enableTelephoneTree(ControlStates& controls, bool telephone)
-{
-    if (telephone)
-        controls.on(Control::TelephoneTree).on(Control::ToTelephone).on(Control::ToBase);
+    closeAndSettle(settleMs);
+    return outcome(LinkResult::Stopped);
 }
 
 } // namespace quarn::link

@@ -40,10 +40,8 @@ protected:
     // Closes the port, gives the unit `settleMs` to settle and empties the progress.
     void closeAndSettle(int settleMs);
 
-    // The trees and buttons once a read or send is through.
-    static ControlStates afterTransfer(bool telephone);
-    // The telephone tree and the two buttons between the trees, for a unit that has them.
-    static void enableTelephoneTree(ControlStates& controls, bool telephone);
+    // Ends a transfer on request between two registers: the line is closed cleanly.
+    LinkOutcome stopped(int settleMs);
 
     LinkContext m_ctx;
 

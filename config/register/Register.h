@@ -4,10 +4,6 @@
 #include <QString>
 #include <array>
 
-namespace platform {
-class BytePort;
-}
-
 namespace quarn {
 
 // The in-memory copy of a unit's EEPROM registers and the little state that belongs to
@@ -50,7 +46,7 @@ public:
 
     void markModified() { modified = true; }
     // Every register eight blanks, file path empty, modified cleared; the unit's flags,
-    // version text and port are kept.
+    // and version text are kept.
     void resetImage();
 
     QString versionText;
@@ -59,7 +55,6 @@ public:
     bool model7k = true;
     bool telephoneInterface = false;
     bool unitKnown = false;
-    platform::BytePort* port = nullptr; // not owned
 
 private:
     std::array<QString, TableSize> m_table;

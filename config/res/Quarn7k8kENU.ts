@@ -1021,6 +1021,14 @@ As long as no meaningful settings have been loaded, the button &quot;Send data&q
 
 Settings made can be saved as a file for later restoration with &quot;File&quot;-&gt;&quot;Save&quot;.</translation>
     </message>
+    <message>
+        <source>Die Einstellungen wurden geändert und nicht gespeichert. Beim Lesen gehen diese Änderungen verloren. Trotzdem lesen?</source>
+        <translation>The settings were changed and not saved. Reading discards these changes. Read anyway?</translation>
+    </message>
+    <message>
+        <source>Eine Übertragung zum Quarn läuft noch. Wird das Programm jetzt beendet, ist der Quarn möglicherweise nur teilweise programmiert. Trotzdem beenden?</source>
+        <translation>A transfer to the Quarn is still running. If the program ends now, the Quarn may be only partly programmed. Quit anyway?</translation>
+    </message>
 </context>
 <context>
     <name>quarn::DECODERKONFIG</name>

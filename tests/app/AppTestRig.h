@@ -7,19 +7,64 @@
 #include "UnitModel.h"
 
 #include <QDialog>
+#include <QSemaphore>
 #include <QSignalSpy>
+#include <atomic>
 #include <memory>
+
+// A port between the window and the simulated unit that can hold the exchange after a
+// given number of writes, so a test acts while the worker is known to be mid-transfer.
+class GatedPort final : public platform::BytePort {
+public:
+    explicit GatedPort(std::unique_ptr<sim::SimulatedPort> inner) : m_inner(std::move(inner)) {}
+
+    // The write after `writes` more writes waits until release().
+    void holdAfter(int writes) { m_holdAt = m_writes.load() + writes; }
+    // Blocks the caller until the worker waits at the gate.
+    void waitUntilHeld() { m_held.acquire(); }
+    void release() { m_resume.release(); }
+
+    bool open(const QString& name) override { return m_inner->open(name); }
+    void close() override { m_inner->close(); }
+    bool isOpen() const override { return m_inner->isOpen(); }
+    bool write(const QByteArray& bytes) override
+    {
+        if (++m_writes == m_holdAt) {
+            m_held.release();
+            m_resume.acquire();
+        }
+        return m_inner->write(bytes);
+    }
+    std::optional<char> readByte() override { return m_inner->readByte(); }
+    QByteArray readAvailable(int waitMs) override { return m_inner->readAvailable(waitMs); }
+    void setReadTimeout(int ms) override { m_inner->setReadTimeout(ms); }
+    platform::PortError lastError() const override { return m_inner->lastError(); }
+    QString lastErrorDetail() const override { return m_inner->lastErrorDetail(); }
+
+private:
+    std::unique_ptr<sim::SimulatedPort> m_inner;
+    std::atomic_int m_writes{0};
+    std::atomic_int m_holdAt{-1};
+    QSemaphore m_held;
+    QSemaphore m_resume;
+};
 
 // A main window attached to a simulated unit on virtual time, as tests and the shots use it.
 struct AppTestRig {
     explicit AppTestRig(const sim::UnitOptions& options = {}, QList<quarn::LanguageFile> languages = {},
-                        quarn::Restarter* restarter = nullptr)
+                        quarn::Restarter* restarter = nullptr, bool gatedPort = false)
         : unit(options)
     {
         auto simulated = std::make_unique<sim::SimulatedPort>(unit, clock);
         port = simulated.get();
         quarn::CQuarn7k8kDlg::Services services;
-        services.port = std::move(simulated);
+        if (gatedPort) {
+            auto gated = std::make_unique<GatedPort>(std::move(simulated));
+            gate = gated.get();
+            services.port = std::move(gated);
+        } else {
+            services.port = std::move(simulated);
+        }
         services.clock = &clock;
         services.listPorts = [] {
             return QStringList{QStringLiteral("/dev/ttyS0"), QStringLiteral("/dev/ttyUSB0")};
@@ -54,6 +99,7 @@ struct AppTestRig {
     sim::UnitModel unit;
     platform::VirtualClock clock;
     sim::SimulatedPort* port = nullptr; // owned by the window
+    GatedPort* gate = nullptr;          // with gatedPort only; owned by the window
     bool editorsExist = true;
     bool useCatalog = false; // the real settings dialogs instead of a stand-in
     QStringList opened;

@@ -3,10 +3,12 @@
 #include "LanguageSettings.h"
 #include "Restarter.h"
 #include "UserDialogs.h"
+#include "WidgetHelpers.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -17,8 +19,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QTreeWidget>
+#include <map>
 
 using platform::Answer;
 using platform::MessageIcon;
@@ -36,14 +40,6 @@ sim::UnitOptions unitOf(bool is7k, bool telephone, sim::Fault fault = sim::Fault
     o.telephone = telephone;
     o.fault = fault;
     return o;
-}
-
-template <class T> T* child(const CQuarn7k8kDlg& w, const char* name)
-{
-    T* found = w.findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
 }
 
 // The enabled state of every control that records the connection state, in one line, so a
@@ -86,16 +82,6 @@ public:
     int count = 0;
 };
 
-// Presses Escape (or the given key) on the modal dialog that is about to open.
-void pressOnNextModal(Qt::Key key)
-{
-    QTimer::singleShot(0, [key] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal);
-        QTest::keyClick(modal, key);
-    });
-}
-
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -110,7 +96,14 @@ private slots:
     void connectReadSendDisconnect();
     void connectFailures_data();
     void connectFailures();
-    void readWithFailingPortLeavesImageBlank();
+    void readThatCannotStartKeepsImage();
+    void readAsksBeforeDiscardingChanges();
+    void everyExchangeLocksEveryCommand_data();
+    void everyExchangeLocksEveryCommand();
+    void imageComesBackOnlyWithTheEnd();
+    void transferWithoutTelephoneShowsBaseTree();
+    void closeDuringTransferAsksAndStopsCleanly();
+    void readEndsWhenNoiseNeverEchoes();
     void readAbortsOnMonitorOutput();
     void sendAbortsWithoutReply();
     void portBoxIsLockedDuringExchange();
@@ -378,7 +371,7 @@ void TestMainWindow::connectFailures()
     QVERIFY(!rig.window->image().unitKnown);
 }
 
-void TestMainWindow::readWithFailingPortLeavesImageBlank()
+void TestMainWindow::readThatCannotStartKeepsImage()
 {
     platform::ScriptedUserDialogs dialogs;
     AppTestRig rig(unitOf(false, true));
@@ -386,14 +379,270 @@ void TestMainWindow::readWithFailingPortLeavesImageBlank()
     QVERIFY(rig.exchange([&] { rig.window->connectUnit(); }));
     QVERIFY(rig.exchange([&] { rig.window->readData(); }));
     QCOMPARE(rig.window->image().registerText(0), rig.unit.registerText(0));
+    rig.window->image().filePath = QStringLiteral("/tmp/unit.rq7k8k");
     const QString before = states(*rig.window);
 
+    // The port fails: the message, and the image exactly as it was.
     rig.port->setOpenFailure(platform::PortError::InUse);
     QVERIFY(rig.exchange([&] { rig.window->readData(); }));
     QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("Port konnte nicht initialisiert werden!")});
-    QCOMPARE(rig.window->image().registerText(0), kBlank);
-    QCOMPARE(rig.window->image().registerText(650), kBlank);
+    QCOMPARE(rig.window->image().registerText(0), rig.unit.registerText(0));
+    QCOMPARE(rig.window->image().registerText(650), rig.unit.registerText(650));
+    QCOMPARE(rig.window->image().filePath, QStringLiteral("/tmp/unit.rq7k8k"));
     QCOMPARE(states(*rig.window), before);
+
+    // No unit known (disconnected): nothing happens to the image either.
+    rig.port->setOpenFailure(platform::PortError::None);
+    QVERIFY(rig.exchange([&] { rig.window->disconnectUnit(); }));
+    dialogs.clear();
+    QVERIFY(rig.exchange([&] { rig.window->readData(); }));
+    QCOMPARE(rig.window->image().registerText(0), rig.unit.registerText(0));
+    QCOMPARE(rig.window->image().filePath, QStringLiteral("/tmp/unit.rq7k8k"));
+}
+
+void TestMainWindow::readAsksBeforeDiscardingChanges()
+{
+    platform::ScriptedUserDialogs dialogs;
+    AppTestRig rig(unitOf(false, false));
+    CQuarn7k8kDlg& w = *rig.window;
+    w.show();
+    QVERIFY(rig.exchange([&] { w.connectUnit(); }));
+    QVERIFY(rig.exchange([&] { w.readData(); }));
+    QVERIFY(dialogs.messages().isEmpty()); // nothing unsaved: no question
+    w.image().registerText(7) = QStringLiteral("0BADCAFE");
+    w.image().markModified();
+    rig.unit.clearCommandLog();
+
+    // No: nothing is sent, the change stays.
+    dialogs.setNextAnswer(Answer::No);
+    QTest::mouseClick(child<QPushButton>(w, "readButton"), Qt::LeftButton);
+    QVERIFY(!w.exchangeRunning());
+    QCOMPARE(dialogs.texts(), QStringList{QStringLiteral(
+                                  "Die Einstellungen wurden geändert und nicht gespeichert. Beim Lesen gehen "
+                                  "diese Änderungen verloren. Trotzdem lesen?")});
+    QCOMPARE(dialogs.last().caption, QStringLiteral("Warnhinweis!"));
+    QCOMPARE(dialogs.last().buttons, platform::MessageButtons::YesNo);
+    QVERIFY(rig.unit.commandsReceived().isEmpty());
+    QCOMPARE(w.image().registerText(7), QStringLiteral("0BADCAFE"));
+    QVERIFY(w.image().modified);
+
+    // Yes: the unit's value replaces the change.
+    dialogs.clear();
+    dialogs.setNextAnswer(Answer::Yes);
+    QVERIFY(rig.exchange([&] { QTest::mouseClick(child<QPushButton>(w, "readButton"), Qt::LeftButton); }));
+    QCOMPARE(dialogs.texts().size(), 1);
+    QCOMPARE(w.image().registerText(7), rig.unit.registerText(7));
+    QVERIFY(!w.image().modified);
+}
+
+void TestMainWindow::everyExchangeLocksEveryCommand_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("connect") << QStringLiteral("connect");
+    QTest::newRow("read") << QStringLiteral("read");
+    QTest::newRow("send") << QStringLiteral("send");
+    QTest::newRow("disconnect") << QStringLiteral("disconnect");
+    QTest::newRow("factory reset") << QStringLiteral("reset");
+}
+
+void TestMainWindow::everyExchangeLocksEveryCommand()
+{
+    QFETCH(QString, command);
+    platform::ScriptedUserDialogs dialogs;
+    AppTestRig rig(unitOf(false, true));
+    CQuarn7k8kDlg& w = *rig.window;
+    w.show();
+    QVERIFY(rig.exchange([&] { w.connectUnit(); }));
+    QVERIFY(rig.exchange([&] { w.readData(); }));
+    w.image().markModified();
+    dialogs.clear();
+
+    const std::map<QString, std::function<void()>> commands{
+        {QStringLiteral("connect"), [&] { w.connectUnit(); }},
+        {QStringLiteral("read"),
+         [&] {
+             dialogs.setNextAnswer(Answer::Yes);
+             w.readData();
+         }},
+        {QStringLiteral("send"), [&] { w.sendData(); }},
+        {QStringLiteral("disconnect"), [&] { w.disconnectUnit(); }},
+        {QStringLiteral("reset"),
+         [&] {
+             dialogs.setNextAnswer(Answer::No);
+             dialogs.setNextAnswer(Answer::Ok);
+             w.factoryReset();
+         }},
+    };
+    QSignalSpy done(&w, &CQuarn7k8kDlg::exchangeFinished);
+    commands.at(command)();
+    QVERIFY(w.exchangeRunning());
+    const int asked = int(dialogs.messages().size());
+
+    // While it runs: the nine controls (the title keeps its state), the port box, the file
+    // commands, the version query and the language menu are off...
+    QCOMPARE(states(w).left(9), QStringLiteral("DDDDDDDDD"));
+    QVERIFY(!child<QComboBox>(w, "portBox")->isEnabled());
+    for (const char* action : {"openAction", "saveAsAction", "saveAction", "versionAction"})
+        QVERIFY2(!child<QAction>(w, action)->isEnabled(), action);
+    QVERIFY(!child<QMenu>(w, "languageMenu")->isEnabled());
+    // ...and a command that reaches the window anyway asks nothing and starts nothing.
+    for (const auto& [name, start] : commands) {
+        if (name == QLatin1String("read") || name == QLatin1String("reset"))
+            continue; // would queue answers; covered by the guard below
+        start();
+    }
+    w.factoryReset();
+    w.readData();
+    w.showVersion();
+    QCOMPARE(int(dialogs.messages().size()), asked);
+
+    QVERIFY(done.wait(30000));
+    QCOMPARE(done.count(), 1);
+    QVERIFY(!w.exchangeRunning());
+    QVERIFY(child<QComboBox>(w, "portBox")->isEnabled());
+    QVERIFY(child<QAction>(w, "versionAction")->isEnabled());
+}
+
+void TestMainWindow::imageComesBackOnlyWithTheEnd()
+{
+    platform::ScriptedUserDialogs dialogs;
+    AppTestRig rig(unitOf(false, false));
+    CQuarn7k8kDlg& w = *rig.window;
+    w.show();
+    QVERIFY(rig.exchange([&] { w.connectUnit(); }));
+    const QString version = w.image().versionText;
+    QVERIFY(!version.isEmpty());
+
+    // The read runs to its end on the worker; until the window has taken its result, the
+    // window's image is untouched (the worker filled its own copy).
+    QSignalSpy done(&w, &CQuarn7k8kDlg::exchangeFinished);
+    const qint64 t0 = rig.clock.nowMs();
+    w.readData();
+    QElapsedTimer waited;
+    waited.start();
+    while ((rig.clock.nowMs() < t0 + 4500 || rig.port->isOpen()) && waited.elapsed() < 20000)
+        QThread::msleep(5); // no events: the completion cannot arrive
+    QThread::msleep(100);
+    QVERIFY(w.exchangeRunning());
+    QCOMPARE(w.image().registerText(0), QString(8, QLatin1Char(' ')));
+    QVERIFY(done.wait(30000));
+    QCOMPARE(w.image().registerText(0), rig.unit.registerText(0));
+
+    // Disconnect: the version text goes only with the end as well; meanwhile no query.
+    w.disconnectUnit();
+    QVERIFY(!child<QAction>(w, "versionAction")->isEnabled());
+    QCOMPARE(w.image().versionText, version);
+    QVERIFY(done.wait(30000));
+    QVERIFY(w.image().versionText.isEmpty());
+    QVERIFY(dialogs.messages().isEmpty());
+}
+
+void TestMainWindow::transferWithoutTelephoneShowsBaseTree()
+{
+    platform::ScriptedUserDialogs dialogs;
+    AppTestRig rig(unitOf(true, false));
+    CQuarn7k8kDlg& w = *rig.window;
+    w.show();
+    // The service way opens the telephone tree without a unit.
+    pressOnNextModal(Qt::Key_Escape);
+    w.showAbout();
+    QTest::mouseClick(child<QPushButton>(w, "toTelephoneButton"), Qt::LeftButton);
+    QVERIFY(child<QWidget>(w, "telephoneTree")->isVisible());
+
+    // A read from a unit without telephone interface ends on the base tree, usable.
+    QVERIFY(rig.exchange([&] { w.connectUnit(); }));
+    QVERIFY(rig.exchange([&] { w.readData(); }));
+    QVERIFY(dialogs.messages().isEmpty());
+    QVERIFY(child<QWidget>(w, "baseTree")->isVisible());
+    QVERIFY(!child<QWidget>(w, "telephoneTree")->isVisible());
+    QVERIFY(child<QWidget>(w, "toTelephoneButton")->isVisible());
+    QCOMPARE(child<QLabel>(w, "treeTitle")->text(), QStringLiteral("Grundeinstellungen Quarn 7k/8k"));
+    QCOMPARE(states(w), QStringLiteral("EEEEEEDDDE"));
+
+    // The same after a send.
+    pressOnNextModal(Qt::Key_Escape);
+    w.showAbout();
+    w.showTelephoneTree();
+    QVERIFY(rig.exchange([&] { w.sendData(); }));
+    QVERIFY(child<QWidget>(w, "baseTree")->isVisible());
+    QVERIFY(child<QWidget>(w, "baseTree")->isEnabled());
+}
+
+void TestMainWindow::closeDuringTransferAsksAndStopsCleanly()
+{
+    platform::ScriptedUserDialogs dialogs;
+    AppTestRig rig(unitOf(false, true), {}, nullptr, true);
+    CQuarn7k8kDlg& w = *rig.window;
+    w.show();
+    QVERIFY(rig.exchange([&] { w.connectUnit(); }));
+    QVERIFY(rig.exchange([&] { w.readData(); }));
+    QVERIFY(dialogs.messages().isEmpty());
+    rig.unit.clearCommandLog();
+    const QString warning = QStringLiteral("Eine Übertragung zum Quarn läuft noch. Wird das Programm jetzt "
+                                           "beendet, ist der Quarn möglicherweise "
+                                           "nur teilweise programmiert. Trotzdem beenden?");
+
+    // No: the send goes on to its end and the window stays.
+    QSignalSpy done(&w, &CQuarn7k8kDlg::exchangeFinished);
+    rig.gate->holdAfter(40);
+    w.sendData();
+    rig.gate->waitUntilHeld();
+    dialogs.setNextAnswer(Answer::No);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    QCOMPARE(dialogs.texts(), QStringList{warning});
+    QCOMPARE(dialogs.last().caption, QStringLiteral("Warnhinweis!"));
+    QCOMPARE(dialogs.last().buttons, platform::MessageButtons::YesNo);
+    rig.gate->release();
+    QVERIFY(done.wait(30000));
+    QVERIFY(w.isVisible());
+    QCOMPARE(rig.unit.commandsReceived().size(), 600);
+
+    // Yes (close box): the send stops after the register being written, the line is
+    // closed, then the window closes; nothing unsaved, so no further question.
+    dialogs.clear();
+    rig.unit.clearCommandLog();
+    rig.gate->holdAfter(40);
+    w.sendData();
+    rig.gate->waitUntilHeld();
+    dialogs.setNextAnswer(Answer::Yes);
+    w.close();
+    QVERIFY(w.isVisible()); // not before the exchange has ended
+    rig.gate->release();
+    QVERIFY(done.wait(30000));
+    QTRY_VERIFY(!w.isVisible());
+    QCOMPARE(dialogs.texts(), QStringList{warning});
+    const QList<QByteArray> sent = rig.unit.commandsReceived();
+    QCOMPARE(sent.size(), 40);
+    for (const QByteArray& command : sent)
+        QCOMPARE(command.size(), 13); // "$P" nnn and 8 digits: each register whole
+    QVERIFY(!rig.port->isOpen());
+}
+
+void TestMainWindow::readEndsWhenNoiseNeverEchoes()
+{
+    platform::ScriptedUserDialogs dialogs;
+    sim::UnitOptions options = unitOf(false, false, sim::Fault::Noise);
+    options.faultParam = 150; // from the 150th reply on, the line carries only noise
+    AppTestRig rig(options);
+    CQuarn7k8kDlg& w = *rig.window;
+    w.show();
+    QVERIFY(rig.exchange([&] { w.connectUnit(); }));
+    QVERIFY(rig.exchange([&] { w.readData(); }));
+
+    QCOMPARE(dialogs.texts(),
+             QStringList{QStringLiteral("Sendevorgang war fehlerhaft und wurde abgebrochen!")});
+    QCOMPARE(dialogs.last().icon, MessageIcon::Stop);
+    qint64 lastRequestAt = -1;
+    for (const auto& entry : rig.port->writes()) {
+        if (entry.bytes == "$R199\r")
+            lastRequestAt = entry.atMs;
+    }
+    QVERIFY(lastRequestAt > 0);
+    // Bytes kept coming, yet the wait ended 10 s after the block's last request.
+    QVERIFY2(rig.clock.nowMs() - lastRequestAt <= 10100,
+             qPrintable(QString::number(rig.clock.nowMs() - lastRequestAt)));
+    QVERIFY(rig.clock.nowMs() - lastRequestAt >= 10000);
+    QCOMPARE(states(w), QStringLiteral("EDDDEDDDDE"));
 }
 
 void TestMainWindow::readAbortsOnMonitorOutput()

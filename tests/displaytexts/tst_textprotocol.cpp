@@ -1,34 +1,22 @@
 // The text transfer on virtual time against a scripted port: the bytes on the line, their
 // pacing, the progress and the interpretation of replies.
+#include "RecordingProgress.h"
 #include "ScriptedPort.h"
 
-#include "displaytexts/Messages.h"
-#include "displaytexts/Register.h"
-#include "displaytexts/TextCommands.h"
-#include "displaytexts/TextConnect.h"
-#include "displaytexts/TextPort.h"
-#include "displaytexts/TextProgram.h"
-#include "displaytexts/TextRead.h"
-#include "displaytexts/TextReply.h"
+#include "displaytexts/link/TextCommands.h"
+#include "displaytexts/link/TextConnect.h"
+#include "displaytexts/link/TextPort.h"
+#include "displaytexts/link/TextProgram.h"
+#include "displaytexts/link/TextRead.h"
+#include "displaytexts/link/TextReply.h"
+#include "displaytexts/texts/Messages.h"
+#include "displaytexts/texts/Register.h"
 
 #include <QtTest>
 
 using namespace tekstor;
 
 namespace {
-
-struct RecordingProgress final : ProgressSink {
-    int range = -1;
-    int position = -1;
-    int steps = 0;
-    void setRange(int maximum) override { range = maximum; }
-    void setPosition(int p) override { position = p; }
-    void step() override
-    {
-        ++position;
-        ++steps;
-    }
-};
 
 // A reply line as the unit sends it: 6 characters of its own, the text, LF.
 QByteArray line(const QByteArray& head6, const QByteArray& text)
@@ -82,6 +70,7 @@ private slots:
     {
         platform::VirtualClock clock;
         ScriptedPort port(clock);
+        port.setReplyDelayMs(5);
         TextPort line(port, clock);
         QVERIFY(!line.send("x")); // closed
         QCOMPARE(line.open("ttyX"), OpenResult::Ok);
@@ -125,6 +114,7 @@ private slots:
         // the last own-text index becomes 127, so own texts 0 to 127 are read.
         platform::VirtualClock clock;
         ScriptedPort port(clock);
+        port.setReplyDelayMs(5);
         port.setScript([](const QByteArray& cmd) -> QByteArray {
             if (cmd == "$PROGSTART\r")
                 return "$START\r\n";
@@ -154,7 +144,7 @@ private slots:
         QCOMPARE(reads.size(), 1 + 128);
         QCOMPARE(reads[1], "$RTF000" + filler());
         QCOMPARE(reads.last(), "$RTF127" + filler());
-        QCOMPARE(progress.range, 128);
+        QCOMPARE(progress.range(), 128);
         QCOMPARE(r.stored.size(), 128);
         QCOMPARE(store.ownText(127), QByteArray("Own\x95"
                                                 "127")
@@ -170,6 +160,7 @@ private slots:
     {
         platform::VirtualClock clock;
         ScriptedPort port(clock);
+        port.setReplyDelayMs(5);
         port.setScript([](const QByteArray& cmd) -> QByteArray {
             if (cmd == "$PROGSTART\r")
                 return QByteArray("\0ab\r\n$START\r\n", 13); // NUL dropped: "$START" at offset 4
@@ -189,7 +180,8 @@ private slots:
         {
             platform::VirtualClock clock;
             ScriptedPort port(clock);
-            port.failNextOpen(platform::PortError::NotFound);
+            port.setReplyDelayMs(5);
+            port.failOpens(platform::PortError::NotFound);
             Register store;
             const ConnectResult c = TextConnect(port, clock, store).run("none");
             QCOMPARE(c.outcome, ConnectOutcome::PortFailed);
@@ -199,7 +191,8 @@ private slots:
         {
             platform::VirtualClock clock;
             ScriptedPort port(clock);
-            port.failNextOpen(platform::PortError::Settings);
+            port.setReplyDelayMs(5);
+            port.failOpens(platform::PortError::Settings);
             Register store;
             QCOMPARE(TextConnect(port, clock, store).run("x").open, OpenResult::CannotSetState);
         }
@@ -207,6 +200,7 @@ private slots:
             // No "$START" in the first 39 bytes: the port is closed again.
             platform::VirtualClock clock;
             ScriptedPort port(clock);
+            port.setReplyDelayMs(5);
             port.setScript([](const QByteArray& cmd) -> QByteArray {
                 return cmd == "$PROGSTART\r" ? QByteArray(39, '-') + "$START\r\n" : QByteArray();
             });
@@ -220,6 +214,7 @@ private slots:
             // "$START" but the count never comes: at most 2 s, then closed; the index stays.
             platform::VirtualClock clock;
             ScriptedPort port(clock);
+            port.setReplyDelayMs(5);
             port.setScript([](const QByteArray& cmd) -> QByteArray {
                 if (cmd == "$PROGSTART\r")
                     return "$START\r\n";
@@ -244,6 +239,7 @@ private slots:
         // apart, progress range 200; the reply lines are assigned in that order.
         platform::VirtualClock clock;
         ScriptedPort port(clock);
+        port.setReplyDelayMs(5);
         port.setScript(answerReads);
         QVERIFY(port.open("p"));
         port.inject("$START\r\n", 0); // a greeting still on the line: dropped
@@ -258,9 +254,9 @@ private slots:
             QCOMPARE(port.written()[i].bytes, readCommand(TextKind::Ids, id));
             QCOMPARE(port.written()[i].atMs, 1000 + 20 * (i + 1));
         }
-        QCOMPARE(progress.range, 200);
+        QCOMPARE(progress.range(), 200);
         QCOMPARE(progress.steps, 200);
-        QCOMPARE(progress.position, 200);
+        QCOMPARE(progress.current, 200);
         QCOMPARE(r.stored.size(), 200);
         QCOMPARE(store.idText(150), QByteArray("1Text\x95"
                                                "150\x95\xFC$")
@@ -280,6 +276,7 @@ private slots:
     {
         platform::VirtualClock clock;
         ScriptedPort port(clock);
+        port.setReplyDelayMs(5);
         QVERIFY(port.open("p"));
         Register store;
         store.setIdText(1, "1old");
@@ -287,7 +284,7 @@ private slots:
         const ReadResult r = TextRead(port, clock, store, progress).readIds({});
         QCOMPARE(r.outcome, TransferOutcome::Done);
         QVERIFY(port.written().isEmpty());
-        QCOMPARE(progress.range, 0);
+        QCOMPARE(progress.range(), 0);
         QCOMPARE(store.idText(1), Register::defaultIdText());
     }
 
@@ -297,6 +294,7 @@ private slots:
         // line too short and the texts without any line keep their default.
         platform::VirtualClock clock;
         ScriptedPort port(clock);
+        port.setReplyDelayMs(5);
         port.setScript([](const QByteArray& cmd) -> QByteArray {
             const int n = cmd.mid(3, 3).toInt();
             if (n == 0)
@@ -328,6 +326,7 @@ private slots:
     {
         platform::VirtualClock clock;
         ScriptedPort port(clock);
+        port.setReplyDelayMs(5);
         port.setScript(answerReads);
         Register store;
         RecordingProgress progress;
@@ -340,7 +339,7 @@ private slots:
         QCOMPARE(r.stored.size(), 100);
         QCOMPARE(port.written().size(), 100);
         QCOMPARE(port.written()[1].atMs - port.written()[0].atMs, 10);
-        QCOMPARE(progress.range, 100);
+        QCOMPARE(progress.range(), 100);
         QCOMPARE(store.channelText(42).left(8), QByteArray("1Text\x95"
                                                            "04"));
     }
@@ -349,6 +348,7 @@ private slots:
     {
         platform::VirtualClock clock;
         ScriptedPort port(clock);
+        port.setReplyDelayMs(5);
         port.setScript([](const QByteArray&) { return QByteArray("$R echo\r\n"); });
         QVERIFY(port.open("p"));
         Register store;
@@ -372,7 +372,7 @@ private slots:
         QCOMPARE(port.written()[3].bytes, QByteArray("$PT\r"));
         QCOMPARE(port.written()[3].atMs, 1210);
         QCOMPARE(clock.nowMs(), 1210 + 500);
-        QCOMPARE(progress.range, 3);
+        QCOMPARE(progress.range(), 3);
         QCOMPARE(progress.steps, 3);
 
         // ID texts: only the ranges asked for, then "$PK\r" and a full second.
@@ -384,13 +384,14 @@ private slots:
         QCOMPARE(pk.first(), "$PK200X" + QByteArray(24, ' ') + "\r");
         QCOMPARE(pk.last(), QByteArray("$PK\r"));
         QCOMPARE(clock.nowMs() - start, 1000 + 100 * 70 + 1000);
-        QCOMPARE(progress.range, 100);
+        QCOMPARE(progress.range(), 100);
     }
 
     void programRefusesOverlongCommands()
     {
         platform::VirtualClock clock;
         ScriptedPort port(clock);
+        port.setReplyDelayMs(5);
         QVERIFY(port.open("p"));
         Register store;
         store.resetChannelTexts();
@@ -407,6 +408,7 @@ private slots:
     {
         platform::VirtualClock clock;
         ScriptedPort port(clock);
+        port.setReplyDelayMs(5);
         QVERIFY(port.open("p"));
         TextDisconnect(port, clock).run();
         QCOMPARE(port.written().size(), 1);

@@ -1,6 +1,6 @@
 // `quarnctl texts` against `quarn-sim` over a real pseudo-terminal, in real time.
-#include "displaytexts/Register.h"
-#include "displaytexts/TextFiles.h"
+#include "displaytexts/texts/Register.h"
+#include "displaytexts/texts/TextFiles.h"
 
 #include <QFile>
 #include <QProcess>

@@ -2,9 +2,9 @@
 // of all three kinds, the built-in languages and the exit codes.
 #include "cli/TextsCommand.h"
 
-#include "displaytexts/Register.h"
-#include "displaytexts/TextFiles.h"
-#include "displaytexts/UnitCodes.h"
+#include "displaytexts/texts/Register.h"
+#include "displaytexts/texts/TextFiles.h"
+#include "displaytexts/texts/UnitCodes.h"
 
 #include "SimulatedPort.h"
 #include "UnitModel.h"

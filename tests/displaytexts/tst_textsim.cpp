@@ -1,11 +1,11 @@
 // The text transfer against the simulated unit on virtual time, with and without the
 // emulated 9600-baud line.
-#include "displaytexts/Register.h"
-#include "displaytexts/TextCommands.h"
-#include "displaytexts/TextConnect.h"
-#include "displaytexts/TextProgram.h"
-#include "displaytexts/TextRead.h"
-#include "displaytexts/UnitCodes.h"
+#include "displaytexts/link/TextCommands.h"
+#include "displaytexts/link/TextConnect.h"
+#include "displaytexts/link/TextProgram.h"
+#include "displaytexts/link/TextRead.h"
+#include "displaytexts/texts/Register.h"
+#include "displaytexts/texts/UnitCodes.h"
 
 #include "SimulatedPort.h"
 #include "UnitModel.h"
@@ -28,7 +28,7 @@ private slots:
         QCOMPARE(c.outcome, ConnectOutcome::Connected);
         QCOMPARE(store.lastOwnIndex(), unit.lastOwnTextIndex());
 
-        NullProgress progress;
+        platform::NoProgress progress;
         const ReadResult r = TextRead(port, clock, store, progress).readOwn('0');
         QCOMPARE(r.stored.size(), unit.lastOwnTextIndex() + 1);
         for (int n = 0; n <= store.lastOwnIndex(); ++n)
@@ -50,7 +50,7 @@ private slots:
         Register store;
         QCOMPARE(TextConnect(port, clock, store).run("sim").outcome, ConnectOutcome::Connected);
         store.setIdText(777, QByteArray("1\xC4rger\x95mit\x95$").leftJustified(25, char(0x95)));
-        NullProgress progress;
+        platform::NoProgress progress;
         const ProgramResult p = TextProgram(port, clock, store, progress).programIds({7});
         QCOMPARE(p.sent, 100);
         QCOMPARE(unit.idText(777), QByteArray("1\xE1rger mit \xE3").leftJustified(25, ' '));
@@ -74,7 +74,7 @@ private slots:
         sim::SimulatedPort port(unit, clock);
         Register store;
         QCOMPARE(TextConnect(port, clock, store).run("sim").outcome, ConnectOutcome::Connected);
-        NullProgress progress;
+        platform::NoProgress progress;
         const ReadResult r = TextRead(port, clock, store, progress).readIds({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
         QCOMPARE(r.stored.size(), 1000);
         QCOMPARE(store.idText(999), QByteArray("1ID\x95"

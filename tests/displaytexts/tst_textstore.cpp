@@ -1,9 +1,9 @@
 // The text store, the unit's display codes, the Windows-1252 conversion and the text files.
-#include "displaytexts/Cp1252.h"
-#include "displaytexts/Messages.h"
-#include "displaytexts/Register.h"
-#include "displaytexts/TextFiles.h"
-#include "displaytexts/UnitCodes.h"
+#include "displaytexts/texts/Cp1252.h"
+#include "displaytexts/texts/Messages.h"
+#include "displaytexts/texts/Register.h"
+#include "displaytexts/texts/TextFiles.h"
+#include "displaytexts/texts/UnitCodes.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -6,7 +6,7 @@
 #include "Disconnect.h"
 #include "FactoryReset.h"
 #include "FactoryTable.h"
-#include "ProgressSink.h"
+#include "Progress.h"
 #include "Register.h"
 #include "SimulatedPort.h"
 #include "UnitModel.h"
@@ -20,7 +20,7 @@ namespace {
 struct SimBench {
     explicit SimBench(sim::UnitOptions options) : unit(options), port(unit, clock) {}
 
-    LinkOutcome connect() { return ConnectExchange(ctx).run(false); }
+    LinkOutcome connect() { return ConnectExchange(ctx).run(); }
     LinkOutcome read() { return BulkRead(ctx).execute(); }
     LinkOutcome send() { return BulkSend(ctx).execute(); }
 
@@ -28,7 +28,7 @@ struct SimBench {
     sim::UnitModel unit;
     sim::SimulatedPort port;
     Register image;
-    NoProgress progress;
+    platform::NoProgress progress;
     LinkContext ctx{port, clock, image, QStringLiteral("sim"), progress};
 };
 

@@ -1,11 +1,13 @@
 // The edit dialogs of Tekstor: range edits with number insertion, the 24-character rule,
 // the bullet for blanks, the counter and the own-text configuration.
-#include "displaytexts/CExtEdit.h"
-#include "displaytexts/Cp1252.h"
-#include "displaytexts/KanaeleBearbeiten.h"
-#include "displaytexts/Kennung.h"
-#include "displaytexts/TexteBearbeiten.h"
+#include "displaytexts/app/CExtEdit.h"
+#include "displaytexts/app/KanaeleBearbeiten.h"
+#include "displaytexts/app/Kennung.h"
+#include "displaytexts/app/TexteBearbeiten.h"
+#include "displaytexts/texts/Cp1252.h"
 #include "platform/UserDialogs.h"
+
+#include "WidgetHelpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,14 +27,6 @@ QList<int> range(int first, int last)
     for (int n = first; n <= last; ++n)
         numbers.append(n);
     return numbers;
-}
-
-template <typename T> T* child(QWidget* dialog, const char* name)
-{
-    T* widget = dialog->findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
 }
 
 // Types into the text field as a user would; a bullet is typed as the blank that makes it.

@@ -1,8 +1,8 @@
 // Tekstor end to end in real time: the main window on a serial port attached to the
 // simulated unit on a pseudo-terminal, as `Tekstor --simulate` runs it.
-#include "displaytexts/CTekstorDlg.h"
-#include "displaytexts/TextTree.h"
-#include "displaytexts/UnitCodes.h"
+#include "displaytexts/app/CTekstorDlg.h"
+#include "displaytexts/app/TextTree.h"
+#include "displaytexts/texts/UnitCodes.h"
 #include "platform/Clock.h"
 #include "platform/SerialPort.h"
 #include "platform/UserDialogs.h"

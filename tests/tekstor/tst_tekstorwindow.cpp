@@ -1,14 +1,16 @@
 // Tekstor's main window on a simulated unit and virtual time: enable rules through
 // connect, reads, writes and disconnect; edits from the trees; files; language.
-#include "displaytexts/CExtEdit.h"
-#include "displaytexts/CTekstorDlg.h"
-#include "displaytexts/TextFiles.h"
-#include "displaytexts/TextTree.h"
-#include "displaytexts/UnitCodes.h"
+#include "displaytexts/app/CExtEdit.h"
+#include "displaytexts/app/CTekstorDlg.h"
+#include "displaytexts/app/TextTree.h"
+#include "displaytexts/texts/TextFiles.h"
+#include "displaytexts/texts/UnitCodes.h"
 #include "platform/Clock.h"
 #include "platform/UserDialogs.h"
 #include "sim/SimulatedPort.h"
 #include "sim/UnitModel.h"
+
+#include "WidgetHelpers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,10 +44,7 @@ struct Bench {
 
     template <typename T = QPushButton> T* get(const QString& name) const
     {
-        T* w = window.findChild<T*>(name);
-        if (!w)
-            qFatal("no control %s", qPrintable(name));
-        return w;
+        return child<T>(window, qPrintable(name));
     }
     bool enabled(const QString& name) const { return get<QWidget>(name)->isEnabled(); }
     bool allEnabled(const QStringList& names, bool on) const
@@ -83,16 +82,6 @@ struct Bench {
     CTekstorDlg window;
 };
 
-// Handles the next modal dialog from inside its event loop.
-void whenModal(std::function<void(QDialog*)> handle)
-{
-    QTimer::singleShot(0, [handle] {
-        // Without a dialog there is nothing to handle; the test sees that by its effects.
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            handle(dialog);
-    });
-}
-
 void typeTextAndOk(QDialog* dialog, const QString& text)
 {
     auto* edit = dialog->findChild<CExtEdit*>(QStringLiteral("textEdit"));
@@ -125,6 +114,13 @@ private slots:
     void openLoadsTheFileOfTheMode();
     void saveShowsThePathInEnglishToo();
     void helpAndAbout();
+    void failedSendIsAnError_data();
+    void failedSendIsAnError();
+    void disconnectWaitsForTheTransfer();
+    void ownSelectionStaysInsideTheTable();
+    void writingUnreadTextsAsksFirst_data();
+    void writingUnreadTextsAsksFirst();
+    void readWithoutReplyKeepsTheTable();
 };
 
 void TekstorWindowTest::startState()
@@ -657,4 +653,173 @@ void TekstorWindowTest::helpAndAbout()
 }
 
 QTEST_MAIN(TekstorWindowTest)
+// --- what a technician found: nothing lost, nothing silently dropped ---
+
+void TekstorWindowTest::failedSendIsAnError_data()
+{
+    QTest::addColumn<bool>("portGone");
+    QTest::newRow("a text too long to send") << false;
+    QTest::newRow("the port went away") << true;
+}
+
+void TekstorWindowTest::failedSendIsAnError()
+{
+    QFETCH(bool, portGone);
+    Bench b;
+    QVERIFY(b.clickAndWait("connectButton"));
+    QVERIFY(b.clickAndWait("readChannelButton"));
+    if (portGone)
+        b.port.close();
+    else
+        b.window.store().setChannelText(3, QByteArray(120, 'x'));
+
+    QVERIFY(b.clickAndWait("writeChannelButton"));
+    QCOMPARE(b.dialogs.texts(),
+             QStringList{QStringLiteral("Die Texte konnten nicht vollständig gesendet werden.")});
+    QCOMPARE(b.dialogs.last().caption, QStringLiteral("Fehler"));
+    QCOMPARE(b.dialogs.last().icon, platform::MessageIcon::Stop);
+
+    b.dialogs.clear();
+    b.window.setLanguage(Language::English);
+    QVERIFY(b.clickAndWait("writeChannelButton"));
+    QCOMPARE(b.dialogs.texts(), QStringList{QStringLiteral("The texts could not be sent completely.")});
+    QCOMPARE(b.dialogs.last().caption, QStringLiteral("Error"));
+}
+
+void TekstorWindowTest::disconnectWaitsForTheTransfer()
+{
+    Bench b;
+    QVERIFY(b.clickAndWait("connectButton"));
+    QVERIFY(b.clickAndWait("readChannelButton"));
+
+    // One rule for every command that talks to the unit: off while an exchange runs.
+    b.click("writeChannelButton");
+    QVERIFY(b.window.transferRunning());
+    QVERIFY(!b.enabled("disconnectButton"));
+    QVERIFY(!b.enabled("connectButton"));
+    QVERIFY(b.allEnabled(SixTransferButtons, false));
+    b.click("disconnectButton"); // a disabled button: nothing happens
+    QTRY_VERIFY_WITH_TIMEOUT(!b.window.transferRunning(), 20000);
+    QCOMPARE(b.dialogs.texts(), QStringList{QStringLiteral("Kanaltexte programmiert.")});
+    QCOMPARE(b.writesStartingWith("$PROGENDE"), 0);
+    QVERIFY(b.allEnabled(SixTransferButtons, true));
+    QVERIFY(b.enabled("disconnectButton"));
+
+    // The buttons end in the state of the last exchange that finished.
+    QVERIFY(b.clickAndWait("disconnectButton"));
+    QVERIFY(b.allEnabled(SixTransferButtons, false));
+    QVERIFY(b.enabled("connectButton"));
+    QVERIFY(!b.enabled("disconnectButton"));
+}
+
+void TekstorWindowTest::ownSelectionStaysInsideTheTable()
+{
+    QTemporaryDir dir;
+    Register few;
+    few.setLastOwnIndex(9);
+    for (int i = 0; i <= 9; ++i)
+        few.setOwnText(i, QByteArray(24, char('a' + i)) + "00000000");
+    const QString path = dir.filePath(QStringLiteral("wenige.q8kt"));
+    QCOMPARE(TextFiles::save(path, TextKind::Own, few), FileOutcome::Ok);
+
+    Bench b;
+    b.window.setMode(TextKind::Own);
+    b.get<QAction>("openAction")->trigger(); // texts 0..100 at their default
+    TextTree* own = b.window.tree(TextKind::Own);
+    own->selectNumber(50);
+    QCOMPARE(own->currentNumber(), 50);
+    const QByteArray fifty = b.window.store().ownText(50);
+
+    b.dialogs.setNextFileName(path);
+    b.get<QAction>("openAction")->trigger();
+    QCOMPARE(b.window.store().ownTextCount(), 10);
+    QCOMPARE(own->topLevelItem(0)->childCount(), 10);
+
+    whenModal([](QDialog* dialog) { typeTextAndOk(dialog, QString(24, QLatin1Char('q'))); });
+    b.click("editOwnButton");
+    // The edit landed on a text of the list, which the tree shows and a file would save.
+    QCOMPARE(b.window.store().ownText(50), fifty);
+    int edited = -1;
+    for (int i = 0; i < b.window.store().ownTextCount(); ++i) {
+        if (b.window.store().ownText(i).startsWith(QByteArray(24, 'q')))
+            edited = i;
+    }
+    QVERIFY(edited >= 0);
+    QVERIFY(own->itemOf(edited));
+}
+
+void TekstorWindowTest::writingUnreadTextsAsksFirst_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("command");
+    QTest::newRow("channel texts") << QStringLiteral("Channel") << QByteArray("$PC");
+    QTest::newRow("own texts") << QStringLiteral("Own") << QByteArray("$PT");
+}
+
+void TekstorWindowTest::writingUnreadTextsAsksFirst()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, command);
+    const QString question = QStringLiteral(
+        "Die Texte wurden weder vom Quarn gelesen noch aus einer Datei geladen. Sollen die Texte im Quarn "
+        "trotzdem überschrieben werden?");
+    Bench b;
+    QVERIFY(b.clickAndWait("connectButton"));
+
+    // No: nothing goes to the unit.
+    b.dialogs.setNextAnswer(platform::Answer::No);
+    QVERIFY(b.clickAndWait(QStringLiteral("write%1Button").arg(kind)));
+    QCOMPARE(b.dialogs.texts(), QStringList{question});
+    QCOMPARE(b.dialogs.last().buttons, platform::MessageButtons::YesNo);
+    QCOMPARE(b.writesStartingWith(command), 0);
+    QVERIFY(b.allEnabled(SixTransferButtons, true));
+
+    // English, and Yes: written.
+    b.dialogs.clear();
+    b.window.setLanguage(Language::English);
+    b.dialogs.setNextAnswer(platform::Answer::Yes);
+    QVERIFY(b.clickAndWait(QStringLiteral("write%1Button").arg(kind)));
+    QCOMPARE(
+        b.dialogs.messages().first().text,
+        QStringLiteral("The texts were neither read from the Quarn nor loaded from a file. Overwrite the "
+                       "texts in the Quarn anyway?"));
+    QVERIFY(b.writesStartingWith(command) > 0);
+
+    // After a read of that kind no question.
+    QVERIFY(b.clickAndWait(QStringLiteral("read%1Button").arg(kind)));
+    b.dialogs.clear();
+    QVERIFY(b.clickAndWait(QStringLiteral("write%1Button").arg(kind)));
+    QCOMPARE(b.dialogs.messages().size(), 1); // the confirmation only
+    QVERIFY(b.dialogs.last().text.endsWith(QStringLiteral("programmed.")));
+}
+
+void TekstorWindowTest::readWithoutReplyKeepsTheTable()
+{
+    // A channel read takes 100 replies; from the 101st reply on the line carries only noise,
+    // so the second read gets not one line.
+    sim::UnitOptions options;
+    options.fault = sim::Fault::Noise;
+    options.faultParam = 101;
+    Bench b(options);
+    b.unit.setChannelText(7, toUnitCodes("1" + padded("Kanal sieben")));
+    QVERIFY(b.clickAndWait("connectButton"));
+    QVERIFY(b.clickAndWait("readChannelButton"));
+    QVERIFY(b.dialogs.messages().isEmpty());
+    const QByteArray seven = b.window.store().channelText(7);
+    QVERIFY(seven.contains("Kanal"));
+    // An edit not yet sent or saved.
+    b.window.store().setChannelText(9, QByteArray("1") + QByteArray(24, 'n'));
+
+    QVERIFY(b.clickAndWait("readChannelButton"));
+    QCOMPARE(b.dialogs.texts(),
+             QStringList{
+                 QStringLiteral("Bitte überprüfen Sie ob das Gerät am gewählten Port angeschlossen ist und "
+                                "sich im Programmiermodus befindet.")});
+    QCOMPARE(b.dialogs.last().caption, QStringLiteral("Port nicht initialisiert"));
+    QCOMPARE(b.window.store().channelText(7), seven);
+    QCOMPARE(b.window.store().channelText(9), QByteArray("1") + QByteArray(24, 'n'));
+    QCOMPARE(b.window.tree(TextKind::Channels)->topLevelItem(0)->childCount(), 100);
+    QVERIFY(b.allEnabled(SixTransferButtons, true));
+}
+
 #include "tst_tekstorwindow.moc"

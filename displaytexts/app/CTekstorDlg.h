@@ -1,0 +1,123 @@
+#pragma once
+
+#include "displaytexts/app/CaptionSet.h"
+#include "displaytexts/texts/Messages.h"
+#include "displaytexts/texts/Register.h"
+#include "platform/Worker.h"
+
+#include <QDialog>
+#include <QList>
+#include <array>
+#include <functional>
+#include <optional>
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+
+namespace platform {
+class BytePort;
+class Clock;
+} // namespace platform
+
+namespace tekstor {
+
+class TextKindPanel;
+class TextTree;
+
+// The main window of Tekstor: connection, one panel per kind of text (the mode shows
+// one), transfers, files and the language of its own captions. The port and the clock are
+// handed in, so the window runs as well on a simulated unit and virtual time as on a
+// serial port. A transfer works on its own copy of the texts; what it read comes back to
+// the window when it has ended, so the worker and the window share nothing.
+class CTekstorDlg : public QDialog {
+    Q_OBJECT
+public:
+    CTekstorDlg(platform::BytePort& port, platform::Clock& clock, QWidget* parent = nullptr);
+    ~CTekstorDlg() override;
+
+    // Where the port list comes from when the window is first shown (none by default).
+    void setPortSource(std::function<QStringList()> source) { m_portSource = std::move(source); }
+    // Fills the port list now; the first name is chosen.
+    void setPortNames(const QStringList& names);
+
+    Register& store() { return m_store; }
+    TextKind mode() const { return m_mode; }
+    Language language() const { return m_language; }
+    // An exchange with the unit is running.
+    bool transferRunning() const { return m_worker.busy(); }
+
+    void setMode(TextKind mode);
+    void setLanguage(Language language);
+
+    TextTree* tree(TextKind kind) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildConnectionGroup();
+    TextKindPanel* buildPanel(TextKind kind);
+    QWidget* buildRangeBoxes(QWidget* parent);
+    void fillReadLanguages(int select);
+
+    TextKindPanel& panel(TextKind kind) const;
+    // One rule for every command that talks to the unit: while an exchange runs, all of
+    // them (and the file commands and the running kind's "Ändern...") are off; afterwards
+    // they follow the connection state.
+    void beginExchange(std::optional<TextKind> kind);
+    void endExchange();
+    void applyConnectionState();
+    void showTexts(TextKind kind, const QList<int>* numbers = nullptr);
+    // The own-text selection stays inside the table.
+    void keepSelectionInTable();
+
+    void connectUnit();
+    void disconnectUnit();
+    void readTexts(TextKind kind);
+    void programTexts(TextKind kind);
+
+    void editChecked(TextKind kind);
+    void editTexts(TextKind kind, const QList<int>& numbers);
+
+    void openFile();
+    void saveFile();
+    void showHelp();
+    void showAbout();
+
+    platform::BytePort& m_port;
+    platform::Clock& m_clock;
+    Register m_store;
+    TextKind m_mode = TextKind::Ids;
+    Language m_language = Language::German;
+    int m_selectedOwn = 0;
+    bool m_portsFilled = false;
+    bool m_connected = false;
+    TextKind m_runningKind = TextKind::Ids;
+    // Per kind: texts were read, loaded or edited, so writing them sends what the user saw.
+    std::array<bool, 3> m_hasTexts{};
+    std::function<QStringList()> m_portSource;
+    CaptionSet m_captions;
+
+    QComboBox* m_portList = nullptr;
+    QPushButton* m_connect = nullptr;
+    QPushButton* m_disconnect = nullptr;
+    std::array<QCheckBox*, Register::IdRangeCount> m_ranges{};
+    QComboBox* m_readLanguage = nullptr;
+    std::array<TextKindPanel*, 3> m_panels{};
+
+    QAction* m_open = nullptr;
+    QAction* m_save = nullptr;
+    QActionGroup* m_modeGroup = nullptr;
+    std::array<QAction*, 3> m_modeActions{};
+    QAction* m_german = nullptr;
+    QAction* m_english = nullptr;
+
+    // Last, so a running exchange has ended before the port and the store go.
+    platform::Worker m_worker;
+};
+
+} // namespace tekstor

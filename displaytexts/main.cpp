@@ -1,8 +1,0 @@
-// Tekstor: the display-text editor of the Quarn 7k/8k.
-#include "displaytexts/CTekstorApp.h"
-
-int main(int argc, char* argv[])
-{
-    tekstor::CTekstorApp app(argc, argv);
-    return app.run();
-}
