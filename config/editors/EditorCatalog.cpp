@@ -1,9 +1,12 @@
 #include "EditorCatalog.h"
 
 #include "Decoder.h"
+#include "EingProg.h"
 #include "EinzelnesRegister.h"
 #include "InOutputs.h"
+#include "LEDProg.h"
 #include "Rufgeber.h"
+#include "TastenProg.h"
 
 namespace quarn {
 
@@ -11,6 +14,12 @@ namespace {
 template <class Dialog> EditorFactory make()
 {
     return [](Register* image, QWidget* parent) -> QDialog* { return new Dialog(image, parent); };
+}
+// The keypad in normal (0) or telephone mode (1).
+EditorFactory keys(int mode)
+{
+    return
+        [mode](Register* image, QWidget* parent) -> QDialog* { return new TastenProg(mode, parent, image); };
 }
 } // namespace
 
@@ -21,6 +30,10 @@ const QList<EditorEntry>& editorCatalog()
         {"Rufgeber", make<Rufgeber>()},
         {"Decoder 1-10", make<Decoder>()},
         {"Konfiguration Ein-/Ausgänge", make<InOutputs>()},
+        {"Tasten", keys(0)},
+        {"Eingänge", make<EingProg>()},
+        {"LEDs", make<LEDProg>()},
+        {"Tastenprogrammierung (im Telefon-Mode)", keys(1), EditorTree::Telephone},
     };
     return catalog;
 }

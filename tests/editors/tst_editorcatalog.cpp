@@ -32,6 +32,7 @@ struct Row {
     bool marksModified = true; // false: the dialog writes on buttons of its own, not on "OK"
     // Digits the dialog rewrites by design, applied to the expected image.
     std::function<void(Register&)> rewrites = {};
+    bool telephone = false; // the image holds the telephone interface's registers too
 };
 
 void setDigitFrom(Register& r, int reg, int k, QRandomGenerator& random, const QList<int>& allowed)
@@ -56,6 +57,11 @@ void fill(Register& r, int reg, int from, int to, QChar c)
 QDialog* catalogDialog(const char* item, Register* image)
 {
     return quarn::createEditor(QString::fromUtf8(item), image, nullptr);
+}
+
+QDialog* telephoneDialog(const char* item, Register* image)
+{
+    return quarn::createEditor(QString::fromUtf8(item), image, nullptr, quarn::EditorTree::Telephone);
 }
 
 void consistentCallEncoder(Register& r, QRandomGenerator& g)
@@ -108,6 +114,49 @@ void consistentInOutputs(Register& r, QRandomGenerator& g)
         setDigitFrom(r, 96, k, g, functions);
 }
 
+// Random function words in the telephone-mode key registers (the base ones are random already).
+void consistentTelephoneKeys(Register& r, QRandomGenerator& g)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    for (int n = 430; n < 480; ++n) {
+        QString text;
+        for (int k = 0; k < 8; ++k)
+            text += QLatin1Char(hex[g.bounded(16)]);
+        r.registerText(n) = text;
+    }
+}
+
+// LED function 0-4 with parameters in range; a function no entry stands for keeps its digits.
+void consistentLeds(Register& r, QRandomGenerator& g)
+{
+    for (int n = 180; n < 184; ++n) {
+        setDigitFrom(r, n, 0, g, range(0, 6));
+        switch (r.digit(n, 0)) {
+        case 1:
+            setDigitFrom(r, n, 1, g, range(1, 7));
+            setDigitFrom(r, n, 2, g, {0, 1});
+            break;
+        case 2:
+            setDigitFrom(r, n, 1, g, range(0, 9));
+            setDigitFrom(r, n, 2, g, range(0, 9));
+            break;
+        case 4:
+            setDigitFrom(r, n, 1, g, range(1, 10));
+            setDigitFrom(r, n, 2, g, {0, 1});
+            break;
+        }
+    }
+}
+
+// Pins configured as inputs, so that "OK" asks nothing about the shown input.
+void consistentInputs(Register& r, QRandomGenerator& g)
+{
+    for (int k = 0; k < 5; ++k)
+        setDigitFrom(r, 95, k, g, {2, 4, 8});
+    for (int k = 0; k < 3; ++k)
+        setDigitFrom(r, 96, k, g, {2, 4, 8});
+}
+
 const QList<Row>& rows()
 {
     static const QList<Row> all = {
@@ -123,6 +172,15 @@ const QList<Row>& rows()
          true, decoderUnusedPositions(9)},
         {"Konfiguration Ein-/Ausgänge",
          [](Register* r) { return catalogDialog("Konfiguration Ein-/Ausgänge", r); }, consistentInOutputs},
+        {"Tasten", [](Register* r) { return catalogDialog("Tasten", r); }, {}},
+        {"Eingänge", [](Register* r) { return catalogDialog("Eingänge", r); }, consistentInputs},
+        {"LEDs", [](Register* r) { return catalogDialog("LEDs", r); }, consistentLeds},
+        {"Tastenprogrammierung (im Telefon-Mode)",
+         [](Register* r) { return telephoneDialog("Tastenprogrammierung (im Telefon-Mode)", r); },
+         consistentTelephoneKeys,
+         true,
+         {},
+         true},
     };
     return all;
 }
@@ -172,7 +230,7 @@ private slots:
         const Row& r = rows().at(row);
         platform::ScriptedUserDialogs boxes;
         Register image;
-        loadFactoryImage(image);
+        loadFactoryImage(image, r.telephone);
         if (seed > 0) {
             QRandomGenerator random(static_cast<quint32>(seed * 7919 + row));
             loadRandomImage(image, random);
@@ -217,7 +275,7 @@ private slots:
         const Row& r = rows().at(row);
         platform::ScriptedUserDialogs boxes;
         Register image;
-        loadFactoryImage(image);
+        loadFactoryImage(image, r.telephone);
         if (seed > 0) {
             QRandomGenerator random(static_cast<quint32>(seed * 104729 + row));
             loadRandomImage(image, random);
