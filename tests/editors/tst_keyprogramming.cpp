@@ -291,6 +291,29 @@ private slots:
         QCOMPARE(m_image.registerText(reg), expected);
     }
 
+    // A word typed short reaches the wizard and its editor completed to eight digits.
+    void shortWordIsCompletedBeforeTheWizard()
+    {
+        quarn::TastenProg dialog(0, nullptr, &m_image);
+        open(&dialog);
+        setText(&dialog, "functionWord", QStringLiteral("3"));
+        bool seen = false;
+        whenModal(this, [&](QWidget* wizard) {
+            auto* list = child<QListWidget>(wizard, "functionList");
+            QCOMPARE(list->currentRow(), 3);
+            whenModal(this, [&](QWidget* editor) {
+                QCOMPARE(child<QComboBox>(editor, "subFunction")->currentIndex(), 0);
+                QCOMPARE(child<QLineEdit>(editor, "idTarget")->text(), QStringLiteral("0"));
+                click(editor, "cancelButton");
+                seen = true;
+            });
+            click(wizard, "okButton");
+        });
+        click(&dialog, "wizardButton");
+        QVERIFY(seen);
+        QCOMPARE(child<QLineEdit>(&dialog, "functionWord")->text(), QStringLiteral("30000000"));
+    }
+
     // --- EingProg ---
 
     void inputWordsAreStoredOnSelectionChange()
