@@ -272,6 +272,12 @@ private slots:
         word = QStringLiteral("23E00000");
         std::unique_ptr<quarn::FunctionEditor> intercom(editorOf(2, FunctionMode::Normal, word));
         QCOMPARE(child<QComboBox>(intercom.get(), "intercomAction")->currentIndex(), 2);
+        // A channel word shows the switching output's defaults.
+        word = QStringLiteral("50000000");
+        std::unique_ptr<quarn::FunctionEditor> channel(editorOf(5, FunctionMode::Normal, word));
+        QVERIFY(child<QRadioButton>(channel.get(), "outputKind0")->isChecked());
+        QCOMPARE(child<QLineEdit>(channel.get(), "output")->text(), QStringLiteral("1"));
+        QVERIFY(child<QRadioButton>(channel.get(), "state0")->isChecked());
         // A foreign word opens on the defaults.
         word = QStringLiteral("5FE00000");
         std::unique_ptr<quarn::FunctionEditor> tone(editorOf(1, FunctionMode::Normal, word));

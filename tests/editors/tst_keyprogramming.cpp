@@ -472,6 +472,22 @@ private slots:
         QVERIFY(boxes.messages().isEmpty());
     }
 
+    // The store of a selection change is made and marked at once; "Abbrechen" keeps it.
+    void ledStoreSurvivesCancel()
+    {
+        m_image.registerText(183) = QStringLiteral("00000000");
+        quarn::LEDProg dialog(&m_image);
+        open(&dialog);
+        child<QComboBox>(&dialog, "led")->setCurrentIndex(3);
+        child<QComboBox>(&dialog, "function")->setCurrentIndex(1);
+        setText(&dialog, "output", QStringLiteral("6"));
+        child<QAbstractButton>(&dialog, "activeHigh")->setChecked(true);
+        child<QComboBox>(&dialog, "led")->setCurrentIndex(0);
+        click(&dialog, "cancelButton");
+        QCOMPARE(m_image.registerText(183), QStringLiteral("16100000"));
+        QVERIFY(m_image.modified);
+    }
+
     void unknownLedFunctionIsKept()
     {
         m_image.registerText(182) = QStringLiteral("7ABCDEF0");

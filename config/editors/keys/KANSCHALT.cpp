@@ -53,6 +53,10 @@ KANSCHALT::KANSCHALT(QWidget* parent, QString& word)
     QFormLayout* output = nullptr;
     QGroupBox* outputBox = group(tr("Schaltausgänge"), &output);
     // Digit 2: the output 1-7, "F" entered at the unit; "0" and above "7" read as entered.
+    // A word of the channel selection shows the output defaults (output 1, "Ausgang aus"); the
+    // digits come back before anything is written.
+    if (digits().digit(0, 1) != 14)
+        digits().setCharacters(0, 2, QStringLiteral("10"));
     ChoiceMap outputMap = ChoiceMap::of({1, 15});
     for (int d = 0; d <= 15; ++d)
         outputMap.reading(d, d >= 1 && d <= 7 ? 0 : 1);
