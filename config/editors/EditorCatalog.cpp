@@ -3,9 +3,11 @@
 #include "Allgemein.h"
 #include "Decoder.h"
 #include "Druckerparameter.h"
+#include "EingProg.h"
 #include "EinzelnesRegister.h"
 #include "InOutputs.h"
 #include "Kennungsauswertung.h"
+#include "LEDProg.h"
 #include "LSKonfig.h"
 #include "MutingDruckerausgabe.h"
 #include "Passwort.h"
@@ -17,6 +19,7 @@
 #include "Rufgeber.h"
 #include "SquelchKonfig.h"
 #include "Standardquittung.h"
+#include "TastenProg.h"
 
 namespace quarn {
 
@@ -24,6 +27,12 @@ namespace {
 template <class Dialog> EditorFactory make()
 {
     return [](Register* image, QWidget* parent) -> QDialog* { return new Dialog(image, parent); };
+}
+// The keypad in normal (0) or telephone mode (1).
+EditorFactory keys(int mode)
+{
+    return
+        [mode](Register* image, QWidget* parent) -> QDialog* { return new TastenProg(mode, parent, image); };
 }
 } // namespace
 
@@ -47,6 +56,10 @@ const QList<EditorEntry>& editorCatalog()
         {"Standardquittung", make<Standardquittung>()},
         {"Schlüsseltöne für Muting / Druckerausgabe", make<MutingDruckerausgabe>()},
         {"Referenzwerte für Tonfolgeauswertung", make<RefTonfolgeauswertung>()},
+        {"Tasten", keys(0)},
+        {"Eingänge", make<EingProg>()},
+        {"LEDs", make<LEDProg>()},
+        {"Tastenprogrammierung (im Telefon-Mode)", keys(1), EditorTree::Telephone},
     };
     return catalog;
 }

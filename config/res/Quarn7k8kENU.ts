@@ -222,6 +222,65 @@ digits from the right</translation>
     </message>
 </context>
 <context>
+    <name>FktAuswahl</name>
+    <message>
+        <source>0: keine Funktion</source>
+        <translation>0: no function</translation>
+    </message>
+    <message>
+        <source>1: Einton senden</source>
+        <translation>1: Send single tone</translation>
+    </message>
+    <message>
+        <source>2: Ruf senden</source>
+        <translation>2: Send call</translation>
+    </message>
+    <message>
+        <source>3: PTT</source>
+        <translation>3: PTT</translation>
+    </message>
+    <message>
+        <source>4: Lautstärke</source>
+        <translation>4: Volume</translation>
+    </message>
+    <message>
+        <source>5: Kanalwahl / Schaltausgänge</source>
+        <translation>5: Channel selection / switching outputs</translation>
+    </message>
+    <message>
+        <source>6: Kennungsspeicher / Decoder</source>
+        <translation>6: Identifier memory / decoder</translation>
+    </message>
+    <message>
+        <source>6: Kurzwahlspeicher</source>
+        <translation>6: Short-dial memory</translation>
+    </message>
+    <message>
+        <source>7: Ruftoneingabe</source>
+        <translation>7: Call tone entry</translation>
+    </message>
+    <message>
+        <source>7: Rufnummerneingabe</source>
+        <translation>7: Number entry</translation>
+    </message>
+    <message>
+        <source>8: Statuseingabe</source>
+        <translation>8: Status entry</translation>
+    </message>
+    <message>
+        <source>8: Telefonstatuseingabe</source>
+        <translation>8: Telephone status entry</translation>
+    </message>
+    <message>
+        <source>9: ext. Eingänge</source>
+        <translation>9: Ext. inputs</translation>
+    </message>
+    <message>
+        <source>B: Modefunktionen</source>
+        <translation>B: Mode functions</translation>
+    </message>
+</context>
+<context>
     <name>IdModeList</name>
     <message>
         <source>5-Tonfolge</source>
@@ -1131,6 +1190,139 @@ X-tone sequences can be treated as emergency calls; then the set number of digit
     </message>
 </context>
 <context>
+    <name>quarn::EINTON</name>
+    <message>
+        <source>Funktion 1: Einton senden</source>
+        <translation>Function 1: Send single tone</translation>
+    </message>
+    <message>
+        <source>so lange Taste gedrückt ist</source>
+        <translation>while the key is pressed</translation>
+    </message>
+    <message>
+        <source>s (0,1 - 1,5)</source>
+        <translation>s (0.1 - 1.5)</translation>
+    </message>
+    <message>
+        <source>Tonfrequenz [Hz] (0-8000):</source>
+        <translation>Tone frequency [Hz] (0-8000):</translation>
+    </message>
+    <message>
+        <source>Tondauer:</source>
+        <translation>Tone duration:</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::EXTEINGAENGE</name>
+    <message>
+        <source>Funktion 9: Externe Eingänge</source>
+        <translation>Function 9: External inputs</translation>
+    </message>
+    <message>
+        <source>Squelcheingang</source>
+        <translation>Squelch input</translation>
+    </message>
+    <message>
+        <source>externes Muting</source>
+        <translation>External muting</translation>
+    </message>
+    <message>
+        <source>Squelch aus</source>
+        <translation>Squelch off</translation>
+    </message>
+    <message>
+        <source>Squelch an</source>
+        <translation>Squelch on</translation>
+    </message>
+    <message>
+        <source>Lautsprecher-Muting aus</source>
+        <translation>Speaker muting off</translation>
+    </message>
+    <message>
+        <source>Lautsprecher-Muting an</source>
+        <translation>Speaker muting on</translation>
+    </message>
+    <message>
+        <source>Lautsprecher-Muting unverändert</source>
+        <translation>Speaker muting unchanged</translation>
+    </message>
+    <message>
+        <source>NF-Muting aus</source>
+        <translation>AF muting off</translation>
+    </message>
+    <message>
+        <source>NF-Muting an</source>
+        <translation>AF muting on</translation>
+    </message>
+    <message>
+        <source>Muting aus</source>
+        <translation>Muting off</translation>
+    </message>
+    <message>
+        <source>Muting an</source>
+        <translation>Muting on</translation>
+    </message>
+    <message>
+        <source>TX-LED in Ruhe aus</source>
+        <translation>TX LED off when idle</translation>
+    </message>
+    <message>
+        <source>TX-LED blinkt in Ruhe</source>
+        <translation>TX LED flashes when idle</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::EingProg</name>
+    <message>
+        <source>Programmierung der Eingänge</source>
+        <translation>Input programming</translation>
+    </message>
+    <message>
+        <source>PTT2</source>
+        <translation>PTT2</translation>
+    </message>
+    <message>
+        <source>Eingang %1</source>
+        <translation>Input %1</translation>
+    </message>
+    <message>
+        <source>TX</source>
+        <translation>TX</translation>
+    </message>
+    <message>
+        <source>RX (Squelch)</source>
+        <translation>RX (squelch)</translation>
+    </message>
+    <message>
+        <source>DC</source>
+        <translation>DC</translation>
+    </message>
+    <message>
+        <source>Prog.-Assistent...</source>
+        <translation>Prog. wizard...</translation>
+    </message>
+    <message>
+        <source>Funktion für passiv -&gt; aktiv:</source>
+        <translation>Function for passive -&gt; active:</translation>
+    </message>
+    <message>
+        <source>Funktion für aktiv -&gt; passiv:</source>
+        <translation>Function for active -&gt; passive:</translation>
+    </message>
+    <message>
+        <source>Eingangskonfiguration</source>
+        <translation>Input configuration</translation>
+    </message>
+    <message>
+        <source>Sie haben einem Eingang eine Funktion zugewiesen, der noch nicht als Eingang konfiguriert ist und folglich nicht als solcher funktionieren wird.
+
+Möchten Sie die Konfiguration jetzt durchführen?</source>
+        <translation>You have given a function to an input that is not yet configured as an input and therefore will not work as one.
+
+Do you want to configure it now?</translation>
+    </message>
+</context>
+<context>
     <name>quarn::EinzelnesRegister</name>
     <message>
         <source>Einzelnes Register lesen/schreiben</source>
@@ -1179,6 +1371,28 @@ the programming software does not support yet.
 
 CAUTION: Change only register digits whose function you know
 exactly. Otherwise the Quarn may malfunction.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::FktAuswahl</name>
+    <message>
+        <source>Funktionsauswahl</source>
+        <translation>Function selection</translation>
+    </message>
+    <message>
+        <source>OK / Weiter</source>
+        <translation>OK / Next</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::FunctionEditor</name>
+    <message>
+        <source>Unterfunktion:</source>
+        <translation>Sub-function:</translation>
     </message>
 </context>
 <context>
@@ -1248,6 +1462,100 @@ exactly. Otherwise the Quarn may malfunction.</translation>
     </message>
 </context>
 <context>
+    <name>quarn::KANSCHALT</name>
+    <message>
+        <source>Funktion 5: Kanalwahl / Schaltausgänge</source>
+        <translation>Function 5: Channel selection / switching outputs</translation>
+    </message>
+    <message>
+        <source>Kanalwahl</source>
+        <translation>Channel selection</translation>
+    </message>
+    <message>
+        <source>Schaltausgänge</source>
+        <translation>Switching outputs</translation>
+    </message>
+    <message>
+        <source>Kanal Nr. (0-99):</source>
+        <translation>Channel no. (0-99):</translation>
+    </message>
+    <message>
+        <source>Arbeitskanal</source>
+        <translation>Working channel</translation>
+    </message>
+    <message>
+        <source>Eingabe durch Benutzer</source>
+        <translation>Entered by the user</translation>
+    </message>
+    <message>
+        <source>Ausgang Nr. (1-7):</source>
+        <translation>Output no. (1-7):</translation>
+    </message>
+    <message>
+        <source>Eingabe der Nummer</source>
+        <translation>Enter the number</translation>
+    </message>
+    <message>
+        <source>Ausgang aus</source>
+        <translation>Output off</translation>
+    </message>
+    <message>
+        <source>Ausgang an</source>
+        <translation>Output on</translation>
+    </message>
+    <message>
+        <source>Ausgang toggeln</source>
+        <translation>Toggle output</translation>
+    </message>
+    <message>
+        <source>Eingabe des Zustandes</source>
+        <translation>Enter the state</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::KENNDECODER</name>
+    <message>
+        <source>Funktion 6: Kennungsspeicher / Decoder</source>
+        <translation>Function 6: Identifier memory / decoder</translation>
+    </message>
+    <message>
+        <source>Kennungsspeicher</source>
+        <translation>Identifier memory</translation>
+    </message>
+    <message>
+        <source>Decoder</source>
+        <translation>Decoder</translation>
+    </message>
+    <message>
+        <source>Kennung löschen</source>
+        <translation>Delete identifier</translation>
+    </message>
+    <message>
+        <source>nächste Kennung anzeigen</source>
+        <translation>Show next identifier</translation>
+    </message>
+    <message>
+        <source>aktuelle Kennung anzeigen</source>
+        <translation>Show current identifier</translation>
+    </message>
+    <message>
+        <source>Decoder Nr. (1-10):</source>
+        <translation>Decoder no. (1-10):</translation>
+    </message>
+    <message>
+        <source>Decoder ausschalten</source>
+        <translation>Switch decoder off</translation>
+    </message>
+    <message>
+        <source>Decoder einschalten</source>
+        <translation>Switch decoder on</translation>
+    </message>
+    <message>
+        <source>Decoder toggeln (ein/aus)</source>
+        <translation>Toggle decoder (on/off)</translation>
+    </message>
+</context>
+<context>
     <name>quarn::Kennungsauswertung</name>
     <message>
         <source>Kennungsauswertung</source>
@@ -1310,6 +1618,136 @@ or unused position)</translation>
     <message>
         <source>Ohne Kennung kann die Kennungszeile die Uhrzeit anzeigen.</source>
         <translation>Without an ID the ID line can show the time.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::LAUTSTAERKE</name>
+    <message>
+        <source>Funktion 4: Lautstärke</source>
+        <translation>Function 4: Volume</translation>
+    </message>
+    <message>
+        <source>Lautsprecher toggeln (an/aus)</source>
+        <translation>Toggle speaker (on/off)</translation>
+    </message>
+    <message>
+        <source>Lautstärke</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Kanal-Scanner starten, wenn Lautsprecher ausgeschaltet</source>
+        <translation>Start channel scanner when the speaker is switched off</translation>
+    </message>
+    <message>
+        <source>Lautstärke ändern</source>
+        <translation>Change volume</translation>
+    </message>
+    <message>
+        <source>festen Wert einstellen (0-9):</source>
+        <translation>Set a fixed value (0-9):</translation>
+    </message>
+    <message>
+        <source>1 Stufe lauter</source>
+        <translation>1 step louder</translation>
+    </message>
+    <message>
+        <source>1 Stufe leiser</source>
+        <translation>1 step quieter</translation>
+    </message>
+    <message>
+        <source>Eingabe durch Benutzer</source>
+        <translation>Entered by the user</translation>
+    </message>
+    <message>
+        <source>min. Lautstärke:</source>
+        <translation>Min. volume:</translation>
+    </message>
+    <message>
+        <source>max. Lautstärke:</source>
+        <translation>Max. volume:</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::LEDProg</name>
+    <message>
+        <source>Programmierung der LEDs</source>
+        <translation>LED programming</translation>
+    </message>
+    <message>
+        <source>Funktion LED in F1</source>
+        <translation>Function of LED in F1</translation>
+    </message>
+    <message>
+        <source>Funktion LED in F2</source>
+        <translation>Function of LED in F2</translation>
+    </message>
+    <message>
+        <source>Funktion LED in F3</source>
+        <translation>Function of LED in F3</translation>
+    </message>
+    <message>
+        <source>Funktion LED in F4</source>
+        <translation>Function of LED in F4</translation>
+    </message>
+    <message>
+        <source>keine Funktion</source>
+        <translation>no function</translation>
+    </message>
+    <message>
+        <source>Anzeige Schaltausgangszustand</source>
+        <translation>Show switching output state</translation>
+    </message>
+    <message>
+        <source>Anzeige Kanal</source>
+        <translation>Show channel</translation>
+    </message>
+    <message>
+        <source>Anzeige Telefonmode</source>
+        <translation>Show telephone mode</translation>
+    </message>
+    <message>
+        <source>Anzeige Decoderzustand</source>
+        <translation>Show decoder state</translation>
+    </message>
+    <message>
+        <source>aktiv low</source>
+        <translation>active low</translation>
+    </message>
+    <message>
+        <source>aktiv high</source>
+        <translation>active high</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>aktiv</source>
+        <translation>active</translation>
+    </message>
+    <message>
+        <source>Schaltausgang Nr. (1-7):</source>
+        <translation>Switching output no. (1-7):</translation>
+    </message>
+    <message>
+        <source>LED ist an, wenn</source>
+        <translation>LED is on when</translation>
+    </message>
+    <message>
+        <source>Anzeige von Kanal Nr.(0-99):</source>
+        <translation>Show channel no. (0-99):</translation>
+    </message>
+    <message>
+        <source>Decoder Nr. (1-10):</source>
+        <translation>Decoder no. (1-10):</translation>
+    </message>
+    <message>
+        <source>LED ist an, wenn Decoder</source>
+        <translation>LED is on when decoder is</translation>
+    </message>
+    <message>
+        <source>Einstellungen wurden nicht übernommen!</source>
+        <translation>The settings were not applied!</translation>
     </message>
 </context>
 <context>
@@ -1376,6 +1814,93 @@ or unused position)</translation>
     </message>
 </context>
 <context>
+    <name>quarn::MODEFUNC</name>
+    <message>
+        <source>Funktion B: MODE-Funktionen</source>
+        <translation>Function B: MODE functions</translation>
+    </message>
+    <message>
+        <source>normalen Mode aktivieren</source>
+        <translation>Activate normal mode</translation>
+    </message>
+    <message>
+        <source>Telefonmode aktivieren</source>
+        <translation>Activate telephone mode</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>Standby</translation>
+    </message>
+    <message>
+        <source>letzte Rufnummer nicht löschen</source>
+        <translation>Keep the last call number</translation>
+    </message>
+    <message>
+        <source>letzte Rufnummer löschen</source>
+        <translation>Clear the last call number</translation>
+    </message>
+    <message>
+        <source>Telefon aus</source>
+        <translation>Telephone off</translation>
+    </message>
+    <message>
+        <source>Telefon halten</source>
+        <translation>Hold telephone</translation>
+    </message>
+    <message>
+        <source>letzte Telefonnummer nicht löschen</source>
+        <translation>Keep the last telephone number</translation>
+    </message>
+    <message>
+        <source>letzte Telefonnummer löschen</source>
+        <translation>Clear the last telephone number</translation>
+    </message>
+    <message>
+        <source>Telefon-Funk Überleitung aus</source>
+        <translation>Telephone-radio bridging off</translation>
+    </message>
+    <message>
+        <source>Telefon-Funk Überleitung an</source>
+        <translation>Telephone-radio bridging on</translation>
+    </message>
+    <message>
+        <source>Telefon-Funk Überleitung unverändert</source>
+        <translation>Telephone-radio bridging unchanged</translation>
+    </message>
+    <message>
+        <source>Telefon-Funk Überleitung toggeln (an/aus)</source>
+        <translation>Toggle telephone-radio bridging (on/off)</translation>
+    </message>
+    <message>
+        <source>Standby aus (Reset)</source>
+        <translation>Standby off (reset)</translation>
+    </message>
+    <message>
+        <source>Standby an</source>
+        <translation>Standby on</translation>
+    </message>
+    <message>
+        <source>Standby toggeln</source>
+        <translation>Toggle standby</translation>
+    </message>
+    <message>
+        <source>Beleuchtung aus</source>
+        <translation>Lighting off</translation>
+    </message>
+    <message>
+        <source>Beleuchtung an</source>
+        <translation>Lighting on</translation>
+    </message>
+    <message>
+        <source>Reset durch &quot;Standby aus&quot;</source>
+        <translation>Reset by &quot;Standby off&quot;</translation>
+    </message>
+    <message>
+        <source>Reset durch jede Taste</source>
+        <translation>Reset by any key</translation>
+    </message>
+</context>
+<context>
     <name>quarn::MutingDruckerausgabe</name>
     <message>
         <source>Schlüsseltöne für Muting/Druckerausgabe</source>
@@ -1408,6 +1933,93 @@ or unused position)</translation>
     <message>
         <source>Eine Druckerausgabe (über RS232) erfolgt für jede empfangene Tonfolge, die mit der Eingabe für die Druckerausgabe übereinstimmt. Auch hier steht &quot;F&quot; für einen beliebigen Ton, und unbenutzte Stellen sind ebenfalls &quot;F&quot;: bei 5-Tonfolgen müssen die Stellen 6 und 7 &quot;F&quot; sein.</source>
         <translation>A printer output (over RS232) happens for every received sequence that matches the printer entry. Here too &quot;F&quot; stands for any tone, and unused positions are &quot;F&quot; as well: for 5-tone sequences positions 6 and 7 must be &quot;F&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::PTT</name>
+    <message>
+        <source>Funktion 3: PTT</source>
+        <translation>Function 3: PTT</translation>
+    </message>
+    <message>
+        <source>PTT von Taste (Ende bei Loslassen)</source>
+        <translation>PTT from key (ends on release)</translation>
+    </message>
+    <message>
+        <source>PTT von Eingang (Ende mit &quot;PTT aus&quot;)</source>
+        <translation>PTT from input (ends with &quot;PTT off&quot;)</translation>
+    </message>
+    <message>
+        <source>Umschaltung Schwanenhals-/Headsetmikro</source>
+        <translation>Switch gooseneck/headset microphone</translation>
+    </message>
+    <message>
+        <source>PTT aus</source>
+        <translation>PTT off</translation>
+    </message>
+    <message>
+        <source>Schwanenhalsmikro</source>
+        <translation>Gooseneck microphone</translation>
+    </message>
+    <message>
+        <source>Headsetmikro</source>
+        <translation>Headset microphone</translation>
+    </message>
+    <message>
+        <source>Handhörermikro</source>
+        <translation>Handset microphone</translation>
+    </message>
+    <message>
+        <source>Schwanenhals- oder Headsetmikro</source>
+        <translation>Gooseneck or headset microphone</translation>
+    </message>
+    <message>
+        <source>Unterfunktion:</source>
+        <translation>Sub-function:</translation>
+    </message>
+    <message>
+        <source>Mikrofon:</source>
+        <translation>Microphone:</translation>
+    </message>
+    <message>
+        <source>Kennung bei PTT-Start</source>
+        <translation>Identifier at PTT start</translation>
+    </message>
+    <message>
+        <source>Kennung bei PTT-Ende</source>
+        <translation>Identifier at PTT end</translation>
+    </message>
+    <message>
+        <source>Kennung ist Zielruf Nr. (0-E):</source>
+        <translation>Identifier is target call no. (0-E):</translation>
+    </message>
+    <message>
+        <source>Schwanenhalsmikro an</source>
+        <translation>Gooseneck microphone on</translation>
+    </message>
+    <message>
+        <source>Headsetmikro an</source>
+        <translation>Headset microphone on</translation>
+    </message>
+    <message>
+        <source>automatische Headset-Erkennung</source>
+        <translation>Automatic headset detection</translation>
+    </message>
+    <message>
+        <source> Schwanenhals/Headset toggeln</source>
+        <translation> Toggle gooseneck/headset</translation>
+    </message>
+    <message>
+        <source>Eingabe</source>
+        <translation>Entry</translation>
+    </message>
+    <message>
+        <source>Mikrofonumschaltung:</source>
+        <translation>Microphone switching:</translation>
+    </message>
+    <message>
+        <source>Anzeigedauer Hinweistext (0,0-1,5 s):</source>
+        <translation>Hint text display time (0.0-1.5 s):</translation>
     </message>
 </context>
 <context>
@@ -1545,6 +2157,200 @@ or unused position)</translation>
     <message>
         <source>RS232-Monitor automatisch aktiv nach Einschalten</source>
         <translation>RS232 monitor active automatically after switching on</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::RUF</name>
+    <message>
+        <source>Funktion 2: Ruf senden</source>
+        <translation>Function 2: Send call</translation>
+    </message>
+    <message>
+        <source>eingegebenen Ruf senden</source>
+        <translation>Send entered call</translation>
+    </message>
+    <message>
+        <source>Rückruf senden</source>
+        <translation>Send call-back</translation>
+    </message>
+    <message>
+        <source>Zielruf senden</source>
+        <translation>Send target call</translation>
+    </message>
+    <message>
+        <source>Intercom senden</source>
+        <translation>Send intercom</translation>
+    </message>
+    <message>
+        <source>externen Zielruf senden</source>
+        <translation>Send external target call</translation>
+    </message>
+    <message>
+        <source>Kanalfernschaltung</source>
+        <translation>Channel remote switching</translation>
+    </message>
+    <message>
+        <source>Alarmabfrage senden</source>
+        <translation>Send alarm query</translation>
+    </message>
+    <message>
+        <source>Art des Rufs:</source>
+        <translation>Kind of call:</translation>
+    </message>
+    <message>
+        <source>Ruf-Optionen</source>
+        <translation>Call options</translation>
+    </message>
+    <message>
+        <source>5-Tonfolge</source>
+        <translation>5-tone sequence</translation>
+    </message>
+    <message>
+        <source>Doppelsequenz Ruf, Kennung (X-Tonfolge)</source>
+        <translation>Double sequence call, identifier (X-tone sequence)</translation>
+    </message>
+    <message>
+        <source>Doppelsequenz Kennung, Ruf (X-Tonfolge)</source>
+        <translation>Double sequence identifier, call (X-tone sequence)</translation>
+    </message>
+    <message>
+        <source>6-Tonfolge</source>
+        <translation>6-tone sequence</translation>
+    </message>
+    <message>
+        <source>7-Tonfolge</source>
+        <translation>7-tone sequence</translation>
+    </message>
+    <message>
+        <source>8-Tonfolge</source>
+        <translation>8-tone sequence</translation>
+    </message>
+    <message>
+        <source>Pagerruf</source>
+        <translation>Pager call</translation>
+    </message>
+    <message>
+        <source>4-Tonfolge</source>
+        <translation>4-tone sequence</translation>
+    </message>
+    <message>
+        <source>X-Tonfolge (3-7)</source>
+        <translation>X-tone sequence (3-7)</translation>
+    </message>
+    <message>
+        <source>ID-Mode:</source>
+        <translation>ID mode:</translation>
+    </message>
+    <message>
+        <source>Tonruf-Modus: Koppelton (0-E) oder Pause (F) bei Doppelsequenz</source>
+        <translation>Tone call mode: coupling tone (0-E) or pause (F) for double sequences</translation>
+    </message>
+    <message>
+        <source>FFSK-Modus: Betriebs- artenkennzeichen (BAK)</source>
+        <translation>FFSK mode: operating- mode code (BAK)</translation>
+    </message>
+    <message>
+        <source>Eingabe Zielrufnummer</source>
+        <translation>Enter target call number</translation>
+    </message>
+    <message>
+        <source>Zielruf Nr.(0-9):</source>
+        <translation>Target call no. (0-9):</translation>
+    </message>
+    <message>
+        <source>Intercom aus</source>
+        <translation>Intercom off</translation>
+    </message>
+    <message>
+        <source>Intercom an</source>
+        <translation>Intercom on</translation>
+    </message>
+    <message>
+        <source>Intercom toggeln (an/aus)</source>
+        <translation>Toggle intercom (on/off)</translation>
+    </message>
+    <message>
+        <source>Eingabe Intercomzustand</source>
+        <translation>Enter intercom state</translation>
+    </message>
+    <message>
+        <source>Intercomruf senden</source>
+        <translation>Send intercom call</translation>
+    </message>
+    <message>
+        <source>Externen Zielruf senden</source>
+        <translation>Send external target call</translation>
+    </message>
+    <message>
+        <source>Zielruf Nr.(0-E):</source>
+        <translation>Target call no. (0-E):</translation>
+    </message>
+    <message>
+        <source>Kanalfernschaltruf senden</source>
+        <translation>Send channel remote switching call</translation>
+    </message>
+    <message>
+        <source>Kanalabfrage senden</source>
+        <translation>Send channel query</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::RUFTONEINGABE</name>
+    <message>
+        <source>Funktion 7: Ruftoneingabe</source>
+        <translation>Function 7: Call tone entry</translation>
+    </message>
+    <message>
+        <source>Rufeingabe löschen</source>
+        <translation>Delete call entry</translation>
+    </message>
+    <message>
+        <source>neue Ruftoneingabe</source>
+        <translation>New call tone entry</translation>
+    </message>
+    <message>
+        <source>kompletten Ruf eingeben</source>
+        <translation>Enter a complete call</translation>
+    </message>
+    <message>
+        <source>Ruf komplett löschen</source>
+        <translation>Delete the whole call</translation>
+    </message>
+    <message>
+        <source>letzte Eingabe löschen</source>
+        <translation>Delete the last entry</translation>
+    </message>
+    <message>
+        <source>Ruf +1</source>
+        <translation>Call +1</translation>
+    </message>
+    <message>
+        <source>Ruf -1</source>
+        <translation>Call -1</translation>
+    </message>
+    <message>
+        <source>Blättern um ±1</source>
+        <translation>Scroll by ±1</translation>
+    </message>
+    <message>
+        <source>Blättern um ±1 bis zur nächsten Kennung mit Text</source>
+        <translation>Scroll by ±1 to the next identifier with text</translation>
+    </message>
+    <message>
+        <source>Rufton:</source>
+        <translation>Call tone:</translation>
+    </message>
+    <message>
+        <source>(Töne 0-E, F: Pause)</source>
+        <translation>(tones 0-E, F: pause)</translation>
+    </message>
+    <message>
+        <source>Eingabeziffern (1-5):</source>
+        <translation>Input digits (1-5):</translation>
+    </message>
+    <message>
+        <source>Ruf:</source>
+        <translation>Call:</translation>
     </message>
 </context>
 <context>
@@ -2041,6 +2847,29 @@ The lengths of the tones and of the pause are also set here. By default they are
     </message>
 </context>
 <context>
+    <name>quarn::STATUS</name>
+    <message>
+        <source>Funktion 8: Statuseingabe</source>
+        <translation>Function 8: Status entry</translation>
+    </message>
+    <message>
+        <source>Status löschen</source>
+        <translation>Clear status</translation>
+    </message>
+    <message>
+        <source>Status setzen</source>
+        <translation>Set status</translation>
+    </message>
+    <message>
+        <source>neuer Status (0-99):</source>
+        <translation>New status (0-99):</translation>
+    </message>
+    <message>
+        <source>Eingabe durch Benutzer</source>
+        <translation>Entered by the user</translation>
+    </message>
+</context>
+<context>
     <name>quarn::SettingsDialog</name>
     <message>
         <source>OK</source>
@@ -2123,6 +2952,174 @@ The lengths of the tones and of the pause are also set here. By default they are
     <message>
         <source>Tonfolge:</source>
         <translation>Tone sequence:</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::TELKWSpeicher</name>
+    <message>
+        <source>Funktion 6: Kurzwahlspeicher</source>
+        <translation>Function 6: Short-dial memory</translation>
+    </message>
+    <message>
+        <source>Kurzwahlspeicher auslesen</source>
+        <translation>Read short-dial memory</translation>
+    </message>
+    <message>
+        <source>Kurzwahl anzeigen</source>
+        <translation>Show short-dial entry</translation>
+    </message>
+    <message>
+        <source>Angezeigte Kurzwahl speichern</source>
+        <translation>Store displayed short-dial entry</translation>
+    </message>
+    <message>
+        <source>Kurzwahlspeicher Nr.:</source>
+        <translation>Short-dial memory no.:</translation>
+    </message>
+    <message>
+        <source>eingegebenen / vorherigen Kurzwahlspeicher anzeigen</source>
+        <translation>Show entered / previous short-dial memory</translation>
+    </message>
+    <message>
+        <source>eingegebenen / nächsten Kurzwahlspeicher anzeigen</source>
+        <translation>Show entered / next short-dial memory</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::TELRufnummer</name>
+    <message>
+        <source>Funktion 7: Rufnummerneingabe</source>
+        <translation>Function 7: Number entry</translation>
+    </message>
+    <message>
+        <source>Eingabe löschen</source>
+        <translation>Clear entry</translation>
+    </message>
+    <message>
+        <source>Eingabe Rufziffer</source>
+        <translation>Enter dial digit</translation>
+    </message>
+    <message>
+        <source>Eingabe Formatzeichen</source>
+        <translation>Enter format character</translation>
+    </message>
+    <message>
+        <source>Rufwiederholung</source>
+        <translation>Redial</translation>
+    </message>
+    <message>
+        <source>Nummer komplett löschen</source>
+        <translation>Clear the whole number</translation>
+    </message>
+    <message>
+        <source>letzte Eingabe löschen</source>
+        <translation>Delete the last entry</translation>
+    </message>
+    <message>
+        <source>Rufziffer</source>
+        <translation>Dial digit</translation>
+    </message>
+    <message>
+        <source>&lt;sp&gt;</source>
+        <translation>&lt;sp&gt;</translation>
+    </message>
+    <message>
+        <source>Formatzeichen</source>
+        <translation>Format character</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::TELefonstatus</name>
+    <message>
+        <source>Funktion 8: Eingabe Telefonstatus</source>
+        <translation>Function 8: Telephone status entry</translation>
+    </message>
+    <message>
+        <source>autom. (Wahl/Rufannahme/Auflegen)</source>
+        <translation>auto. (dial/answer/hang up)</translation>
+    </message>
+    <message>
+        <source>Wahl/Rufannahme</source>
+        <translation>Dial/answer</translation>
+    </message>
+    <message>
+        <source>Auflegen</source>
+        <translation>Hang up</translation>
+    </message>
+    <message>
+        <source>LS aus</source>
+        <translation>Speaker off</translation>
+    </message>
+    <message>
+        <source>LS an</source>
+        <translation>Speaker on</translation>
+    </message>
+    <message>
+        <source>LS unverändert</source>
+        <translation>Speaker unchanged</translation>
+    </message>
+    <message>
+        <source>LS entsprechend Hörer</source>
+        <translation>Speaker as handset</translation>
+    </message>
+    <message>
+        <source>Lautsprecher:</source>
+        <translation>Speaker:</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::TastenProg</name>
+    <message>
+        <source>Tastenprogrammierung</source>
+        <translation>Key programming</translation>
+    </message>
+    <message>
+        <source>Tastenfeld: Quarn</source>
+        <translation>Keypad: Quarn</translation>
+    </message>
+    <message>
+        <source>Tastendruck kurz</source>
+        <translation>Short key press</translation>
+    </message>
+    <message>
+        <source>Tastendruck lang</source>
+        <translation>Long key press</translation>
+    </message>
+    <message>
+        <source>Prog.-Assistent...</source>
+        <translation>Prog. wizard...</translation>
+    </message>
+    <message>
+        <source>PTT</source>
+        <translation>PTT</translation>
+    </message>
+    <message>
+        <source>RUF</source>
+        <translation>RUF</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>LS</source>
+        <translation>LS</translation>
+    </message>
+    <message>
+        <source>VOL</source>
+        <translation>VOL</translation>
+    </message>
+    <message>
+        <source>Taste </source>
+        <translation>Key </translation>
+    </message>
+    <message>
+        <source> lang:</source>
+        <translation> long:</translation>
+    </message>
+    <message>
+        <source> kurz:</source>
+        <translation> short:</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,8 @@
 #include "DECODERKONFIG.h"
 #include "EditorCatalog.h"
 #include "FactoryTable.h"
+#include "FktAuswahl.h"
+#include "FunctionEditors.h"
 #include "Register.h"
 #include "UserDialogs.h"
 
@@ -62,6 +64,28 @@ bool renderAll(const QDir& dir, const QString& suffix)
     ok = render(&decoder, dir.filePath(QStringLiteral("editor-decoder-konfiguration") + suffix +
                                        QStringLiteral(".png"))) &&
          ok;
+
+    // The function wizard in both modes, and every function editor on a word of its own code.
+    for (const auto mode : {quarn::FunctionMode::Normal, quarn::FunctionMode::Telephone}) {
+        const bool telephone = mode == quarn::FunctionMode::Telephone;
+        QString word = QStringLiteral("20000000");
+        quarn::FktAuswahl wizard(nullptr, word, mode);
+        ok = render(&wizard, dir.filePath(QStringLiteral("editor-funktionsauswahl") +
+                                          (telephone ? QStringLiteral("-telefon") : QString()) + suffix +
+                                          QStringLiteral(".png"))) &&
+             ok;
+        for (int code : quarn::FunctionEditors::offeredCodes()) {
+            const quarn::FunctionEditors::Entry* entry = quarn::FunctionEditors::find(code, mode);
+            if (!entry->create || (telephone && entry->mode != mode))
+                continue;
+            QString w = QString::number(code, 16).toUpper() + QStringLiteral("0000000");
+            std::unique_ptr<QDialog> editor(quarn::FunctionEditors::create(code, mode, nullptr, w));
+            ok = render(editor.get(),
+                        dir.filePath(fileNameOf(
+                            QStringLiteral("funktion ") + QString::fromUtf8(entry->listText), suffix))) &&
+                 ok;
+        }
+    }
 
     // The overview once more with every kind of cell filled, to check that the texts fit.
     const char* const sample[][3] = {

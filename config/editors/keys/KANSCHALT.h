@@ -1,0 +1,14 @@
+#pragma once
+
+#include "FunctionEditor.h"
+
+namespace quarn {
+
+// Function 5: channel selection or a switching output.
+class KANSCHALT : public FunctionEditor {
+    Q_OBJECT
+public:
+    KANSCHALT(QWidget* parent, QString& word);
+};
+
+} // namespace quarn

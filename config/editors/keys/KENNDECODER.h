@@ -1,0 +1,14 @@
+#pragma once
+
+#include "FunctionEditor.h"
+
+namespace quarn {
+
+// Function 6 (normal mode): the ID memory or one of the decoders.
+class KENNDECODER : public FunctionEditor {
+    Q_OBJECT
+public:
+    KENNDECODER(QWidget* parent, QString& word);
+};
+
+} // namespace quarn

@@ -1,0 +1,57 @@
+#include "STATUS.h"
+
+#include "IntegerEdit.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QRadioButton>
+
+namespace quarn {
+
+namespace {
+bool isDecimal(const QString& word, int k)
+{
+    return k < word.size() && word.at(k) >= u'0' && word.at(k) <= u'9';
+}
+} // namespace
+
+STATUS::STATUS(QWidget* parent, QString& word)
+    : FunctionEditor(parent, word, 8, tr("Funktion 8: Statuseingabe"), "8000    ")
+{
+    QComboBox* sub = subFunction({tr("Status löschen"), tr("Status setzen")});
+
+    QFormLayout* status = nullptr;
+    QGroupBox* statusBox = group(tr("Status setzen"), &status);
+    auto* kind = new QButtonGroup(this);
+    const QStringList texts = {tr("neuer Status (0-99):"), tr("Eingabe durch Benutzer")};
+    for (int i = 0; i < texts.size(); ++i) {
+        auto* b = new QRadioButton(texts.at(i), this);
+        b->setObjectName(QStringLiteral("statusKind%1").arg(i));
+        kind->addButton(b, i);
+    }
+    // Digits 2-3: the status as two decimal digits, or "FF" for entry by the user.
+    bind().custom(
+        {kind->button(0), kind->button(1)}, {},
+        [kind](DigitSource& s) {
+            if (kind->checkedId() == 1) {
+                s.setDigit(0, 2, 15);
+                s.setDigit(0, 3, 15);
+            }
+        },
+        [this, kind] {
+            const QString w = digits().text(0);
+            kind->button(isDecimal(w, 2) && isDecimal(w, 3) ? 0 : 1)->setChecked(true);
+        });
+    connect(kind, &QButtonGroup::idToggled, &bind(), &Binder::refreshRules);
+    IntegerEdit* value = numberOr(DigitSlot::weighted(0, 2, 2, 1), 0, 99, 0, "status");
+    status->addRow(kind->button(0), value);
+    status->addRow(kind->button(1));
+
+    bind().enableWhile({statusBox}, [sub] { return sub->currentIndex() == 1; });
+    bind().enableWhile({value}, [kind] { return kind->checkedId() == 0; });
+    bindingsDone();
+}
+
+} // namespace quarn

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "FunctionEditor.h"
+
+namespace quarn {
+
+// Function 6 (telephone mode): the short-dial memory.
+class TELKWSpeicher : public FunctionEditor {
+    Q_OBJECT
+public:
+    TELKWSpeicher(QWidget* parent, QString& word);
+};
+
+} // namespace quarn

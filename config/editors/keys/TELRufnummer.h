@@ -1,0 +1,14 @@
+#pragma once
+
+#include "FunctionEditor.h"
+
+namespace quarn {
+
+// Function 7 (telephone mode): entering a telephone number.
+class TELRufnummer : public FunctionEditor {
+    Q_OBJECT
+public:
+    TELRufnummer(QWidget* parent, QString& word);
+};
+
+} // namespace quarn
