@@ -205,122 +205,121 @@ void consistentReferenceValues(Register& r, QRandomGenerator& g)
                                                        {78, 2}, {78, 4}, {79, 1}, {79, 2}, {79, 4}};
     for (const auto& [reg, k] : lowerWeightedDigits)
         setDigitFrom(r, reg, k, g, range(0, 9));
-    // Random function words in the telephone-mode key registers (the base ones are random already).
-    void consistentTelephoneKeys(Register & r, QRandomGenerator & g)
-    {
-        static const char hex[] = "0123456789ABCDEF";
-        for (int n = 430; n < 480; ++n) {
-            QString text;
-            for (int k = 0; k < 8; ++k)
-                text += QLatin1Char(hex[g.bounded(16)]);
-            r.registerText(n) = text;
+}
+
+// Random function words in the telephone-mode key registers (the base ones are random already).
+void consistentTelephoneKeys(Register& r, QRandomGenerator& g)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    for (int n = 430; n < 480; ++n) {
+        QString text;
+        for (int k = 0; k < 8; ++k)
+            text += QLatin1Char(hex[g.bounded(16)]);
+        r.registerText(n) = text;
+    }
+}
+
+// LED function 0-4 with parameters in range; a function no entry stands for keeps its digits.
+void consistentLeds(Register& r, QRandomGenerator& g)
+{
+    for (int n = 180; n < 184; ++n) {
+        setDigitFrom(r, n, 0, g, range(0, 6));
+        switch (r.digit(n, 0)) {
+        case 1:
+            setDigitFrom(r, n, 1, g, range(1, 7));
+            setDigitFrom(r, n, 2, g, {0, 1});
+            break;
+        case 2:
+            setDigitFrom(r, n, 1, g, range(0, 9));
+            setDigitFrom(r, n, 2, g, range(0, 9));
+            break;
+        case 4:
+            setDigitFrom(r, n, 1, g, range(1, 10));
+            setDigitFrom(r, n, 2, g, {0, 1});
+            break;
         }
     }
+}
 
-    // LED function 0-4 with parameters in range; a function no entry stands for keeps its digits.
-    void consistentLeds(Register & r, QRandomGenerator & g)
-    {
-        for (int n = 180; n < 184; ++n) {
-            setDigitFrom(r, n, 0, g, range(0, 6));
-            switch (r.digit(n, 0)) {
-            case 1:
-                setDigitFrom(r, n, 1, g, range(1, 7));
-                setDigitFrom(r, n, 2, g, {0, 1});
-                break;
-            case 2:
-                setDigitFrom(r, n, 1, g, range(0, 9));
-                setDigitFrom(r, n, 2, g, range(0, 9));
-                break;
-            case 4:
-                setDigitFrom(r, n, 1, g, range(1, 10));
-                setDigitFrom(r, n, 2, g, {0, 1});
-                break;
-            }
-        }
-    }
+// Pins configured as inputs, so that "OK" asks nothing about the shown input.
+void consistentInputs(Register& r, QRandomGenerator& g)
+{
+    for (int k = 0; k < 5; ++k)
+        setDigitFrom(r, 95, k, g, {2, 4, 8});
+    for (int k = 0; k < 3; ++k)
+        setDigitFrom(r, 96, k, g, {2, 4, 8});
+}
 
-    // Pins configured as inputs, so that "OK" asks nothing about the shown input.
-    void consistentInputs(Register & r, QRandomGenerator & g)
-    {
-        for (int k = 0; k < 5; ++k)
-            setDigitFrom(r, 95, k, g, {2, 4, 8});
-        for (int k = 0; k < 3; ++k)
-            setDigitFrom(r, 96, k, g, {2, 4, 8});
-    }
+const QList<Row>& rows()
+{
+    static const QList<Row> all = {
+        {"Einzelnes Register lesen/schreiben",
+         [](Register* r) { return catalogDialog("Einzelnes Register lesen/schreiben", r); },
+         {},
+         false},
+        {"Rufgeber", [](Register* r) { return catalogDialog("Rufgeber", r); }, consistentCallEncoder},
+        {"Decoder 1-10", [](Register* r) { return catalogDialog("Decoder 1-10", r); }, {}, false},
+        {"DECODERKONFIG 1", [](Register* r) { return new quarn::DECODERKONFIG(r, 0); }, consistentDecoder(0),
+         true, decoderUnusedPositions(0)},
+        {"DECODERKONFIG 10", [](Register* r) { return new quarn::DECODERKONFIG(r, 9); }, consistentDecoder(9),
+         true, decoderUnusedPositions(9)},
+        {"Konfiguration Ein-/Ausgänge",
+         [](Register* r) { return catalogDialog("Konfiguration Ein-/Ausgänge", r); }, consistentInOutputs},
+        {"Allgemeine Konfiguration", [](Register* r) { return catalogDialog("Allgemeine Konfiguration", r); },
+         consistentGeneral},
+        {"Lautsprecherkonfiguration",
+         [](Register* r) { return catalogDialog("Lautsprecherkonfiguration", r); }, consistentSpeaker},
+        {"User-Passwort", [](Register* r) { return catalogDialog("User-Passwort", r); }, consistentPassword},
+        {"Druckerparameter", [](Register* r) { return catalogDialog("Druckerparameter", r); },
+         consistentPrinter},
+        {"RS232-Parameter", [](Register* r) { return catalogDialog("RS232-Parameter", r); }, consistentRs232},
+        {"Squelch-Konfiguration", [](Register* r) { return catalogDialog("Squelch-Konfiguration", r); },
+         consistentSquelch},
+        {"Pilotton", [](Register* r) { return catalogDialog("Pilotton", r); }, consistentPilotTone},
+        {"Radio-Mute", [](Register* r) { return catalogDialog("Radio-Mute", r); }, consistentRadioMute},
+        {"Roger-Beep", [](Register* r) { return catalogDialog("Roger-Beep", r); }, consistentRogerBeep},
+        {"Kennungsauswertung", [](Register* r) { return catalogDialog("Kennungsauswertung", r); },
+         consistentIdEvaluation},
+        {"Standardquittung", [](Register* r) { return catalogDialog("Standardquittung", r); },
+         consistentAcknowledgement},
+        {"Schlüsseltöne für Muting / Druckerausgabe",
+         [](Register* r) { return catalogDialog("Schlüsseltöne für Muting / Druckerausgabe", r); },
+         {}},
+        {"Referenzwerte für Tonfolgeauswertung",
+         [](Register* r) { return catalogDialog("Referenzwerte für Tonfolgeauswertung", r); },
+         consistentReferenceValues},
+        {"Tasten", [](Register* r) { return catalogDialog("Tasten", r); }, {}},
+        {"Eingänge", [](Register* r) { return catalogDialog("Eingänge", r); }, consistentInputs},
+        {"LEDs", [](Register* r) { return catalogDialog("LEDs", r); }, consistentLeds},
+        {"Tastenprogrammierung (im Telefon-Mode)",
+         [](Register* r) { return telephoneDialog("Tastenprogrammierung (im Telefon-Mode)", r); },
+         consistentTelephoneKeys,
+         true,
+         {},
+         true},
+    };
+    return all;
+}
 
-    const QList<Row>& rows()
-    {
-        static const QList<Row> all = {
-            {"Einzelnes Register lesen/schreiben",
-             [](Register* r) { return catalogDialog("Einzelnes Register lesen/schreiben", r); },
-             {},
-             false},
-            {"Rufgeber", [](Register* r) { return catalogDialog("Rufgeber", r); }, consistentCallEncoder},
-            {"Decoder 1-10", [](Register* r) { return catalogDialog("Decoder 1-10", r); }, {}, false},
-            {"DECODERKONFIG 1", [](Register* r) { return new quarn::DECODERKONFIG(r, 0); },
-             consistentDecoder(0), true, decoderUnusedPositions(0)},
-            {"DECODERKONFIG 10", [](Register* r) { return new quarn::DECODERKONFIG(r, 9); },
-             consistentDecoder(9), true, decoderUnusedPositions(9)},
-            {"Konfiguration Ein-/Ausgänge",
-             [](Register* r) { return catalogDialog("Konfiguration Ein-/Ausgänge", r); },
-             consistentInOutputs},
-            {"Allgemeine Konfiguration",
-             [](Register* r) { return catalogDialog("Allgemeine Konfiguration", r); }, consistentGeneral},
-            {"Lautsprecherkonfiguration",
-             [](Register* r) { return catalogDialog("Lautsprecherkonfiguration", r); }, consistentSpeaker},
-            {"User-Passwort", [](Register* r) { return catalogDialog("User-Passwort", r); },
-             consistentPassword},
-            {"Druckerparameter", [](Register* r) { return catalogDialog("Druckerparameter", r); },
-             consistentPrinter},
-            {"RS232-Parameter", [](Register* r) { return catalogDialog("RS232-Parameter", r); },
-             consistentRs232},
-            {"Squelch-Konfiguration", [](Register* r) { return catalogDialog("Squelch-Konfiguration", r); },
-             consistentSquelch},
-            {"Pilotton", [](Register* r) { return catalogDialog("Pilotton", r); }, consistentPilotTone},
-            {"Radio-Mute", [](Register* r) { return catalogDialog("Radio-Mute", r); }, consistentRadioMute},
-            {"Roger-Beep", [](Register* r) { return catalogDialog("Roger-Beep", r); }, consistentRogerBeep},
-            {"Kennungsauswertung", [](Register* r) { return catalogDialog("Kennungsauswertung", r); },
-             consistentIdEvaluation},
-            {"Standardquittung", [](Register* r) { return catalogDialog("Standardquittung", r); },
-             consistentAcknowledgement},
-            {"Schlüsseltöne für Muting / Druckerausgabe",
-             [](Register* r) { return catalogDialog("Schlüsseltöne für Muting / Druckerausgabe", r); },
-             {}},
-            {"Referenzwerte für Tonfolgeauswertung",
-             [](Register* r) { return catalogDialog("Referenzwerte für Tonfolgeauswertung", r); },
-             consistentReferenceValues},
-            {"Tasten", [](Register* r) { return catalogDialog("Tasten", r); }, {}},
-            {"Eingänge", [](Register* r) { return catalogDialog("Eingänge", r); }, consistentInputs},
-            {"LEDs", [](Register* r) { return catalogDialog("LEDs", r); }, consistentLeds},
-            {"Tastenprogrammierung (im Telefon-Mode)",
-             [](Register* r) { return telephoneDialog("Tastenprogrammierung (im Telefon-Mode)", r); },
-             consistentTelephoneKeys,
-             true,
-             {},
-             true},
-        };
-        return all;
-    }
+// Seed 0: the factory image; otherwise a random image made consistent for the row's dialog.
+void loadImage(Register& image, const Row& r, int row, int seed)
+{
+    loadFactoryImage(image, r.telephone);
+    if (seed == 0)
+        return;
+    QRandomGenerator random(static_cast<quint32>(seed * 7919 + row));
+    loadRandomImage(image, random);
+    if (r.makeConsistent)
+        r.makeConsistent(image, random);
+}
 
-    // Seed 0: the factory image; otherwise a random image made consistent for the row's dialog.
-    void loadImage(Register & image, const Row& r, int row, int seed)
-    {
-        loadFactoryImage(image, r.telephone);
-        if (seed == 0)
-            return;
-        QRandomGenerator random(static_cast<quint32>(seed * 7919 + row));
-        loadRandomImage(image, random);
-        if (r.makeConsistent)
-            r.makeConsistent(image, random);
-    }
-
-    QStringList snapshot(const Register& image)
-    {
-        QStringList out;
-        for (int n = 0; n < Register::TableSize; ++n)
-            out << image.registerText(n);
-        return out;
-    }
+QStringList snapshot(const Register& image)
+{
+    QStringList out;
+    for (int n = 0; n < Register::TableSize; ++n)
+        out << image.registerText(n);
+    return out;
+}
 
 } // namespace
 
