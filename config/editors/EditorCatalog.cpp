@@ -1,5 +1,9 @@
 #include "EditorCatalog.h"
 
+#include "DTMFAllg.h"
+#include "DTMFBegSchluss.h"
+#include "DTMFDurch.h"
+#include "DTMFga.h"
 #include "Decoder.h"
 #include "EinzelnesRegister.h"
 #include "InOutputs.h"
@@ -12,6 +16,13 @@ template <class Dialog> EditorFactory make()
 {
     return [](Register* image, QWidget* parent) -> QDialog* { return new Dialog(image, parent); };
 }
+
+EditorFactory dtmfCall(DTMFBegSchluss::Mode mode)
+{
+    return [mode](Register* image, QWidget* parent) -> QDialog* {
+        return new DTMFBegSchluss(image, mode, parent);
+    };
+}
 } // namespace
 
 const QList<EditorEntry>& editorCatalog()
@@ -21,6 +32,11 @@ const QList<EditorEntry>& editorCatalog()
         {"Rufgeber", make<Rufgeber>()},
         {"Decoder 1-10", make<Decoder>()},
         {"Konfiguration Ein-/Ausgänge", make<InOutputs>()},
+        {"Kontrolltasten", make<DTMFAllg>(), EditorTree::Telephone},
+        {"Beginnruf", dtmfCall(DTMFBegSchluss::Beginnruf), EditorTree::Telephone},
+        {"Schlussruf", dtmfCall(DTMFBegSchluss::Schlussruf), EditorTree::Telephone},
+        {"Durchwahl (Tel -> Funk)", make<DTMFDurch>(), EditorTree::Telephone},
+        {"DTMF Geber/Auswerter", make<DTMFga>(), EditorTree::Telephone},
     };
     return catalog;
 }

@@ -849,6 +849,186 @@ X-tone sequences can be treated as emergency calls; then the set number of digit
     </message>
 </context>
 <context>
+    <name>quarn::DTMFAllg</name>
+    <message>
+        <source>DTMF: Allgemein</source>
+        <translation>DTMF: General</translation>
+    </message>
+    <message>
+        <source>(0-F; E=*; F=#)</source>
+        <translation>(0-F; E=*; F=#)</translation>
+    </message>
+    <message>
+        <source>Löschtaste </source>
+        <translation>Delete key </translation>
+    </message>
+    <message>
+        <source>Endetaste </source>
+        <translation>End key </translation>
+    </message>
+    <message>
+        <source>vom Funk</source>
+        <translation>from radio</translation>
+    </message>
+    <message>
+        <source>vom Tel</source>
+        <translation>from phone</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::DTMFBegSchluss</name>
+    <message>
+        <source>Beginnruf</source>
+        <translation>Start call</translation>
+    </message>
+    <message>
+        <source>Schlussruf</source>
+        <translation>End call</translation>
+    </message>
+    <message>
+        <source>DTMF: </source>
+        <translation>DTMF: </translation>
+    </message>
+    <message>
+        <source> durch DTMF bei Auswertung folgender Töne:</source>
+        <translation> by DTMF on evaluating the following tones:</translation>
+    </message>
+    <message>
+        <source>Bestätigungston senden bei DTMF-Beginnruf</source>
+        <translation>Send confirmation tone on DTMF start call</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::DTMFDurch</name>
+    <message>
+        <source>DTMF: Durchwahl (Tel -&gt; Funk)</source>
+        <translation>DTMF: Direct dialling (phone -&gt; radio)</translation>
+    </message>
+    <message>
+        <source>5-Tonfolge</source>
+        <translation>5-tone sequence</translation>
+    </message>
+    <message>
+        <source>Ruf -&gt; Kennung</source>
+        <translation>Call -&gt; ID</translation>
+    </message>
+    <message>
+        <source>Kennung -&gt; Ruf</source>
+        <translation>ID -&gt; call</translation>
+    </message>
+    <message>
+        <source>6-Tonfolge</source>
+        <translation>6-tone sequence</translation>
+    </message>
+    <message>
+        <source>7-Tonfolge</source>
+        <translation>7-tone sequence</translation>
+    </message>
+    <message>
+        <source>Ruf mit Endetaste &quot;#&quot; starten</source>
+        <translation>Start the call with the end key &quot;#&quot;</translation>
+    </message>
+    <message>
+        <source>Nachtschaltung beim Starten aktiv</source>
+        <translation>Night switching active at start</translation>
+    </message>
+    <message>
+        <source>letzten Status Nachtschaltung speichern</source>
+        <translation>Keep the last night-switching state</translation>
+    </message>
+    <message>
+        <source>Normalbetrieb</source>
+        <translation>Normal mode</translation>
+    </message>
+    <message>
+        <source>ID-Mode</source>
+        <translation>ID mode</translation>
+    </message>
+    <message>
+        <source>Tonfolge</source>
+        <translation>Tone sequence</translation>
+    </message>
+    <message>
+        <source>Koppelton bei Doppelsequenz:</source>
+        <translation>Coupling tone for double sequences:</translation>
+    </message>
+    <message>
+        <source>Nachtschaltung</source>
+        <translation>Night switching</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::DTMFga</name>
+    <message>
+        <source>DTMF Geber/Auswerter</source>
+        <translation>DTMF encoder/evaluator</translation>
+    </message>
+    <message>
+        <source>ms   DTMF Tondauer</source>
+        <translation>ms   DTMF tone duration</translation>
+    </message>
+    <message>
+        <source>ms   DTMF Pausendauer</source>
+        <translation>ms   DTMF pause duration</translation>
+    </message>
+    <message>
+        <source>ms   DTMF Vorlaufdauer</source>
+        <translation>ms   DTMF lead time</translation>
+    </message>
+    <message>
+        <source>ms   DTMF Nachlaufdauer</source>
+        <translation>ms   DTMF trail time</translation>
+    </message>
+    <message>
+        <source>High-Ton zum Funk</source>
+        <translation>High tone to radio</translation>
+    </message>
+    <message>
+        <source>Low-Ton zum Funk</source>
+        <translation>Low tone to radio</translation>
+    </message>
+    <message>
+        <source>High-Ton zum Telefon</source>
+        <translation>High tone to phone</translation>
+    </message>
+    <message>
+        <source>Low-Ton zum Telefon</source>
+        <translation>Low tone to phone</translation>
+    </message>
+    <message>
+        <source>dB   max. Pegelunterschied DTMF low/high</source>
+        <translation>dB   max. level difference DTMF low/high</translation>
+    </message>
+    <message>
+        <source>ms   auswerten bis DTMF an</source>
+        <translation>ms   evaluate until DTMF on</translation>
+    </message>
+    <message>
+        <source>min. Pegel (0-32767, Faktor 2 = 3dB)</source>
+        <translation>min. level (0-32767, factor 2 = 3dB)</translation>
+    </message>
+    <message>
+        <source>DTMF-Geber</source>
+        <translation>DTMF encoder</translation>
+    </message>
+    <message>
+        <source>DTMF-Auswerter vom Funk</source>
+        <translation>DTMF evaluator from radio</translation>
+    </message>
+    <message>
+        <source>ms   nicht auswerten bis DTMF aus</source>
+        <translation>ms   do not evaluate until DTMF off</translation>
+    </message>
+    <message>
+        <source>DTMF-Auswerter vom Telefon</source>
+        <translation>DTMF evaluator from phone</translation>
+    </message>
+    <message>
+        <source>ms   auswerten bis DTMF aus</source>
+        <translation>ms   evaluate until DTMF off</translation>
+    </message>
+</context>
+<context>
     <name>quarn::DecimalFractionEdit</name>
     <message>
         <source>Geben Sie nicht mehr als %1 Zeichen ein.</source>

@@ -8,6 +8,7 @@
 #include "EditorTestSupport.h"
 #include "FieldEdit.h"
 #include "IdModeList.h"
+#include "RegisterCodecs.h"
 #include "Rufgeber.h"
 #include "ToneCounts.h"
 #include "UserDialogs.h"
@@ -32,7 +33,10 @@ struct Row {
     bool marksModified = true; // false: the dialog writes on buttons of its own, not on "OK"
     // Digits the dialog rewrites by design, applied to the expected image.
     std::function<void(Register&)> rewrites = {};
+    quarn::EditorTree tree = quarn::EditorTree::Base;
 };
+
+constexpr quarn::EditorTree Telephone = quarn::EditorTree::Telephone;
 
 void setDigitFrom(Register& r, int reg, int k, QRandomGenerator& random, const QList<int>& allowed)
 {
@@ -53,9 +57,20 @@ void fill(Register& r, int reg, int from, int to, QChar c)
         r.registerText(reg)[k] = c;
 }
 
-QDialog* catalogDialog(const char* item, Register* image)
+QDialog* catalogDialog(const char* item, Register* image, quarn::EditorTree tree = quarn::EditorTree::Base)
 {
-    return quarn::createEditor(QString::fromUtf8(item), image, nullptr);
+    return quarn::createEditor(QString::fromUtf8(item), image, nullptr, tree);
+}
+
+std::function<QDialog*(Register*)> telephoneDialog(const char* item)
+{
+    return [item](Register* r) { return catalogDialog(item, r, Telephone); };
+}
+
+// Weighted digits as the dialogs write them: the greedy encoding of a value.
+void setWeighted(Register& r, int reg, int first, int count, int unit, int value)
+{
+    QVERIFY(quarn::writeDecimalIntoDigits(r.registerText(reg), first, value, count, unit));
 }
 
 void consistentCallEncoder(Register& r, QRandomGenerator& g)
@@ -108,6 +123,38 @@ void consistentInOutputs(Register& r, QRandomGenerator& g)
         setDigitFrom(r, 96, k, g, functions);
 }
 
+// DTMF begin or end call: digit 0 counts the keys, the digits after them are "0".
+MakeConsistent consistentDtmfCall(int reg)
+{
+    return [reg](Register& r, QRandomGenerator& g) {
+        const int n = g.bounded(8);
+        r.setDigit(reg, 0, n);
+        fill(r, reg, n + 1, 7, u'0');
+        setDigitFrom(r, 357, 4, g, {0, 1});
+    };
+}
+
+void consistentThroughDialling(Register& r, QRandomGenerator& g)
+{
+    // Mode digits above 4 are kept as they are; their sequences take five tones.
+    for (int night = 0; night < 2; ++night) {
+        const int mode = r.digit(363, 2 * night);
+        const int length = mode == 3 ? 6 : mode == 4 ? 7 : 5;
+        fill(r, 361 + night, length, 6, u'0');
+    }
+    setDigitFrom(r, 361, 7, g, {0, 1});
+}
+
+void consistentDtmfTiming(Register& r, QRandomGenerator& g)
+{
+    for (int reg = 600; reg <= 601; ++reg) {
+        setWeighted(r, reg, 0, 4, 5, 5 * g.bounded(16666));
+        setWeighted(r, reg, 4, 4, 5, 5 * g.bounded(16666));
+    }
+    for (int reg = 602; reg <= 607; ++reg)
+        setWeighted(r, reg, 3, 5, 1, g.bounded(32768));
+}
+
 const QList<Row>& rows()
 {
     static const QList<Row> all = {
@@ -123,6 +170,21 @@ const QList<Row>& rows()
          true, decoderUnusedPositions(9)},
         {"Konfiguration Ein-/Ausgänge",
          [](Register* r) { return catalogDialog("Konfiguration Ein-/Ausgänge", r); }, consistentInOutputs},
+        {"Kontrolltasten", telephoneDialog("Kontrolltasten"), {}, true, {}, Telephone},
+        {"Beginnruf", telephoneDialog("Beginnruf"), consistentDtmfCall(358), true, {}, Telephone},
+        {"Schlussruf", telephoneDialog("Schlussruf"), consistentDtmfCall(359), true, {}, Telephone},
+        {"Durchwahl (Tel -> Funk)",
+         telephoneDialog("Durchwahl (Tel -> Funk)"),
+         consistentThroughDialling,
+         true,
+         {},
+         Telephone},
+        {"DTMF Geber/Auswerter",
+         telephoneDialog("DTMF Geber/Auswerter"),
+         consistentDtmfTiming,
+         true,
+         {},
+         Telephone},
     };
     return all;
 }
@@ -130,11 +192,12 @@ const QList<Row>& rows()
 // Seed 0: the factory image; otherwise a random image made consistent for the row's dialog.
 void loadImage(Register& image, const Row& r, int row, int seed)
 {
-    loadFactoryImage(image);
+    const bool telephone = r.tree == Telephone;
+    loadFactoryImage(image, telephone);
     if (seed == 0)
         return;
     QRandomGenerator random(static_cast<quint32>(seed * 7919 + row));
-    loadRandomImage(image, random);
+    loadRandomImage(image, random, telephone);
     if (r.makeConsistent)
         r.makeConsistent(image, random);
 }
@@ -158,7 +221,8 @@ private slots:
         for (const quarn::EditorEntry& e : quarn::editorCatalog()) {
             bool found = false;
             for (const Row& row : rows())
-                found = found || QString::fromUtf8(row.name) == QString::fromUtf8(e.itemText);
+                found = found ||
+                        (QString::fromUtf8(row.name) == QString::fromUtf8(e.itemText) && row.tree == e.tree);
             QVERIFY2(found, e.itemText);
         }
         Register image;

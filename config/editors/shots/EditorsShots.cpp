@@ -48,13 +48,18 @@ bool render(QDialog* dialog, const QString& path)
 bool renderAll(const QDir& dir, const QString& suffix)
 {
     quarn::Register image;
-    for (int n : quarn::Register::numbers(false))
+    image.telephoneInterface = true;
+    for (int n : quarn::Register::numbers(true))
         image.registerText(n) = QString::fromLatin1(sim::FactoryTable::value(n));
 
     bool ok = true;
     for (const quarn::EditorEntry& entry : quarn::editorCatalog()) {
         std::unique_ptr<QDialog> dialog(entry.create(&image, nullptr));
-        ok = render(dialog.get(), dir.filePath(fileNameOf(QString::fromUtf8(entry.itemText), suffix))) && ok;
+        // "Decoder 1-10" stands in both trees.
+        const QString tree = entry.tree == quarn::EditorTree::Telephone ? QStringLiteral("tel-") : QString();
+        ok = render(dialog.get(),
+                    dir.filePath(fileNameOf(tree + QString::fromUtf8(entry.itemText), suffix))) &&
+             ok;
     }
     // Opened from the decoder overview rather than from a tree.
     quarn::DECODERKONFIG decoder(&image, 0, nullptr);
