@@ -1,13 +1,18 @@
 #include "EditorCatalog.h"
 
+#include "AmtstonAusw.h"
 #include "DTMFAllg.h"
 #include "DTMFBegSchluss.h"
 #include "DTMFDurch.h"
 #include "DTMFga.h"
 #include "Decoder.h"
 #include "EinzelnesRegister.h"
+#include "ImpulsG.h"
 #include "InOutputs.h"
+#include "PilotGA.h"
+#include "RingA.h"
 #include "Rufgeber.h"
+#include "TELDecoder.h"
 
 namespace quarn {
 
@@ -37,6 +42,11 @@ const QList<EditorEntry>& editorCatalog()
         {"Schlussruf", dtmfCall(DTMFBegSchluss::Schlussruf), EditorTree::Telephone},
         {"Durchwahl (Tel -> Funk)", make<DTMFDurch>(), EditorTree::Telephone},
         {"DTMF Geber/Auswerter", make<DTMFga>(), EditorTree::Telephone},
+        {"Amtstonauswerter", make<AmtstonAusw>(), EditorTree::Telephone},
+        {"Impulswahl-Geber", make<ImpulsG>(), EditorTree::Telephone},
+        {"\"Ring\"-Auswerter", make<RingA>(), EditorTree::Telephone},
+        {"Pilotton Geber/Auswerter", make<PilotGA>(), EditorTree::Telephone},
+        {"Decoder 1-10", make<TELDecoder>(), EditorTree::Telephone},
     };
     return catalog;
 }

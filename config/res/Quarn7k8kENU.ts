@@ -580,6 +580,49 @@ digits from the right</translation>
     </message>
 </context>
 <context>
+    <name>quarn::AMTSTONDECODERTAB</name>
+    <message>
+        <source>Fortsetzungszeile</source>
+        <translation>Continuation line</translation>
+    </message>
+    <message>
+        <source>Freizeichen</source>
+        <translation>Ring-back tone</translation>
+    </message>
+    <message>
+        <source>Besetztzeichen</source>
+        <translation>Busy tone</translation>
+    </message>
+    <message>
+        <source>unbenutzt</source>
+        <translation>unused</translation>
+    </message>
+    <message>
+        <source>Dauer Ton (ms):</source>
+        <translation>Tone duration (ms):</translation>
+    </message>
+    <message>
+        <source>Dauer Pause (ms):</source>
+        <translation>Pause duration (ms):</translation>
+    </message>
+    <message>
+        <source>-&gt;In nächster Zeile fortsetzen</source>
+        <translation>-&gt;Continue in next line</translation>
+    </message>
+    <message>
+        <source>Amtstontyp:</source>
+        <translation>Dial-tone type:</translation>
+    </message>
+    <message>
+        <source>Tabelleneintrag Nr.%1 ändern:</source>
+        <translation>Change table entry no.%1:</translation>
+    </message>
+    <message>
+        <source>Die nächste Zeile ist nicht zur Benutzung verfügbar.</source>
+        <translation>The next line is not available for use.</translation>
+    </message>
+</context>
+<context>
     <name>quarn::AboutBox</name>
     <message>
         <source>Info</source>
@@ -606,6 +649,69 @@ Older units cannot be programmed with this software.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::AmtstonAusw</name>
+    <message>
+        <source>Amtstonauswerter</source>
+        <translation>Dial-tone evaluator</translation>
+    </message>
+    <message>
+        <source>%   Toleranz für Amtstondecoder</source>
+        <translation>%   Tolerance of the dial-tone decoder</translation>
+    </message>
+    <message>
+        <source>ms  Tondauer für Dauertonauswertung</source>
+        <translation>ms  Tone duration for continuous-tone detection</translation>
+    </message>
+    <message>
+        <source>ms  Pausendauer für Keintonauswertung</source>
+        <translation>ms  Pause duration for no-tone detection</translation>
+    </message>
+    <message>
+        <source>ms lang auswerten bis Amtstonerkennung an</source>
+        <translation>ms evaluate until dial tone detected on</translation>
+    </message>
+    <message>
+        <source>ms   lang nicht auswerten bis Amtstonerk. aus</source>
+        <translation>ms   do not evaluate until dial-tone det. off</translation>
+    </message>
+    <message>
+        <source>Min. Pegel für Amtstonerkennung (0-32767)</source>
+        <translation>Min. level for dial-tone detection (0-32767)</translation>
+    </message>
+    <message>
+        <source>Ausgabe der erkannten Hörtonzeiten an RS232</source>
+        <translation>Output the detected tone times to RS232</translation>
+    </message>
+    <message>
+        <source>Amtstondecodertabelle (Frei- und Besetztzeichen)</source>
+        <translation>Dial-tone decoder table (ring-back and busy tones)</translation>
+    </message>
+    <message>
+        <source>Amtstontyp</source>
+        <translation>Dial-tone type</translation>
+    </message>
+    <message>
+        <source>Programmierung</source>
+        <translation>Programming</translation>
+    </message>
+    <message>
+        <source>Freizeichen</source>
+        <translation>Ring-back tone</translation>
+    </message>
+    <message>
+        <source>Besetztzeichen</source>
+        <translation>Busy tone</translation>
+    </message>
+    <message>
+        <source>unbenutzt</source>
+        <translation>unused</translation>
+    </message>
+    <message>
+        <source>%1ms Ton, %2ms Pause</source>
+        <translation>%1ms tone, %2ms pause</translation>
     </message>
 </context>
 <context>
@@ -1106,6 +1212,33 @@ exactly. Otherwise the Quarn may malfunction.</translation>
     </message>
 </context>
 <context>
+    <name>quarn::ImpulsG</name>
+    <message>
+        <source>Impulsgeber</source>
+        <translation>Pulse encoder</translation>
+    </message>
+    <message>
+        <source>ms   Impulsdauer (on hook Zeit)</source>
+        <translation>ms   Pulse duration (on-hook time)</translation>
+    </message>
+    <message>
+        <source>ms   Impulspause (off hook Zeit)</source>
+        <translation>ms   Pulse pause (off-hook time)</translation>
+    </message>
+    <message>
+        <source>ms   Pause zwischen 2 Wahlziffern</source>
+        <translation>ms   Pause between 2 dialled digits</translation>
+    </message>
+    <message>
+        <source>ms   Impulswahl Vorlaufdauer</source>
+        <translation>ms   Pulse dialling lead time</translation>
+    </message>
+    <message>
+        <source>ms   Impulswahl Nachlaufdauer</source>
+        <translation>ms   Pulse dialling trail time</translation>
+    </message>
+</context>
+<context>
     <name>quarn::InOutputs</name>
     <message>
         <source>Konfiguration Ein-/Ausgänge</source>
@@ -1169,6 +1302,61 @@ exactly. Otherwise the Quarn may malfunction.</translation>
     <message>
         <source>Geben Sie eine ganze Zahl zwischen %1 und %2 ein.</source>
         <translation>Enter a whole number between %1 and %2.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::PilotGA</name>
+    <message>
+        <source>Pilotton Geber/Auswerter</source>
+        <translation>Pilot tone encoder/evaluator</translation>
+    </message>
+    <message>
+        <source>kein Filter</source>
+        <translation>no filter</translation>
+    </message>
+    <message>
+        <source>3300 Hz</source>
+        <translation>3300 Hz</translation>
+    </message>
+    <message>
+        <source>3000 Hz</source>
+        <translation>3000 Hz</translation>
+    </message>
+    <message>
+        <source>2800 Hz</source>
+        <translation>2800 Hz</translation>
+    </message>
+    <message>
+        <source>3320 Hz</source>
+        <translation>3320 Hz</translation>
+    </message>
+    <message>
+        <source>Pilottonfilterfrequenz:</source>
+        <translation>Pilot tone filter frequency:</translation>
+    </message>
+    <message>
+        <source>ms   auswerten bis an</source>
+        <translation>ms   evaluate until on</translation>
+    </message>
+    <message>
+        <source>ms   nicht auswerten bis aus</source>
+        <translation>ms   do not evaluate until off</translation>
+    </message>
+    <message>
+        <source>min. Pegel (0-32767, Faktor 2 = 3dB)</source>
+        <translation>min. level (0-32767, factor 2 = 3dB)</translation>
+    </message>
+    <message>
+        <source>Statisch</source>
+        <translation>Static</translation>
+    </message>
+    <message>
+        <source>Pilottonfrequenz (Hz):</source>
+        <translation>Pilot tone frequency (Hz):</translation>
+    </message>
+    <message>
+        <source>Linefilter aktiv (Bandpass 300-3400 Hz)</source>
+        <translation>Line filter active (band pass 300-3400 Hz)</translation>
     </message>
 </context>
 <context>
@@ -1351,6 +1539,21 @@ exactly. Otherwise the Quarn may malfunction.</translation>
     </message>
 </context>
 <context>
+    <name>quarn::RingA</name>
+    <message>
+        <source>&quot;Ring&quot;-Auswerter</source>
+        <translation>&quot;Ring&quot; evaluator</translation>
+    </message>
+    <message>
+        <source>ms   min. Ringdauer für gültigen Ring</source>
+        <translation>ms   min. ring duration for a valid ring</translation>
+    </message>
+    <message>
+        <source>ms   max. Ringpause zwischen 2 Rings</source>
+        <translation>ms   max. ring pause between 2 rings</translation>
+    </message>
+</context>
+<context>
     <name>quarn::Rufgeber</name>
     <message>
         <source>Rufgeber</source>
@@ -1440,6 +1643,180 @@ The lengths of the tones and of the pause are also set here. By default they are
     <message>
         <source>Hilfe...</source>
         <translation>Help...</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::TELDECODERKONFIG</name>
+    <message>
+        <source>Decoder-Konfiguration</source>
+        <translation>Decoder configuration</translation>
+    </message>
+    <message>
+        <source>unbenutzt</source>
+        <translation>unused</translation>
+    </message>
+    <message>
+        <source>Beginnruf</source>
+        <translation>Start call</translation>
+    </message>
+    <message>
+        <source>Kurzwahl</source>
+        <translation>Short dial</translation>
+    </message>
+    <message>
+        <source>Durchwahl</source>
+        <translation>Direct dialling</translation>
+    </message>
+    <message>
+        <source>Nachtschaltung</source>
+        <translation>Night switching</translation>
+    </message>
+    <message>
+        <source>Schlussruf</source>
+        <translation>End call</translation>
+    </message>
+    <message>
+        <source>Decoder</source>
+        <translation>Decoder</translation>
+    </message>
+    <message>
+        <source>Tonfolge</source>
+        <translation>Tone sequence</translation>
+    </message>
+    <message>
+        <source>Anzahl auszuwertender Töne:</source>
+        <translation>Number of tones to evaluate:</translation>
+    </message>
+    <message>
+        <source>Modus</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>nur Beginnruf</source>
+        <translation>start call only</translation>
+    </message>
+    <message>
+        <source>Schlussruf falls Gespräch besteht</source>
+        <translation>end call if a call is in progress</translation>
+    </message>
+    <message>
+        <source>Bestätigungston senden</source>
+        <translation>Send confirmation tone</translation>
+    </message>
+    <message>
+        <source>Stelle in Tonfolge</source>
+        <translation>Position in sequence</translation>
+    </message>
+    <message>
+        <source>Defaultwerte</source>
+        <translation>Default values</translation>
+    </message>
+    <message>
+        <source>100er</source>
+        <translation>Hundreds</translation>
+    </message>
+    <message>
+        <source>10er</source>
+        <translation>Tens</translation>
+    </message>
+    <message>
+        <source>1er</source>
+        <translation>Units</translation>
+    </message>
+    <message>
+        <source>Stelle der ersten Durchwahlziffer:</source>
+        <translation>Position of the first direct-dialling digit:</translation>
+    </message>
+    <message>
+        <source>Kleinster erlaubter Wert:</source>
+        <translation>Smallest allowed value:</translation>
+    </message>
+    <message>
+        <source>Größter erlaubter Wert:</source>
+        <translation>Largest allowed value:</translation>
+    </message>
+    <message>
+        <source>Vorwahl zum Telefon (1-2 Ziffern)</source>
+        <translation>Prefix to the telephone (1-2 digits)</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>ein</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>gemäß Wert in Tonfolge:</source>
+        <translation>according to value in sequence:</translation>
+    </message>
+    <message>
+        <source>toggeln</source>
+        <translation>toggle</translation>
+    </message>
+    <message>
+        <source>Auszuwertende Stelle in Tonfolge:</source>
+        <translation>Position to evaluate in sequence:</translation>
+    </message>
+    <message>
+        <source>ein:</source>
+        <translation>on:</translation>
+    </message>
+    <message>
+        <source>aus:</source>
+        <translation>off:</translation>
+    </message>
+    <message>
+        <source>toggeln:</source>
+        <translation>toggle:</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::TELDecoder</name>
+    <message>
+        <source>Decoder</source>
+        <translation>Decoder</translation>
+    </message>
+    <message>
+        <source>Tonfolge</source>
+        <translation>Tone sequence</translation>
+    </message>
+    <message>
+        <source>Tonzahl</source>
+        <translation>Tones</translation>
+    </message>
+    <message>
+        <source>Modus</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Register 23X/3-8</source>
+        <translation>Register 23X/3-8</translation>
+    </message>
+    <message>
+        <source>unbenutzt</source>
+        <translation>unused</translation>
+    </message>
+    <message>
+        <source>Beginnruf</source>
+        <translation>Start call</translation>
+    </message>
+    <message>
+        <source>Kurzwahl</source>
+        <translation>Short dial</translation>
+    </message>
+    <message>
+        <source>Durchwahl</source>
+        <translation>Direct dialling</translation>
+    </message>
+    <message>
+        <source>Nachtschaltung</source>
+        <translation>Night switching</translation>
+    </message>
+    <message>
+        <source>Schlussruf</source>
+        <translation>End call</translation>
     </message>
 </context>
 <context>

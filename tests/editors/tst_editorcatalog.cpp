@@ -1,6 +1,7 @@
 // Every settings dialog, opened on a consistent image and confirmed without a change, leaves
 // the image as it was (a consistent image holds only what the dialog itself would write).
 // A new dialog joins by one row in rows().
+#include "AMTSTONDECODERTAB.h"
 #include "CHexEdit.h"
 #include "DECODERKONFIG.h"
 #include "DecoderTableText.h"
@@ -10,6 +11,7 @@
 #include "IdModeList.h"
 #include "RegisterCodecs.h"
 #include "Rufgeber.h"
+#include "TELDECODERKONFIG.h"
 #include "ToneCounts.h"
 #include "UserDialogs.h"
 
@@ -155,6 +157,100 @@ void consistentDtmfTiming(Register& r, QRandomGenerator& g)
         setWeighted(r, reg, 3, 5, 1, g.bounded(32768));
 }
 
+void consistentDialToneDecoder(Register& r, QRandomGenerator& g)
+{
+    setWeighted(r, 380, 1, 3, 10, 10 * g.bounded(1666));
+    setWeighted(r, 380, 4, 3, 10, 10 * g.bounded(1666));
+    setWeighted(r, 614, 3, 5, 1, g.bounded(32768));
+}
+
+// One entry of the dial-tone table as the entry dialog writes it.
+MakeConsistent consistentDialToneEntry(int entry)
+{
+    return [entry](Register& r, QRandomGenerator& g) {
+        const int reg = 380 + entry;
+        const int type = QList<int>{0, 1, 2, 15}.at(g.bounded(4));
+        if (type == 15) {
+            r.registerText(reg) = QStringLiteral("F0000000");
+            if (entry < 19)
+                r.setDigit(reg + 1, 0, 1); // no continuation line below to free
+            return;
+        }
+        r.setDigit(reg, 0, type);
+        setWeighted(r, reg, 1, 3, 10, 10 * g.bounded(1666));
+        setWeighted(r, reg, 4, 3, 10, 10 * g.bounded(1666));
+        r.setDigit(reg, 7, 0);
+    };
+}
+
+void consistentPulseDialling(Register& r, QRandomGenerator& g)
+{
+    setWeighted(r, 610, 0, 2, 5, 5 * g.bounded(166));
+    setWeighted(r, 610, 2, 2, 5, 5 * g.bounded(166));
+    setWeighted(r, 610, 4, 4, 5, 5 * g.bounded(16666));
+    setWeighted(r, 611, 0, 4, 5, 5 * g.bounded(16666));
+    setWeighted(r, 611, 4, 4, 5, 5 * g.bounded(16666));
+}
+
+void consistentRingDetector(Register& r, QRandomGenerator& g)
+{
+    setWeighted(r, 615, 0, 4, 5, 5 * g.bounded(16666));
+    setWeighted(r, 615, 4, 4, 5, 5 * g.bounded(16666));
+}
+
+void consistentPilotTone(Register& r, QRandomGenerator& g)
+{
+    setWeighted(r, 652, 3, 5, 1, g.bounded(32768));
+    setWeighted(r, 669, 1, 4, 1, g.bounded(16666));
+    setDigitFrom(r, 669, 6, g, {0, 1});
+}
+
+// A telephone decoder's configuration as the dialog writes it for its mode; a mode digit the
+// list does not know keeps digits 1-7 as they are.
+MakeConsistent consistentTelephoneDecoder(int decoder)
+{
+    return [decoder](Register& r, QRandomGenerator& g) {
+        const int c = 330 + decoder;
+        const int tones = g.bounded(3, 16);
+        r.setDigit(c, 0, tones);
+        const int mode = r.digit(c, 1);
+        switch (mode) {
+        case 0:
+        case 9:
+            fill(r, c, 2, 7, u'0');
+            break;
+        case 1: // an unknown action digit is kept
+            setDigitFrom(r, c, 3, g, {0, 1});
+            fill(r, c, 4, 7, u'0');
+            break;
+        case 2:
+            for (int j = 0; j < 3; ++j) {
+                setDigitFrom(r, c, 2 + j, g, range(0, tones));
+                if (r.digit(c, 2 + j) == 0)
+                    setDigitFrom(r, c, 5 + j, g, range(0, 9));
+                else
+                    r.setDigit(c, 5 + j, 0);
+            }
+            break;
+        case 3:
+            setDigitFrom(r, c, 2, g, range(1, tones));
+            setDigitFrom(r, c, 5, g, {0, 1, 2});
+            fill(r, c, 6 + r.digit(c, 5), 7, u'0');
+            break;
+        case 4:
+            if (r.digit(c, 2) == 2) {
+                setDigitFrom(r, c, 3, g, range(1, tones));
+                r.setDigit(c, 7, 0);
+            } else {
+                fill(r, c, 3, 7, u'0');
+            }
+            break;
+        default:
+            break;
+        }
+    };
+}
+
 const QList<Row>& rows()
 {
     static const QList<Row> all = {
@@ -182,6 +278,55 @@ const QList<Row>& rows()
         {"DTMF Geber/Auswerter",
          telephoneDialog("DTMF Geber/Auswerter"),
          consistentDtmfTiming,
+         true,
+         {},
+         Telephone},
+        {"Amtstonauswerter",
+         telephoneDialog("Amtstonauswerter"),
+         consistentDialToneDecoder,
+         true,
+         {},
+         Telephone},
+        {"AMTSTONDECODERTAB 1",
+         [](Register* r) { return new quarn::AMTSTONDECODERTAB(r, 1); },
+         consistentDialToneEntry(1),
+         true,
+         {},
+         Telephone},
+        {"AMTSTONDECODERTAB 19",
+         [](Register* r) { return new quarn::AMTSTONDECODERTAB(r, 19); },
+         consistentDialToneEntry(19),
+         true,
+         {},
+         Telephone},
+        {"Impulswahl-Geber",
+         telephoneDialog("Impulswahl-Geber"),
+         consistentPulseDialling,
+         true,
+         {},
+         Telephone},
+        {"\"Ring\"-Auswerter",
+         telephoneDialog("\"Ring\"-Auswerter"),
+         consistentRingDetector,
+         true,
+         {},
+         Telephone},
+        {"Pilotton Geber/Auswerter",
+         telephoneDialog("Pilotton Geber/Auswerter"),
+         consistentPilotTone,
+         true,
+         {},
+         Telephone},
+        {"Decoder 1-10", telephoneDialog("Decoder 1-10"), {}, false, {}, Telephone},
+        {"TELDECODERKONFIG 1",
+         [](Register* r) { return new quarn::TELDECODERKONFIG(r, 0); },
+         consistentTelephoneDecoder(0),
+         true,
+         {},
+         Telephone},
+        {"TELDECODERKONFIG 10",
+         [](Register* r) { return new quarn::TELDECODERKONFIG(r, 9); },
+         consistentTelephoneDecoder(9),
          true,
          {},
          Telephone},

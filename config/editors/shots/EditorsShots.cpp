@@ -1,10 +1,12 @@
 // Renders every settings dialog offscreen, opened on the simulated unit's factory image, to
 // PNG files in the directory given as the only argument: once in German, and once in English
 // ("-en" before ".png") with the language file beside the program.
+#include "AMTSTONDECODERTAB.h"
 #include "DECODERKONFIG.h"
 #include "EditorCatalog.h"
 #include "FactoryTable.h"
 #include "Register.h"
+#include "TELDECODERKONFIG.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -66,6 +68,21 @@ bool renderAll(const QDir& dir, const QString& suffix)
     ok = render(&decoder, dir.filePath(QStringLiteral("editor-decoder-konfiguration") + suffix +
                                        QStringLiteral(".png"))) &&
          ok;
+
+    quarn::AMTSTONDECODERTAB entry(&image, 1, false, nullptr);
+    ok = render(&entry, dir.filePath(QStringLiteral("editor-tel-amtstondecodertab") + suffix +
+                                     QStringLiteral(".png"))) &&
+         ok;
+
+    for (int decoder : {0, 1}) {
+        // One decoder in each of the modes with the most fields.
+        image.registerText(330 + decoder) = QString::fromLatin1(decoder == 0 ? "53123000" : "54252100");
+        quarn::TELDECODERKONFIG tel(&image, decoder, nullptr);
+        ok =
+            render(&tel, dir.filePath(QStringLiteral("editor-tel-decoder-konfiguration-%1").arg(decoder + 1) +
+                                      suffix + QStringLiteral(".png"))) &&
+            ok;
+    }
 
     // The overview once more with every kind of cell filled, to check that the texts fit.
     const char* const sample[][3] = {
