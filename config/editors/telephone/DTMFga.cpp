@@ -1,5 +1,6 @@
 #include "DTMFga.h"
 
+#include "FieldRows.h"
 #include "IntegerEdit.h"
 
 #include <QGridLayout>
@@ -46,15 +47,12 @@ DTMFga::DTMFga(Register* image, QWidget* parent) : SettingsDialog(image, parent,
     };
 
     auto addFields = [this](QGroupBox* box, const QList<Field>& fields, const QByteArray& prefix) {
-        auto* grid = new QGridLayout(box);
-        for (int i = 0; i < fields.size(); ++i) {
-            const Field& f = fields.at(i);
-            IntegerEdit* edit = bind().number(f.slot, 0, f.maximum);
-            edit->setObjectName(QString::fromLatin1(prefix + f.name));
-            grid->addWidget(edit, i, 0);
-            grid->addWidget(new QLabel(f.label, box), i, 1);
+        QList<FieldRows::Row> rows;
+        for (const Field& f : fields) {
+            rows.append({bind().number(f.slot, 0, f.maximum), nullptr, f.label});
+            rows.last().field->setObjectName(QString::fromLatin1(prefix + f.name));
         }
-        grid->setColumnStretch(1, 1);
+        box->setLayout(FieldRows::make(box, rows));
     };
     auto* encoderBox = new QGroupBox(tr("DTMF-Geber"), this);
     addFields(encoderBox, encoder, QByteArray());

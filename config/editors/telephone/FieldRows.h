@@ -13,7 +13,7 @@ namespace quarn {
 struct FieldRows {
     struct Row {
         QWidget* field;
-        const char* name;
+        const char* name; // null: the field keeps the name it has
         QString label;
     };
     static QGridLayout* make(QWidget* parent, const QList<Row>& rows);

@@ -161,6 +161,7 @@ QGroupBox* TELDECODERKONFIG::shortDialGroup()
         grid->addWidget(position, j + 1, 1);
         grid->addWidget(fallback, j + 1, 2);
     }
+    grid->setRowStretch(4, 1);
     return box;
 }
 
