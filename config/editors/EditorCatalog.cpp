@@ -1,24 +1,33 @@
 #include "EditorCatalog.h"
 
 #include "Allgemein.h"
+#include "AmtstonAusw.h"
+#include "DTMFAllg.h"
+#include "DTMFBegSchluss.h"
+#include "DTMFDurch.h"
+#include "DTMFga.h"
 #include "Decoder.h"
 #include "Druckerparameter.h"
 #include "EingProg.h"
 #include "EinzelnesRegister.h"
+#include "ImpulsG.h"
 #include "InOutputs.h"
 #include "Kennungsauswertung.h"
 #include "LEDProg.h"
 #include "LSKonfig.h"
 #include "MutingDruckerausgabe.h"
 #include "Passwort.h"
+#include "PilotGA.h"
 #include "Pilotton.h"
 #include "RS232Parameter.h"
 #include "RadioMute.h"
 #include "RefTonfolgeauswertung.h"
+#include "RingA.h"
 #include "Rogerbeep.h"
 #include "Rufgeber.h"
 #include "SquelchKonfig.h"
 #include "Standardquittung.h"
+#include "TELDecoder.h"
 #include "TastenProg.h"
 
 namespace quarn {
@@ -33,6 +42,13 @@ EditorFactory keys(int mode)
 {
     return
         [mode](Register* image, QWidget* parent) -> QDialog* { return new TastenProg(mode, parent, image); };
+}
+
+EditorFactory dtmfCall(DTMFBegSchluss::Mode mode)
+{
+    return [mode](Register* image, QWidget* parent) -> QDialog* {
+        return new DTMFBegSchluss(image, mode, parent);
+    };
 }
 } // namespace
 
@@ -60,6 +76,16 @@ const QList<EditorEntry>& editorCatalog()
         {"Eingänge", make<EingProg>()},
         {"LEDs", make<LEDProg>()},
         {"Tastenprogrammierung (im Telefon-Mode)", keys(1), EditorTree::Telephone},
+        {"Kontrolltasten", make<DTMFAllg>(), EditorTree::Telephone},
+        {"Beginnruf", dtmfCall(DTMFBegSchluss::Beginnruf), EditorTree::Telephone},
+        {"Schlussruf", dtmfCall(DTMFBegSchluss::Schlussruf), EditorTree::Telephone},
+        {"Durchwahl (Tel -> Funk)", make<DTMFDurch>(), EditorTree::Telephone},
+        {"DTMF Geber/Auswerter", make<DTMFga>(), EditorTree::Telephone},
+        {"Amtstonauswerter", make<AmtstonAusw>(), EditorTree::Telephone},
+        {"Impulswahl-Geber", make<ImpulsG>(), EditorTree::Telephone},
+        {"\"Ring\"-Auswerter", make<RingA>(), EditorTree::Telephone},
+        {"Pilotton Geber/Auswerter", make<PilotGA>(), EditorTree::Telephone},
+        {"Decoder 1-10", make<TELDecoder>(), EditorTree::Telephone},
     };
     return catalog;
 }

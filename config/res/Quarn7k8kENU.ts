@@ -693,6 +693,49 @@ digits from the right</translation>
     </message>
 </context>
 <context>
+    <name>quarn::AMTSTONDECODERTAB</name>
+    <message>
+        <source>Fortsetzungszeile</source>
+        <translation>Continuation line</translation>
+    </message>
+    <message>
+        <source>Freizeichen</source>
+        <translation>Ring-back tone</translation>
+    </message>
+    <message>
+        <source>Besetztzeichen</source>
+        <translation>Busy tone</translation>
+    </message>
+    <message>
+        <source>unbenutzt</source>
+        <translation>unused</translation>
+    </message>
+    <message>
+        <source>Dauer Ton (ms):</source>
+        <translation>Tone duration (ms):</translation>
+    </message>
+    <message>
+        <source>Dauer Pause (ms):</source>
+        <translation>Pause duration (ms):</translation>
+    </message>
+    <message>
+        <source>-&gt;In nächster Zeile fortsetzen</source>
+        <translation>-&gt;Continue in next line</translation>
+    </message>
+    <message>
+        <source>Amtstontyp:</source>
+        <translation>Dial-tone type:</translation>
+    </message>
+    <message>
+        <source>Tabelleneintrag Nr.%1 ändern:</source>
+        <translation>Change table entry no.%1:</translation>
+    </message>
+    <message>
+        <source>Die nächste Zeile ist nicht zur Benutzung verfügbar.</source>
+        <translation>The next line is not available for use.</translation>
+    </message>
+</context>
+<context>
     <name>quarn::AboutBox</name>
     <message>
         <source>Info</source>
@@ -878,6 +921,69 @@ Older units cannot be programmed with this software.</translation>
     <message>
         <source>Schwellwertspannung für Headset: Headset ist erkannt, wenn die Spannung unter der Schwellwertspannung liegt.</source>
         <translation>Headset threshold voltage: a headset is recognised when the voltage is below the threshold voltage.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::AmtstonAusw</name>
+    <message>
+        <source>Amtstonauswerter</source>
+        <translation>Dial-tone evaluator</translation>
+    </message>
+    <message>
+        <source>%   Toleranz für Amtstondecoder</source>
+        <translation>%   Tolerance of the dial-tone decoder</translation>
+    </message>
+    <message>
+        <source>ms  Tondauer für Dauertonauswertung</source>
+        <translation>ms  Tone duration for continuous-tone detection</translation>
+    </message>
+    <message>
+        <source>ms  Pausendauer für Keintonauswertung</source>
+        <translation>ms  Pause duration for no-tone detection</translation>
+    </message>
+    <message>
+        <source>ms lang auswerten bis Amtstonerkennung an</source>
+        <translation>ms evaluate until dial tone detected on</translation>
+    </message>
+    <message>
+        <source>ms   lang nicht auswerten bis Amtstonerk. aus</source>
+        <translation>ms   do not evaluate until dial-tone det. off</translation>
+    </message>
+    <message>
+        <source>Min. Pegel für Amtstonerkennung (0-32767)</source>
+        <translation>Min. level for dial-tone detection (0-32767)</translation>
+    </message>
+    <message>
+        <source>Ausgabe der erkannten Hörtonzeiten an RS232</source>
+        <translation>Output the detected tone times to RS232</translation>
+    </message>
+    <message>
+        <source>Amtstondecodertabelle (Frei- und Besetztzeichen)</source>
+        <translation>Dial-tone decoder table (ring-back and busy tones)</translation>
+    </message>
+    <message>
+        <source>Amtstontyp</source>
+        <translation>Dial-tone type</translation>
+    </message>
+    <message>
+        <source>Programmierung</source>
+        <translation>Programming</translation>
+    </message>
+    <message>
+        <source>Freizeichen</source>
+        <translation>Ring-back tone</translation>
+    </message>
+    <message>
+        <source>Besetztzeichen</source>
+        <translation>Busy tone</translation>
+    </message>
+    <message>
+        <source>unbenutzt</source>
+        <translation>unused</translation>
+    </message>
+    <message>
+        <source>%1ms Ton, %2ms Pause</source>
+        <translation>%1ms tone, %2ms pause</translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1232,186 @@ X-Tonfolgen können als Notruf behandelt werden; dann wird die eingestellte Anza
         <translation>Each of the ten decoders recognises a tone sequence in the ID mode set. &quot;F&quot; codes a digit at which any tone is recognised.
 When the tone sequence is recognised, the Quarn can react with an alarm tone of chosen duration and volume, a changed call volume for a certain time, switching a switching output (permanently or for a time), an acknowledgement, and switching on the speaker and/or a flashing LED.
 X-tone sequences can be treated as emergency calls; then the set number of digits from the right is shown.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::DTMFAllg</name>
+    <message>
+        <source>DTMF: Allgemein</source>
+        <translation>DTMF: General</translation>
+    </message>
+    <message>
+        <source>(0-F; E=*; F=#)</source>
+        <translation>(0-F; E=*; F=#)</translation>
+    </message>
+    <message>
+        <source>Löschtaste </source>
+        <translation>Delete key </translation>
+    </message>
+    <message>
+        <source>Endetaste </source>
+        <translation>End key </translation>
+    </message>
+    <message>
+        <source>vom Funk</source>
+        <translation>from radio</translation>
+    </message>
+    <message>
+        <source>vom Tel</source>
+        <translation>from phone</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::DTMFBegSchluss</name>
+    <message>
+        <source>Beginnruf</source>
+        <translation>Start call</translation>
+    </message>
+    <message>
+        <source>Schlussruf</source>
+        <translation>End call</translation>
+    </message>
+    <message>
+        <source>DTMF: </source>
+        <translation>DTMF: </translation>
+    </message>
+    <message>
+        <source> durch DTMF bei Auswertung folgender Töne:</source>
+        <translation> by DTMF on evaluating the following tones:</translation>
+    </message>
+    <message>
+        <source>Bestätigungston senden bei DTMF-Beginnruf</source>
+        <translation>Send confirmation tone on DTMF start call</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::DTMFDurch</name>
+    <message>
+        <source>DTMF: Durchwahl (Tel -&gt; Funk)</source>
+        <translation>DTMF: Direct dialling (phone -&gt; radio)</translation>
+    </message>
+    <message>
+        <source>5-Tonfolge</source>
+        <translation>5-tone sequence</translation>
+    </message>
+    <message>
+        <source>Ruf -&gt; Kennung</source>
+        <translation>Call -&gt; ID</translation>
+    </message>
+    <message>
+        <source>Kennung -&gt; Ruf</source>
+        <translation>ID -&gt; call</translation>
+    </message>
+    <message>
+        <source>6-Tonfolge</source>
+        <translation>6-tone sequence</translation>
+    </message>
+    <message>
+        <source>7-Tonfolge</source>
+        <translation>7-tone sequence</translation>
+    </message>
+    <message>
+        <source>Ruf mit Endetaste &quot;#&quot; starten</source>
+        <translation>Start the call with the end key &quot;#&quot;</translation>
+    </message>
+    <message>
+        <source>Nachtschaltung beim Starten aktiv</source>
+        <translation>Night switching active at start</translation>
+    </message>
+    <message>
+        <source>letzten Status Nachtschaltung speichern</source>
+        <translation>Keep the last night-switching state</translation>
+    </message>
+    <message>
+        <source>Normalbetrieb</source>
+        <translation>Normal mode</translation>
+    </message>
+    <message>
+        <source>ID-Mode</source>
+        <translation>ID mode</translation>
+    </message>
+    <message>
+        <source>Tonfolge</source>
+        <translation>Tone sequence</translation>
+    </message>
+    <message>
+        <source>Koppelton bei Doppelsequenz:</source>
+        <translation>Coupling tone for double sequences:</translation>
+    </message>
+    <message>
+        <source>Nachtschaltung</source>
+        <translation>Night switching</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::DTMFga</name>
+    <message>
+        <source>DTMF Geber/Auswerter</source>
+        <translation>DTMF encoder/evaluator</translation>
+    </message>
+    <message>
+        <source>ms   DTMF Tondauer</source>
+        <translation>ms   DTMF tone duration</translation>
+    </message>
+    <message>
+        <source>ms   DTMF Pausendauer</source>
+        <translation>ms   DTMF pause duration</translation>
+    </message>
+    <message>
+        <source>ms   DTMF Vorlaufdauer</source>
+        <translation>ms   DTMF lead time</translation>
+    </message>
+    <message>
+        <source>ms   DTMF Nachlaufdauer</source>
+        <translation>ms   DTMF trail time</translation>
+    </message>
+    <message>
+        <source>High-Ton zum Funk</source>
+        <translation>High tone to radio</translation>
+    </message>
+    <message>
+        <source>Low-Ton zum Funk</source>
+        <translation>Low tone to radio</translation>
+    </message>
+    <message>
+        <source>High-Ton zum Telefon</source>
+        <translation>High tone to phone</translation>
+    </message>
+    <message>
+        <source>Low-Ton zum Telefon</source>
+        <translation>Low tone to phone</translation>
+    </message>
+    <message>
+        <source>dB   max. Pegelunterschied DTMF low/high</source>
+        <translation>dB   max. level difference DTMF low/high</translation>
+    </message>
+    <message>
+        <source>ms   auswerten bis DTMF an</source>
+        <translation>ms   evaluate until DTMF on</translation>
+    </message>
+    <message>
+        <source>min. Pegel (0-32767, Faktor 2 = 3dB)</source>
+        <translation>min. level (0-32767, factor 2 = 3dB)</translation>
+    </message>
+    <message>
+        <source>DTMF-Geber</source>
+        <translation>DTMF encoder</translation>
+    </message>
+    <message>
+        <source>DTMF-Auswerter vom Funk</source>
+        <translation>DTMF evaluator from radio</translation>
+    </message>
+    <message>
+        <source>ms   nicht auswerten bis DTMF aus</source>
+        <translation>ms   do not evaluate until DTMF off</translation>
+    </message>
+    <message>
+        <source>DTMF-Auswerter vom Telefon</source>
+        <translation>DTMF evaluator from phone</translation>
+    </message>
+    <message>
+        <source>ms   auswerten bis DTMF aus</source>
+        <translation>ms   evaluate until DTMF off</translation>
     </message>
 </context>
 <context>
@@ -1393,6 +1679,33 @@ exactly. Otherwise the Quarn may malfunction.</translation>
     <message>
         <source>Unterfunktion:</source>
         <translation>Sub-function:</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::ImpulsG</name>
+    <message>
+        <source>Impulsgeber</source>
+        <translation>Pulse encoder</translation>
+    </message>
+    <message>
+        <source>ms   Impulsdauer (on hook Zeit)</source>
+        <translation>ms   Pulse duration (on-hook time)</translation>
+    </message>
+    <message>
+        <source>ms   Impulspause (off hook Zeit)</source>
+        <translation>ms   Pulse pause (off-hook time)</translation>
+    </message>
+    <message>
+        <source>ms   Pause zwischen 2 Wahlziffern</source>
+        <translation>ms   Pause between 2 dialled digits</translation>
+    </message>
+    <message>
+        <source>ms   Impulswahl Vorlaufdauer</source>
+        <translation>ms   Pulse dialling lead time</translation>
+    </message>
+    <message>
+        <source>ms   Impulswahl Nachlaufdauer</source>
+        <translation>ms   Pulse dialling trail time</translation>
     </message>
 </context>
 <context>
@@ -2051,6 +2364,61 @@ or unused position)</translation>
     <message>
         <source>Hilfe: Passwort</source>
         <translation>Help: Password</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::PilotGA</name>
+    <message>
+        <source>Pilotton Geber/Auswerter</source>
+        <translation>Pilot tone encoder/evaluator</translation>
+    </message>
+    <message>
+        <source>kein Filter</source>
+        <translation>no filter</translation>
+    </message>
+    <message>
+        <source>3300 Hz</source>
+        <translation>3300 Hz</translation>
+    </message>
+    <message>
+        <source>3000 Hz</source>
+        <translation>3000 Hz</translation>
+    </message>
+    <message>
+        <source>2800 Hz</source>
+        <translation>2800 Hz</translation>
+    </message>
+    <message>
+        <source>3320 Hz</source>
+        <translation>3320 Hz</translation>
+    </message>
+    <message>
+        <source>Pilottonfilterfrequenz:</source>
+        <translation>Pilot tone filter frequency:</translation>
+    </message>
+    <message>
+        <source>ms   auswerten bis an</source>
+        <translation>ms   evaluate until on</translation>
+    </message>
+    <message>
+        <source>ms   nicht auswerten bis aus</source>
+        <translation>ms   do not evaluate until off</translation>
+    </message>
+    <message>
+        <source>min. Pegel (0-32767, Faktor 2 = 3dB)</source>
+        <translation>min. level (0-32767, factor 2 = 3dB)</translation>
+    </message>
+    <message>
+        <source>Statisch</source>
+        <translation>Static</translation>
+    </message>
+    <message>
+        <source>Pilottonfrequenz (Hz):</source>
+        <translation>Pilot tone frequency (Hz):</translation>
+    </message>
+    <message>
+        <source>Linefilter aktiv (Bandpass 300-3400 Hz)</source>
+        <translation>Line filter active (band pass 300-3400 Hz)</translation>
     </message>
 </context>
 <context>
@@ -2739,6 +3107,21 @@ minimum tone length:	50 ms</translation>
     </message>
 </context>
 <context>
+    <name>quarn::RingA</name>
+    <message>
+        <source>&quot;Ring&quot;-Auswerter</source>
+        <translation>&quot;Ring&quot; evaluator</translation>
+    </message>
+    <message>
+        <source>ms   min. Ringdauer für gültigen Ring</source>
+        <translation>ms   min. ring duration for a valid ring</translation>
+    </message>
+    <message>
+        <source>ms   max. Ringpause zwischen 2 Rings</source>
+        <translation>ms   max. ring pause between 2 rings</translation>
+    </message>
+</context>
+<context>
     <name>quarn::Rogerbeep</name>
     <message>
         <source>Roger-Beep</source>
@@ -2952,6 +3335,180 @@ The lengths of the tones and of the pause are also set here. By default they are
     <message>
         <source>Tonfolge:</source>
         <translation>Tone sequence:</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::TELDECODERKONFIG</name>
+    <message>
+        <source>Decoder-Konfiguration</source>
+        <translation>Decoder configuration</translation>
+    </message>
+    <message>
+        <source>unbenutzt</source>
+        <translation>unused</translation>
+    </message>
+    <message>
+        <source>Beginnruf</source>
+        <translation>Start call</translation>
+    </message>
+    <message>
+        <source>Kurzwahl</source>
+        <translation>Short dial</translation>
+    </message>
+    <message>
+        <source>Durchwahl</source>
+        <translation>Direct dialling</translation>
+    </message>
+    <message>
+        <source>Nachtschaltung</source>
+        <translation>Night switching</translation>
+    </message>
+    <message>
+        <source>Schlussruf</source>
+        <translation>End call</translation>
+    </message>
+    <message>
+        <source>Decoder</source>
+        <translation>Decoder</translation>
+    </message>
+    <message>
+        <source>Tonfolge</source>
+        <translation>Tone sequence</translation>
+    </message>
+    <message>
+        <source>Anzahl auszuwertender Töne:</source>
+        <translation>Number of tones to evaluate:</translation>
+    </message>
+    <message>
+        <source>Modus</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>nur Beginnruf</source>
+        <translation>start call only</translation>
+    </message>
+    <message>
+        <source>Schlussruf falls Gespräch besteht</source>
+        <translation>end call if a call is in progress</translation>
+    </message>
+    <message>
+        <source>Bestätigungston senden</source>
+        <translation>Send confirmation tone</translation>
+    </message>
+    <message>
+        <source>Stelle in Tonfolge</source>
+        <translation>Position in sequence</translation>
+    </message>
+    <message>
+        <source>Defaultwerte</source>
+        <translation>Default values</translation>
+    </message>
+    <message>
+        <source>100er</source>
+        <translation>Hundreds</translation>
+    </message>
+    <message>
+        <source>10er</source>
+        <translation>Tens</translation>
+    </message>
+    <message>
+        <source>1er</source>
+        <translation>Units</translation>
+    </message>
+    <message>
+        <source>Stelle der ersten Durchwahlziffer:</source>
+        <translation>Position of the first direct-dialling digit:</translation>
+    </message>
+    <message>
+        <source>Kleinster erlaubter Wert:</source>
+        <translation>Smallest allowed value:</translation>
+    </message>
+    <message>
+        <source>Größter erlaubter Wert:</source>
+        <translation>Largest allowed value:</translation>
+    </message>
+    <message>
+        <source>Vorwahl zum Telefon (1-2 Ziffern)</source>
+        <translation>Prefix to the telephone (1-2 digits)</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>ein</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>gemäß Wert in Tonfolge:</source>
+        <translation>according to value in sequence:</translation>
+    </message>
+    <message>
+        <source>toggeln</source>
+        <translation>toggle</translation>
+    </message>
+    <message>
+        <source>Auszuwertende Stelle in Tonfolge:</source>
+        <translation>Position to evaluate in sequence:</translation>
+    </message>
+    <message>
+        <source>ein:</source>
+        <translation>on:</translation>
+    </message>
+    <message>
+        <source>aus:</source>
+        <translation>off:</translation>
+    </message>
+    <message>
+        <source>toggeln:</source>
+        <translation>toggle:</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::TELDecoder</name>
+    <message>
+        <source>Decoder</source>
+        <translation>Decoder</translation>
+    </message>
+    <message>
+        <source>Tonfolge</source>
+        <translation>Tone sequence</translation>
+    </message>
+    <message>
+        <source>Tonzahl</source>
+        <translation>Tones</translation>
+    </message>
+    <message>
+        <source>Modus</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Register 23X/3-8</source>
+        <translation>Register 23X/3-8</translation>
+    </message>
+    <message>
+        <source>unbenutzt</source>
+        <translation>unused</translation>
+    </message>
+    <message>
+        <source>Beginnruf</source>
+        <translation>Start call</translation>
+    </message>
+    <message>
+        <source>Kurzwahl</source>
+        <translation>Short dial</translation>
+    </message>
+    <message>
+        <source>Durchwahl</source>
+        <translation>Direct dialling</translation>
+    </message>
+    <message>
+        <source>Nachtschaltung</source>
+        <translation>Night switching</translation>
+    </message>
+    <message>
+        <source>Schlussruf</source>
+        <translation>End call</translation>
     </message>
 </context>
 <context>

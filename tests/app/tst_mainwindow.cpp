@@ -789,6 +789,22 @@ void TestMainWindow::catalogDialogsOpenFromTheTrees()
     base->setCurrentItem(base->itemByKey(QStringLiteral("Kanalschaltung")));
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(base->selectedItems().isEmpty());
+
+    // "Decoder 1-10" stands in both trees; each opens its own overview.
+    auto* telephone = child<SettingsTree>(*rig.window, "telephoneTree");
+    telephone->setEnabled(true);
+    for (SettingsTree* tree : {base, telephone}) {
+        shown.clear();
+        QTimer::singleShot(0, [&shown] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                shown = QString::fromLatin1(modal->metaObject()->className());
+                QTest::keyClick(modal, Qt::Key_Escape);
+            }
+        });
+        tree->setCurrentItem(tree->itemByKey(QStringLiteral("Decoder 1-10")));
+        QCOMPARE(shown,
+                 tree == base ? QStringLiteral("quarn::Decoder") : QStringLiteral("quarn::TELDecoder"));
+    }
 }
 
 void TestMainWindow::shortDialMemoryReconnects()

@@ -21,11 +21,11 @@ inline void loadFactoryImage(quarn::Register& image, bool withTelephone = false)
         image.registerText(n) = QString::fromLatin1(sim::FactoryTable::value(n));
 }
 
-// Every base register eight random hex digits.
-inline void loadRandomImage(quarn::Register& image, QRandomGenerator& random)
+// Every base register (and with the telephone interface every register) eight random hex digits.
+inline void loadRandomImage(quarn::Register& image, QRandomGenerator& random, bool withTelephone = false)
 {
     static const char hex[] = "0123456789ABCDEF";
-    for (int n : quarn::Register::numbers(false)) {
+    for (int n : quarn::Register::numbers(withTelephone)) {
         QString text;
         for (int k = 0; k < 8; ++k)
             text += QLatin1Char(hex[random.bounded(16)]);

@@ -1,6 +1,7 @@
 // Every settings dialog, opened on a consistent image and confirmed without a change, leaves
 // the image as it was (a consistent image holds only what the dialog itself would write).
 // A new dialog joins by one row in rows().
+#include "AMTSTONDECODERTAB.h"
 #include "CHexEdit.h"
 #include "DECODERKONFIG.h"
 #include "DecoderTableText.h"
@@ -8,7 +9,9 @@
 #include "EditorTestSupport.h"
 #include "FieldEdit.h"
 #include "IdModeList.h"
+#include "RegisterCodecs.h"
 #include "Rufgeber.h"
+#include "TELDECODERKONFIG.h"
 #include "ToneCounts.h"
 #include "UserDialogs.h"
 
@@ -32,8 +35,10 @@ struct Row {
     bool marksModified = true; // false: the dialog writes on buttons of its own, not on "OK"
     // Digits the dialog rewrites by design, applied to the expected image.
     std::function<void(Register&)> rewrites = {};
-    bool telephone = false; // the image holds the telephone interface's registers too
+    quarn::EditorTree tree = quarn::EditorTree::Base; // a telephone-tree dialog gets the telephone registers
 };
+
+constexpr quarn::EditorTree Telephone = quarn::EditorTree::Telephone;
 
 void setDigitFrom(Register& r, int reg, int k, QRandomGenerator& random, const QList<int>& allowed)
 {
@@ -54,14 +59,20 @@ void fill(Register& r, int reg, int from, int to, QChar c)
         r.registerText(reg)[k] = c;
 }
 
-QDialog* catalogDialog(const char* item, Register* image)
+QDialog* catalogDialog(const char* item, Register* image, quarn::EditorTree tree = quarn::EditorTree::Base)
 {
-    return quarn::createEditor(QString::fromUtf8(item), image, nullptr);
+    return quarn::createEditor(QString::fromUtf8(item), image, nullptr, tree);
 }
 
-QDialog* telephoneDialog(const char* item, Register* image)
+std::function<QDialog*(Register*)> telephoneDialog(const char* item)
 {
-    return quarn::createEditor(QString::fromUtf8(item), image, nullptr, quarn::EditorTree::Telephone);
+    return [item](Register* r) { return catalogDialog(item, r, Telephone); };
+}
+
+// Weighted digits as the dialogs write them: the greedy encoding of a value.
+void setWeighted(Register& r, int reg, int first, int count, int unit, int value)
+{
+    QVERIFY(quarn::writeDecimalIntoDigits(r.registerText(reg), first, value, count, unit));
 }
 
 void consistentCallEncoder(Register& r, QRandomGenerator& g)
@@ -250,6 +261,131 @@ void consistentInputs(Register& r, QRandomGenerator& g)
         setDigitFrom(r, 96, k, g, {2, 4, 8});
 }
 
+MakeConsistent consistentDtmfCall(int reg)
+{
+    return [reg](Register& r, QRandomGenerator& g) {
+        const int n = g.bounded(8);
+        r.setDigit(reg, 0, n);
+        fill(r, reg, n + 1, 7, u'0');
+        setDigitFrom(r, 357, 4, g, {0, 1});
+    };
+}
+
+void consistentThroughDialling(Register& r, QRandomGenerator& g)
+{
+    // Mode digits above 4 are kept as they are; their sequences take five tones.
+    for (int night = 0; night < 2; ++night) {
+        const int mode = r.digit(363, 2 * night);
+        const int length = mode == 3 ? 6 : mode == 4 ? 7 : 5;
+        fill(r, 361 + night, length, 6, u'0');
+    }
+    setDigitFrom(r, 361, 7, g, {0, 1});
+}
+
+void consistentDtmfTiming(Register& r, QRandomGenerator& g)
+{
+    for (int reg = 600; reg <= 601; ++reg) {
+        setWeighted(r, reg, 0, 4, 5, 5 * g.bounded(16666));
+        setWeighted(r, reg, 4, 4, 5, 5 * g.bounded(16666));
+    }
+    for (int reg = 602; reg <= 607; ++reg)
+        setWeighted(r, reg, 3, 5, 1, g.bounded(32768));
+}
+
+void consistentDialToneDecoder(Register& r, QRandomGenerator& g)
+{
+    setWeighted(r, 380, 1, 3, 10, 10 * g.bounded(1666));
+    setWeighted(r, 380, 4, 3, 10, 10 * g.bounded(1666));
+    setWeighted(r, 614, 3, 5, 1, g.bounded(32768));
+}
+
+// One entry of the dial-tone table as the entry dialog writes it.
+MakeConsistent consistentDialToneEntry(int entry)
+{
+    return [entry](Register& r, QRandomGenerator& g) {
+        const int reg = 380 + entry;
+        const int type = QList<int>{0, 1, 2, 15}.at(g.bounded(4));
+        if (type == 15) {
+            r.registerText(reg) = QStringLiteral("F0000000");
+            if (entry < 19)
+                r.setDigit(reg + 1, 0, 1); // no continuation line below to free
+            return;
+        }
+        r.setDigit(reg, 0, type);
+        setWeighted(r, reg, 1, 3, 10, 10 * g.bounded(1666));
+        setWeighted(r, reg, 4, 3, 10, 10 * g.bounded(1666));
+        r.setDigit(reg, 7, 0);
+    };
+}
+
+void consistentPulseDialling(Register& r, QRandomGenerator& g)
+{
+    setWeighted(r, 610, 0, 2, 5, 5 * g.bounded(166));
+    setWeighted(r, 610, 2, 2, 5, 5 * g.bounded(166));
+    setWeighted(r, 610, 4, 4, 5, 5 * g.bounded(16666));
+    setWeighted(r, 611, 0, 4, 5, 5 * g.bounded(16666));
+    setWeighted(r, 611, 4, 4, 5, 5 * g.bounded(16666));
+}
+
+void consistentRingDetector(Register& r, QRandomGenerator& g)
+{
+    setWeighted(r, 615, 0, 4, 5, 5 * g.bounded(16666));
+    setWeighted(r, 615, 4, 4, 5, 5 * g.bounded(16666));
+}
+
+void consistentTelephonePilotTone(Register& r, QRandomGenerator& g)
+{
+    setWeighted(r, 652, 3, 5, 1, g.bounded(32768));
+    setWeighted(r, 669, 1, 4, 1, g.bounded(16666));
+    setDigitFrom(r, 669, 6, g, {0, 1});
+}
+
+// A telephone decoder's configuration as the dialog writes it for its mode; a mode digit the
+// list does not know keeps digits 1-7 as they are.
+MakeConsistent consistentTelephoneDecoder(int decoder)
+{
+    return [decoder](Register& r, QRandomGenerator& g) {
+        const int c = 330 + decoder;
+        const int tones = g.bounded(3, 16);
+        r.setDigit(c, 0, tones);
+        const int mode = r.digit(c, 1);
+        switch (mode) {
+        case 0:
+        case 9:
+            fill(r, c, 2, 7, u'0');
+            break;
+        case 1: // an unknown action digit is kept
+            setDigitFrom(r, c, 3, g, {0, 1});
+            fill(r, c, 4, 7, u'0');
+            break;
+        case 2:
+            for (int j = 0; j < 3; ++j) {
+                setDigitFrom(r, c, 2 + j, g, range(0, tones));
+                if (r.digit(c, 2 + j) == 0)
+                    setDigitFrom(r, c, 5 + j, g, range(0, 9));
+                else
+                    r.setDigit(c, 5 + j, 0);
+            }
+            break;
+        case 3:
+            setDigitFrom(r, c, 2, g, range(1, tones));
+            setDigitFrom(r, c, 5, g, {0, 1, 2});
+            fill(r, c, 6 + r.digit(c, 5), 7, u'0');
+            break;
+        case 4:
+            if (r.digit(c, 2) == 2) {
+                setDigitFrom(r, c, 3, g, range(1, tones));
+                r.setDigit(c, 7, 0);
+            } else {
+                fill(r, c, 3, 7, u'0');
+            }
+            break;
+        default:
+            break;
+        }
+    };
+}
+
 const QList<Row>& rows()
 {
     static const QList<Row> all = {
@@ -292,11 +428,75 @@ const QList<Row>& rows()
         {"Eingänge", [](Register* r) { return catalogDialog("Eingänge", r); }, consistentInputs},
         {"LEDs", [](Register* r) { return catalogDialog("LEDs", r); }, consistentLeds},
         {"Tastenprogrammierung (im Telefon-Mode)",
-         [](Register* r) { return telephoneDialog("Tastenprogrammierung (im Telefon-Mode)", r); },
+         telephoneDialog("Tastenprogrammierung (im Telefon-Mode)"),
          consistentTelephoneKeys,
          true,
          {},
-         true},
+         Telephone},
+        {"Kontrolltasten", telephoneDialog("Kontrolltasten"), {}, true, {}, Telephone},
+        {"Beginnruf", telephoneDialog("Beginnruf"), consistentDtmfCall(358), true, {}, Telephone},
+        {"Schlussruf", telephoneDialog("Schlussruf"), consistentDtmfCall(359), true, {}, Telephone},
+        {"Durchwahl (Tel -> Funk)",
+         telephoneDialog("Durchwahl (Tel -> Funk)"),
+         consistentThroughDialling,
+         true,
+         {},
+         Telephone},
+        {"DTMF Geber/Auswerter",
+         telephoneDialog("DTMF Geber/Auswerter"),
+         consistentDtmfTiming,
+         true,
+         {},
+         Telephone},
+        {"Amtstonauswerter",
+         telephoneDialog("Amtstonauswerter"),
+         consistentDialToneDecoder,
+         true,
+         {},
+         Telephone},
+        {"AMTSTONDECODERTAB 1",
+         [](Register* r) { return new quarn::AMTSTONDECODERTAB(r, 1); },
+         consistentDialToneEntry(1),
+         true,
+         {},
+         Telephone},
+        {"AMTSTONDECODERTAB 19",
+         [](Register* r) { return new quarn::AMTSTONDECODERTAB(r, 19); },
+         consistentDialToneEntry(19),
+         true,
+         {},
+         Telephone},
+        {"Impulswahl-Geber",
+         telephoneDialog("Impulswahl-Geber"),
+         consistentPulseDialling,
+         true,
+         {},
+         Telephone},
+        {"\"Ring\"-Auswerter",
+         telephoneDialog("\"Ring\"-Auswerter"),
+         consistentRingDetector,
+         true,
+         {},
+         Telephone},
+        {"Pilotton Geber/Auswerter",
+         telephoneDialog("Pilotton Geber/Auswerter"),
+         consistentTelephonePilotTone,
+         true,
+         {},
+         Telephone},
+        {"Decoder 1-10", telephoneDialog("Decoder 1-10"), {}, false, {}, Telephone},
+        {"TELDECODERKONFIG 1",
+         [](Register* r) { return new quarn::TELDECODERKONFIG(r, 0); },
+         consistentTelephoneDecoder(0),
+         true,
+         {},
+         Telephone},
+        {"TELDECODERKONFIG 10",
+         [](Register* r) { return new quarn::TELDECODERKONFIG(r, 9); },
+         consistentTelephoneDecoder(9),
+         true,
+         {},
+         Telephone},
     };
     return all;
 }
@@ -304,11 +504,12 @@ const QList<Row>& rows()
 // Seed 0: the factory image; otherwise a random image made consistent for the row's dialog.
 void loadImage(Register& image, const Row& r, int row, int seed)
 {
-    loadFactoryImage(image, r.telephone);
+    const bool telephone = r.tree == Telephone;
+    loadFactoryImage(image, telephone);
     if (seed == 0)
         return;
     QRandomGenerator random(static_cast<quint32>(seed * 7919 + row));
-    loadRandomImage(image, random);
+    loadRandomImage(image, random, telephone);
     if (r.makeConsistent)
         r.makeConsistent(image, random);
 }

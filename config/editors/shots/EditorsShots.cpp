@@ -1,12 +1,14 @@
 // Renders every settings dialog offscreen, opened on the simulated unit's factory image, to
 // PNG files in the directory given as the only argument: once in German, and once in English
 // ("-en" before ".png") with the language file beside the program.
+#include "AMTSTONDECODERTAB.h"
 #include "DECODERKONFIG.h"
 #include "EditorCatalog.h"
 #include "FactoryTable.h"
 #include "FktAuswahl.h"
 #include "FunctionEditors.h"
 #include "Register.h"
+#include "TELDECODERKONFIG.h"
 #include "UserDialogs.h"
 
 #include <QApplication>
@@ -51,13 +53,18 @@ bool render(QDialog* dialog, const QString& path)
 bool renderAll(const QDir& dir, const QString& suffix)
 {
     quarn::Register image;
-    for (int n : quarn::Register::numbers(false))
+    image.telephoneInterface = true;
+    for (int n : quarn::Register::numbers(true))
         image.registerText(n) = QString::fromLatin1(sim::FactoryTable::value(n));
 
     bool ok = true;
     for (const quarn::EditorEntry& entry : quarn::editorCatalog()) {
         std::unique_ptr<QDialog> dialog(entry.create(&image, nullptr));
-        ok = render(dialog.get(), dir.filePath(fileNameOf(QString::fromUtf8(entry.itemText), suffix))) && ok;
+        // "Decoder 1-10" stands in both trees.
+        const QString tree = entry.tree == quarn::EditorTree::Telephone ? QStringLiteral("tel-") : QString();
+        ok = render(dialog.get(),
+                    dir.filePath(fileNameOf(tree + QString::fromUtf8(entry.itemText), suffix))) &&
+             ok;
     }
     // Opened from the decoder overview rather than from a tree.
     quarn::DECODERKONFIG decoder(&image, 0, nullptr);
@@ -85,6 +92,21 @@ bool renderAll(const QDir& dir, const QString& suffix)
                             QStringLiteral("funktion ") + QString::fromUtf8(entry->listText), suffix))) &&
                  ok;
         }
+    }
+
+    quarn::AMTSTONDECODERTAB entry(&image, 1, false, nullptr);
+    ok = render(&entry, dir.filePath(QStringLiteral("editor-tel-amtstondecodertab") + suffix +
+                                     QStringLiteral(".png"))) &&
+         ok;
+
+    for (int decoder : {0, 1}) {
+        // One decoder in each of the modes with the most fields.
+        image.registerText(330 + decoder) = QString::fromLatin1(decoder == 0 ? "53123000" : "54252100");
+        quarn::TELDECODERKONFIG tel(&image, decoder, nullptr);
+        ok =
+            render(&tel, dir.filePath(QStringLiteral("editor-tel-decoder-konfiguration-%1").arg(decoder + 1) +
+                                      suffix + QStringLiteral(".png"))) &&
+            ok;
     }
 
     // The overview once more with every kind of cell filled, to check that the texts fit.

@@ -1,0 +1,34 @@
+#include "DTMFAllg.h"
+
+#include "CHexEdit.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+namespace quarn {
+
+namespace {
+constexpr int KeyRegister = 357;
+} // namespace
+
+DTMFAllg::DTMFAllg(Register* image, QWidget* parent) : SettingsDialog(image, parent, tr("DTMF: Allgemein"))
+{
+    auto* grid = new QGridLayout;
+    for (int i = 0; i < 4; ++i) {
+        // An empty field keeps the key it had: the digit must stay a hex digit.
+        CHexEdit* key = bind().tones(ToneSlot::upTo(KeyRegister, i, 1, QChar()));
+        key->setObjectName(QStringLiteral("key%1").arg(i));
+        key->setMaximumWidth(key->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
+        auto* label = new QLabel(tr("(0-F; E=*; F=#)") + QLatin1Char('\t') +
+                                     (i % 2 == 0 ? tr("Löschtaste ") : tr("Endetaste ")) +
+                                     (i < 2 ? tr("vom Funk") : tr("vom Tel")),
+                                 this);
+        label->setObjectName(QStringLiteral("keyLabel%1").arg(i));
+        grid->addWidget(key, i, 0);
+        grid->addWidget(label, i, 1);
+    }
+    grid->setColumnStretch(1, 1);
+    content()->addLayout(grid);
+}
+
+} // namespace quarn
