@@ -181,7 +181,9 @@ CHexEdit* Binder::tones(std::function<ToneSlot()> slotNow)
     };
     auto write = [edit, slotNow](DigitSource& s) {
         const ToneSlot slot = slotNow();
-        const QString text = edit->text().toUpper();
+        QString text = edit->text().toUpper();
+        if (slot.padLeft && !slot.pad.isNull())
+            text = text.rightJustified(slot.span, slot.pad);
         for (int i = 0; i < slot.span; ++i) {
             if (i < text.size())
                 s.setCharacter(slot.reg, slot.first + i, text.at(i));
