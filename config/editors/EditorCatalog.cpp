@@ -2,8 +2,15 @@
 
 #include "Decoder.h"
 #include "EinzelnesRegister.h"
+#include "Ffsk.h"
 #include "InOutputs.h"
+#include "Intercomtonfolge.h"
+#include "KR517bD.h"
+#include "KanFernKonfig.h"
 #include "Rufgeber.h"
+#include "Sammelrufauswerter.h"
+#include "Scanner.h"
+#include "Zielrufe.h"
 
 namespace quarn {
 
@@ -21,6 +28,13 @@ const QList<EditorEntry>& editorCatalog()
         {"Rufgeber", make<Rufgeber>()},
         {"Decoder 1-10", make<Decoder>()},
         {"Konfiguration Ein-/Ausgänge", make<InOutputs>()},
+        {"Zielrufe", make<Zielrufe>()},
+        {"Intercomtonfolge", make<Intercomtonfolge>()},
+        {"FFSK-Modus (+ FMS)", make<Ffsk>()},
+        {"Konfiguration", make<KanFernKonfig>()},
+        {"Scannerfunktion", make<Scanner>()},
+        {"Sammelrufauswerter", make<Sammelrufauswerter>()},
+        {"KR517bD Alarmauswerter", make<KR517bD>()},
     };
     return catalog;
 }
