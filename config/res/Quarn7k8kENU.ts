@@ -1170,6 +1170,10 @@ The FFSK emergency call can be enabled for all telegrams with BAK = F (all 5 dig
         <source>Anzeigezeit</source>
         <translation>Display time</translation>
     </message>
+    <message>
+        <source>Weckton bei Alarm</source>
+        <translation>Alarm tone on alarm</translation>
+    </message>
 </context>
 <context>
     <name>quarn::KanFernKonfig</name>

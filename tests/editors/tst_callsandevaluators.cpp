@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -675,6 +676,7 @@ private slots:
         quarn::KR517bD dialog(&m_image);
         open(&dialog);
         QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("helpButton"))->isVisible());
+        QCOMPARE(child<QGroupBox>(&dialog, "alarmToneBox")->title(), QStringLiteral("Weckton bei Alarm"));
         QCOMPARE(child<QComboBox>(&dialog, "keying")->currentIndex(), 2); // "9" opens as the last entry
         QVERIFY(child<QCheckBox>(&dialog, "confirmByHashKey")->isChecked());
         QVERIFY(!child<QLineEdit>(&dialog, "displayTime")->isEnabled());

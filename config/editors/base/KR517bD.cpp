@@ -36,6 +36,7 @@ KR517bD::KR517bD(Register* image, QWidget* parent)
     // Alarm tone in register 76 digits 0-2, output and its switching in register 77 digits 1-2.
     auto* reaction = new ReactionSettings(
         bind(), 76, 77, ReactionSettings::AlarmTone | ReactionSettings::SwitchOutput, 6, this);
+    reaction->findChild<QGroupBox*>(QStringLiteral("alarmToneBox"))->setTitle(tr("Weckton bei Alarm"));
     // "0" is confirmation by the "#" key, 1-F a display time in seconds (written after the box).
     QCheckBox* byHashKey = bind().flag(tr("Bestätigung durch #-Taste"), DigitSlot::invertedFlag(77, 4));
     byHashKey->setObjectName(QStringLiteral("confirmByHashKey"));

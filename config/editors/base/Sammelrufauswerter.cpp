@@ -39,6 +39,7 @@ Sammelrufauswerter::Sammelrufauswerter(Register* image, QWidget* parent)
     m_tone->setRegisterDigits(true);
     m_tone->setMaxLength(1);
     m_tone->setObjectName(QStringLiteral("tone"));
+    m_tone->setMaximumWidth(m_tone->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 16);
     bindGroupCallTone();
     // Output number in bits 0-2 of digit 1; bit 3 marks "Ruf 1"/"Ruf 2".
     auto* reaction =

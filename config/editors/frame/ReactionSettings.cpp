@@ -79,6 +79,7 @@ ReactionSettings::ReactionSettings(Binder& bind, int ra, int rb, Groups groups, 
 QGroupBox* ReactionSettings::buildAlarmTone(Binder& bind, int ra)
 {
     auto* box = new QGroupBox(tr("Weckton"), this);
+    box->setObjectName(QStringLiteral("alarmToneBox"));
     QComboBox* type =
         bind.choice(DigitSlot::hex(ra, 0),
                     {tr("aus"), tr("600/675 Hz"), tr("800/900 Hz"), tr("1000/1125 Hz"), tr("700/875 Hz"),
