@@ -10,8 +10,12 @@
 #include "Druckerparameter.h"
 #include "EingProg.h"
 #include "EinzelnesRegister.h"
+#include "Ffsk.h"
 #include "ImpulsG.h"
 #include "InOutputs.h"
+#include "Intercomtonfolge.h"
+#include "KR517bD.h"
+#include "KanFernKonfig.h"
 #include "Kennungsauswertung.h"
 #include "LEDProg.h"
 #include "LSKonfig.h"
@@ -25,10 +29,13 @@
 #include "RingA.h"
 #include "Rogerbeep.h"
 #include "Rufgeber.h"
+#include "Sammelrufauswerter.h"
+#include "Scanner.h"
 #include "SquelchKonfig.h"
 #include "Standardquittung.h"
 #include "TELDecoder.h"
 #include "TastenProg.h"
+#include "Zielrufe.h"
 
 namespace quarn {
 
@@ -86,6 +93,13 @@ const QList<EditorEntry>& editorCatalog()
         {"\"Ring\"-Auswerter", make<RingA>(), EditorTree::Telephone},
         {"Pilotton Geber/Auswerter", make<PilotGA>(), EditorTree::Telephone},
         {"Decoder 1-10", make<TELDecoder>(), EditorTree::Telephone},
+        {"Zielrufe", make<Zielrufe>()},
+        {"Intercomtonfolge", make<Intercomtonfolge>()},
+        {"FFSK-Modus (+ FMS)", make<Ffsk>()},
+        {"Konfiguration", make<KanFernKonfig>()},
+        {"Scannerfunktion", make<Scanner>()},
+        {"Sammelrufauswerter", make<Sammelrufauswerter>()},
+        {"KR517bD Alarmauswerter", make<KR517bD>()},
     };
     return catalog;
 }

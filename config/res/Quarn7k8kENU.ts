@@ -1660,6 +1660,133 @@ exactly. Otherwise the Quarn may malfunction.</translation>
     </message>
 </context>
 <context>
+    <name>quarn::Ffsk</name>
+    <message>
+        <source>FFSK-Modus (+FMS)</source>
+        <translation>FFSK mode (+FMS)</translation>
+    </message>
+    <message>
+        <source>Tonfolge-Modus</source>
+        <translation>Tone-sequence mode</translation>
+    </message>
+    <message>
+        <source>FFSK-Modus</source>
+        <translation>FFSK mode</translation>
+    </message>
+    <message>
+        <source>FFSK-Unterdrückung</source>
+        <translation>FFSK suppression</translation>
+    </message>
+    <message>
+        <source>FFSK-Kennung bei Beginn PTT</source>
+        <translation>FFSK identifier at start of PTT</translation>
+    </message>
+    <message>
+        <source>FFSK-Kennung bei Ende PTT</source>
+        <translation>FFSK identifier at end of PTT</translation>
+    </message>
+    <message>
+        <source>keiner</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>1-stellig</source>
+        <translation>1 digit</translation>
+    </message>
+    <message>
+        <source>2-stellig</source>
+        <translation>2 digits</translation>
+    </message>
+    <message>
+        <source>Die Zeichenzahl des angegebenen Startstatus stimmt nicht mit der darüber befindlichen Auswahl überein! Bitte ändern Sie die Eingaben entsprechend.</source>
+        <translation>The number of characters of the start status does not match the selection above it! Please change your entries accordingly.</translation>
+    </message>
+    <message>
+        <source>Startstatus nach Einschalten:</source>
+        <translation>Start status after switching on:</translation>
+    </message>
+    <message>
+        <source>FFSK-Notruf deaktiviert</source>
+        <translation>FFSK emergency call disabled</translation>
+    </message>
+    <message>
+        <source>FFSK-Notruf mit BAK = F</source>
+        <translation>FFSK emergency call with BAK = F</translation>
+    </message>
+    <message>
+        <source>FFSK-Notruf bei BAK = F und</source>
+        <translation>FFSK emergency call with BAK = F and</translation>
+    </message>
+    <message>
+        <source>definierter Tonfolge:</source>
+        <translation>defined sequence:</translation>
+    </message>
+    <message>
+        <source>Tonfolge:</source>
+        <translation>Sequence:</translation>
+    </message>
+    <message>
+        <source>Grenznummer Tonfolge / FFSK:</source>
+        <translation>Limit number tone sequence / FFSK:</translation>
+    </message>
+    <message>
+        <source>Wenn Rufnummer &gt; Grenznummer:</source>
+        <translation>If call number &gt; limit number:</translation>
+    </message>
+    <message>
+        <source>Rautenkennzeichen:</source>
+        <translation>&quot;#&quot; identifier:</translation>
+    </message>
+    <message>
+        <source>Betriebsartenkennzeichen</source>
+        <translation>Operating-mode identifier</translation>
+    </message>
+    <message>
+        <source>(BAK) für Rufauswertung:</source>
+        <translation>(BAK) for call evaluation:</translation>
+    </message>
+    <message>
+        <source>Statuskonfiguration (FFSK oder FMS)</source>
+        <translation>Status configuration (FFSK or FMS)</translation>
+    </message>
+    <message>
+        <source>FMS: Status-Anzeigezeit</source>
+        <translation>FMS: status display time</translation>
+    </message>
+    <message>
+        <source>virtueller Status 5 (1-15s)</source>
+        <translation>virtual status 5 (1-15s)</translation>
+    </message>
+    <message>
+        <source>virtueller Status 9 (1-15s)</source>
+        <translation>virtual status 9 (1-15s)</translation>
+    </message>
+    <message>
+        <source>FFSK-Notruf</source>
+        <translation>FFSK emergency call</translation>
+    </message>
+    <message>
+        <source>ID-Mode</source>
+        <translation>ID mode</translation>
+    </message>
+    <message>
+        <source>Hilfe: FFSK-Modus (+FMS)</source>
+        <translation>Help: FFSK mode (+FMS)</translation>
+    </message>
+    <message>
+        <source>Der Quarn 7k/8k kann neben der gewöhnlichen Tonfolgesignalisierung auch FFSK-Signale senden und auswerten.
+Liegt die gewählte Rufnummer über der einstellbaren dreistelligen Grenznummer, wird standardmäßig im Tonfolge-Modus gesendet, darunter im FFSK-Modus; dies lässt sich umkehren. Die Decoder brauchen keine Unterscheidung, da sie Tonfolgen und FFSK-Telegramme gleichzeitig erkennen.
+Hier wird das zu sendende Rautenkennzeichen eingestellt. Die Decoder werten unabhängig von Status und Rautenkennzeichen aus, solange das Telegramm das eingestellte Betriebsartenkennzeichen (BAK) trägt.
+Die Statuskonfiguration gilt für FFSK und FMS; für FFSK sollte ein einstelliger Status gewählt werden. Die Anzeigezeit eines empfangenen FMS-Status wird hier eingestellt.
+Der FFSK-Notruf kann für alle Telegramme mit BAK = F freigegeben werden (alle 5 Stellen werden angezeigt: Herstellerkennung und Rufnummer) oder für Telegramme mit einer definierten Tonfolge (nur die mit &quot;F&quot; codierten Stellen werden angezeigt). Die übrigen Notruf-Einstellungen entsprechen denen der Standard-Decoder.</source>
+        <translation>Besides ordinary tone-sequence signalling the Quarn 7k/8k can send and evaluate FFSK signals.
+If the dialled number is above the settable three-digit limit number, the call goes out in tone-sequence mode by default, below it in FFSK mode; this can be reversed. The decoders need no distinction, as they recognise tone sequences and FFSK telegrams at the same time.
+The &quot;#&quot; identifier to send is set here. The decoders evaluate regardless of status and &quot;#&quot; identifier as long as the telegram carries the set operating-mode identifier (BAK).
+The status configuration serves FFSK and FMS; for FFSK a one-digit status should be chosen. The display time of a received FMS status is set here.
+The FFSK emergency call can be enabled for all telegrams with BAK = F (all 5 digits are shown: manufacturer identifier and call number) or for telegrams with a defined sequence (only the positions coded &quot;F&quot; are shown). The other emergency-call settings are those of the standard decoders.</translation>
+    </message>
+</context>
+<context>
     <name>quarn::FktAuswahl</name>
     <message>
         <source>Funktionsauswahl</source>
@@ -1775,6 +1902,29 @@ exactly. Otherwise the Quarn may malfunction.</translation>
     </message>
 </context>
 <context>
+    <name>quarn::Intercomtonfolge</name>
+    <message>
+        <source>Intercomtonfolge</source>
+        <translation>Intercom sequence</translation>
+    </message>
+    <message>
+        <source>Ihre Eingabe im Feld &quot;Tonfolge&quot; enthält weniger Ziffern als aufgrund Ihrer Auswahl nötig sind.</source>
+        <translation>Your entry in the field &quot;Sequence&quot; has fewer digits than your selection requires.</translation>
+    </message>
+    <message>
+        <source>Intercomtonfolge:</source>
+        <translation>Intercom sequence:</translation>
+    </message>
+    <message>
+        <source>Hilfe: Intercomtonfolge</source>
+        <translation>Help: Intercom sequence</translation>
+    </message>
+    <message>
+        <source>Diese Tonfolge wird verwendet, um Intercom zu aktivieren. Hierbei erfolgt bei 2-Drahtanbindung des Funkgeräts die Kommunikation ausschließlich zwischen parallel geschalteten Quarnen.</source>
+        <translation>This sequence is used to activate intercom. With a 2-wire connection of the radio, communication then takes place only between Quarn units connected in parallel.</translation>
+    </message>
+</context>
+<context>
     <name>quarn::KANSCHALT</name>
     <message>
         <source>Funktion 5: Kanalwahl / Schaltausgänge</source>
@@ -1866,6 +2016,190 @@ exactly. Otherwise the Quarn may malfunction.</translation>
     <message>
         <source>Decoder toggeln (ein/aus)</source>
         <translation>Toggle decoder (on/off)</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::KR517bD</name>
+    <message>
+        <source>KR517bD Alarmauswerterkonfiguration</source>
+        <translation>KR517bD alarm evaluator configuration</translation>
+    </message>
+    <message>
+        <source>mit Pilotton</source>
+        <translation>with pilot tone</translation>
+    </message>
+    <message>
+        <source>ohne Pilotton</source>
+        <translation>without pilot tone</translation>
+    </message>
+    <message>
+        <source>ohne Pilotton, ohne TX</source>
+        <translation>without pilot tone, without TX</translation>
+    </message>
+    <message>
+        <source>Alarmabfrage beim Einschalten</source>
+        <translation>Alarm query at switch-on</translation>
+    </message>
+    <message>
+        <source>Quittung senden</source>
+        <translation>Send acknowledgement</translation>
+    </message>
+    <message>
+        <source>Weckton bei Alarm</source>
+        <translation>Alarm tone on alarm</translation>
+    </message>
+    <message>
+        <source>Bestätigung durch #-Taste</source>
+        <translation>Confirmation by &quot;#&quot; key</translation>
+    </message>
+    <message>
+        <source>s (1-15)</source>
+        <translation>s (1-15)</translation>
+    </message>
+    <message>
+        <source>Alarmtonfolge: Stellen 1-4</source>
+        <translation>Alarm sequence: digits 1-4</translation>
+    </message>
+    <message>
+        <source>Sendertastung bei Quittung/Abfrage</source>
+        <translation>Transmitter keying for acknowledgement/query</translation>
+    </message>
+    <message>
+        <source>Anzeigezeit</source>
+        <translation>Display time</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::KanFernKonfig</name>
+    <message>
+        <source>Konfiguration Kanalschaltung</source>
+        <translation>Channel switching configuration</translation>
+    </message>
+    <message>
+        <source>Letzten Kanal speichern</source>
+        <translation>Store last channel</translation>
+    </message>
+    <message>
+        <source>keine Kanalwahl</source>
+        <translation>no channel selection</translation>
+    </message>
+    <message>
+        <source>Kanalwahl einstellig</source>
+        <translation>channel selection, one digit</translation>
+    </message>
+    <message>
+        <source>Kanalwahl zweistellig</source>
+        <translation>channel selection, two digits</translation>
+    </message>
+    <message>
+        <source>Kanalwahl einstellig mit ständiger Anzeige</source>
+        <translation>channel selection, one digit, permanently displayed</translation>
+    </message>
+    <message>
+        <source>Kanalwahl zweistellig mit ständiger Anzeige</source>
+        <translation>channel selection, two digits, permanently displayed</translation>
+    </message>
+    <message>
+        <source>Kanalausgabe TRC</source>
+        <translation>Channel output TRC</translation>
+    </message>
+    <message>
+        <source>Kanalausgabe dezimal</source>
+        <translation>Channel output decimal</translation>
+    </message>
+    <message>
+        <source>Kanalausgabe binär-1</source>
+        <translation>Channel output binary-1</translation>
+    </message>
+    <message>
+        <source>Kanalausgabe binär</source>
+        <translation>Channel output binary</translation>
+    </message>
+    <message>
+        <source>Kanalausgabe 2xBCD</source>
+        <translation>Channel output 2xBCD</translation>
+    </message>
+    <message>
+        <source>Kanalfernschaltung mit Pilotton</source>
+        <translation>Remote channel switching with pilot tone</translation>
+    </message>
+    <message>
+        <source>KFS ohne Pilotton</source>
+        <translation>RCS without pilot tone</translation>
+    </message>
+    <message>
+        <source>KFS ohne Pilotton, ohne TX</source>
+        <translation>RCS without pilot tone, without TX</translation>
+    </message>
+    <message>
+        <source>Kanalausgabe normal</source>
+        <translation>Channel output normal</translation>
+    </message>
+    <message>
+        <source>Kanalausgabe invertiert</source>
+        <translation>Channel output inverted</translation>
+    </message>
+    <message>
+        <source>Anzahl Kanalbits (0-7):</source>
+        <translation>Number of channel bits (0-7):</translation>
+    </message>
+    <message>
+        <source>Erwartete Kanalquittung:</source>
+        <translation>Expected channel acknowledgement:</translation>
+    </message>
+    <message>
+        <source>normal (BCDxy)</source>
+        <translation>normal (BCDxy)</translation>
+    </message>
+    <message>
+        <source>Quarn9 (CBDxy)</source>
+        <translation>Quarn9 (CBDxy)</translation>
+    </message>
+    <message>
+        <source>Fixstellen für Fernschalttonfolge (3 Stellen):</source>
+        <translation>Fixed digits of the remote switching sequence (3 digits):</translation>
+    </message>
+    <message>
+        <source>Einschaltkanal:</source>
+        <translation>Channel at switch-on:</translation>
+    </message>
+    <message>
+        <source>Bereich der Kanalwahl</source>
+        <translation>Range of channel selection</translation>
+    </message>
+    <message>
+        <source>kleinster wählbarer Kanal:</source>
+        <translation>lowest selectable channel:</translation>
+    </message>
+    <message>
+        <source>größter wählbarer Kanal:</source>
+        <translation>highest selectable channel:</translation>
+    </message>
+    <message>
+        <source>Kanalwahl</source>
+        <translation>Channel selection</translation>
+    </message>
+    <message>
+        <source>Modus Kanalschaltung </source>
+        <translation>Channel switching mode </translation>
+    </message>
+    <message>
+        <source>Konfiguration Kanalfernschaltung</source>
+        <translation>Remote channel switching configuration</translation>
+    </message>
+    <message>
+        <source>Hilfe: Kanalschaltung</source>
+        <translation>Help: Channel switching</translation>
+    </message>
+    <message>
+        <source>Der Kanal nach dem Einschalten kann festgelegt werden, oder der zuletzt aktive Kanal wird beibehalten. Die wählbaren Kanäle lassen sich auf einen Bereich beschränken, und der Kanal kann ein- oder zweistellig eingegeben werden.
+Bei TRC wird der Kanal durch die Frequenz eines Tons gewählt, der zu Beginn jeder Sendung gesendet wird.
+Für die direkte Kanalschaltung über Kanalbits gibt es vier Arten: &quot;dezimal&quot; (jede von bis zu 7 Leitungen steht für einen Kanal), &quot;binär&quot;, &quot;binär-1&quot; (binär um eins verschoben, Kanal 1 = binär 0) und &quot;2xBCD&quot; (zwei BCD-Ziffern, höchstens Kanal 0-79). Die Ausgänge lassen sich insgesamt invertieren. Es müssen genügend Kanalbits gewählt und die Ausgänge unter &quot;Konfiguration Ein-/Ausgänge&quot; entsprechend konfiguriert werden.
+Bei der Kanalfernschaltung durch einen Ruf können die ersten 3 Stellen der Fernschalttonfolge geändert werden.</source>
+        <translation>The channel after switching on can be defined, or the last active channel is kept. The selectable channels can be limited to a range, and the channel can be entered with one or two digits.
+With TRC the channel is chosen by the frequency of a tone sent at the start of each transmission.
+Direct channel switching by channel bits comes in four kinds: &quot;decimal&quot; (each of up to 7 lines stands for one channel), &quot;binary&quot;, &quot;binary-1&quot; (binary shifted by one, channel 1 = binary 0) and &quot;2xBCD&quot; (two BCD digits, at most channel 0-79). The outputs can be inverted as a whole. Enough channel bits must be chosen and the outputs configured accordingly under &quot;Inputs/outputs configuration&quot;.
+For remote channel switching by a call, the first 3 digits of the remote switching sequence can be changed.</translation>
     </message>
 </context>
 <context>
@@ -3253,6 +3587,104 @@ The lengths of the tones and of the pause are also set here. By default they are
     </message>
 </context>
 <context>
+    <name>quarn::Sammelrufauswerter</name>
+    <message>
+        <source>Konfiguration für Sammelrufauswerter</source>
+        <translation>Group-call evaluator configuration</translation>
+    </message>
+    <message>
+        <source>Sammelrufauswerter ist aktiv</source>
+        <translation>Group-call evaluator is active</translation>
+    </message>
+    <message>
+        <source>Ton aus Tontabelle (0-E):</source>
+        <translation>Tone from tone table (0-E):</translation>
+    </message>
+    <message>
+        <source>Ruf 1</source>
+        <translation>Call 1</translation>
+    </message>
+    <message>
+        <source>Ruf 2</source>
+        <translation>Call 2</translation>
+    </message>
+    <message>
+        <source>Sammelrufton</source>
+        <translation>Group-call tone</translation>
+    </message>
+    <message>
+        <source>Hilfe: Sammelrufauswerter</source>
+        <translation>Help: Group-call evaluator</translation>
+    </message>
+    <message>
+        <source>Der gewählte Sammelrufton (bzw. Ruf1 oder Ruf2) muss mindestens eine Sekunde lang erkannt werden, um ausgewertet zu werden.
+Nach einer erfolgreichen Auswertung kann der Quarn mit einem Weckton gewählter Dauer und Lautstärke, einer neuen Lautstärke für eine bestimmte Zeit, dem dauerhaften oder zeitweisen Umschalten eines Schaltausgangs, einer Quittung sowie dem Einschalten des Lautsprechers reagieren.</source>
+        <translation>The chosen group-call tone (or Call1 or Call2) must be recognised for at least one second to be evaluated.
+After a successful evaluation the Quarn can react with an alarm tone of chosen duration and volume, a new volume for a certain time, a permanent or timed change of a switching output, an acknowledgement, and switching on the speaker.</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie im Feld &quot;Ton aus Tontabelle (0-E):&quot; einen Ton von 0 bis E ein.</source>
+        <translation>Please enter a tone from 0 to E in the field &quot;Tone from tone table (0-E):&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::Scanner</name>
+    <message>
+        <source>Scannerkonfiguration</source>
+        <translation>Scanner configuration</translation>
+    </message>
+    <message>
+        <source>Scanner aktiv</source>
+        <translation>Scanner active</translation>
+    </message>
+    <message>
+        <source>ms Verweilzeit pro Kanal (20-300)</source>
+        <translation>ms dwell time per channel (20-300)</translation>
+    </message>
+    <message>
+        <source>Ausschließlich folgende Kanäle scannen:</source>
+        <translation>Scan only the following channels:</translation>
+    </message>
+    <message>
+        <source>Scannen von Kanal:</source>
+        <translation>Scan from channel:</translation>
+    </message>
+    <message>
+        <source>bis Kanal:</source>
+        <translation>to channel:</translation>
+    </message>
+    <message>
+        <source>Scannerstopp bei Träger</source>
+        <translation>Scanner stop on carrier</translation>
+    </message>
+    <message>
+        <source>s Scannerwartezeit bei Träger auf Auswertung</source>
+        <translation>s scanner wait on carrier for an evaluation</translation>
+    </message>
+    <message>
+        <source>(0,1 - 16,5 s)</source>
+        <translation>(0.1 - 16.5 s)</translation>
+    </message>
+    <message>
+        <source>Zu scannende Kanäle</source>
+        <translation>Channels to scan</translation>
+    </message>
+    <message>
+        <source>Hilfe: Scannerfunktion</source>
+        <translation>Help: Scanner function</translation>
+    </message>
+    <message>
+        <source>Der Scanner durchsucht einen zusammenhängenden Kanalbereich (z. B. Kanal 1-8) oder bis zu 10 frei gewählte Kanäle.
+Auf jedem Kanal wartet er mindestens die Verweilzeit. Wird kurz vor deren Ende ein Träger erkannt und ist &quot;Scannerstopp bei Träger&quot; aktiv, bleibt er stehen, sonst wartet er mindestens weitere 100 ms. Wird ein Ton empfangen, hält er für die Scannerwartezeit an und bleibt stehen, wenn in dieser Zeit ein Ruf ausgewertet wird; andernfalls läuft er weiter.
+Nach einem ausgewerteten Ruf hält er für die Zeit des Lautsprecher-Timers (&quot;Lautsprecherkonfiguration&quot;) an und wird durch Träger und PTT nachgetriggert.
+Gestartet wird er durch Auflegen des Hörers und durch die Funktion &quot;Lautsprecher aus&quot;, ausgeschaltet durch manuelles Einschalten des Lautsprechers.</source>
+        <translation>The scanner searches a contiguous range of channels (for example channels 1-8) or up to 10 freely chosen channels.
+On each channel it waits at least the dwell time. If a carrier is detected shortly before that time ends and &quot;Scanner stop on carrier&quot; is active, it stops; otherwise it waits at least another 100 ms. If a tone is received, it holds for the scanner waiting time and stops if a call is evaluated meanwhile; otherwise it goes on.
+After an evaluated call it holds for the speaker-timer time (&quot;Speaker configuration&quot;) and is retriggered by carrier and PTT.
+It is started by hanging up the handset and by the function &quot;Speaker off&quot;, and switched off when the speaker is switched on manually.</translation>
+    </message>
+</context>
+<context>
     <name>quarn::SettingsDialog</name>
     <message>
         <source>OK</source>
@@ -3688,6 +4120,81 @@ The lengths of the tones and of the pause are also set here. By default they are
     <message>
         <source>Offset um X Stufen (+0...+5)</source>
         <translation>Offset by X steps (+0...+5)</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::Zielrufe</name>
+    <message>
+        <source>Zielrufe</source>
+        <translation>Target calls</translation>
+    </message>
+    <message>
+        <source>Z-Taste wird für alle Zielrufe benutzt (ausgenommen externe)</source>
+        <translation>Z key is used for all target calls (except external ones)</translation>
+    </message>
+    <message>
+        <source>Mindestens eine Tonfolge enthält weniger Ziffern als aufgrund Ihrer Auswahl nötig sind.</source>
+        <translation>At least one sequence has fewer digits than your selection requires.</translation>
+    </message>
+    <message>
+        <source>Externe Zielrufe</source>
+        <translation>External target calls</translation>
+    </message>
+    <message>
+        <source>Tonfolge</source>
+        <translation>Sequence</translation>
+    </message>
+    <message>
+        <source>ID-Mode</source>
+        <translation>ID mode</translation>
+    </message>
+    <message>
+        <source>Bei einigen Wahlmöglichkeiten wird nach der hier eingegebenen Tonfolge noch eine Kennung (in Klammern) gesendet:</source>
+        <translation>With some choices an identifier (in brackets) is sent after the sequence entered here:</translation>
+    </message>
+    <message>
+        <source>Doppelsequenzen: X Töne (+X Töne)</source>
+        <translation>Double sequences: X tones (+X tones)</translation>
+    </message>
+    <message>
+        <source>6-Tonfolge: 5 Töne (+1 Ton)</source>
+        <translation>6-tone sequence: 5 tones (+1 tone)</translation>
+    </message>
+    <message>
+        <source>7-Tonfolge: 5 Töne (+2 Töne)</source>
+        <translation>7-tone sequence: 5 tones (+2 tones)</translation>
+    </message>
+    <message>
+        <source>8-Tonfolge: 5 Töne (+3 Töne)</source>
+        <translation>8-tone sequence: 5 tones (+3 tones)</translation>
+    </message>
+    <message>
+        <source>Die Kennung sowie die Anzahl der Töne in X-Tonfolgen wird im Fenster &quot;Rufgeber&quot; definiert.</source>
+        <translation>The identifier and the number of tones in X-tone sequences are defined in the window &quot;Call encoder&quot;.</translation>
+    </message>
+    <message>
+        <source>Zeit (in s), nach der ein externer Ruf wiederholt wird:</source>
+        <translation>Time (in s) after which an external call is repeated:</translation>
+    </message>
+    <message>
+        <source>Hilfe: Zielrufe</source>
+        <translation>Help: Target calls</translation>
+    </message>
+    <message>
+        <source>Die Zielrufe 0-9 werden standardmäßig alle mit der Z-Taste und ihrer Nummer verschickt. Solange dies so ist, lässt die Eingabemaske auch bei &quot;wie bei Taste programmiert&quot; nur die passende Anzahl Ziffern zu.
+Sollen einzelne Zielrufe mit einer anderen Taste verschickt werden, muss das Häkchen &quot;Z-Taste wird für alle Zielrufe benutzt (ausgenommen externe)&quot; entfernt werden.
+Die externen Zielrufe werden mit einer anderen, speziell dafür programmierten Taste oder einem dafür programmierten Eingang ausgewählt.</source>
+        <translation>By default the target calls 0-9 are all sent with the Z key and their number. As long as this is so, the entry mask admits only the matching number of digits, even for &quot;as programmed at the key&quot;.
+If single target calls are to be sent with another key, the tick &quot;Z key is used for all target calls (except external ones)&quot; must be removed.
+The external target calls are chosen with another key programmed especially for them, or with an input programmed for them.</translation>
+    </message>
+    <message>
+        <source>Dieses Häkchen muss NUR DANN entfernt werden, wenn nicht alle Zielrufe 0-9 mit der Z-Taste verschickt werden sollen!!</source>
+        <translation>Remove this tick ONLY IF not all target calls 0-9 are to be sent with the Z key!!</translation>
+    </message>
+    <message>
+        <source>Wollen Sie das Häkchen wirklich entfernen?</source>
+        <translation>Do you really want to remove the tick?</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "DigitSource.h"
 #include "EditorTestSupport.h"
 #include "IntegerEdit.h"
+#include "ReactionSettings.h"
 #include "Rufgeber.h"
 #include "ToneCounts.h"
 #include "UserDialogs.h"
@@ -188,6 +189,52 @@ private slots:
         QCOMPARE(bind.commit(), message.isEmpty());
         QCOMPARE(boxes.texts(), message.isEmpty() ? QStringList() : QStringList({message}));
         QCOMPARE(source.word(), written);
+    }
+
+    // A number kept in tone digits ("7" -> "007") is padded on the left.
+    void leftPaddedToneField_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("one digit") << "7"
+                                   << "007F5678";
+        QTest::newRow("full") << "a9b"
+                              << "A9BF5678";
+        QTest::newRow("empty") << ""
+                               << "000F5678";
+    }
+    void leftPaddedToneField()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, written);
+        QWidget owner;
+        quarn::WordDigits source(QStringLiteral("FFFF5678"));
+        quarn::Binder bind(source, &owner);
+        quarn::CHexEdit* edit = bind.tones(quarn::ToneSlot::leftPadded(0, 0, 3, QLatin1Char('0')));
+        QCOMPARE(edit->text(), QStringLiteral("FFF"));
+        edit->setText(entry);
+        QVERIFY(bind.commit());
+        QCOMPARE(source.word(), written);
+    }
+
+    // An output number that shares its digit with a flag of the dialog keeps that bit.
+    void reactionOutputInLowBits()
+    {
+        platform::ScriptedUserDialogs boxes;
+        QWidget owner;
+        quarn::WordDigits source(QStringLiteral("0B000000"));
+        quarn::Binder bind(source, &owner);
+        auto* reaction = new quarn::ReactionSettings(
+            bind, 0, 0, quarn::ReactionSettings::SwitchOutput | quarn::ReactionSettings::OutputInLowBits, 5,
+            &owner);
+        auto* output = child<QLineEdit>(reaction, "outputNumber");
+        QCOMPARE(output->text(), QStringLiteral("3"));
+        output->setText(QStringLiteral("6"));
+        QVERIFY(bind.commit());
+        QCOMPARE(source.word(), QStringLiteral("0E000000"));
+        output->setText(QStringLiteral("8"));
+        QVERIFY(!bind.commit());
+        QCOMPARE(boxes.texts(), QStringList({"Geben Sie eine ganze Zahl zwischen 0 und 7 ein."}));
     }
 
     void registerDigitFieldsTakeNoPrefix()

@@ -5,6 +5,7 @@
 #include "CHexEdit.h"
 #include "DECODERKONFIG.h"
 #include "DecoderTableText.h"
+#include "DigitSource.h"
 #include "EditorCatalog.h"
 #include "EditorTestSupport.h"
 #include "FieldEdit.h"
@@ -14,6 +15,7 @@
 #include "TELDECODERKONFIG.h"
 #include "ToneCounts.h"
 #include "UserDialogs.h"
+#include "Zielrufe.h"
 
 #include <QPushButton>
 
@@ -386,6 +388,105 @@ MakeConsistent consistentTelephoneDecoder(int decoder)
     };
 }
 
+void decimalBelow(Register& r, int reg, int first, int count, QRandomGenerator& g)
+{
+    for (int k = first + 1; k < first + count; ++k)
+        setDigitFrom(r, reg, k, g, range(0, 9));
+}
+
+void decimalDigits(Register& r, int reg, int first, int count, QRandomGenerator& g)
+{
+    for (int k = first; k < first + count; ++k)
+        setDigitFrom(r, reg, k, g, range(0, 9));
+}
+
+// "aus", "ein" or 1-13 seconds.
+const QList<int> switchDigits = {0, 1, 2, 7, 13, 15};
+
+void consistentTargetCalls(Register& r, QRandomGenerator& g)
+{
+    decimalBelow(r, 102, 0, 4, g);
+    const int x = quarn::ToneCounts::xCount(quarn::ImageDigits(r));
+    for (int call = 0; call < quarn::Zielrufe::Calls; ++call) {
+        const int reg = quarn::Zielrufe::registerOf(call);
+        // Now and then a mode the list does not know: it must survive, with all seven digits.
+        if (g.bounded(4) != 0)
+            setDigitFrom(r, reg, 7, g, {0, 1, 2, 3, 4, 5, 8, 9, 15});
+        const int position = quarn::IdModeList::sending().positionOfDigit(r.digit(reg, 7));
+        const int length = quarn::Zielrufe::lengthOf(
+            quarn::Zielrufe::effectiveMode(call, position, true, r.digit(174, 3)), x);
+        fill(r, reg, length, 6, u'0');
+    }
+}
+
+void consistentFfsk(Register& r, QRandomGenerator& g)
+{
+    setDigitFrom(r, 90, 3, g, {0, 1});
+    setDigitFrom(r, 91, 4, g, {0, 1});
+    setDigitFrom(r, 55, 3, g, {0, 1});
+    setDigitFrom(r, 55, 4, g, {0, 1});
+    setDigitFrom(r, 93, 1, g, range(0, 7));
+    setDigitFrom(r, 93, 2, g, switchDigits);
+    setDigitFrom(r, 93, 3, g, range(0, 5));
+    setDigitFrom(r, 93, 4, g, range(0, 3));
+}
+
+void consistentChannelSwitching(Register& r, QRandomGenerator& g)
+{
+    setDigitFrom(r, 64, 0, g, {0, 1});
+    decimalDigits(r, 64, 1, 2, g);
+    decimalDigits(r, 65, 0, 4, g);
+    setDigitFrom(r, 66, 3, g, range(0, 7));
+}
+
+void consistentScanner(Register& r, QRandomGenerator& g)
+{
+    if (g.bounded(2)) {
+        r.registerText(67).replace(0, 2, QStringLiteral("EE"));
+        const int channels = g.bounded(11);
+        for (int slot = 0; slot < channels; ++slot)
+            decimalDigits(r, 70 + slot / 2, 2 * (slot % 2), 2, g);
+        if (channels < 10)
+            r.registerText(70 + channels / 2).replace(2 * (channels % 2), 2, QStringLiteral("FF"));
+    } else {
+        decimalDigits(r, 67, 0, 4, g);
+    }
+    setDigitFrom(r, 68, 0, g, {0, 1});
+    const int wait = g.bounded(166); // tenths of a second, encoded as the dialog does
+    r.setDigit(68, 1, qMin(15, wait / 10));
+    r.setDigit(68, 2, wait - 10 * qMin(15, wait / 10));
+}
+
+void consistentGroupCall(Register& r, QRandomGenerator& g)
+{
+    const int output = g.bounded(8);
+    switch (g.bounded(3)) {
+    case 0: // inactive
+        r.setDigit(84, 0, 15);
+        r.setDigit(84, 1, output);
+        break;
+    case 1: // a tone of the table
+        setDigitFrom(r, 84, 0, g, range(0, 14));
+        r.setDigit(84, 1, output);
+        break;
+    default: // "Ruf 1" or "Ruf 2"
+        setDigitFrom(r, 84, 0, g, {1, 2});
+        r.setDigit(84, 1, output + 8);
+    }
+    setDigitFrom(r, 84, 2, g, switchDigits);
+    setDigitFrom(r, 84, 3, g, range(0, 4));
+    setDigitFrom(r, 84, 4, g, range(0, 3));
+}
+
+void consistentAlarmEvaluator(Register& r, QRandomGenerator& g)
+{
+    setDigitFrom(r, 75, 4, g, {5, 6, 7});
+    setDigitFrom(r, 77, 0, g, {0, 1});
+    setDigitFrom(r, 77, 1, g, range(0, 7));
+    setDigitFrom(r, 77, 2, g, switchDigits);
+    setDigitFrom(r, 77, 3, g, {0, 1});
+}
+
 const QList<Row>& rows()
 {
     static const QList<Row> all = {
@@ -497,6 +598,18 @@ const QList<Row>& rows()
          true,
          {},
          Telephone},
+        {"Zielrufe", [](Register* r) { return catalogDialog("Zielrufe", r); }, consistentTargetCalls},
+        {"Intercomtonfolge", [](Register* r) { return catalogDialog("Intercomtonfolge", r); }, {}},
+        {"FFSK-Modus (+ FMS)", [](Register* r) { return catalogDialog("FFSK-Modus (+ FMS)", r); },
+         consistentFfsk},
+        {"Konfiguration", [](Register* r) { return catalogDialog("Konfiguration", r); },
+         consistentChannelSwitching},
+        {"Scannerfunktion", [](Register* r) { return catalogDialog("Scannerfunktion", r); },
+         consistentScanner},
+        {"Sammelrufauswerter", [](Register* r) { return catalogDialog("Sammelrufauswerter", r); },
+         consistentGroupCall},
+        {"KR517bD Alarmauswerter", [](Register* r) { return catalogDialog("KR517bD Alarmauswerter", r); },
+         consistentAlarmEvaluator},
     };
     return all;
 }

@@ -56,6 +56,16 @@ bool readElsewhere(int reg, int k)
     return (reg == 81 && k == 5) || ((reg == 172 || reg == 174) && k == 3);
 }
 
+// Each item's lines as they read, in order.
+QHash<QString, QStringList> byItem(const QList<ReportLine>& lines)
+{
+    QHash<QString, QStringList> out;
+    for (const ReportLine& l : lines)
+        out[l.item] << l.field + QLatin1Char('=') + l.value +
+                           (l.active ? QString() : QStringLiteral(" (off)"));
+    return out;
+}
+
 } // namespace
 
 class TestReport : public QObject {
@@ -110,8 +120,7 @@ private slots:
         QVERIFY(!image.modified);
     }
 
-    // Changing one bound digit changes a line that shows it and nothing outside the dialogs that
-    // bind it (several lines may share a digit: a radio group and the field of its last button).
+    // Changing one bound digit changes what the dialogs that show it report, and nothing else.
     void aDigitChangesItsLine()
     {
         Register image;
@@ -135,17 +144,14 @@ private slots:
                 Register changed = image;
                 changed.setDigit(s.reg, k, value);
                 const QList<ReportLine> after = quarn::SettingsReport::build(changed);
-                QCOMPARE(after.size(), lines.size());
-                for (int j = 0; j < lines.size(); ++j) {
-                    const bool differs =
-                        after.at(j).value != lines.at(j).value || after.at(j).active != lines.at(j).active;
-                    if (covers(lines.at(j), s.reg, k))
+                const QHash<QString, QStringList> before = byItem(lines), now = byItem(after);
+                QCOMPARE(now.keys().size(), before.keys().size());
+                for (auto it = before.cbegin(); it != before.cend(); ++it) {
+                    const bool differs = now.value(it.key()) != it.value();
+                    if (binders.contains(it.key()))
                         ownChanged = ownChanged || differs;
-                    else if (differs && !binders.contains(lines.at(j).item) && !readElsewhere(s.reg, k))
-                        QFAIL(qPrintable(QStringLiteral("%1/%2 changed %3 › %4")
-                                             .arg(s.reg)
-                                             .arg(k)
-                                             .arg(lines.at(j).item, lines.at(j).field)));
+                    else if (differs && !readElsewhere(s.reg, k))
+                        QFAIL(qPrintable(QStringLiteral("%1/%2 changed %3").arg(s.reg).arg(k).arg(it.key())));
                 }
             }
             QVERIFY2(ownChanged, qPrintable(lines.at(i).item + QStringLiteral(" › ") + lines.at(i).field));

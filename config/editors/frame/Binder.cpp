@@ -185,7 +185,9 @@ CHexEdit* Binder::tones(std::function<ToneSlot()> slotNow)
     };
     auto write = [edit, slotNow](DigitSource& s) {
         const ToneSlot slot = slotNow();
-        const QString text = edit->text().toUpper();
+        QString text = edit->text().toUpper();
+        if (slot.padLeft && !slot.pad.isNull())
+            text = text.rightJustified(slot.span, slot.pad);
         for (int i = 0; i < slot.span; ++i) {
             if (i < text.size())
                 s.setCharacter(slot.reg, slot.first + i, text.at(i));
@@ -284,7 +286,8 @@ QList<Binder::Field> Binder::fields() const
 {
     QList<Field> out;
     for (const Binding& b : m_bindings) {
-        const QList<DigitSpan> spans = b.spans ? b.spans() : QList<DigitSpan>();
+        QList<DigitSpan> spans = b.spans ? b.spans() : QList<DigitSpan>();
+        spans.removeIf([](const DigitSpan& s) { return s.count < 1; }); // a field that owns no digit now
         if (b.controls.isEmpty() || spans.isEmpty())
             continue;
         out.append({b.controls, spans, anyActive(b.controls)});

@@ -47,7 +47,7 @@ ReactionSettings::ReactionSettings(Binder& bind, int ra, int rb, Groups groups, 
     if (groups & CallVolume)
         grid->addWidget(buildCallVolume(bind, ra), 0, 1);
     if (groups & SwitchOutput)
-        grid->addWidget(buildSwitchOutput(bind, rb), 1, 0);
+        grid->addWidget(buildSwitchOutput(bind, rb, groups.testFlag(OutputInLowBits)), 1, 0);
 
     auto* right = new QVBoxLayout;
     if (groups & Acknowledgement) {
@@ -79,6 +79,7 @@ ReactionSettings::ReactionSettings(Binder& bind, int ra, int rb, Groups groups, 
 QGroupBox* ReactionSettings::buildAlarmTone(Binder& bind, int ra)
 {
     auto* box = new QGroupBox(tr("Weckton"), this);
+    box->setObjectName(QStringLiteral("alarmToneBox"));
     QComboBox* type =
         bind.choice(DigitSlot::hex(ra, 0),
                     {tr("aus"), tr("600/675 Hz"), tr("800/900 Hz"), tr("1000/1125 Hz"), tr("700/875 Hz"),
@@ -112,10 +113,11 @@ QGroupBox* ReactionSettings::buildCallVolume(Binder& bind, int ra)
     return box;
 }
 
-QGroupBox* ReactionSettings::buildSwitchOutput(Binder& bind, int rb)
+QGroupBox* ReactionSettings::buildSwitchOutput(Binder& bind, int rb, bool outputInLowBits)
 {
     auto* box = new QGroupBox(tr("Schaltausgang schalten"), this);
-    IntegerEdit* output = bind.number(DigitSlot::hex(rb, 1), 0, 7);
+    IntegerEdit* output =
+        bind.number(outputInLowBits ? DigitSlot::bits(rb, 1, 0b0111) : DigitSlot::hex(rb, 1), 0, 7);
     output->setObjectName(QStringLiteral("outputNumber"));
     QRadioButton* off = radio(tr("aus"), "switchOff", box);
     QRadioButton* on = radio(tr("ein"), "switchOn", box);

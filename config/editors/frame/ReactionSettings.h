@@ -26,6 +26,8 @@ public:
         SpeakerLed = 0x10,
         XCall = 0x20,
         AllGroups = 0x3f,
+        // The output number takes bits 0-2 of RB digit 1 only; bit 3 belongs to the dialog.
+        OutputInLowBits = 0x40,
     };
     Q_DECLARE_FLAGS(Groups, Group)
 
@@ -38,7 +40,7 @@ public:
 private:
     QGroupBox* buildAlarmTone(Binder& bind, int ra);
     QGroupBox* buildCallVolume(Binder& bind, int ra);
-    QGroupBox* buildSwitchOutput(Binder& bind, int rb);
+    QGroupBox* buildSwitchOutput(Binder& bind, int rb, bool outputInLowBits);
     QGroupBox* buildXCall(Binder& bind, int rb);
 };
 

@@ -109,6 +109,15 @@ bool renderAll(const QDir& dir, const QString& suffix)
             ok;
     }
 
+    // The scanner switched on, with its channel list: switched off it shows only its check box.
+    image.registerText(67) = QStringLiteral("EE085000");
+    image.registerText(70) = QStringLiteral("01020000");
+    image.registerText(71) = QStringLiteral("12FF0000");
+    std::unique_ptr<QDialog> scanner(quarn::createEditor(QStringLiteral("Scannerfunktion"), &image, nullptr));
+    ok = render(scanner.get(), dir.filePath(QStringLiteral("editor-scannerfunktion-active") + suffix +
+                                            QStringLiteral(".png"))) &&
+         ok;
+
     // The overview once more with every kind of cell filled, to check that the texts fit.
     const char* const sample[][3] = {
         {"12345FF1", "3F9CF000", "53D53400"},
