@@ -12,8 +12,12 @@ enum class Model { Q7k, Q8k };
 //  Drop     drops the reply to every Nth register or text-read command (N = faultParam);
 //  Corrupt  corrupts the digits of every Nth such reply (N = faultParam);
 //  Slow     sends each reply faultParam ms later;
-//  Noise    sends one or two stray bytes before each reply.
-enum class Fault { None, Silent, Monitor, Drop, Corrupt, Slow, Noise };
+//  Noise    sends one or two stray bytes before each reply;
+//  Babble   answers the first faultParam commands (0: none), then never again, but sends
+//           line noise without end (a stray byte every few milliseconds);
+//  HangUp   takes faultParam commands, then drops the line: it answers nothing more and
+//           the pseudo-terminal server closes its side, as when a cable is pulled.
+enum class Fault { None, Silent, Monitor, Drop, Corrupt, Slow, Noise, Babble, HangUp };
 
 struct UnitOptions {
     Model model = Model::Q8k;
@@ -23,7 +27,8 @@ struct UnitOptions {
     bool baudTiming = false; // every byte takes 10 bits at 9600 baud in both directions
 };
 
-// Parses "silent", "monitor", "drop=N", "corrupt=N", "slow=MS", "noise" (and "none").
+// Parses "silent", "monitor", "drop=N", "corrupt=N", "slow=MS", "noise", "babble",
+// "babble=N", "hangup=N" (and "none").
 // Returns false for anything else; the options are then left unchanged.
 bool parseFault(const QString& text, UnitOptions& options);
 

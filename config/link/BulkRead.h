@@ -2,6 +2,8 @@
 
 #include "StagedExchange.h"
 
+#include <QList>
+
 namespace quarn::link {
 
 // "Daten lesen": reads every register of the unit into the image.
@@ -11,8 +13,8 @@ namespace quarn::link {
 // block's last register number, and 10 bytes more. The unit must answer each request
 // with "$R" nnn, the 8 register characters and two more bytes; "Online-Monitor" in the
 // text means it is not in its PC mode. The wait for a block's last echo ends 3 s after
-// the last byte received (or, while monitor output keeps streaming, 3 s after the
-// block's last request).
+// the last byte received, and while bytes keep coming without that echo (monitor output,
+// line noise) 3 s after the block's last request.
 //
 // start() belongs on the window's thread, run() on the worker.
 class BulkRead final : public StagedExchange {
@@ -30,6 +32,11 @@ public:
 
     // What the window switches off before run().
     static ControlStates whileRunning() { return ControlStates::nineOff(); }
+
+    // Fills the image from everything the unit sent: register n takes the 8 characters
+    // after the first "$R" nnn. A register without them keeps its text. Returns the first
+    // such register of numbers, or -1 when every one was answered.
+    static int takeReplies(const QString& received, const QList<int>& numbers, Register& image);
 
 private:
     LinkOutcome aborted(LinkResult result) const;
