@@ -150,17 +150,20 @@ int readTexts(platform::BytePort& port, platform::Clock& clock, const Request& r
         tekstor::languageCharacter(request.language));
     tekstor::TextDisconnect(port, clock).run();
 
+    // Replies are matched to texts by their order, so after a missing one every later
+    // text may sit on the wrong number: an incomplete read is not saved, and a file
+    // from an earlier read stays as it was.
+    if (result.stored.size() < result.asked.size()) {
+        err << "quarnctl: the unit answered " << result.stored.size() << " of " << result.asked.size()
+            << " texts; nothing was saved\n";
+        return ExitFailed;
+    }
     if (tekstor::TextFiles::save(request.file, request.kind, store) != tekstor::FileOutcome::Ok) {
         err << "quarnctl: " << request.file << ": file could not be written\n";
         return ExitFile;
     }
     out << result.stored.size() << " of " << result.asked.size() << " " << kindName(request.kind)
         << " read, saved in " << request.file << "\n";
-    if (result.stored.size() < result.asked.size()) {
-        err << "quarnctl: the unit answered " << result.stored.size() << " of " << result.asked.size()
-            << " texts; the others were saved with their default\n";
-        return ExitFailed;
-    }
     return ExitOk;
 }
 

@@ -83,6 +83,11 @@ void PtyServer::serve()
             lastInputUs = nowUs();
             m_unit.receiveAtUs(in, lastInputUs);
         }
+        if (m_unit.lineDropped()) {
+            // The unit pulled the cable: the program sees its port hang up.
+            m_terminal->close();
+            break;
+        }
         unsent += m_unit.takeOutputAtUs(nowUs());
         if (!unsent.isEmpty()) {
             const qint64 written = m_terminal->write(unsent);

@@ -91,7 +91,12 @@ void UnitModel::receiveAtUs(const QByteArray& bytes, qint64 nowUs)
 
 void UnitModel::receiveAtNs(const QByteArray& bytes, qint64 nowNs)
 {
+    if (m_options.fault == Fault::Babble && m_options.faultParam == 0 && m_babbleNextNs < 0 &&
+        !bytes.isEmpty())
+        m_babbleNextNs = nowNs;
     for (const char byte : bytes) {
+        if (m_lineDropped)
+            return;
         qint64 atNs = nowNs;
         if (m_options.baudTiming) {
             atNs = std::max(nowNs, m_inLineFreeNs) + kByteNs;
@@ -115,6 +120,7 @@ QByteArray UnitModel::takeOutputAtUs(qint64 nowUs)
 
 QByteArray UnitModel::takeOutputAtNs(qint64 nowNs)
 {
+    babbleUntil(nowNs);
     QByteArray out;
     while (!m_output.empty() && m_output.front().atNs <= nowNs) {
         out.append(m_output.front().byte);
@@ -123,27 +129,44 @@ QByteArray UnitModel::takeOutputAtNs(qint64 nowNs)
     return out;
 }
 
+std::optional<qint64> UnitModel::nextOutputNs() const
+{
+    if (!m_output.empty())
+        return m_output.front().atNs;
+    if (m_babbleNextNs >= 0)
+        return m_babbleNextNs;
+    return std::nullopt;
+}
+
 std::optional<qint64> UnitModel::nextOutputAt() const
 {
     QMutexLocker lock(&m_mutex);
-    if (m_output.empty())
+    const std::optional<qint64> next = nextOutputNs();
+    if (!next)
         return std::nullopt;
     // Rounded up: the byte is complete only at the end of that millisecond.
-    return (m_output.front().atNs + kNsPerMs - 1) / kNsPerMs;
+    return (*next + kNsPerMs - 1) / kNsPerMs;
 }
 
 std::optional<qint64> UnitModel::nextOutputAtUs() const
 {
     QMutexLocker lock(&m_mutex);
-    if (m_output.empty())
+    const std::optional<qint64> next = nextOutputNs();
+    if (!next)
         return std::nullopt;
-    return (m_output.front().atNs + 999) / 1000;
+    return (*next + 999) / 1000;
 }
 
 bool UnitModel::hasPendingOutput() const
 {
     QMutexLocker lock(&m_mutex);
-    return !m_output.empty();
+    return nextOutputNs().has_value();
+}
+
+bool UnitModel::lineDropped() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_lineDropped;
 }
 
 bool UnitModel::hasRegister(int n) const
@@ -369,6 +392,18 @@ void UnitModel::execute(const QByteArray& command, qint64 atNs)
     m_log.append(Command{atNs / kNsPerMs, command});
     if (m_options.fault == Fault::Silent)
         return;
+    if (m_options.fault == Fault::Babble && ++m_commandCount > m_options.faultParam) {
+        if (m_babbleNextNs < 0)
+            m_babbleNextNs = atNs;
+        return;
+    }
+    if (m_options.fault == Fault::HangUp && ++m_commandCount >= m_options.faultParam) {
+        // Mid-exchange: this command is the last the unit takes, and what it had still
+        // to send is lost with the line.
+        m_lineDropped = true;
+        m_output.clear();
+        return;
+    }
     if (executeAnyMode(command, atNs))
         return;
     if (!m_pcMode) {
@@ -623,6 +658,19 @@ QByteArray UnitModel::noiseBytes()
     for (int i = 0; i < count; ++i)
         noise.append(kNoise[(m_noiseState >> (8 + 3 * i)) & 7]);
     return noise;
+}
+
+void UnitModel::babbleUntil(qint64 nowNs)
+{
+    // Noise of a line whose far end never answers: a stray byte every 5 ms, for ever.
+    constexpr qint64 kGapNs = 5 * kNsPerMs;
+    if (m_options.fault != Fault::Babble || m_babbleNextNs < 0)
+        return;
+    while (m_babbleNextNs <= nowNs) {
+        for (const char byte : noiseBytes())
+            m_output.push_back(OutByte{m_babbleNextNs, byte});
+        m_babbleNextNs += kGapNs;
+    }
 }
 
 void UnitModel::send(const QByteArray& bytes, qint64 atNs)

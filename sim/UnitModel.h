@@ -46,6 +46,8 @@ public:
     // When the next pending byte becomes available; nothing when no output is pending.
     std::optional<qint64> nextOutputAt() const;
     bool hasPendingOutput() const;
+    // The hang-up fault has dropped the line: nothing goes in or out any more.
+    bool lineDropped() const;
     // The same in microseconds, for serving in real time without millisecond rounding.
     void receiveAtUs(const QByteArray& bytes, qint64 nowUs);
     QByteArray takeOutputAtUs(qint64 nowUs);
@@ -113,6 +115,8 @@ private:
     void send(const QByteArray& bytes, qint64 atNs);
     void touch() { ++m_revision; }
     QByteArray noiseBytes();
+    void babbleUntil(qint64 nowNs);
+    std::optional<qint64> nextOutputNs() const;
     QByteArray lockedRegister(int n) const;
     int lockedLastOwnTextIndex() const;
     void resetBase();
@@ -135,6 +139,9 @@ private:
     int m_monitorCount = 0;
     quint32 m_noiseState = 0x2545F491u;
     bool m_drowned = false; // noise=N: the line carries nothing but noise now
+    qint64 m_babbleNextNs = -1; // next byte of the babble fault; -1 before it started
+    int m_commandCount = 0;
+    bool m_lineDropped = false;
     bool m_pcMode = false;
     bool m_telephoneMode = false;
 };

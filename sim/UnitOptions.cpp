@@ -30,6 +30,10 @@ bool parseFault(const QString& text, UnitOptions& options)
         fault = Fault::Noise;
     else if (parseParam(text, QStringLiteral("noise="), 1, param))
         fault = Fault::Noise;
+    else if (text == QLatin1String("babble") || parseParam(text, QStringLiteral("babble="), 0, param))
+        fault = Fault::Babble;
+    else if (parseParam(text, QStringLiteral("hangup="), 1, param))
+        fault = Fault::HangUp;
     else if (parseParam(text, QStringLiteral("drop="), 1, param))
         fault = Fault::Drop;
     else if (parseParam(text, QStringLiteral("corrupt="), 1, param))

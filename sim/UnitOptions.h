@@ -14,8 +14,12 @@ enum class Model { Q7k, Q8k };
 //  Slow     sends each reply faultParam ms later;
 //  Noise    sends one or two stray bytes before each reply; with faultParam N > 0, from the
 //           Nth register or text-read reply on the line carries nothing but noise (a stray
-//           byte every 100 ms for 30 s), as with a wrong device on the port.
-enum class Fault { None, Silent, Monitor, Drop, Corrupt, Slow, Noise };
+//           byte every 100 ms for 30 s), as with a wrong device on the port;
+//  Babble   answers the first faultParam commands (0: none), then never again, but sends
+//           line noise without end (a stray byte every few milliseconds);
+//  HangUp   takes faultParam commands, then drops the line: it answers nothing more and
+//           the pseudo-terminal server closes its side, as when a cable is pulled.
+enum class Fault { None, Silent, Monitor, Drop, Corrupt, Slow, Noise, Babble, HangUp };
 
 struct UnitOptions {
     Model model = Model::Q8k;
@@ -25,8 +29,8 @@ struct UnitOptions {
     bool baudTiming = false; // every byte takes 10 bits at 9600 baud in both directions
 };
 
-// Parses "silent", "monitor", "drop=N", "corrupt=N", "slow=MS", "noise", "noise=N" (and
-// "none").
+// Parses "silent", "monitor", "drop=N", "corrupt=N", "slow=MS", "noise", "noise=N", "babble",
+// "babble=N", "hangup=N" (and "none").
 // Returns false for anything else; the options are then left unchanged.
 bool parseFault(const QString& text, UnitOptions& options);
 

@@ -27,6 +27,23 @@ std::optional<LinkOutcome> BulkRead::start()
     return std::nullopt;
 }
 
+int BulkRead::takeReplies(const QString& received, const QList<int>& numbers, Register& image)
+{
+    int firstMissing = -1;
+    for (int n : numbers) {
+        const QString prefix = framing::replyPrefix(n);
+        const qsizetype at = received.indexOf(prefix);
+        const qsizetype valueAt = at + prefix.size();
+        if (at < 0 || received.size() - valueAt < kRegisterLength) {
+            if (firstMissing < 0)
+                firstMissing = n;
+            continue;
+        }
+        image.registerText(n) = received.mid(valueAt, kRegisterLength);
+    }
+    return firstMissing;
+}
+
 LinkOutcome BulkRead::run()
 {
     Register& image = m_ctx.image;
@@ -78,10 +95,11 @@ LinkOutcome BulkRead::run()
                 return outcome(received.contains(kMonitorSignature) ? LinkResult::MonitorOutput
                                                                     : LinkResult::NoReply);
             }
-            if (now - waitStart >= EchoBoundMs && received.contains(kMonitorSignature))
-                return outcome(LinkResult::MonitorOutput);
-            if (now - lastRequestAt >= EchoLimitMs)
-                return outcome(LinkResult::NoReply);
+            // Bytes that keep coming but never hold the echo (monitor output, noise on a
+            // line whose far end is not a unit) must not keep the read waiting either.
+            if (now - waitStart >= EchoBoundMs)
+                return outcome(received.contains(kMonitorSignature) ? LinkResult::MonitorOutput
+                                                                    : LinkResult::NoReply);
         }
         for (int i = 0; i < kTrailingReads; ++i)
             received.append(port.readByte());
@@ -93,21 +111,10 @@ LinkOutcome BulkRead::run()
     closeAndSettle(SettleMs);
 
     LinkOutcome out = outcome();
-    const QString& text = received.text();
-    for (int n : numbers) {
-        const QString prefix = framing::replyPrefix(n);
-        const qsizetype at = text.indexOf(prefix);
-        const qsizetype valueAt = at + prefix.size();
-        if (at < 0 || text.size() - valueAt < kRegisterLength) {
-            // Keeps its eight blanks; the first such register is reported.
-            if (out.registerNumber < 0) {
-                out.result = LinkResult::NotAllRead;
-                out.registerNumber = n;
-            }
-            continue;
-        }
-        image.registerText(n) = text.mid(valueAt, kRegisterLength);
-    }
+    // A register without a reply keeps its eight blanks; the first such one is reported.
+    out.registerNumber = takeReplies(received.text(), numbers, image);
+    if (out.registerNumber >= 0)
+        out.result = LinkResult::NotAllRead;
     return out;
 }
 

@@ -2,6 +2,8 @@
 
 #include "StagedExchange.h"
 
+#include <QList>
+
 namespace quarn::link {
 
 // "Daten lesen": reads every register of the unit into the image.
@@ -11,8 +13,8 @@ namespace quarn::link {
 // block's last register number, and 10 bytes more. The unit must answer each request
 // with "$R" nnn, the 8 register characters and two more bytes; "Online-Monitor" in the
 // text means it is not in its PC mode. The wait for a block's last echo ends 3 s after
-// the last byte received (or, while monitor output keeps streaming, 3 s after the
-// block's last request), and never later than 10 s after the block's last request.
+// the last byte received, and while bytes keep coming without that echo (monitor output,
+// line noise) 3 s after the block's last request.
 //
 // Both stages run on the worker, on the exchange's own copy of the image.
 class BulkRead final : public StagedExchange {
@@ -20,7 +22,6 @@ public:
     static constexpr int PacingMs = 20;
     static constexpr int SettleMs = 500;
     static constexpr int EchoBoundMs = 3000;
-    static constexpr int EchoLimitMs = 10000;
 
     explicit BulkRead(const LinkContext& context) : StagedExchange(context, Exchange::BulkRead) {}
 
@@ -30,6 +31,11 @@ public:
     // Empties the image, then reads. Ends early, the port closed, when stop is asked for
     // between two blocks.
     LinkOutcome run() override;
+
+    // Fills the image from everything the unit sent: register n takes the 8 characters
+    // after the first "$R" nnn. A register without them keeps its text. Returns the first
+    // such register of numbers, or -1 when every one was answered.
+    static int takeReplies(const QString& received, const QList<int>& numbers, Register& image);
 };
 
 } // namespace quarn::link

@@ -1,4 +1,4 @@
-// libFuzzer entry: any bytes as a settings file.
+// libFuzzer entry: any bytes as a settings file (checks in SettingsFileProbe.cpp).
 #include "SettingsFileProbe.h"
 
 #include <cstdint>

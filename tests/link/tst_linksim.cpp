@@ -114,6 +114,31 @@ private Q_SLOTS:
         QCOMPARE(b.read().result, LinkResult::NoReply);
     }
 
+    // Noise that never holds an echo, and a line that goes dead mid-transfer: every
+    // exchange ends within its bounds (virtual time) and says so.
+    void noiseAndHangUpEndTheExchanges()
+    {
+        SimBench drowned(options(sim::Model::Q8k, false, sim::Fault::Babble));
+        QCOMPARE(drowned.connect().result, LinkResult::UnitNotKnown);
+
+        // The connect is answered, then only noise.
+        SimBench babble(options(sim::Model::Q8k, false, sim::Fault::Babble, 2));
+        QCOMPARE(babble.connect().result, LinkResult::Completed);
+        const qint64 readStart = babble.clock.nowMs();
+        QCOMPARE(babble.read().result, LinkResult::NoReply);
+        // 100 requests at 20 ms, then at most the echo bound.
+        QVERIFY2(babble.clock.nowMs() - readStart <= 100 * BulkRead::PacingMs + BulkRead::EchoBoundMs + 200,
+                 qPrintable(QString::number(babble.clock.nowMs() - readStart)));
+        for (int n : Register::numbers(false))
+            babble.image.registerText(n) = QStringLiteral("00000000");
+        QCOMPARE(babble.send().result, LinkResult::NoReply);
+
+        SimBench hangUp(options(sim::Model::Q8k, false, sim::Fault::HangUp, 60));
+        QCOMPARE(hangUp.connect().result, LinkResult::Completed);
+        QCOMPARE(hangUp.read().result, LinkResult::NoReply);
+        QCOMPARE(hangUp.image.registerText(0), QStringLiteral("        "));
+    }
+
     void droppedAndCorruptedReplies()
     {
         // Every 50th reply dropped: 49, 99 (a block's last echo), ...

@@ -83,6 +83,7 @@ private slots:
     void factoryTableIsValid();
     void dropAndCorruptFaults();
     void slowAndNoiseFaults();
+    void babbleAndHangUpFaults();
     void baudTimingPacesBothDirections();
     void displayTextReads();
     void displayTextProgramming();
@@ -270,6 +271,48 @@ void TestUnitModel::slowAndNoiseFaults()
     const int at = reply.indexOf("$R08207707000");
     QVERIFY(at >= 1 && at <= 2);
     QVERIFY(!reply.left(at).contains('$'));
+}
+
+void TestUnitModel::babbleAndHangUpFaults()
+{
+    // Babble: quiet until the PC sends, then noise for ever, never an answer.
+    UnitModel babbling(makeOptions(Model::Q8k, false, Fault::Babble));
+    QVERIFY(!babbling.nextOutputAt());
+    babbling.receive("$PROGSTART\r", 100);
+    QByteArray heard;
+    for (qint64 t = 100; t <= 60100; t += 1000)
+        heard += babbling.takeOutput(t);
+    QVERIFY2(heard.size() >= 60 * 100, qPrintable(QString::number(heard.size())));
+    QVERIFY(babbling.nextOutputAt().has_value());
+    QVERIFY(!heard.contains('$') && !heard.contains('\r') && !heard.contains("Quarn"));
+
+    // babble=1: the connect is answered, everything after it drowns in noise.
+    UnitModel afterConnect(makeOptions(Model::Q8k, false, Fault::Babble, 1));
+    QVERIFY(exchange(afterConnect, "$PROGSTART\r").startsWith("$START"));
+    const QByteArray noise = exchange(afterConnect, "$R001\r", 20000);
+    QVERIFY(noise.size() > 100 && !noise.contains("$R001"));
+
+    // Hang-up after 3 commands: the third is heard but not answered, the line is gone.
+    UnitModel hanging(makeOptions(Model::Q8k, false, Fault::HangUp, 3));
+    QVERIFY(exchange(hanging, "$PROGSTART\r").startsWith("$START"));
+    QCOMPARE(exchange(hanging, "$R001\r"), QByteArray("$R00100000000\r\n"));
+    QVERIFY(!hanging.lineDropped());
+    QCOMPARE(exchange(hanging, "$R002\r"), QByteArray());
+    QVERIFY(hanging.lineDropped());
+    QCOMPARE(exchange(hanging, "$R003\r$PROGSTART\r"), QByteArray());
+    QCOMPARE(hanging.commandsReceived().size(), 3);
+
+    UnitOptions parsed;
+    QVERIFY(sim::parseFault(QStringLiteral("hangup=40"), parsed));
+    QCOMPARE(parsed.fault, Fault::HangUp);
+    QCOMPARE(parsed.faultParam, 40);
+    QVERIFY(sim::parseFault(QStringLiteral("babble"), parsed));
+    QCOMPARE(parsed.fault, Fault::Babble);
+    QCOMPARE(parsed.faultParam, 0);
+    QVERIFY(sim::parseFault(QStringLiteral("babble=2"), parsed));
+    QCOMPARE(parsed.faultParam, 2);
+    QVERIFY(!sim::parseFault(QStringLiteral("hangup=0"), parsed));
+    QCOMPARE(parsed.fault, Fault::Babble);
 }
 
 void TestUnitModel::baudTimingPacesBothDirections()
