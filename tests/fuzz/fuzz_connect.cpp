@@ -3,7 +3,7 @@
 #include "ConnectExchange.h"
 #include "FuzzCheck.h"
 #include "LinkContext.h"
-#include "ProgressSink.h"
+#include "Progress.h"
 #include "Register.h"
 
 #include "BytePort.h"
@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray reply(reinterpret_cast<const char*>(data), qsizetype(size));
     ReplyPort port(reply);
     platform::VirtualClock clock;
-    NoProgress progress;
+    platform::NoProgress progress;
     Register image;
     image.model7k = size % 2 == 0; // whatever a previous connect left
     image.telephoneInterface = size % 3 == 0;
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const bool telephoneBefore = image.telephoneInterface;
 
     LinkContext context{port, clock, image, QStringLiteral("fuzz"), progress};
-    const LinkOutcome out = ConnectExchange(context).run(size % 5 == 0);
+    const LinkOutcome out = ConnectExchange(context).run();
     FUZZ_CHECK(port.reads == ConnectExchange::ReadCount);
 
     // What the 70 reads took in, zero bytes left out.
