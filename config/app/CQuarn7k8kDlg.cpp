@@ -13,12 +13,15 @@
 #include "LinkMessages.h"
 #include "Messages.h"
 #include "PortComboBox.h"
+#include "ReportDocument.h"
 #include "Restarter.h"
 #include "SettingsFile.h"
+#include "SettingsReport.h"
 #include "UserDialogs.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -126,7 +129,7 @@ CQuarn7k8kDlg::CQuarn7k8kDlg(Services services, QWidget* parent)
                               m_title},
         // A change of language restarts the program, which would cut a transfer short.
         QList<QWidget*>{m_portBox, m_languageMenu},
-        QList<QAction*>{m_openAction, m_saveAsAction, m_saveAction, m_versionAction});
+        QList<QAction*>{m_openAction, m_saveAsAction, m_saveAction, m_pdfAction, m_versionAction});
     resize(420, 640);
 }
 
@@ -186,6 +189,9 @@ void CQuarn7k8kDlg::buildMenus()
     m_saveAsAction->setObjectName(QStringLiteral("saveAsAction"));
     m_saveAction = file->addAction(tr("&Speichern"), this, [this] { saveFile(); });
     m_saveAction->setObjectName(QStringLiteral("saveAction"));
+    m_pdfAction =
+        file->addAction(tr("Einstellungen als PDF speichern..."), this, [this] { saveReportPdf(); });
+    m_pdfAction->setObjectName(QStringLiteral("pdfAction"));
     file->addSeparator();
     QAction* quit = file->addAction(tr("&Beenden"), this, &CQuarn7k8kDlg::reject);
     quit->setObjectName(QStringLiteral("quitAction"));
@@ -522,6 +528,28 @@ bool CQuarn7k8kDlg::saveFile()
     if (!saveTo(path))
         return false;
     platform::showMessage(this, QString(), tr("gespeichert in: ") + path, MessageIcon::None);
+    return true;
+}
+
+bool CQuarn7k8kDlg::saveReportPdf()
+{
+    platform::FileRequest request;
+    request.caption = tr("Einstellungen als PDF speichern");
+    request.filter = QStringLiteral("PDF (*.pdf)");
+    request.defaultSuffix = QStringLiteral("pdf");
+    const QString path = platform::userDialogs().saveFileName(this, request);
+    if (path.isEmpty())
+        return false;
+    // The dialogs read the window's own image; the report writes nothing into it.
+    const ReportDocument document(
+        {m_image.filePath.isEmpty() ? tr("(nicht gespeichert)") : QFileInfo(m_image.filePath).fileName(),
+         ReportDocument::unitText(m_image.unitKnown, m_image.model7k, m_image.telephoneInterface),
+         QDate::currentDate()},
+        SettingsReport::build(m_image));
+    if (!document.writePdf(path)) {
+        platform::showMessage(this, msg::captionError(), msg::fileNotSaved());
+        return false;
+    }
     return true;
 }
 

@@ -80,6 +80,8 @@ public:
     void openFile();
     bool saveFileAs();
     bool saveFile();
+    // Every setting by name as a PDF ("Datei" -> "Einstellungen als PDF speichern...").
+    bool saveReportPdf();
     void showHelp();
     void showVersion();
     void showAbout();
@@ -144,6 +146,7 @@ private:
     QAction* m_openAction = nullptr;
     QAction* m_saveAsAction = nullptr;
     QAction* m_saveAction = nullptr;
+    QAction* m_pdfAction = nullptr;
     QAction* m_versionAction = nullptr;
     QMenu* m_languageMenu = nullptr;
     QActionGroup* m_languageGroup = nullptr;

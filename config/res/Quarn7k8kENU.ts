@@ -1194,6 +1194,18 @@ Settings made can be saved as a file for later restoration with &quot;File&quot;
         <source>Eine Übertragung zum Quarn läuft noch. Wird das Programm jetzt beendet, ist der Quarn möglicherweise nur teilweise programmiert. Trotzdem beenden?</source>
         <translation>A transfer to the Quarn is still running. If the program ends now, the Quarn may be only partly programmed. Quit anyway?</translation>
     </message>
+    <message>
+        <source>Einstellungen als PDF speichern...</source>
+        <translation>Save settings as PDF...</translation>
+    </message>
+    <message>
+        <source>Einstellungen als PDF speichern</source>
+        <translation>Save settings as PDF</translation>
+    </message>
+    <message>
+        <source>(nicht gespeichert)</source>
+        <translation>(not saved)</translation>
+    </message>
 </context>
 <context>
     <name>quarn::DECODERKONFIG</name>

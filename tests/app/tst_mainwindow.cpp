@@ -113,6 +113,7 @@ private slots:
     void shortDialMemoryReconnects();
     void oneGroupOpen();
     void saveAfterReadAsksOnceThenSavesSilently();
+    void settingsAsPdf();
     void cancelledOrFailedSaveKeepsChanges();
     void closePrompt();
     void openFile();
@@ -253,7 +254,8 @@ void TestMainWindow::menus()
         titles << a->text();
     QCOMPARE(titles, (QStringList{"&Datei", "&?", "Sprache"}));
     QCOMPARE(actionTexts(child<QMenu>(*rig.window, "fileMenu")),
-             (QStringList{"Ö&ffnen...", "Speichern &unter...", "&Speichern", "-", "&Beenden"}));
+             (QStringList{"Ö&ffnen...", "Speichern &unter...", "&Speichern",
+                          "Einstellungen als PDF speichern...", "-", "&Beenden"}));
     QCOMPARE(actionTexts(child<QMenu>(*rig.window, "helpMenu")),
              (QStringList{"&Hilfe...", "Version des Quarns...", "-", "&Info..."}));
 
@@ -482,7 +484,7 @@ void TestMainWindow::everyExchangeLocksEveryCommand()
     // commands, the version query and the language menu are off...
     QCOMPARE(states(w).left(9), QStringLiteral("DDDDDDDDD"));
     QVERIFY(!child<QComboBox>(w, "portBox")->isEnabled());
-    for (const char* action : {"openAction", "saveAsAction", "saveAction", "versionAction"})
+    for (const char* action : {"openAction", "saveAsAction", "saveAction", "pdfAction", "versionAction"})
         QVERIFY2(!child<QAction>(w, action)->isEnabled(), action);
     QVERIFY(!child<QMenu>(w, "languageMenu")->isEnabled());
     // ...and a command that reaches the window anyway asks nothing and starts nothing.
@@ -891,6 +893,34 @@ void TestMainWindow::saveAfterReadAsksOnceThenSavesSilently()
     QVERIFY(!rig.window->image().modified);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().contains("R001 0000ABCD\r\n"));
+}
+
+void TestMainWindow::settingsAsPdf()
+{
+    platform::ScriptedUserDialogs dialogs;
+    QTemporaryDir dir;
+    AppTestRig rig(unitOf(false, true));
+    rig.window->show();
+    QVERIFY(rig.exchange([&] { rig.window->connectUnit(); }));
+    QVERIFY(rig.exchange([&] { rig.window->readData(); }));
+    const QString before = rig.window->image().registerText(95);
+
+    const QString path = dir.filePath(QStringLiteral("unit.pdf"));
+    dialogs.setNextFileName(path);
+    child<QAction>(*rig.window, "pdfAction")->trigger();
+    QCOMPARE(dialogs.fileRequests().size(), 1);
+    QCOMPARE(dialogs.fileRequests().first().defaultSuffix, QStringLiteral("pdf"));
+    QCOMPARE(dialogs.texts(), QStringList());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(5), QByteArray("%PDF-"));
+    // The report reads the image; it neither changes it nor counts as a change.
+    QCOMPARE(rig.window->image().registerText(95), before);
+    QVERIFY(!rig.window->image().modified);
+
+    dialogs.setNextFileName(QStringLiteral("/nonexistent-dir/x/unit.pdf"));
+    child<QAction>(*rig.window, "pdfAction")->trigger();
+    QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("Datei konnte nicht gespeichert werden.")});
 }
 
 void TestMainWindow::cancelledOrFailedSaveKeepsChanges()
