@@ -122,4 +122,12 @@ QString AmtstonAusw::programmingText(const DigitSource& digits, int entry)
     return text;
 }
 
+QList<SettingsDialog::Nested> AmtstonAusw::nestedDialogs()
+{
+    QList<Nested> out;
+    for (int entry = 1; entry <= 19; ++entry)
+        out.append({QString::number(entry), new AMTSTONDECODERTAB(&image(), entry, false, this)});
+    return out;
+}
+
 } // namespace quarn

@@ -20,6 +20,7 @@ public:
     static QString toleranceText(int digit);
 
     void refreshTable();
+    QList<Nested> nestedDialogs() override;
 
 private:
     OverviewTable* m_left;

@@ -66,4 +66,13 @@ QLabel* TELDecoder::cellLabel(int row, int column) const
     return m_table->cellLabel(row, column);
 }
 
+QList<SettingsDialog::Nested> TELDecoder::nestedDialogs()
+{
+    QList<Nested> out;
+    for (int decoder = 0; decoder < DecoderCount; ++decoder)
+        out.append({tr("Decoder") + QStringLiteral(" %1").arg(decoder + 1),
+                    new TELDECODERKONFIG(&image(), decoder, this)});
+    return out;
+}
+
 } // namespace quarn

@@ -25,6 +25,7 @@ public:
     static QString cell(const DigitSource& digits, int decoder, int column);
 
     QLabel* cellLabel(int row, int column) const; // row 0 is the header
+    QList<Nested> nestedDialogs() override;
 
 protected:
     // Every change was written by the configuration dialog already.
