@@ -66,9 +66,7 @@ LinkOutcome BulkRead::run()
         if (m_ctx.stopRequested())
             return stopped(SettleMs);
         qint64 due = clock.nowMs();
-        qint64 lastRequestAt = due;
         for (int n : block) {
-            lastRequestAt = clock.nowMs();
             framing::sendText(port, framing::readCommand(n));
             m_ctx.progress.step();
             const qint64 now = clock.nowMs();
