@@ -3,6 +3,7 @@
 #include "CHexEdit.h"
 #include "IdModeList.h"
 #include "IntegerEdit.h"
+#include "NamedRadio.h"
 #include "ReactionSettings.h"
 
 #include <QButtonGroup>
@@ -18,22 +19,13 @@
 
 namespace quarn {
 
-namespace {
-QRadioButton* radio(const QString& text, const char* name, QWidget* parent)
-{
-    auto* b = new QRadioButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    return b;
-}
-} // namespace
-
 Ffsk::Ffsk(Register* image, QWidget* parent) : SettingsDialog(image, parent, tr("FFSK-Modus (+FMS)"))
 {
     // --- calls and identifiers ---
     CHexEdit* limit = bind().tones(ToneSlot::leftPadded(90, 0, 3, QLatin1Char('0')));
     limit->setObjectName(QStringLiteral("limitNumber"));
-    QRadioButton* toneMode = radio(tr("Tonfolge-Modus"), "toneMode", this);
-    QRadioButton* ffskMode = radio(tr("FFSK-Modus"), "ffskMode", this);
+    QRadioButton* toneMode = namedRadio(tr("Tonfolge-Modus"), "toneMode", this);
+    QRadioButton* ffskMode = namedRadio(tr("FFSK-Modus"), "ffskMode", this);
     // Only "1" means FFSK above the limit.
     ChoiceMap aboveLimit = ChoiceMap::of({0, 1});
     for (int d = 2; d <= 15; ++d)
@@ -51,9 +43,9 @@ Ffsk::Ffsk(Register* image, QWidget* parent) : SettingsDialog(image, parent, tr(
     idAtEnd->setObjectName(QStringLiteral("idAtPttEnd"));
 
     // --- status configuration ---
-    QRadioButton* statusNone = radio(tr("keiner"), "statusNone", this);
-    QRadioButton* status1 = radio(tr("1-stellig"), "status1", this);
-    QRadioButton* status2 = radio(tr("2-stellig"), "status2", this);
+    QRadioButton* statusNone = namedRadio(tr("keiner"), "statusNone", this);
+    QRadioButton* status1 = namedRadio(tr("1-stellig"), "status1", this);
+    QRadioButton* status2 = namedRadio(tr("2-stellig"), "status2", this);
     m_status = bind().radios(DigitSlot::hex(54, 0), {statusNone, status1, status2});
     const QString statusMismatch =
         tr("Die Zeichenzahl des angegebenen Startstatus stimmt nicht mit der darüber befindlichen Auswahl "
@@ -72,11 +64,11 @@ Ffsk::Ffsk(Register* image, QWidget* parent) : SettingsDialog(image, parent, tr(
     status9->setObjectName(QStringLiteral("status9Time"));
 
     // --- emergency call ---
-    QRadioButton* emergencyOff = radio(tr("FFSK-Notruf deaktiviert"), "emergencyOff", this);
-    QRadioButton* emergencyBak = radio(tr("FFSK-Notruf mit BAK = F"), "emergencyBak", this);
+    QRadioButton* emergencyOff = namedRadio(tr("FFSK-Notruf deaktiviert"), "emergencyOff", this);
+    QRadioButton* emergencyBak = namedRadio(tr("FFSK-Notruf mit BAK = F"), "emergencyBak", this);
     QRadioButton* emergencyDefined =
-        radio(tr("FFSK-Notruf bei BAK = F und") + QLatin1Char('\n') + tr("definierter Tonfolge:"),
-              "emergencyDefined", this);
+        namedRadio(tr("FFSK-Notruf bei BAK = F und") + QLatin1Char('\n') + tr("definierter Tonfolge:"),
+                   "emergencyDefined", this);
     bind().radios(DigitSlot::hex(91, 0), {emergencyOff, emergencyBak, emergencyDefined});
     // "F" is a position shown on the display.
     CHexEdit* emergencyTones = bind().tones(ToneSlot::exact(94, 0, 5));

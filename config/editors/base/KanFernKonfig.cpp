@@ -2,6 +2,7 @@
 
 #include "CHexEdit.h"
 #include "IntegerEdit.h"
+#include "NamedRadio.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,15 +14,6 @@
 #include <QVBoxLayout>
 
 namespace quarn {
-
-namespace {
-QRadioButton* radio(const QString& text, const char* name, QWidget* parent)
-{
-    auto* b = new QRadioButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    return b;
-}
-} // namespace
 
 KanFernKonfig::KanFernKonfig(Register* image, QWidget* parent)
     : SettingsDialog(image, parent, tr("Konfiguration Kanalschaltung"))
@@ -47,15 +39,15 @@ KanFernKonfig::KanFernKonfig(Register* image, QWidget* parent)
                                               tr("Kanalausgabe 2xBCD"), tr("Kanalfernschaltung mit Pilotton"),
                                               tr("KFS ohne Pilotton"), tr("KFS ohne Pilotton, ohne TX")});
     mode->setObjectName(QStringLiteral("switchingMode"));
-    QRadioButton* normal = radio(tr("Kanalausgabe normal"), "outputNormal", this);
-    QRadioButton* inverted = radio(tr("Kanalausgabe invertiert"), "outputInverted", this);
+    QRadioButton* normal = namedRadio(tr("Kanalausgabe normal"), "outputNormal", this);
+    QRadioButton* inverted = namedRadio(tr("Kanalausgabe invertiert"), "outputInverted", this);
     bind().radios(DigitSlot::hex(66, 2), {normal, inverted});
     IntegerEdit* bits = bind().number(DigitSlot::hex(66, 3), 0, 7);
     bits->setObjectName(QStringLiteral("channelBits"));
     auto* bitsLabel = new QLabel(tr("Anzahl Kanalbits (0-7):"), this);
     auto* ackLabel = new QLabel(tr("Erwartete Kanalquittung:"), this);
-    QRadioButton* ackNormal = radio(tr("normal (BCDxy)"), "ackNormal", this);
-    QRadioButton* ackQuarn9 = radio(tr("Quarn9 (CBDxy)"), "ackQuarn9", this);
+    QRadioButton* ackNormal = namedRadio(tr("normal (BCDxy)"), "ackNormal", this);
+    QRadioButton* ackQuarn9 = namedRadio(tr("Quarn9 (CBDxy)"), "ackQuarn9", this);
     bind().radios(DigitSlot::hex(66, 4), {ackNormal, ackQuarn9});
     // A shorter entry is padded with "0" on the right.
     CHexEdit* fixed = bind().tones(ToneSlot::upTo(63, 0, 3, QLatin1Char('0')));

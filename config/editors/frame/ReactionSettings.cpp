@@ -3,6 +3,7 @@
 #include "Binder.h"
 #include "DecimalFractionEdit.h"
 #include "IntegerEdit.h"
+#include "NamedRadio.h"
 #include "VolumeSelector.h"
 
 #include <QButtonGroup>
@@ -25,13 +26,6 @@ QHBoxLayout* unitRow(QWidget* edit, const QString& unit)
     row->addWidget(new QLabel(unit));
     row->addStretch(1);
     return row;
-}
-
-QRadioButton* radio(const QString& text, const char* name, QWidget* parent)
-{
-    auto* b = new QRadioButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    return b;
 }
 
 } // namespace
@@ -119,9 +113,9 @@ QGroupBox* ReactionSettings::buildSwitchOutput(Binder& bind, int rb, bool output
     IntegerEdit* output =
         bind.number(outputInLowBits ? DigitSlot::bits(rb, 1, 0b0111) : DigitSlot::hex(rb, 1), 0, 7);
     output->setObjectName(QStringLiteral("outputNumber"));
-    QRadioButton* off = radio(tr("aus"), "switchOff", box);
-    QRadioButton* on = radio(tr("ein"), "switchOn", box);
-    QRadioButton* timed = radio(tr("ein für"), "switchFor", box);
+    QRadioButton* off = namedRadio(tr("aus"), "switchOff", box);
+    QRadioButton* on = namedRadio(tr("ein"), "switchOn", box);
+    QRadioButton* timed = namedRadio(tr("ein für"), "switchFor", box);
     // "0" aus, "F" ein, anything else "ein für" that many seconds; the seconds field writes those.
     ChoiceMap modes = ChoiceMap::of({0, 15});
     for (int d = 1; d <= 14; ++d)
@@ -154,8 +148,8 @@ QGroupBox* ReactionSettings::buildSwitchOutput(Binder& bind, int rb, bool output
 QGroupBox* ReactionSettings::buildXCall(Binder& bind, int rb)
 {
     auto* box = new QGroupBox(tr("Behandlung von X-Tonrufen"), this);
-    QRadioButton* normal = radio(tr("normaler Ruf"), "xCallNormal", box);
-    QRadioButton* emergency = radio(tr("Notruf"), "xCallEmergency", box);
+    QRadioButton* normal = namedRadio(tr("normaler Ruf"), "xCallNormal", box);
+    QRadioButton* emergency = namedRadio(tr("Notruf"), "xCallEmergency", box);
     // "0" normal call; 1-7 an emergency call showing that many digits from the right.
     ChoiceMap modes = ChoiceMap::of({0});
     for (int d = 1; d <= 15; ++d)
