@@ -49,6 +49,22 @@ private:
     QSemaphore m_resume;
 };
 
+// The enabled state of every control that records the connection state, in one line, so a
+// failing comparison shows the whole picture: connect, disconnect, read, send, factory
+// reset, base tree, telephone tree, "-> Telefoninterface", "-> Grundeinstellungen", title.
+inline QString states(const quarn::CQuarn7k8kDlg& w)
+{
+    const char* names[] = {"connectButton",      "disconnectButton", "readButton",    "sendButton",
+                           "factoryResetButton", "baseTree",         "telephoneTree", "toTelephoneButton",
+                           "toBaseButton",       "treeTitle"};
+    QString out;
+    for (const char* name : names) {
+        const QWidget* control = w.findChild<QWidget*>(QString::fromLatin1(name));
+        out += !control ? QLatin1Char('?') : control->isEnabled() ? QLatin1Char('E') : QLatin1Char('D');
+    }
+    return out;
+}
+
 // A main window attached to a simulated unit on virtual time, as tests and the shots use it.
 struct AppTestRig {
     explicit AppTestRig(const sim::UnitOptions& options = {}, QList<quarn::LanguageFile> languages = {},

@@ -42,20 +42,6 @@ sim::UnitOptions unitOf(bool is7k, bool telephone, sim::Fault fault = sim::Fault
     return o;
 }
 
-// The enabled state of every control that records the connection state, in one line, so a
-// failing comparison shows the whole picture: connect, disconnect, read, send, factory
-// reset, base tree, telephone tree, "-> Telefoninterface", "-> Grundeinstellungen", title.
-QString states(const CQuarn7k8kDlg& w)
-{
-    const char* names[] = {"connectButton",      "disconnectButton", "readButton",    "sendButton",
-                           "factoryResetButton", "baseTree",         "telephoneTree", "toTelephoneButton",
-                           "toBaseButton",       "treeTitle"};
-    QString out;
-    for (const char* name : names)
-        out += child<QWidget>(w, name)->isEnabled() ? QLatin1Char('E') : QLatin1Char('D');
-    return out;
-}
-
 QStringList treeLines(const QTreeWidget* tree)
 {
     QStringList out;

@@ -10,23 +10,6 @@ using quarn::CQuarn7k8kDlg;
 // exchange is left running, "Verbindung herstellen" is enabled at the end, and the image holds
 // the unit's registers, nothing, or what a read delivered before the message that named the gap.
 
-namespace {
-
-QString states(const CQuarn7k8kDlg& w)
-{
-    const char* names[] = {"connectButton",      "disconnectButton", "readButton",    "sendButton",
-                           "factoryResetButton", "baseTree",         "telephoneTree", "toTelephoneButton",
-                           "toBaseButton",       "treeTitle"};
-    QString out;
-    for (const char* name : names) {
-        const QWidget* control = w.findChild<QWidget*>(QString::fromLatin1(name));
-        out += !control ? QLatin1Char('?') : control->isEnabled() ? QLatin1Char('E') : QLatin1Char('D');
-    }
-    return out;
-}
-
-} // namespace
-
 class TestWindowFaults : public QObject {
     Q_OBJECT
 private Q_SLOTS:
