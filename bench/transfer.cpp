@@ -8,7 +8,7 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "SimProcess.h"
+#include "tests/e2e/SimProcess.h"
 
 namespace {
 

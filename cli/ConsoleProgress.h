@@ -3,7 +3,7 @@
 #include <QString>
 #include <QTextStream>
 
-#include "Progress.h"
+#include "platform/Progress.h"
 
 namespace cli {
 

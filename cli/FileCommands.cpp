@@ -1,11 +1,11 @@
-#include "FileCommands.h"
+#include "cli/FileCommands.h"
 
-#include "CommandFraming.h"
-#include "ExitCode.h"
-#include "Messages.h"
-#include "Register.h"
-#include "RegisterCodecs.h"
-#include "SettingsFile.h"
+#include "config/link/CommandFraming.h"
+#include "cli/ExitCode.h"
+#include "config/register/Messages.h"
+#include "config/register/Register.h"
+#include "config/register/RegisterCodecs.h"
+#include "config/register/SettingsFile.h"
 
 namespace cli {
 

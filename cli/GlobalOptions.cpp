@@ -1,4 +1,4 @@
-#include "GlobalOptions.h"
+#include "cli/GlobalOptions.h"
 
 namespace cli {
 

@@ -1,11 +1,11 @@
-#include "PortSetup.h"
+#include "cli/PortSetup.h"
 
-#include "GlobalOptions.h"
-#include "NoPort.h"
-#include "SerialPort.h"
-#include "SimulatedPort.h"
-#include "TracingPort.h"
-#include "UnitModel.h"
+#include "cli/GlobalOptions.h"
+#include "cli/NoPort.h"
+#include "platform/SerialPort.h"
+#include "sim/SimulatedPort.h"
+#include "cli/TracingPort.h"
+#include "sim/UnitModel.h"
 
 namespace cli {
 

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <memory>
 
-#include "BytePort.h"
-#include "Clock.h"
+#include "platform/BytePort.h"
+#include "platform/Clock.h"
 
 namespace sim {
 class UnitModel;

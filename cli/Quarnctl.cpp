@@ -1,13 +1,13 @@
-#include "Quarnctl.h"
+#include "cli/Quarnctl.h"
 
-#include "ExitCode.h"
-#include "FileCommands.h"
-#include "GlobalOptions.h"
-#include "PortList.h"
-#include "PortSetup.h"
-#include "ReportCommand.h"
-#include "TextsCommand.h"
-#include "UnitCommands.h"
+#include "cli/ExitCode.h"
+#include "cli/FileCommands.h"
+#include "cli/GlobalOptions.h"
+#include "platform/PortList.h"
+#include "cli/PortSetup.h"
+#include "cli/ReportCommand.h"
+#include "cli/TextsCommand.h"
+#include "cli/UnitCommands.h"
 
 namespace cli {
 

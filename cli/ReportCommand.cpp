@@ -1,12 +1,12 @@
-#include "ReportCommand.h"
+#include "cli/ReportCommand.h"
 
-#include "ExitCode.h"
-#include "Messages.h"
-#include "Register.h"
-#include "ReportDocument.h"
-#include "SettingsDiff.h"
-#include "SettingsFile.h"
-#include "SettingsReport.h"
+#include "cli/ExitCode.h"
+#include "config/register/Messages.h"
+#include "config/register/Register.h"
+#include "config/report/ReportDocument.h"
+#include "config/report/SettingsDiff.h"
+#include "config/register/SettingsFile.h"
+#include "config/report/SettingsReport.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "TextsCommand.h"
+#include "cli/TextsCommand.h"
 
-#include "ConsoleProgress.h"
-#include "ExitCode.h"
+#include "cli/ConsoleProgress.h"
+#include "cli/ExitCode.h"
 
 #include "displaytexts/link/TextCommands.h"
 #include "displaytexts/link/TextConnect.h"

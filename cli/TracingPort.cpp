@@ -1,8 +1,8 @@
-#include "TracingPort.h"
+#include "cli/TracingPort.h"
 
 #include <QIODevice>
 
-#include "Clock.h"
+#include "platform/Clock.h"
 
 namespace cli {
 

@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 
-#include "BytePort.h"
+#include "platform/BytePort.h"
 
 class QIODevice;
 

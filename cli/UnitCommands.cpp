@@ -1,15 +1,15 @@
-#include "UnitCommands.h"
+#include "cli/UnitCommands.h"
 
-#include "BulkRead.h"
-#include "BulkSend.h"
-#include "CommandFraming.h"
-#include "ConnectExchange.h"
-#include "Disconnect.h"
-#include "ExitCode.h"
-#include "GlobalOptions.h"
-#include "LinkMessages.h"
-#include "PortSetup.h"
-#include "SettingsFile.h"
+#include "config/link/BulkRead.h"
+#include "config/link/BulkSend.h"
+#include "config/link/CommandFraming.h"
+#include "config/link/ConnectExchange.h"
+#include "config/link/Disconnect.h"
+#include "cli/ExitCode.h"
+#include "cli/GlobalOptions.h"
+#include "config/link/LinkMessages.h"
+#include "cli/PortSetup.h"
+#include "config/register/SettingsFile.h"
 
 using namespace quarn::link;
 

@@ -2,11 +2,11 @@
 
 #include <QTextStream>
 
-#include "ConsoleProgress.h"
-#include "FactoryReset.h"
-#include "LinkContext.h"
-#include "LinkOutcome.h"
-#include "Register.h"
+#include "cli/ConsoleProgress.h"
+#include "config/link/FactoryReset.h"
+#include "config/link/LinkContext.h"
+#include "config/link/LinkOutcome.h"
+#include "config/register/Register.h"
 
 namespace cli {
 

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "Quarnctl.h"
-#include "ReportCommand.h"
+#include "cli/Quarnctl.h"
+#include "cli/ReportCommand.h"
 
 int main(int argc, char* argv[])
 {

@@ -1,4 +1,4 @@
-#include "PortList.h"
+#include "platform/PortList.h"
 
 #include <QSerialPort>
 #include <QSerialPortInfo>

@@ -1,4 +1,4 @@
-#include "PseudoTerminal.h"
+#include "platform/PseudoTerminal.h"
 
 #if defined(Q_OS_UNIX)
 #include <cerrno>

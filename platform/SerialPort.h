@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BytePort.h"
+#include "platform/BytePort.h"
 
 #include <QMutex>
 #include <QWaitCondition>

@@ -1,4 +1,4 @@
-#include "Worker.h"
+#include "platform/Worker.h"
 
 #include <QMetaObject>
 

@@ -1,6 +1,6 @@
-#include "BuiltInTexts.h"
+#include "sim/BuiltInTexts.h"
 
-#include "UnitDisplayCodes.h"
+#include "sim/UnitDisplayCodes.h"
 
 #include <QList>
 #include <QString>

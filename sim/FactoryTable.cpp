@@ -1,4 +1,4 @@
-#include "FactoryTable.h"
+#include "sim/FactoryTable.h"
 
 #include <QHash>
 

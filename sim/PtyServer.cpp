@@ -1,7 +1,7 @@
-#include "PtyServer.h"
+#include "sim/PtyServer.h"
 
-#include "PseudoTerminal.h"
-#include "StateFile.h"
+#include "platform/PseudoTerminal.h"
+#include "sim/StateFile.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "UnitModel.h"
-#include "UnitOptions.h"
+#include "sim/UnitModel.h"
+#include "sim/UnitOptions.h"
 
 #include <QString>
 #include <atomic>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BytePort.h"
-#include "Clock.h"
-#include "UnitModel.h"
+#include "platform/BytePort.h"
+#include "platform/Clock.h"
+#include "sim/UnitModel.h"
 
 #include <QList>
 #include <QMutex>

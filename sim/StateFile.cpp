@@ -1,6 +1,6 @@
-#include "StateFile.h"
+#include "sim/StateFile.h"
 
-#include "UnitModel.h"
+#include "sim/UnitModel.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,4 +1,4 @@
-#include "UnitDisplayCodes.h"
+#include "sim/UnitDisplayCodes.h"
 
 namespace sim {
 

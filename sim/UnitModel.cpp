@@ -1,7 +1,7 @@
-#include "UnitModel.h"
+#include "sim/UnitModel.h"
 
-#include "BuiltInTexts.h"
-#include "FactoryTable.h"
+#include "sim/BuiltInTexts.h"
+#include "sim/FactoryTable.h"
 
 #include <QMutexLocker>
 #include <algorithm>

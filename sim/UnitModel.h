@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UnitOptions.h"
+#include "sim/UnitOptions.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "UnitOptions.h"
+#include "sim/UnitOptions.h"
 
 namespace sim {
 

@@ -1,7 +1,7 @@
 // quarn-sim: a simulated Quarn 7k/8k on a pseudo-terminal.
-#include "Clock.h"
-#include "PtyServer.h"
-#include "UnitOptions.h"
+#include "platform/Clock.h"
+#include "sim/PtyServer.h"
+#include "sim/UnitOptions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

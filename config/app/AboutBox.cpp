@@ -1,4 +1,4 @@
-#include "AboutBox.h"
+#include "config/app/AboutBox.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,16 +1,16 @@
-#include "CQuarn7k8kApp.h"
+#include "config/app/CQuarn7k8kApp.h"
 
-#include "CQuarn7k8kDlg.h"
-#include "CatalogEditors.h"
-#include "Clock.h"
-#include "DisplayLanguage.h"
-#include "LanguageChoice.h"
-#include "LanguageSettings.h"
-#include "PortList.h"
-#include "PtyServer.h"
-#include "Restarter.h"
-#include "SerialPort.h"
-#include "StartOptions.h"
+#include "config/app/CQuarn7k8kDlg.h"
+#include "config/app/CatalogEditors.h"
+#include "platform/Clock.h"
+#include "config/app/DisplayLanguage.h"
+#include "config/app/LanguageChoice.h"
+#include "config/app/LanguageSettings.h"
+#include "platform/PortList.h"
+#include "sim/PtyServer.h"
+#include "config/app/Restarter.h"
+#include "platform/SerialPort.h"
+#include "config/app/StartOptions.h"
 
 #include <QApplication>
 #include <QTextStream>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "LanguageFiles.h"
-#include "LinkContext.h"
-#include "LinkOutcome.h"
-#include "MainControls.h"
-#include "Register.h"
-#include "SettingsTree.h"
-#include "Worker.h"
+#include "config/app/LanguageFiles.h"
+#include "config/link/LinkContext.h"
+#include "config/link/LinkOutcome.h"
+#include "config/app/MainControls.h"
+#include "config/register/Register.h"
+#include "config/app/SettingsTree.h"
+#include "platform/Worker.h"
 
 #include <QDialog>
 #include <array>

@@ -1,6 +1,6 @@
-#include "CatalogEditors.h"
+#include "config/app/CatalogEditors.h"
 
-#include "EditorCatalog.h"
+#include "config/editors/EditorCatalog.h"
 
 namespace quarn {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsTree.h"
+#include "config/app/SettingsTree.h"
 
 class QDialog;
 class QWidget;

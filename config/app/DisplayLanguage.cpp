@@ -1,7 +1,7 @@
-#include "DisplayLanguage.h"
+#include "config/app/DisplayLanguage.h"
 
-#include "LanguageChoice.h"
-#include "WindowsLanguageId.h"
+#include "config/app/LanguageChoice.h"
+#include "config/app/WindowsLanguageId.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

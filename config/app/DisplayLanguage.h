@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LanguageFiles.h"
+#include "config/app/LanguageFiles.h"
 
 #include <QList>
 #include <QTranslator>

@@ -1,6 +1,6 @@
-#include "LanguageChoice.h"
+#include "config/app/LanguageChoice.h"
 
-#include "WindowsLanguageId.h"
+#include "config/app/WindowsLanguageId.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
-#include "LanguageFiles.h"
+#include "config/app/LanguageFiles.h"
 
-#include "WindowsLanguageId.h"
+#include "config/app/WindowsLanguageId.h"
 
 #include <QCoreApplication>
 #include <QDir>

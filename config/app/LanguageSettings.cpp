@@ -1,4 +1,4 @@
-#include "LanguageSettings.h"
+#include "config/app/LanguageSettings.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
-#include "MainControls.h"
+#include "config/app/MainControls.h"
 
-#include "Register.h"
+#include "config/register/Register.h"
 
 #include <QAction>
 #include <QWidget>

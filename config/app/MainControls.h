@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LinkOutcome.h"
+#include "config/link/LinkOutcome.h"
 
 #include <QList>
 #include <array>

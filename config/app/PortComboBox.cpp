@@ -1,4 +1,4 @@
-#include "PortComboBox.h"
+#include "config/app/PortComboBox.h"
 
 namespace quarn {
 

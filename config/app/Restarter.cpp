@@ -1,4 +1,4 @@
-#include "Restarter.h"
+#include "config/app/Restarter.h"
 
 #include <QCoreApplication>
 #include <QProcess>

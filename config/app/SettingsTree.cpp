@@ -1,6 +1,6 @@
-#include "SettingsTree.h"
+#include "config/app/SettingsTree.h"
 
-#include "TreeItems.h"
+#include "config/editors/TreeItems.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>

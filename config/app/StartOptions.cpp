@@ -1,4 +1,4 @@
-#include "StartOptions.h"
+#include "config/app/StartOptions.h"
 
 namespace quarn {
 

@@ -1,4 +1,4 @@
-#include "WindowsLanguageId.h"
+#include "config/app/WindowsLanguageId.h"
 
 #include <array>
 

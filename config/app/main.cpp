@@ -1,4 +1,4 @@
-#include "CQuarn7k8kApp.h"
+#include "config/app/CQuarn7k8kApp.h"
 
 #include <QApplication>
 

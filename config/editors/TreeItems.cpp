@@ -1,4 +1,4 @@
-#include "TreeItems.h"
+#include "config/editors/TreeItems.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EditorCatalog.h"
+#include "config/editors/EditorCatalog.h"
 
 #include <QList>
 

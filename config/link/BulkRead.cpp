@@ -1,11 +1,11 @@
-#include "BulkRead.h"
+#include "config/link/BulkRead.h"
 
-#include "BytePort.h"
-#include "Clock.h"
-#include "CommandFraming.h"
-#include "Progress.h"
-#include "ReceivedText.h"
-#include "Register.h"
+#include "platform/BytePort.h"
+#include "platform/Clock.h"
+#include "config/link/CommandFraming.h"
+#include "platform/Progress.h"
+#include "config/link/ReceivedText.h"
+#include "config/register/Register.h"
 
 namespace quarn::link {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StagedExchange.h"
+#include "config/link/StagedExchange.h"
 
 #include <QList>
 

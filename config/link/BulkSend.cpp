@@ -1,12 +1,12 @@
-#include "BulkSend.h"
+#include "config/link/BulkSend.h"
 
-#include "BytePort.h"
-#include "Clock.h"
-#include "CommandFraming.h"
-#include "Progress.h"
-#include "ReceivedText.h"
-#include "Register.h"
-#include "RegisterCodecs.h"
+#include "platform/BytePort.h"
+#include "platform/Clock.h"
+#include "config/link/CommandFraming.h"
+#include "platform/Progress.h"
+#include "config/link/ReceivedText.h"
+#include "config/register/Register.h"
+#include "config/register/RegisterCodecs.h"
 
 namespace quarn::link {
 

@@ -1,6 +1,6 @@
-#include "CommandFraming.h"
+#include "config/link/CommandFraming.h"
 
-#include "BytePort.h"
+#include "platform/BytePort.h"
 
 namespace quarn::link::framing {
 

@@ -1,10 +1,10 @@
-#include "ConnectExchange.h"
+#include "config/link/ConnectExchange.h"
 
-#include "BytePort.h"
-#include "CommandFraming.h"
-#include "ReceivedText.h"
-#include "Register.h"
-#include "StagedExchange.h"
+#include "platform/BytePort.h"
+#include "config/link/CommandFraming.h"
+#include "config/link/ReceivedText.h"
+#include "config/register/Register.h"
+#include "config/link/StagedExchange.h"
 
 namespace quarn::link {
 

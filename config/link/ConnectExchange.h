@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LinkContext.h"
-#include "LinkOutcome.h"
+#include "config/link/LinkContext.h"
+#include "config/link/LinkOutcome.h"
 
 namespace quarn::link {
 

@@ -4,9 +4,9 @@
 #include <QString>
 #include <optional>
 
-#include "LinkOutcome.h"
-#include "Messages.h"
-#include "Register.h"
+#include "config/link/LinkOutcome.h"
+#include "config/register/Messages.h"
+#include "config/register/Register.h"
 
 // The user-visible texts of the device link, written once for the window and quarnctl.
 // The link itself shows nothing; the window puts these into message boxes, with the icon

@@ -1,4 +1,4 @@
-#include "ReceivedText.h"
+#include "config/link/ReceivedText.h"
 
 namespace quarn::link {
 

@@ -1,9 +1,9 @@
-#include "StagedExchange.h"
+#include "config/link/StagedExchange.h"
 
-#include "BytePort.h"
-#include "Clock.h"
-#include "CommandFraming.h"
-#include "Progress.h"
+#include "platform/BytePort.h"
+#include "platform/Clock.h"
+#include "config/link/CommandFraming.h"
+#include "platform/Progress.h"
 
 namespace quarn::link {
 

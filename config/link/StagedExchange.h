@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "LinkContext.h"
-#include "LinkOutcome.h"
+#include "config/link/LinkContext.h"
+#include "config/link/LinkOutcome.h"
 
 namespace quarn::link {
 

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include "RegisterCodecs.h"
-#include "SettingsFile.h"
+#include "config/register/RegisterCodecs.h"
+#include "config/register/SettingsFile.h"
 
 // The user-visible texts of the register layer, written once. The layer itself shows
 // nothing; the window layer puts these into message boxes.

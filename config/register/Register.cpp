@@ -1,6 +1,6 @@
-#include "Register.h"
+#include "config/register/Register.h"
 
-#include "RegisterCodecs.h"
+#include "config/register/RegisterCodecs.h"
 
 namespace quarn {
 

@@ -1,4 +1,4 @@
-#include "RegisterCodecs.h"
+#include "config/register/RegisterCodecs.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
-#include "SettingsFile.h"
+#include "config/register/SettingsFile.h"
 
-#include "Register.h"
-#include "RegisterCodecs.h"
+#include "config/register/Register.h"
+#include "config/register/RegisterCodecs.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "FieldText.h"
+#include "config/report/FieldText.h"
 
-#include "VolumeSelector.h"
+#include "config/editors/frame/VolumeSelector.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

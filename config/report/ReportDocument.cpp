@@ -1,4 +1,4 @@
-#include "ReportDocument.h"
+#include "config/report/ReportDocument.h"
 
 #include <QFile>
 #include <QPageLayout>

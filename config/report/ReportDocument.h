@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsReport.h"
+#include "config/report/SettingsReport.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -1,6 +1,6 @@
-#include "SettingsDiff.h"
+#include "config/report/SettingsDiff.h"
 
-#include "Register.h"
+#include "config/register/Register.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,10 +1,10 @@
-#include "SettingsReport.h"
+#include "config/report/SettingsReport.h"
 
-#include "EditorCatalog.h"
-#include "FieldText.h"
-#include "Register.h"
-#include "SettingsDialog.h"
-#include "TreeItems.h"
+#include "config/editors/EditorCatalog.h"
+#include "config/report/FieldText.h"
+#include "config/register/Register.h"
+#include "config/editors/frame/SettingsDialog.h"
+#include "config/editors/TreeItems.h"
 
 #include <QSet>
 

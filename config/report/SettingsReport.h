@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Binder.h"
+#include "config/editors/frame/Binder.h"
 
 #include <QCoreApplication>
 #include <QList>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CQuarn7k8kDlg.h"
-#include "CatalogEditors.h"
-#include "Clock.h"
-#include "SimulatedPort.h"
-#include "UnitModel.h"
+#include "config/app/CQuarn7k8kDlg.h"
+#include "config/app/CatalogEditors.h"
+#include "platform/Clock.h"
+#include "sim/SimulatedPort.h"
+#include "sim/UnitModel.h"
 
 #include <QDialog>
 #include <QSemaphore>

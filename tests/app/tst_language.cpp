@@ -1,9 +1,9 @@
-#include "DisplayLanguage.h"
-#include "LanguageChoice.h"
-#include "LanguageFiles.h"
-#include "LanguageSettings.h"
-#include "StartOptions.h"
-#include "WindowsLanguageId.h"
+#include "config/app/DisplayLanguage.h"
+#include "config/app/LanguageChoice.h"
+#include "config/app/LanguageFiles.h"
+#include "config/app/LanguageSettings.h"
+#include "config/app/StartOptions.h"
+#include "config/app/WindowsLanguageId.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "AppTestRig.h"
-#include "LanguageFiles.h"
-#include "LanguageSettings.h"
-#include "Restarter.h"
-#include "UserDialogs.h"
-#include "WidgetHelpers.h"
+#include "tests/app/AppTestRig.h"
+#include "config/app/LanguageFiles.h"
+#include "config/app/LanguageSettings.h"
+#include "config/app/Restarter.h"
+#include "platform/UserDialogs.h"
+#include "tests/support/WidgetHelpers.h"
 
 #include <QAction>
 #include <QApplication>

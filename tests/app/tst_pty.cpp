@@ -1,10 +1,10 @@
 // The main window against a simulated unit on a pseudo-terminal, in real time: the serial
 // port the program uses, driven from the exchange thread.
-#include "CQuarn7k8kDlg.h"
-#include "Clock.h"
-#include "PtyServer.h"
-#include "SerialPort.h"
-#include "UserDialogs.h"
+#include "config/app/CQuarn7k8kDlg.h"
+#include "platform/Clock.h"
+#include "sim/PtyServer.h"
+#include "platform/SerialPort.h"
+#include "platform/UserDialogs.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>

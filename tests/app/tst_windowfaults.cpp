@@ -1,5 +1,5 @@
-#include "AppTestRig.h"
-#include "UserDialogs.h"
+#include "tests/app/AppTestRig.h"
+#include "platform/UserDialogs.h"
 
 #include <QTest>
 

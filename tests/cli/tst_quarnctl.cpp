@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "Quarnctl.h"
-#include "TracingPort.h"
+#include "cli/Quarnctl.h"
+#include "cli/TracingPort.h"
 
 namespace {
 

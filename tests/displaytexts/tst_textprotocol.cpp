@@ -1,7 +1,7 @@
 // The text transfer on virtual time against a scripted port: the bytes on the line, their
 // pacing, the progress and the interpretation of replies.
-#include "RecordingProgress.h"
-#include "ScriptedPort.h"
+#include "tests/support/RecordingProgress.h"
+#include "tests/support/ScriptedPort.h"
 
 #include "displaytexts/link/TextCommands.h"
 #include "displaytexts/link/TextConnect.h"

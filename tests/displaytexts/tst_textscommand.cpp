@@ -6,8 +6,8 @@
 #include "displaytexts/texts/TextFiles.h"
 #include "displaytexts/texts/UnitCodes.h"
 
-#include "SimulatedPort.h"
-#include "UnitModel.h"
+#include "sim/SimulatedPort.h"
+#include "sim/UnitModel.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -7,8 +7,8 @@
 #include "displaytexts/texts/Register.h"
 #include "displaytexts/texts/UnitCodes.h"
 
-#include "SimulatedPort.h"
-#include "UnitModel.h"
+#include "sim/SimulatedPort.h"
+#include "sim/UnitModel.h"
 
 #include <QtTest>
 

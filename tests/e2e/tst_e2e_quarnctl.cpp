@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "SimProcess.h"
+#include "tests/e2e/SimProcess.h"
 
 // quarnctl against quarn-sim over a real pseudo-terminal, in real time. Units without
 // telephone interface where possible: their connect and read are the shortest.

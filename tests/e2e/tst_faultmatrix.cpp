@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "SerialPort.h"
+#include "platform/SerialPort.h"
 
 // Every fault the simulated unit can play, against every quarnctl command that talks to a
 // unit, over real pseudo-terminals in real time. Per row: the exit code, the message, an

@@ -5,9 +5,9 @@
 //   line edit  the value is its text
 //   combo box  the entry with that text; "" is no selection
 //   check box or radio button  "1" checked, "0" unchecked
-#include "EditorCatalog.h"
-#include "EditorTestSupport.h"
-#include "UserDialogs.h"
+#include "config/editors/EditorCatalog.h"
+#include "tests/editors/EditorTestSupport.h"
+#include "platform/UserDialogs.h"
 
 #include <QComboBox>
 #include <QPushButton>

@@ -1,12 +1,12 @@
 // The single-register editor, the call encoder, the decoders and the inputs and outputs,
 // driven through their widgets.
-#include "DECODERKONFIG.h"
-#include "Decoder.h"
-#include "EditorTestSupport.h"
-#include "EinzelnesRegister.h"
-#include "InOutputs.h"
-#include "Rufgeber.h"
-#include "UserDialogs.h"
+#include "config/editors/base/DECODERKONFIG.h"
+#include "config/editors/base/Decoder.h"
+#include "tests/editors/EditorTestSupport.h"
+#include "config/editors/base/EinzelnesRegister.h"
+#include "config/editors/base/InOutputs.h"
+#include "config/editors/base/Rufgeber.h"
+#include "platform/UserDialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "CHexEdit.h"
+#include "config/editors/frame/CHexEdit.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,10 +1,10 @@
 // The general configuration, the speaker, the user password, the printer and the RS232 output,
 // driven through their widgets: what a confirmed entry stores, what is refused (and then not a
 // digit is written, even after "Abbrechen"), and what the dialogs show when they open.
-#include "EditorCatalog.h"
-#include "EditorTestSupport.h"
-#include "Passwort.h"
-#include "UserDialogs.h"
+#include "config/editors/EditorCatalog.h"
+#include "tests/editors/EditorTestSupport.h"
+#include "config/editors/base/Passwort.h"
+#include "platform/UserDialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>

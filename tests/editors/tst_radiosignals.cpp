@@ -1,5 +1,5 @@
 // The squelch, pilot-tone, radio-mute and roger-beep dialogs, driven through their widgets.
-#include "DialogScript.h"
+#include "tests/editors/DialogScript.h"
 
 using namespace editortest;
 

@@ -1,18 +1,18 @@
 // The telephone interface's dialogs, driven through their widgets: the DTMF editors, the line
 // signalling with the dial-tone table, and the telephone decoders.
-#include "AMTSTONDECODERTAB.h"
-#include "AmtstonAusw.h"
-#include "DTMFAllg.h"
-#include "DTMFBegSchluss.h"
-#include "DTMFDurch.h"
-#include "DTMFga.h"
-#include "EditorTestSupport.h"
-#include "ImpulsG.h"
-#include "PilotGA.h"
-#include "RingA.h"
-#include "TELDECODERKONFIG.h"
-#include "TELDecoder.h"
-#include "UserDialogs.h"
+#include "config/editors/telephone/AMTSTONDECODERTAB.h"
+#include "config/editors/telephone/AmtstonAusw.h"
+#include "config/editors/telephone/DTMFAllg.h"
+#include "config/editors/telephone/DTMFBegSchluss.h"
+#include "config/editors/telephone/DTMFDurch.h"
+#include "config/editors/telephone/DTMFga.h"
+#include "tests/editors/EditorTestSupport.h"
+#include "config/editors/telephone/ImpulsG.h"
+#include "config/editors/telephone/PilotGA.h"
+#include "config/editors/telephone/RingA.h"
+#include "config/editors/telephone/TELDECODERKONFIG.h"
+#include "config/editors/telephone/TELDecoder.h"
+#include "platform/UserDialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>

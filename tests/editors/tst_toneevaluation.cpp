@@ -1,6 +1,6 @@
 // The ID evaluation, standard acknowledgement, muting/printer key tones and reference timing
 // dialogs, driven through their widgets.
-#include "DialogScript.h"
+#include "tests/editors/DialogScript.h"
 
 using namespace editortest;
 

@@ -1,8 +1,8 @@
-#include "SettingsFileProbe.h"
+#include "tests/fuzz/SettingsFileProbe.h"
 
-#include "Register.h"
-#include "RegisterCodecs.h"
-#include "SettingsFile.h"
+#include "config/register/Register.h"
+#include "config/register/RegisterCodecs.h"
+#include "config/register/SettingsFile.h"
 
 #include <QBuffer>
 

@@ -1,13 +1,13 @@
 // libFuzzer entry: any reply to "$PROGSTART\r" and "$R300\r", turned into model,
 // telephone-interface flag and version text by the connect exchange.
-#include "ConnectExchange.h"
-#include "FuzzCheck.h"
-#include "LinkContext.h"
-#include "Progress.h"
-#include "Register.h"
+#include "config/link/ConnectExchange.h"
+#include "tests/fuzz/FuzzCheck.h"
+#include "config/link/LinkContext.h"
+#include "platform/Progress.h"
+#include "config/register/Register.h"
 
-#include "BytePort.h"
-#include "Clock.h"
+#include "platform/BytePort.h"
+#include "platform/Clock.h"
 
 #include <cstdint>
 

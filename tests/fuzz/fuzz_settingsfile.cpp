@@ -1,5 +1,5 @@
 // libFuzzer entry: any bytes as a settings file (checks in SettingsFileProbe.cpp).
-#include "SettingsFileProbe.h"
+#include "tests/fuzz/SettingsFileProbe.h"
 
 #include <cstdint>
 #include <cstdio>

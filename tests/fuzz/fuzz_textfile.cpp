@@ -1,6 +1,6 @@
 // libFuzzer entry: any bytes as a display-text file of one kind (FUZZ_TEXT_KIND: 0 ID
 // texts *.q8kk, 1 channel texts *.q8kc, 2 own texts *.q8kt).
-#include "FuzzCheck.h"
+#include "tests/fuzz/FuzzCheck.h"
 #include "displaytexts/texts/Register.h"
 #include "displaytexts/texts/TextFiles.h"
 

@@ -1,8 +1,8 @@
 #include <QtTest>
 
-#include "Register.h"
-#include "SettingsFile.h"
-#include "SettingsFileProbe.h"
+#include "config/register/Register.h"
+#include "config/register/SettingsFile.h"
+#include "tests/fuzz/SettingsFileProbe.h"
 
 #include <sys/stat.h>
 

@@ -1,15 +1,15 @@
 #include <QtTest>
 
-#include "BulkRead.h"
-#include "BulkSend.h"
-#include "CommandFraming.h"
-#include "ConnectExchange.h"
-#include "Disconnect.h"
-#include "FactoryReset.h"
-#include "LinkMessages.h"
-#include "RecordingProgress.h"
-#include "Register.h"
-#include "ScriptedPort.h"
+#include "config/link/BulkRead.h"
+#include "config/link/BulkSend.h"
+#include "config/link/CommandFraming.h"
+#include "config/link/ConnectExchange.h"
+#include "config/link/Disconnect.h"
+#include "config/link/FactoryReset.h"
+#include "config/link/LinkMessages.h"
+#include "tests/support/RecordingProgress.h"
+#include "config/register/Register.h"
+#include "tests/support/ScriptedPort.h"
 
 using namespace quarn;
 using namespace quarn::link;

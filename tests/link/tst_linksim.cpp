@@ -1,15 +1,15 @@
 #include <QtTest>
 
-#include "BulkRead.h"
-#include "BulkSend.h"
-#include "ConnectExchange.h"
-#include "Disconnect.h"
-#include "FactoryReset.h"
-#include "FactoryTable.h"
-#include "Progress.h"
-#include "Register.h"
-#include "SimulatedPort.h"
-#include "UnitModel.h"
+#include "config/link/BulkRead.h"
+#include "config/link/BulkSend.h"
+#include "config/link/ConnectExchange.h"
+#include "config/link/Disconnect.h"
+#include "config/link/FactoryReset.h"
+#include "sim/FactoryTable.h"
+#include "platform/Progress.h"
+#include "config/register/Register.h"
+#include "sim/SimulatedPort.h"
+#include "sim/UnitModel.h"
 
 using namespace quarn;
 using namespace quarn::link;

@@ -1,8 +1,8 @@
 #include <QtTest>
 
-#include "Clock.h"
-#include "PortList.h"
-#include "SerialPort.h"
+#include "platform/Clock.h"
+#include "platform/PortList.h"
+#include "platform/SerialPort.h"
 
 #include <fcntl.h>
 #include <poll.h>

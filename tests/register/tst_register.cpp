@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "Register.h"
+#include "config/register/Register.h"
 
 using namespace quarn;
 

@@ -1,8 +1,8 @@
 #include <QtTest>
 
-#include "Messages.h"
-#include "Register.h"
-#include "RegisterCodecs.h"
+#include "config/register/Messages.h"
+#include "config/register/Register.h"
+#include "config/register/RegisterCodecs.h"
 
 using namespace quarn;
 

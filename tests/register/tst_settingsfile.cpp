@@ -1,8 +1,8 @@
 #include <QtTest>
 
-#include "Messages.h"
-#include "Register.h"
-#include "SettingsFile.h"
+#include "config/register/Messages.h"
+#include "config/register/Register.h"
+#include "config/register/SettingsFile.h"
 
 #include <csignal>
 #include <sys/resource.h>

@@ -1,7 +1,7 @@
 // The simulated unit served on a real pseudo-terminal, and the quarn-sim program.
-#include "Clock.h"
-#include "PtyServer.h"
-#include "StateFile.h"
+#include "platform/Clock.h"
+#include "sim/PtyServer.h"
+#include "sim/StateFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // The in-process port: bytes, order and pacing on virtual time.
-#include "Clock.h"
-#include "SimulatedPort.h"
-#include "UnitModel.h"
+#include "platform/Clock.h"
+#include "sim/SimulatedPort.h"
+#include "sim/UnitModel.h"
 
 #include <QThread>
 #include <QtTest>

@@ -1,8 +1,8 @@
 // The simulated unit's protocol: what each program sends and what it relies on in return.
-#include "BuiltInTexts.h"
-#include "FactoryTable.h"
-#include "UnitDisplayCodes.h"
-#include "UnitModel.h"
+#include "sim/BuiltInTexts.h"
+#include "sim/FactoryTable.h"
+#include "sim/UnitDisplayCodes.h"
+#include "sim/UnitModel.h"
 
 #include <QtTest>
 

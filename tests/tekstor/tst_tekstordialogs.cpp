@@ -7,7 +7,7 @@
 #include "displaytexts/texts/Cp1252.h"
 #include "platform/UserDialogs.h"
 
-#include "WidgetHelpers.h"
+#include "tests/support/WidgetHelpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>

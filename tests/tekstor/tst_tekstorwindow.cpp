@@ -10,7 +10,7 @@
 #include "sim/SimulatedPort.h"
 #include "sim/UnitModel.h"
 
-#include "WidgetHelpers.h"
+#include "tests/support/WidgetHelpers.h"
 
 #include <QAction>
 #include <QApplication>

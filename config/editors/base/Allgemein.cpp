@@ -1,6 +1,6 @@
-#include "Allgemein.h"
+#include "config/editors/base/Allgemein.h"
 
-#include "IntegerEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
-#include "DECODERKONFIG.h"
+#include "config/editors/base/DECODERKONFIG.h"
 
-#include "CHexEdit.h"
-#include "DecoderTableText.h"
-#include "IdModeList.h"
-#include "ReactionSettings.h"
-#include "Register.h"
-#include "ToneCounts.h"
+#include "config/editors/frame/CHexEdit.h"
+#include "config/editors/base/DecoderTableText.h"
+#include "config/editors/frame/IdModeList.h"
+#include "config/editors/frame/ReactionSettings.h"
+#include "config/register/Register.h"
+#include "config/editors/frame/ToneCounts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

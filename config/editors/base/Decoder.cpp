@@ -1,8 +1,8 @@
-#include "Decoder.h"
+#include "config/editors/base/Decoder.h"
 
-#include "DECODERKONFIG.h"
-#include "DecoderTableText.h"
-#include "OverviewTable.h"
+#include "config/editors/base/DECODERKONFIG.h"
+#include "config/editors/base/DecoderTableText.h"
+#include "config/editors/frame/OverviewTable.h"
 
 #include <QVBoxLayout>
 

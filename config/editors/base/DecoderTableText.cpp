@@ -1,8 +1,8 @@
-#include "DecoderTableText.h"
+#include "config/editors/base/DecoderTableText.h"
 
-#include "IdModeList.h"
-#include "Register.h"
-#include "ToneCounts.h"
+#include "config/editors/frame/IdModeList.h"
+#include "config/register/Register.h"
+#include "config/editors/frame/ToneCounts.h"
 
 #include <QCoreApplication>
 

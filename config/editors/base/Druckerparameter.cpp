@@ -1,6 +1,6 @@
-#include "Druckerparameter.h"
+#include "config/editors/base/Druckerparameter.h"
 
-#include "IntegerEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
 
 #include <QCheckBox>
 #include <QLabel>

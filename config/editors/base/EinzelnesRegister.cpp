@@ -1,9 +1,9 @@
-#include "EinzelnesRegister.h"
+#include "config/editors/base/EinzelnesRegister.h"
 
-#include "IntegerEdit.h"
-#include "Messages.h"
-#include "Register.h"
-#include "RegisterCodecs.h"
+#include "config/editors/frame/IntegerEdit.h"
+#include "config/register/Messages.h"
+#include "config/register/Register.h"
+#include "config/register/RegisterCodecs.h"
 
 #include <QEvent>
 #include <QFormLayout>

@@ -1,10 +1,10 @@
-#include "Ffsk.h"
+#include "config/editors/base/Ffsk.h"
 
-#include "CHexEdit.h"
-#include "IdModeList.h"
-#include "IntegerEdit.h"
-#include "NamedRadio.h"
-#include "ReactionSettings.h"
+#include "config/editors/frame/CHexEdit.h"
+#include "config/editors/frame/IdModeList.h"
+#include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
+#include "config/editors/frame/ReactionSettings.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "InOutputs.h"
+#include "config/editors/base/InOutputs.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,6 +1,6 @@
-#include "Intercomtonfolge.h"
+#include "config/editors/base/Intercomtonfolge.h"
 
-#include "CHexEdit.h"
+#include "config/editors/frame/CHexEdit.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

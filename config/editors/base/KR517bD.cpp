@@ -1,8 +1,8 @@
-#include "KR517bD.h"
+#include "config/editors/base/KR517bD.h"
 
-#include "CHexEdit.h"
-#include "IntegerEdit.h"
-#include "ReactionSettings.h"
+#include "config/editors/frame/CHexEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/ReactionSettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>

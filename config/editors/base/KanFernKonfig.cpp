@@ -1,8 +1,8 @@
-#include "KanFernKonfig.h"
+#include "config/editors/base/KanFernKonfig.h"
 
-#include "CHexEdit.h"
-#include "IntegerEdit.h"
-#include "NamedRadio.h"
+#include "config/editors/frame/CHexEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 
 #include <QCheckBox>
 #include <QComboBox>

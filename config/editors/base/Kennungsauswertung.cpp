@@ -1,6 +1,6 @@
-#include "Kennungsauswertung.h"
+#include "config/editors/base/Kennungsauswertung.h"
 
-#include "CHexEdit.h"
+#include "config/editors/frame/CHexEdit.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
-#include "LSKonfig.h"
+#include "config/editors/base/LSKonfig.h"
 
-#include "IntegerEdit.h"
-#include "Register.h"
+#include "config/editors/frame/IntegerEdit.h"
+#include "config/register/Register.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

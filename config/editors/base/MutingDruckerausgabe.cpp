@@ -1,6 +1,6 @@
-#include "MutingDruckerausgabe.h"
+#include "config/editors/base/MutingDruckerausgabe.h"
 
-#include "CHexEdit.h"
+#include "config/editors/frame/CHexEdit.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "Passwort.h"
+#include "config/editors/base/Passwort.h"
 
-#include "CHexEdit.h"
-#include "Messages.h"
-#include "UserDialogs.h"
+#include "config/editors/frame/CHexEdit.h"
+#include "config/register/Messages.h"
+#include "platform/UserDialogs.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "Pilotton.h"
+#include "config/editors/base/Pilotton.h"
 
-#include "IntegerEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "RS232Parameter.h"
+#include "config/editors/base/RS232Parameter.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
-#include "RadioMute.h"
+#include "config/editors/base/RadioMute.h"
 
-#include "IntegerEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
-#include "RefTonfolgeauswertung.h"
+#include "config/editors/base/RefTonfolgeauswertung.h"
 
-#include "IntegerEdit.h"
-#include "UserDialogs.h"
+#include "config/editors/frame/IntegerEdit.h"
+#include "platform/UserDialogs.h"
 
 #include <QComboBox>
 #include <QGridLayout>

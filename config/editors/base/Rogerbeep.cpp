@@ -1,6 +1,6 @@
-#include "Rogerbeep.h"
+#include "config/editors/base/Rogerbeep.h"
 
-#include "IntegerEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

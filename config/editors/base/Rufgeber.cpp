@@ -1,10 +1,10 @@
-#include "Rufgeber.h"
+#include "config/editors/base/Rufgeber.h"
 
-#include "CHexEdit.h"
-#include "IdModeList.h"
-#include "IntegerEdit.h"
-#include "Register.h"
-#include "ToneCounts.h"
+#include "config/editors/frame/CHexEdit.h"
+#include "config/editors/frame/IdModeList.h"
+#include "config/editors/frame/IntegerEdit.h"
+#include "config/register/Register.h"
+#include "config/editors/frame/ToneCounts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SettingsDialog.h"
-#include "ToneCounts.h"
+#include "config/editors/frame/SettingsDialog.h"
+#include "config/editors/frame/ToneCounts.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,9 +1,9 @@
-#include "Sammelrufauswerter.h"
+#include "config/editors/base/Sammelrufauswerter.h"
 
-#include "CHexEdit.h"
-#include "DigitSource.h"
-#include "ReactionSettings.h"
-#include "RegisterCodecs.h"
+#include "config/editors/frame/CHexEdit.h"
+#include "config/editors/frame/DigitSource.h"
+#include "config/editors/frame/ReactionSettings.h"
+#include "config/register/RegisterCodecs.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
-#include "Scanner.h"
+#include "config/editors/base/Scanner.h"
 
-#include "DecimalFractionEdit.h"
-#include "DigitSource.h"
-#include "IntegerEdit.h"
+#include "config/editors/frame/DecimalFractionEdit.h"
+#include "config/editors/frame/DigitSource.h"
+#include "config/editors/frame/IntegerEdit.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -1,6 +1,6 @@
-#include "SquelchKonfig.h"
+#include "config/editors/base/SquelchKonfig.h"
 
-#include "IntegerEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "Standardquittung.h"
+#include "config/editors/base/Standardquittung.h"
 
-#include "CHexEdit.h"
-#include "ToneCounts.h"
+#include "config/editors/frame/CHexEdit.h"
+#include "config/editors/frame/ToneCounts.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,9 +1,9 @@
-#include "Zielrufe.h"
+#include "config/editors/base/Zielrufe.h"
 
-#include "CHexEdit.h"
-#include "IdModeList.h"
-#include "IntegerEdit.h"
-#include "ToneCounts.h"
+#include "config/editors/frame/CHexEdit.h"
+#include "config/editors/frame/IdModeList.h"
+#include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/ToneCounts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

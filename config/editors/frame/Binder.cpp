@@ -1,13 +1,13 @@
-#include "Binder.h"
+#include "config/editors/frame/Binder.h"
 
-#include "CHexEdit.h"
-#include "DigitSource.h"
-#include "FieldEdit.h"
-#include "IntegerEdit.h"
-#include "Messages.h"
-#include "RegisterCodecs.h"
-#include "UserDialogs.h"
-#include "VolumeSelector.h"
+#include "config/editors/frame/CHexEdit.h"
+#include "config/editors/frame/DigitSource.h"
+#include "config/editors/frame/FieldEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
+#include "config/register/Messages.h"
+#include "config/register/RegisterCodecs.h"
+#include "platform/UserDialogs.h"
+#include "config/editors/frame/VolumeSelector.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

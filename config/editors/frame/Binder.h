@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ChoiceMap.h"
-#include "DecimalFractionEdit.h"
-#include "DigitSlot.h"
-#include "ToneSlot.h"
+#include "config/editors/frame/ChoiceMap.h"
+#include "config/editors/frame/DecimalFractionEdit.h"
+#include "config/editors/frame/DigitSlot.h"
+#include "config/editors/frame/ToneSlot.h"
 
 #include <QList>
 #include <QObject>

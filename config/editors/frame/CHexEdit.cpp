@@ -1,7 +1,7 @@
-#include "CHexEdit.h"
+#include "config/editors/frame/CHexEdit.h"
 
-#include "FieldEdit.h"
-#include "UserDialogs.h"
+#include "config/editors/frame/FieldEdit.h"
+#include "platform/UserDialogs.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

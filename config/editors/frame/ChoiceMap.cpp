@@ -1,4 +1,4 @@
-#include "ChoiceMap.h"
+#include "config/editors/frame/ChoiceMap.h"
 
 namespace quarn {
 

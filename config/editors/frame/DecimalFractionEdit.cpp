@@ -1,8 +1,8 @@
-#include "DecimalFractionEdit.h"
+#include "config/editors/frame/DecimalFractionEdit.h"
 
-#include "Messages.h"
-#include "RegisterCodecs.h"
-#include "UserDialogs.h"
+#include "config/register/Messages.h"
+#include "config/register/RegisterCodecs.h"
+#include "platform/UserDialogs.h"
 
 namespace quarn {
 

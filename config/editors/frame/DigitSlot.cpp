@@ -1,7 +1,7 @@
-#include "DigitSlot.h"
+#include "config/editors/frame/DigitSlot.h"
 
-#include "DigitSource.h"
-#include "RegisterCodecs.h"
+#include "config/editors/frame/DigitSource.h"
+#include "config/register/RegisterCodecs.h"
 
 #include <bit>
 

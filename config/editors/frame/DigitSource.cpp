@@ -1,7 +1,7 @@
-#include "DigitSource.h"
+#include "config/editors/frame/DigitSource.h"
 
-#include "Register.h"
-#include "RegisterCodecs.h"
+#include "config/register/Register.h"
+#include "config/register/RegisterCodecs.h"
 
 namespace quarn {
 

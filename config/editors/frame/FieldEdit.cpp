@@ -1,6 +1,6 @@
-#include "FieldEdit.h"
+#include "config/editors/frame/FieldEdit.h"
 
-#include "UserDialogs.h"
+#include "platform/UserDialogs.h"
 
 namespace quarn {
 

@@ -1,4 +1,4 @@
-#include "IdModeList.h"
+#include "config/editors/frame/IdModeList.h"
 
 #include <QCoreApplication>
 

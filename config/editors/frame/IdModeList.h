@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChoiceMap.h"
+#include "config/editors/frame/ChoiceMap.h"
 
 #include <QList>
 #include <QStringList>

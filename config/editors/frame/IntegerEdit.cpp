@@ -1,4 +1,4 @@
-#include "IntegerEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
 
 namespace quarn {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldEdit.h"
+#include "config/editors/frame/FieldEdit.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "OverviewTable.h"
+#include "config/editors/frame/OverviewTable.h"
 
 #include <QFrame>
 #include <QGridLayout>

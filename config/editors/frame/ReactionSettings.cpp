@@ -1,10 +1,10 @@
-#include "ReactionSettings.h"
+#include "config/editors/frame/ReactionSettings.h"
 
-#include "Binder.h"
-#include "DecimalFractionEdit.h"
-#include "IntegerEdit.h"
-#include "NamedRadio.h"
-#include "VolumeSelector.h"
+#include "config/editors/frame/Binder.h"
+#include "config/editors/frame/DecimalFractionEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
+#include "config/editors/frame/VolumeSelector.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,8 +1,8 @@
-#include "SettingsDialog.h"
+#include "config/editors/frame/SettingsDialog.h"
 
-#include "Messages.h"
-#include "Register.h"
-#include "UserDialogs.h"
+#include "config/register/Messages.h"
+#include "config/register/Register.h"
+#include "platform/UserDialogs.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

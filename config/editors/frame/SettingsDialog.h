@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Binder.h"
-#include "DigitSource.h"
+#include "config/editors/frame/Binder.h"
+#include "config/editors/frame/DigitSource.h"
 
 #include <QDialog>
 

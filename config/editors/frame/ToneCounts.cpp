@@ -1,7 +1,7 @@
-#include "ToneCounts.h"
+#include "config/editors/frame/ToneCounts.h"
 
-#include "DigitSlot.h"
-#include "DigitSource.h"
+#include "config/editors/frame/DigitSlot.h"
+#include "config/editors/frame/DigitSource.h"
 
 namespace quarn {
 

@@ -1,4 +1,4 @@
-#include "VolumeSelector.h"
+#include "config/editors/frame/VolumeSelector.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>

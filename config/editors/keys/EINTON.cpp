@@ -1,8 +1,8 @@
-#include "EINTON.h"
+#include "config/editors/keys/EINTON.h"
 
-#include "DecimalFractionEdit.h"
-#include "IntegerEdit.h"
-#include "Messages.h"
+#include "config/editors/frame/DecimalFractionEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
+#include "config/register/Messages.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -1,4 +1,4 @@
-#include "EXTEINGAENGE.h"
+#include "config/editors/keys/EXTEINGAENGE.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,11 +1,11 @@
-#include "EingProg.h"
+#include "config/editors/keys/EingProg.h"
 
-#include "CHexEdit.h"
-#include "FktAuswahl.h"
-#include "InOutputs.h"
-#include "Register.h"
-#include "RegisterCodecs.h"
-#include "UserDialogs.h"
+#include "config/editors/frame/CHexEdit.h"
+#include "config/editors/keys/FktAuswahl.h"
+#include "config/editors/base/InOutputs.h"
+#include "config/register/Register.h"
+#include "config/register/RegisterCodecs.h"
+#include "platform/UserDialogs.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,6 +1,6 @@
-#include "FktAuswahl.h"
+#include "config/editors/keys/FktAuswahl.h"
 
-#include "RegisterCodecs.h"
+#include "config/register/RegisterCodecs.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FunctionEditors.h"
+#include "config/editors/keys/FunctionEditors.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
-#include "FunctionEditor.h"
+#include "config/editors/keys/FunctionEditor.h"
 
-#include "CHexEdit.h"
-#include "IntegerEdit.h"
-#include "RegisterCodecs.h"
+#include "config/editors/frame/CHexEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
+#include "config/register/RegisterCodecs.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

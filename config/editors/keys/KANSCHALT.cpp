@@ -1,6 +1,6 @@
-#include "KANSCHALT.h"
+#include "config/editors/keys/KANSCHALT.h"
 
-#include "IntegerEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "KENNDECODER.h"
+#include "config/editors/keys/KENNDECODER.h"
 
-#include "IntegerEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

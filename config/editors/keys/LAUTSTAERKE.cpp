@@ -1,6 +1,6 @@
-#include "LAUTSTAERKE.h"
+#include "config/editors/keys/LAUTSTAERKE.h"
 
-#include "IntegerEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,10 +1,10 @@
-#include "LEDProg.h"
+#include "config/editors/keys/LEDProg.h"
 
-#include "IntegerEdit.h"
-#include "Messages.h"
-#include "Register.h"
-#include "RegisterCodecs.h"
-#include "UserDialogs.h"
+#include "config/editors/frame/IntegerEdit.h"
+#include "config/register/Messages.h"
+#include "config/register/Register.h"
+#include "config/register/RegisterCodecs.h"
+#include "platform/UserDialogs.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "MODEFUNC.h"
+#include "config/editors/keys/MODEFUNC.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "PTT.h"
+#include "config/editors/keys/PTT.h"
 
-#include "CHexEdit.h"
-#include "DecimalFractionEdit.h"
+#include "config/editors/frame/CHexEdit.h"
+#include "config/editors/frame/DecimalFractionEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "RUF.h"
+#include "config/editors/keys/RUF.h"
 
-#include "CHexEdit.h"
-#include "IntegerEdit.h"
+#include "config/editors/frame/CHexEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

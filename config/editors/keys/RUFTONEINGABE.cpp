@@ -1,6 +1,6 @@
-#include "RUFTONEINGABE.h"
+#include "config/editors/keys/RUFTONEINGABE.h"
 
-#include "CHexEdit.h"
+#include "config/editors/frame/CHexEdit.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "STATUS.h"
+#include "config/editors/keys/STATUS.h"
 
-#include "IntegerEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

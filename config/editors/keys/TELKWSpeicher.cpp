@@ -1,6 +1,6 @@
-#include "TELKWSpeicher.h"
+#include "config/editors/keys/TELKWSpeicher.h"
 
-#include "IntegerEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FunctionEditor.h"
+#include "config/editors/keys/FunctionEditor.h"
 
 namespace quarn {
 

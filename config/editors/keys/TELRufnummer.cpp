@@ -1,4 +1,4 @@
-#include "TELRufnummer.h"
+#include "config/editors/keys/TELRufnummer.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "TELefonstatus.h"
+#include "config/editors/keys/TELefonstatus.h"
 
 #include <QComboBox>
 #include <QFormLayout>

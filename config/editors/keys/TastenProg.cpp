@@ -1,9 +1,9 @@
-#include "TastenProg.h"
+#include "config/editors/keys/TastenProg.h"
 
-#include "CHexEdit.h"
-#include "FktAuswahl.h"
-#include "Register.h"
-#include "RegisterCodecs.h"
+#include "config/editors/frame/CHexEdit.h"
+#include "config/editors/keys/FktAuswahl.h"
+#include "config/register/Register.h"
+#include "config/register/RegisterCodecs.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

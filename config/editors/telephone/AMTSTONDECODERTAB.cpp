@@ -1,9 +1,9 @@
-#include "AMTSTONDECODERTAB.h"
+#include "config/editors/telephone/AMTSTONDECODERTAB.h"
 
-#include "IntegerEdit.h"
-#include "Messages.h"
-#include "Register.h"
-#include "UserDialogs.h"
+#include "config/editors/frame/IntegerEdit.h"
+#include "config/register/Messages.h"
+#include "config/register/Register.h"
+#include "platform/UserDialogs.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
-#include "DTMFAllg.h"
+#include "config/editors/telephone/DTMFAllg.h"
 
-#include "CHexEdit.h"
+#include "config/editors/frame/CHexEdit.h"
 
 #include <QGridLayout>
 #include <QLabel>

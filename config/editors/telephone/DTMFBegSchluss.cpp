@@ -1,6 +1,6 @@
-#include "DTMFBegSchluss.h"
+#include "config/editors/telephone/DTMFBegSchluss.h"
 
-#include "CHexEdit.h"
+#include "config/editors/frame/CHexEdit.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "DTMFDurch.h"
+#include "config/editors/telephone/DTMFDurch.h"
 
-#include "CHexEdit.h"
+#include "config/editors/frame/CHexEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "DTMFga.h"
+#include "config/editors/telephone/DTMFga.h"
 
-#include "FieldRows.h"
-#include "IntegerEdit.h"
+#include "config/editors/telephone/FieldRows.h"
+#include "config/editors/frame/IntegerEdit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

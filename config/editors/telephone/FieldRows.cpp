@@ -1,4 +1,4 @@
-#include "FieldRows.h"
+#include "config/editors/telephone/FieldRows.h"
 
 #include <QGridLayout>
 #include <QLabel>

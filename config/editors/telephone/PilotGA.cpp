@@ -1,7 +1,7 @@
-#include "PilotGA.h"
+#include "config/editors/telephone/PilotGA.h"
 
-#include "FieldRows.h"
-#include "IntegerEdit.h"
+#include "config/editors/telephone/FieldRows.h"
+#include "config/editors/frame/IntegerEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "RingA.h"
+#include "config/editors/telephone/RingA.h"
 
-#include "FieldRows.h"
-#include "IntegerEdit.h"
+#include "config/editors/telephone/FieldRows.h"
+#include "config/editors/frame/IntegerEdit.h"
 
 #include <QGridLayout>
 

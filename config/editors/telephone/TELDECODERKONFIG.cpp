@@ -1,9 +1,9 @@
-#include "TELDECODERKONFIG.h"
+#include "config/editors/telephone/TELDECODERKONFIG.h"
 
-#include "CHexEdit.h"
-#include "IntegerEdit.h"
-#include "RegisterCodecs.h"
-#include "TELDecoder.h"
+#include "config/editors/frame/CHexEdit.h"
+#include "config/editors/frame/IntegerEdit.h"
+#include "config/register/RegisterCodecs.h"
+#include "config/editors/telephone/TELDecoder.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsDialog.h"
+#include "config/editors/frame/SettingsDialog.h"
 
 #include <QList>
 

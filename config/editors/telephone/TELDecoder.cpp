@@ -1,8 +1,8 @@
-#include "TELDecoder.h"
+#include "config/editors/telephone/TELDecoder.h"
 
-#include "DigitSource.h"
-#include "OverviewTable.h"
-#include "TELDECODERKONFIG.h"
+#include "config/editors/frame/DigitSource.h"
+#include "config/editors/frame/OverviewTable.h"
+#include "config/editors/telephone/TELDECODERKONFIG.h"
 
 #include <QVBoxLayout>
 
