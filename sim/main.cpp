@@ -42,7 +42,8 @@ int main(int argc, char* argv[])
     const QCommandLineOption telephoneOption(QStringLiteral("telephone"),
                                              QStringLiteral("The unit has the telephone interface."));
     const QCommandLineOption stateOption(
-        QStringLiteral("state"), QStringLiteral("Load the registers from FILE and save every change."),
+        QStringLiteral("state"),
+        QStringLiteral("Load the registers (and short-dial memory) from FILE and save every change."),
         QStringLiteral("FILE"));
     const QCommandLineOption linkOption(QStringLiteral("link"),
                                         QStringLiteral("Make PATH a symbolic link to the device."),

@@ -62,6 +62,7 @@ public:
     // no CR follows) and every '#' that does not belong to a 22-character "WP" line.
     static QString clean(const QString& received);
 
+    // The file codec, as ShortDialFile (which also saves atomically and loads bounded).
     // The file the program saves: UTF-16LE, two bytes per character, no byte-order mark.
     static QByteArray fileBytes(const QString& cleaned);
 
