@@ -120,20 +120,19 @@ QString ShortDialExchange::clean(const QString& received)
 {
     // a. Command echoes: from "WL" up to and including the next CR. An echo cut off by the
     // silence has no CR: everything from its "WL" on goes. Removing a piece may join a "W"
-    // and an "L" into a new "WL", so the search resumes one character before the cut.
-    QString text = received;
-    qsizetype from = 0;
-    for (;;) {
-        const qsizetype at = text.indexOf(QLatin1String("WL"), from);
-        if (at < 0)
+    // and an "L" into a new "WL", which goes as well. One pass: the text kept so far never
+    // holds a "WL", so the first one is always the one just completed.
+    QString text;
+    text.reserve(received.size());
+    for (qsizetype i = 0; i < received.size(); ++i) {
+        text.append(received[i]);
+        if (!text.endsWith(QLatin1String("WL")))
+            continue;
+        text.chop(2);
+        const qsizetype cr = received.indexOf(QLatin1Char('\r'), i + 1);
+        if (cr < 0)
             break;
-        const qsizetype cr = text.indexOf(QLatin1Char('\r'), at + 2);
-        if (cr < 0) {
-            text.truncate(at);
-            break;
-        }
-        text.remove(at, cr - at + 1);
-        from = std::max<qsizetype>(0, at - 1);
+        i = cr;
     }
 
     // b. A '#' is kept only inside an entry line: a "WP" starts no more than 22 characters
