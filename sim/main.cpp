@@ -42,7 +42,8 @@ int main(int argc, char* argv[])
     const QCommandLineOption telephoneOption(QStringLiteral("telephone"),
                                              QStringLiteral("The unit has the telephone interface."));
     const QCommandLineOption stateOption(
-        QStringLiteral("state"), QStringLiteral("Load the registers from FILE and save every change."),
+        QStringLiteral("state"),
+        QStringLiteral("Load the registers (and short-dial memory) from FILE and save every change."),
         QStringLiteral("FILE"));
     const QCommandLineOption linkOption(QStringLiteral("link"),
                                         QStringLiteral("Make PATH a symbolic link to the device."),
@@ -52,7 +53,8 @@ int main(int argc, char* argv[])
         QStringLiteral("Pace every byte at 9600 baud 8N1 in both directions."));
     const QCommandLineOption faultOption(
         QStringLiteral("fault"),
-        QStringLiteral("silent, monitor, drop=N, corrupt=N, slow=MS, noise, noise=N, babble[=N] or hangup=N."),
+        QStringLiteral(
+            "silent, monitor, drop=N, corrupt=N, slow=MS, noise, noise=N, babble[=N] or hangup=N."),
         QStringLiteral("FAULT"));
     parser.addOptions({modelOption, telephoneOption, stateOption, linkOption, baudOption, faultOption});
     if (!parser.parse(QCoreApplication::arguments()))
