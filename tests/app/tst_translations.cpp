@@ -62,6 +62,8 @@ private slots:
                       {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
                        QStringLiteral("-source-language"), QStringLiteral("de_DE"),
                        QStringLiteral("-target-language"), QStringLiteral("en_US"),
+                       // Includes name their folder from the root; lupdate needs it to see classes.
+                       QStringLiteral("-I"), QStringLiteral(QUARN_SOURCE_DIR),
                        QStringLiteral(QUARN_SOURCE_DIR "/config"), QStringLiteral("-ts"), fresh});
         QVERIFY(lupdate.waitForFinished(120000));
         QCOMPARE(lupdate.exitCode(), 0);
