@@ -12,6 +12,7 @@
 #include "config/editors/base/EinzelnesRegister.h"
 #include "config/editors/base/Ffsk.h"
 #include "config/editors/telephone/ImpulsG.h"
+#include "config/editors/telephone/KWSpeicher.h"
 #include "config/editors/base/InOutputs.h"
 #include "config/editors/base/Intercomtonfolge.h"
 #include "config/editors/base/KR517bD.h"
@@ -93,6 +94,7 @@ const QList<EditorEntry>& editorCatalog()
         {"\"Ring\"-Auswerter", make<RingA>(), EditorTree::Telephone},
         {"Pilotton Geber/Auswerter", make<PilotGA>(), EditorTree::Telephone},
         {"Decoder 1-10", make<TELDecoder>(), EditorTree::Telephone},
+        {"Kurzwahlspeicher programmieren", make<KWSpeicher>(), EditorTree::Telephone},
         {"Zielrufe", make<Zielrufe>()},
         {"Intercomtonfolge", make<Intercomtonfolge>()},
         {"FFSK-Modus (+ FMS)", make<Ffsk>()},

@@ -586,6 +586,13 @@ const QList<Row>& rows()
          {},
          Telephone},
         {"Decoder 1-10", telephoneDialog("Decoder 1-10"), {}, false, {}, Telephone},
+        // Talks to the unit only on its own buttons; without a line it just says the port failed.
+        {"Kurzwahlspeicher programmieren",
+         telephoneDialog("Kurzwahlspeicher programmieren"),
+         {},
+         false,
+         {},
+         Telephone},
         {"TELDECODERKONFIG 1",
          [](Register* r) { return new quarn::TELDECODERKONFIG(r, 0); },
          consistentTelephoneDecoder(0),
