@@ -3,11 +3,12 @@
 #include "cli/ExitCode.h"
 #include "cli/FileCommands.h"
 #include "cli/GlobalOptions.h"
-#include "platform/PortList.h"
 #include "cli/PortSetup.h"
 #include "cli/ReportCommand.h"
+#include "cli/ShortDialCommand.h"
 #include "cli/TextsCommand.h"
 #include "cli/UnitCommands.h"
+#include "platform/PortList.h"
 
 namespace cli {
 
@@ -25,6 +26,9 @@ QString Quarnctl::usage()
         "  verify FILE                    compare the unit with a settings file\n"
         "  reset --base|--telephone --yes restore the unit's factory values\n"
         "  texts ...                      the unit's display texts\n"
+        "  shortdial read [--ranges LIST] -o FILE\n"
+        "                                 the short-dial memory into a file (LIST: 0-9, default 0)\n"
+        "  shortdial write FILE           a short-dial file into the unit\n"
         "commands on settings files:\n"
         "  show FILE                      every register as 'nnn DIGITS'\n"
         "  get FILE N                     the digits of register N\n"
@@ -79,14 +83,16 @@ int Quarnctl::run(QStringList args)
     if (command == QLatin1String("ports"))
         return argCount(0) ? ports() : usageError(QStringLiteral("ports takes no arguments"));
 
-    static const QStringList unitCommands{QStringLiteral("info"),  QStringLiteral("read"),
-                                          QStringLiteral("write"), QStringLiteral("verify"),
-                                          QStringLiteral("reset"), QStringLiteral("texts")};
+    static const QStringList unitCommands{QStringLiteral("info"),     QStringLiteral("read"),
+                                          QStringLiteral("write"),    QStringLiteral("verify"),
+                                          QStringLiteral("reset"),    QStringLiteral("texts"),
+                                          QStringLiteral("shortdial")};
     if (!unitCommands.contains(command))
         return usageError(QStringLiteral("unknown command '%1'").arg(command));
 
     // Check the command's own arguments before anything touches a port.
     QString path;
+    ShortDialCommand::Request shortDial;
     quarn::link::ResetTarget target = quarn::link::ResetTarget::Base;
     if (command == QLatin1String("info")) {
         if (!argCount(0))
@@ -110,6 +116,11 @@ int Quarnctl::run(QStringList args)
             return usageError(
                 QStringLiteral("reset --base|--telephone --yes (the unit's registers are overwritten)"));
         target = telephone ? quarn::link::ResetTarget::Telephone : quarn::link::ResetTarget::Base;
+    } else if (command == QLatin1String("shortdial")) {
+        if (const QString problem = ShortDialCommand::parse(args, shortDial); !problem.isEmpty()) {
+            m_err << "quarnctl: shortdial: " << problem << "\n" << ShortDialCommand::Usage << Qt::flush;
+            return ExitUsage;
+        }
     }
     if (command != QLatin1String("texts") && !options.hasUnit())
         return usageError(QStringLiteral("%1 needs --port NAME or --simulate").arg(command));
@@ -121,6 +132,9 @@ int Quarnctl::run(QStringList args)
     }
     if (command == QLatin1String("texts"))
         return runTextsCommand(setup->port(), setup->portName(), setup->clock(), args, m_out, m_err);
+
+    if (command == QLatin1String("shortdial"))
+        return ShortDialCommand(*setup, options, m_out, m_err).run(shortDial);
 
     UnitCommands unit(*setup, options, m_out, m_err);
     if (command == QLatin1String("info"))

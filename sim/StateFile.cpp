@@ -7,6 +7,24 @@
 
 namespace sim {
 
+namespace {
+
+void loadShortDialLine(const QByteArray& line, UnitModel& unit)
+{
+    if (!unit.options().telephone || line.size() < 6 || line[5] != ':')
+        return;
+    bool ok = false;
+    const int n = line.mid(2, 3).toInt(&ok);
+    if (!ok || line.mid(2, 3).size() != 3 || n < 0)
+        return;
+    QByteArray entry = line.mid(6, 16);
+    while (entry.endsWith('.'))
+        entry.chop(1);
+    unit.setShortDialEntry(n, entry);
+}
+
+} // namespace
+
 bool StateFile::load(const QString& path, UnitModel& unit)
 {
     QFile file(path);
@@ -20,6 +38,10 @@ bool StateFile::load(const QString& path, UnitModel& unit)
         return false;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QByteArray line = lines[i].trimmed();
+        if (line.startsWith("WP")) {
+            loadShortDialLine(line, unit);
+            continue;
+        }
         if (line.size() != 13 || line[0] != 'R' || line[4] != ' ')
             continue;
         bool ok = false;
@@ -38,6 +60,11 @@ bool StateFile::save(const QString& path, const UnitModel& unit)
         if (unit.hasRegister(n))
             text += "R" + QByteArray::number(n).rightJustified(3, '0') + " " +
                     unit.registerText(n).toLatin1() + "\r\n";
+    }
+    for (int n = 0; telephone && n < UnitModel::kShortDialCount; ++n) {
+        const QByteArray entry = unit.shortDialEntry(n);
+        text += "WP" + QByteArray::number(n).rightJustified(3, '0') + ":" + entry +
+                QByteArray(16 - entry.size(), '.') + "\r\n";
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

@@ -2,6 +2,7 @@
 
 #include "sim/BuiltInTexts.h"
 #include "sim/FactoryTable.h"
+#include "sim/ShortDialDefaults.h"
 
 #include <QMutexLocker>
 #include <algorithm>
@@ -69,6 +70,8 @@ UnitModel::UnitModel(const UnitOptions& options)
 {
     for (int n = 0; n < kRegisterCount; ++n)
         m_registers[n] = FactoryTable::value(n);
+    for (int n = 0; n < kShortDialCount; ++n)
+        m_shortDial[n] = ShortDialDefaults::entry(n);
 }
 
 UnitOptions UnitModel::options() const
@@ -446,11 +449,12 @@ bool UnitModel::executeAnyMode(const QByteArray& command, qint64 atNs)
         m_telephoneMode = false;
         return true;
     }
-    if (m_options.telephone && !m_pcMode && command.startsWith("WL")) {
+    // The short-dial commands need the telephone interface awake: "$PROGENDE", then a bare CR.
+    if (m_telephoneMode && command.startsWith("WL")) {
         listShortDial(command, atNs);
         return true;
     }
-    if (m_options.telephone && !m_pcMode && command.startsWith("WP")) {
+    if (m_telephoneMode && command.startsWith("WP")) {
         storeShortDial(command);
         return true;
     }
@@ -609,7 +613,8 @@ void UnitModel::programText(char kind, const QByteArray& rest)
 void UnitModel::listShortDial(const QByteArray& command, qint64 atNs)
 {
     // "WL" first "-" last: the echo, then one line per entry, "WP" nnn ":" and the digits
-    // padded with "." to 16; the end of the list is silence.
+    // padded with "." to 16, now and then a stray '#' between lines; the end of the list is
+    // silence.
     QByteArray reply = command + "\r";
     if (command.size() == 9 && allDigits(command, 2, 3) && command[5] == '-' && allDigits(command, 6, 3)) {
         const int first = number3(command, 2);
@@ -617,6 +622,8 @@ void UnitModel::listShortDial(const QByteArray& command, qint64 atNs)
         for (int n = first; n <= last; ++n) {
             const QByteArray& entry = m_shortDial[n];
             reply += "WP" + three(n) + ":" + entry + QByteArray(16 - entry.size(), '.') + "\r";
+            if (ShortDialDefaults::strayHashAfter(n))
+                reply += '#';
         }
     }
     send(reply, atNs);

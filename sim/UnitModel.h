@@ -20,7 +20,8 @@ namespace sim {
 // text reads are followed by CR and 30 blanks). Register and display-text commands are
 // answered only in PC mode, entered with "$PROGSTART". Outside PC mode every other command
 // is answered with monitor output. Factory resets and "q" are understood in any mode, the
-// short-dial commands ("WL", "WP") outside PC mode on a unit with telephone interface.
+// short-dial commands ("WL", "WP") on a unit with telephone interface once a bare CR outside
+// PC mode has woken it ("$PROGENDE\r", then "\r"), until "$PROGSTART" or "q".
 class UnitModel {
 public:
     struct Command {
@@ -138,7 +139,7 @@ private:
     int m_replyCount = 0;
     int m_monitorCount = 0;
     quint32 m_noiseState = 0x2545F491u;
-    bool m_drowned = false; // noise=N: the line carries nothing but noise now
+    bool m_drowned = false;     // noise=N: the line carries nothing but noise now
     qint64 m_babbleNextNs = -1; // next byte of the babble fault; -1 before it started
     int m_commandCount = 0;
     bool m_lineDropped = false;

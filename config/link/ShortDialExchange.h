@@ -33,15 +33,23 @@ public:
     static constexpr int ChunkPauseMs = 200;
     static constexpr int RangeCount = 10;
     static constexpr int EntriesPerRange = 100;
+    // A range's reply is its echo and 100 lines of 23 bytes, about 2.4 s at 9600 baud. A
+    // line that never falls silent (noise, a wrong device) ends the range after this many
+    // bytes or this long, so a read always ends.
+    static constexpr int MaxReplyBytes = 8192;
+    static constexpr int MaxReplyMs = 10000;
+    // The position a finished write shows: beyond any range, so the bar is full.
+    static constexpr int WriteDonePosition = 30000;
 
     ShortDialExchange(platform::BytePort& port, platform::Clock& clock);
 
     // Leaves the unit's PC mode: "$PROGENDE\r", 2000 ms later "\r". False when a send failed.
     bool open();
 
-    // Lists the given ranges (0..9, each 100 entries; sorted and deduplicated here).
-    // Progress range 100 per range, one step per received 'W' below the maximum. A stop
-    // request ends the read after the current range.
+    // "WL" nnn "-" mmm "\r" for each given range (0..9, each 100 entries; sorted and
+    // deduplicated here), then bytes until a read finds none. Progress range 100 per range,
+    // one step per received 'W' below the maximum; setting it back to 0 is the caller's.
+    // A stop request ends the read after the current range. The text is cleaned.
     ShortDialRead read(const QList<int>& ranges, platform::Progress& progress,
                        const std::atomic_bool* stop = nullptr);
 

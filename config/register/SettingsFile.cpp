@@ -1,11 +1,11 @@
 #include "config/register/SettingsFile.h"
 
+#include "config/register/AtomicFile.h"
 #include "config/register/Register.h"
 #include "config/register/RegisterCodecs.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -92,21 +92,7 @@ QByteArray settingsFileContent(const Register& image)
 
 SaveOutcome saveSettingsFile(const Register& image, const QString& path)
 {
-    if (path.isEmpty())
-        return SaveOutcome::Failed;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return SaveOutcome::Failed;
-    const QByteArray content = settingsFileContent(image);
-    // The explicit flush matters: QSaveFile::commit() does not report a write error that
-    // only shows when its buffer is flushed (disk full, file size limit), and would rename
-    // the truncated file over the target.
-    if (file.write(content) != content.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        file.commit(); // removes the temporary file, leaves the target alone
-        return SaveOutcome::Failed;
-    }
-    return file.commit() ? SaveOutcome::Saved : SaveOutcome::Failed;
+    return writeFileAtomically(path, settingsFileContent(image)) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
 SaveOutcome saveSettingsFile(const Register& image)

@@ -2,6 +2,8 @@
 
 #include "cli/Quarnctl.h"
 #include "cli/TracingPort.h"
+#include "config/link/ShortDialFile.h"
+#include "sim/ShortDialDefaults.h"
 
 namespace {
 
@@ -26,6 +28,19 @@ QByteArray readAll(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The bytes of every "TX" line of a trace, in order: "  1234 ms TX  57 50 ...  |WP...|".
+QByteArray tracedWrites(const QByteArray& trace)
+{
+    QByteArray sent;
+    for (const QByteArray& line : trace.split('\n')) {
+        const qsizetype tx = line.indexOf(" TX  ");
+        const qsizetype text = line.indexOf("  |");
+        if (tx >= 0 && text > tx)
+            sent += QByteArray::fromHex(line.mid(tx + 5, text - tx - 5));
+    }
+    return sent;
 }
 
 } // namespace
@@ -152,6 +167,92 @@ private Q_SLOTS:
         QCOMPARE(quarnctl({"--simulate", "read", "-o", path("no/such/dir/x.rq7k8k")}).code, 4);
         QCOMPARE(quarnctl({"--simulate", "write", path("missing.rq7k8k")}).code, 4);
         QCOMPARE(quarnctl({"--help"}).code, 0);
+    }
+
+    void shortDialReadIsTheDialogsFile_data()
+    {
+        QTest::addColumn<QStringList>("rangeArgs");
+        QTest::addColumn<QList<int>>("ranges");
+        QTest::newRow("default: 000-099") << QStringList{} << QList<int>{0};
+        QTest::newRow("two, in any order") << QStringList{"--ranges", "9,2,9"} << QList<int>{2, 9};
+    }
+    void shortDialReadIsTheDialogsFile()
+    {
+        QFETCH(QStringList, rangeArgs);
+        QFETCH(QList<int>, ranges);
+        const QString file = path("kw.txt");
+        QFile::remove(file);
+        const Run r = quarnctl(QStringList{"--simulate", "shortdial", "read", "-o", file} + rangeArgs);
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("%1 entries read, saved in %2\n").arg(100 * ranges.size()).arg(file));
+        // The unit's lines without echo and stray '#', UTF-16LE, no byte-order mark.
+        QString expected;
+        for (int b : ranges) {
+            for (int n = 100 * b; n < 100 * b + 100; ++n)
+                expected += QStringLiteral("WP%1:").arg(n, 3, 10, QLatin1Char('0')) +
+                            QString::fromLatin1(sim::ShortDialDefaults::entry(n)).leftJustified(16, '.') +
+                            '\r';
+        }
+        QCOMPARE(readAll(file), quarn::link::ShortDialFile::bytes(expected));
+
+        // Written back, the unit receives exactly those lines after the opening.
+        const QString trace = path("kw-trace.txt");
+        const Run w = quarnctl({"--simulate", "--trace", trace, "shortdial", "write", file});
+        QCOMPARE(w.code, 0);
+        QCOMPARE(w.out, QStringLiteral("%1 entries written from %2\n").arg(100 * ranges.size()).arg(file));
+        const QByteArray sent = tracedWrites(readAll(trace));
+        QVERIFY(sent.startsWith("$PROGENDE\r\r"));
+        QCOMPARE(sent.mid(11), expected.toLatin1());
+    }
+
+    void shortDialExitCodes_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        const QString usage = "usage: quarnctl shortdial read";
+        QTest::newRow("no action") << QStringList{"--simulate", "shortdial"} << 2 << usage;
+        QTest::newRow("unknown action") << QStringList{"--simulate", "shortdial", "erase", "f"} << 2 << usage;
+        QTest::newRow("read without file") << QStringList{"--simulate", "shortdial", "read"} << 2 << usage;
+        QTest::newRow("-o without file")
+            << QStringList{"--simulate", "shortdial", "read", "-o"} << 2 << usage;
+        QTest::newRow("range 10") << QStringList{"--simulate", "shortdial", "read", "--ranges",
+                                                 "1,10",       "-o",        "f"}
+                                  << 2 << "bad ranges 1,10";
+        QTest::newRow("ranges on write")
+            << QStringList{"--simulate", "shortdial", "write", "f", "--ranges", "1"} << 2 << usage;
+        QTest::newRow("two files") << QStringList{"--simulate", "shortdial", "write", "a", "b"} << 2 << usage;
+        QTest::newRow("no unit") << QStringList{"shortdial", "read", "-o", "f"} << 2 << "needs --port";
+        QTest::newRow("no telephone interface")
+            << QStringList{"--simulate=8k", "shortdial", "read", "-o", "f"} << 1
+            << "the unit sent no short-dial entry; nothing was saved";
+        QTest::newRow("file missing") << QStringList{"--simulate", "shortdial", "write", "missing.txt"} << 4
+                                      << "Datei konnte nicht gelesen werden.";
+        QTest::newRow("file not writable") << QStringList{"--simulate", "shortdial", "read", "-o", "no/dir/f"}
+                                           << 4 << "Datei konnte nicht gespeichert werden.";
+        QTest::newRow("no such port") << QStringList{"--port", "no-such-port", "shortdial", "write", "kw.txt"}
+                                      << 3 << "Port konnte nicht initialisiert werden!";
+    }
+    void shortDialExitCodes()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        // Relative names live in the scratch folder; a file that exists there stays as it was.
+        for (QString& a : args) {
+            if (a == "f" || a.contains('/') || a.endsWith(".txt"))
+                a = path(a.toLatin1().constData());
+        }
+        QFile existing(path("kw.txt"));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write(QByteArray("W\0P\0", 4));
+        existing.close();
+        QFile::remove(path("f"));
+        const Run r = quarnctl(args);
+        QCOMPARE(r.code, code);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QVERIFY(!QFile::exists(path("f")));
+        QCOMPARE(readAll(path("kw.txt")), QByteArray("W\0P\0", 4));
     }
 
     void traceLineFormat()

@@ -112,6 +112,52 @@ private Q_SLOTS:
         QVERIFY(becomesSame(factory, state));
     }
 
+    void shortdial()
+    {
+        // At 9600 baud, as over a real cable: a range of 100 lines takes about 2.4 s.
+        const QString state = path("shortdial-state.rq7k8k");
+        SimProcess sim({"--model", "8k", "--telephone", "--baud-timing", "--state", state});
+        const QString first = path("kurzwahl.txt");
+        QuarnctlResult r =
+            quarnctl({"--port", sim.device(), "shortdial", "read", "--ranges", "3", "-o", first});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("100 entries read, saved in %1\n").arg(first));
+        const QByteArray saved = readAll(first);
+        QVERIFY(saved.size() % 2 == 0);
+        const QString text =
+            QString::fromUtf16(reinterpret_cast<const char16_t*>(saved.constData()), saved.size() / 2);
+        const QStringList lines = text.split(QLatin1Char('\r'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 100);
+        for (int i = 0; i < 100; ++i) {
+            QCOMPARE(lines[i].size(), 22);
+            QVERIFY(lines[i].startsWith(QStringLiteral("WP%1:").arg(300 + i)));
+        }
+
+        // Edited in a text editor that saves UTF-8 with CR LF: one line is enough.
+        const QString edited = path("kurzwahl-edited.txt");
+        QFile out(edited);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write("WP305:4711#...........\r\n");
+        out.close();
+        r = quarnctl({"--port", sim.device(), "shortdial", "write", edited});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("1 entries written from %1\n").arg(edited));
+
+        const QString second = path("kurzwahl-2.txt");
+        QCOMPARE(
+            quarnctl({"--port", sim.device(), "--quiet", "shortdial", "read", "--ranges", "3", "-o", second})
+                .code,
+            0);
+        QString expected = text;
+        expected.replace(lines[5], QStringLiteral("WP305:4711#..........."));
+        QCOMPARE(readAll(second),
+                 QByteArray(reinterpret_cast<const char*>(expected.utf16()), expected.size() * 2));
+        // The simulator keeps the memory in its state file.
+        for (int i = 0; i < 40 && !readAll(state).contains("\r\nWP305:4711#...........\r\n"); ++i)
+            QThread::msleep(50);
+        QVERIFY(readAll(state).contains("\r\nWP305:4711#...........\r\n"));
+    }
+
     void exitCodes()
     {
         QuarnctlResult r = quarnctl({"--port", path("no-such-device"), "info"});

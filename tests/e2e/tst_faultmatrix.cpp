@@ -9,7 +9,7 @@
 
 namespace {
 
-enum class Cmd { Info, Read, Write, Verify, TextsRead, TextsWrite };
+enum class Cmd { Info, Read, Write, Verify, TextsRead, TextsWrite, ShortDialRead, ShortDialWrite };
 
 struct Fault {
     const char* name;
@@ -48,6 +48,10 @@ const char* cmdName(Cmd c)
         return "texts read";
     case Cmd::TextsWrite:
         return "texts write";
+    case Cmd::ShortDialRead:
+        return "shortdial read";
+    case Cmd::ShortDialWrite:
+        return "shortdial write";
     }
     return "";
 }
@@ -74,18 +78,41 @@ const QString kTextsNoUnit = QStringLiteral("Please check if the Quarn is connec
 const QString kTextsPortInUse = QStringLiteral("Error while initialising port. (in use by another program)");
 const QString kTextsNoDevice = QStringLiteral("Error while initialising port. (device not found)");
 const QString kTextsMissing = QStringLiteral("texts; nothing was saved");
+const QString kNoShortDial = QStringLiteral("the unit sent no short-dial entry; nothing was saved");
+const QString kSendFailed = QStringLiteral("sending to the unit failed");
+
+bool isShortDial(Cmd c)
+{
+    return c == Cmd::ShortDialRead || c == Cmd::ShortDialWrite;
+}
+
+// The short-dial memory needs the telephone interface; and its exchange sends only three
+// commands before the list (or the file's lines) comes, so the hang-up comes at the third.
+QStringList simArgsFor(const Fault& fault, Cmd cmd)
+{
+    if (!isShortDial(cmd) || fault.simArgs.isEmpty())
+        return fault.simArgs;
+    QStringList args = fault.simArgs;
+    args.replaceInStrings(QRegularExpression(QStringLiteral("^hangup=\\d+$")), QStringLiteral("hangup=3"));
+    return args << QStringLiteral("--telephone");
+}
+
+struct Inputs {
+    QString registers;
+    QString channels;
+    QString shortDial;
+};
 
 // One row in flight: its simulator, its quarnctl, its files.
 class RowRun {
 public:
-    RowRun(const Row& row, const Fault& fault, const QString& dir, const QString& registers,
-           const QString& channels)
+    RowRun(const Row& row, const Fault& fault, const QString& dir, const Inputs& inputs)
         : m_row(row), m_dir(dir)
     {
         QDir().mkpath(dir);
         QString device = dir + QStringLiteral("/no-such-device");
         if (!fault.simArgs.isEmpty()) {
-            m_sim.start(QStringLiteral(QUARN_SIM_PATH), fault.simArgs);
+            m_sim.start(QStringLiteral(QUARN_SIM_PATH), simArgsFor(fault, row.cmd));
             QElapsedTimer t;
             t.start();
             while (!m_sim.canReadLine() && t.elapsed() < 5000)
@@ -98,9 +125,15 @@ public:
         }
 
         // Inputs are copies, outputs exist beforehand: neither may change on a failure.
-        m_input = dir + (isTexts() ? QStringLiteral("/in.q8kc") : QStringLiteral("/in.rq7k8k"));
-        m_output = dir + (isTexts() ? QStringLiteral("/out.q8kc") : QStringLiteral("/out.rq7k8k"));
-        QFile::copy(isTexts() ? channels : registers, m_input);
+        const QString suffix = isTexts()              ? QStringLiteral(".q8kc")
+                               : isShortDial(row.cmd) ? QStringLiteral(".txt")
+                                                      : QStringLiteral(".rq7k8k");
+        m_input = dir + QStringLiteral("/in") + suffix;
+        m_output = dir + QStringLiteral("/out") + suffix;
+        QFile::copy(isTexts()              ? inputs.channels
+                    : isShortDial(row.cmd) ? inputs.shortDial
+                                           : inputs.registers,
+                    m_input);
         QFile(m_input).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         QFile out(m_output);
         if (out.open(QIODevice::WriteOnly))
@@ -132,6 +165,12 @@ public:
             args << QStringLiteral("texts") << QStringLiteral("write") << QStringLiteral("channels")
                  << m_input;
             break;
+        case Cmd::ShortDialRead:
+            args << QStringLiteral("shortdial") << QStringLiteral("read") << QStringLiteral("-o") << m_output;
+            break;
+        case Cmd::ShortDialWrite:
+            args << QStringLiteral("shortdial") << QStringLiteral("write") << m_input;
+            break;
         }
         m_timer.start();
         m_ctl.start(QStringLiteral(QUARNCTL_PATH), args);
@@ -153,7 +192,10 @@ public:
     }
 
     bool isTexts() const { return m_row.cmd == Cmd::TextsRead || m_row.cmd == Cmd::TextsWrite; }
-    bool isRead() const { return m_row.cmd == Cmd::Read || m_row.cmd == Cmd::TextsRead; }
+    bool isRead() const
+    {
+        return m_row.cmd == Cmd::Read || m_row.cmd == Cmd::TextsRead || m_row.cmd == Cmd::ShortDialRead;
+    }
 
     // True once quarnctl has ended (or was killed for taking far too long).
     bool poll()
@@ -267,39 +309,52 @@ private Q_SLOTS:
                                             QStringLiteral("unit.q8kc"));
         QVERIFY(contentOf(registers).startsWith("NoTI"));
         QVERIFY(contentOf(channels).size() > 100 * 25);
+        // Eight edited entries, as the dialog saves them: four chunks of 50 characters.
+        const QString shortDial = m_dir.filePath(QStringLiteral("kurzwahl.txt"));
+        {
+            QString lines;
+            for (int n = 10; n < 18; ++n)
+                lines += QStringLiteral("WP%1:0815%2...........\r").arg(n, 3, 10, QLatin1Char('0')).arg(n, 3);
+            QFile f(shortDial);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(reinterpret_cast<const char*>(lines.utf16()), lines.size() * 2);
+        }
+        const Inputs inputs{registers, channels, shortDial};
 
         // Expected outcome per fault and command, with an upper bound on the seconds: the
         // exchange's own waits plus a few seconds. Own waits: connect 70 reads of at most
         // 102 ms (7.2 s on a silent line); a 7k read two blocks of 100 requests at 20 ms and
         // then at most 3 s for a block's last echo; a write one reply per register (6 s at
         // 30 ms each); texts: 0.6 s connect, 1 s before and after, and a drain of at most
-        // 60 s while bytes keep coming.
+        // 60 s while bytes keep coming; short-dial: 2 s opening, then a read of one range until
+        // 102 ms of silence (at most 10 s of noise), or a write of four chunks 200 ms apart.
         const QString none;
         auto e = [](int code, const QString& message, double seconds) {
             return Expect{code, message, seconds};
         };
         QHash<QString, QList<Expect>> table;
         // clang-format off
-        //                                  info                     read                           write                          verify                         texts read                          texts write
-        table[QStringLiteral("none")]                         = {e(0, none, 12),         e(0, none, 14),             e(0, none, 12),             e(0, none, 14),             e(0, none, 10),                     e(0, none, 14)};
-        table[QStringLiteral("silent")]                       = {e(1, kNoUnit, 12),      e(1, kNoUnit, 12),          e(1, kNoUnit, 12),          e(1, kNoUnit, 12),          e(1, kTextsNoUnit, 6),              e(1, kTextsNoUnit, 6)};
-        table[QStringLiteral("monitor output")]               = {e(1, kMonitor, 12),     e(1, kMonitor, 12),         e(1, kMonitor, 12),         e(1, kMonitor, 12),         e(1, kTextsNoUnit, 6),              e(1, kTextsNoUnit, 6)};
-        table[QStringLiteral("every 37th reply dropped")]     = {e(0, none, 12),         e(1, kNotAllRead, 14),      e(1, kAborted, 12),         e(1, kNotAllRead, 14),      e(1, kTextsMissing, 10),            e(0, none, 14)};
+        //                                  info                     read                           write                          verify                         texts read                          texts write             shortdial read / write
+        table[QStringLiteral("none")]                         = {e(0, none, 12),         e(0, none, 14),             e(0, none, 12),             e(0, none, 14),             e(0, none, 10),                     e(0, none, 14), e(0, none, 6),  e(0, none, 7)};
+        table[QStringLiteral("silent")]                       = {e(1, kNoUnit, 12),      e(1, kNoUnit, 12),          e(1, kNoUnit, 12),          e(1, kNoUnit, 12),          e(1, kTextsNoUnit, 6),              e(1, kTextsNoUnit, 6), e(1, kNoShortDial, 6),  e(0, none, 7)};
+        table[QStringLiteral("monitor output")]               = {e(1, kMonitor, 12),     e(1, kMonitor, 12),         e(1, kMonitor, 12),         e(1, kMonitor, 12),         e(1, kTextsNoUnit, 6),              e(1, kTextsNoUnit, 6), e(0, none, 6),  e(0, none, 7)};
+        table[QStringLiteral("every 37th reply dropped")]     = {e(0, none, 12),         e(1, kNotAllRead, 14),      e(1, kAborted, 12),         e(1, kNotAllRead, 14),      e(1, kTextsMissing, 10),            e(0, none, 14), e(0, none, 6),  e(0, none, 7)};
         // A corrupted digit is still a digit: the line cannot tell it on a read; a write
         // sees it in the echo, a verify as a difference.
-        table[QStringLiteral("every 37th reply corrupted")]   = {e(0, none, 12),         e(0, none, 14),             e(1, kUnconfirmed, 12),     e(1, none, 14),             e(0, none, 10),                     e(0, none, 14)};
-        table[QStringLiteral("slow unit (30 ms)")]            = {e(0, none, 12),         e(0, none, 14),             e(0, none, 22),             e(0, none, 14),             e(0, none, 10),                     e(0, none, 14)};
+        table[QStringLiteral("every 37th reply corrupted")]   = {e(0, none, 12),         e(0, none, 14),             e(1, kUnconfirmed, 12),     e(1, none, 14),             e(0, none, 10),                     e(0, none, 14), e(0, none, 6),  e(0, none, 7)};
+        table[QStringLiteral("slow unit (30 ms)")]            = {e(0, none, 12),         e(0, none, 14),             e(0, none, 22),             e(0, none, 14),             e(0, none, 10),                     e(0, none, 14), e(0, none, 6),  e(0, none, 7)};
         // Each echo of a write must start within 7 characters, the previous reply's CR LF
         // included: two stray bytes are enough to abort (safely; the file is untouched).
-        table[QStringLiteral("stray bytes before replies")]   = {e(0, none, 12),         e(0, none, 14),             e(1, kAborted, 12),         e(0, none, 14),             e(0, none, 10),                     e(0, none, 14)};
-        table[QStringLiteral("noise, never an echo")]         = {e(0, none, 12),         e(1, kAborted, 14),         e(1, kAborted, 12),         e(1, kAborted, 14),         e(1, kTextsMissing, 70),            e(0, none, 14)};
-        table[QStringLiteral("hang-up mid transfer")]         = {e(0, none, 12),         e(1, kAborted, 14),         e(1, kAborted, 12),         e(1, kAborted, 14),         e(1, kTextsMissing, 10),            e(1, none, 14)};
-        table[QStringLiteral("port in use")]                  = {e(3, kPortFailed, 3),   e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kTextsPortInUse, 3),           e(3, kTextsPortInUse, 3)};
-        table[QStringLiteral("port does not exist")]          = {e(3, kPortFailed, 3),   e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kTextsNoDevice, 3),            e(3, kTextsNoDevice, 3)};
+        table[QStringLiteral("stray bytes before replies")]   = {e(0, none, 12),         e(0, none, 14),             e(1, kAborted, 12),         e(0, none, 14),             e(0, none, 10),                     e(0, none, 14), e(0, none, 6),  e(0, none, 7)};
+        table[QStringLiteral("noise, never an echo")]         = {e(0, none, 12),         e(1, kAborted, 14),         e(1, kAborted, 12),         e(1, kAborted, 14),         e(1, kTextsMissing, 70),            e(0, none, 14), e(1, kNoShortDial, 16),  e(0, none, 7)};
+        table[QStringLiteral("hang-up mid transfer")]         = {e(0, none, 12),         e(1, kAborted, 14),         e(1, kAborted, 12),         e(1, kAborted, 14),         e(1, kTextsMissing, 10),            e(1, none, 14), e(1, kNoShortDial, 6),  e(1, kSendFailed, 7)};
+        table[QStringLiteral("port in use")]                  = {e(3, kPortFailed, 3),   e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kTextsPortInUse, 3),           e(3, kTextsPortInUse, 3), e(3, kPortFailed, 3),  e(3, kPortFailed, 3)};
+        table[QStringLiteral("port does not exist")]          = {e(3, kPortFailed, 3),   e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kTextsNoDevice, 3),            e(3, kTextsNoDevice, 3), e(3, kPortFailed, 3),  e(3, kPortFailed, 3)};
         // clang-format on
 
         QList<Row> rows;
-        const QList<Cmd> cmds{Cmd::Info, Cmd::Read, Cmd::Write, Cmd::Verify, Cmd::TextsRead, Cmd::TextsWrite};
+        const QList<Cmd> cmds{Cmd::Info,      Cmd::Read,       Cmd::Write,         Cmd::Verify,
+                              Cmd::TextsRead, Cmd::TextsWrite, Cmd::ShortDialRead, Cmd::ShortDialWrite};
         for (const Fault& f : faults) {
             const QList<Expect> expects = table.value(QLatin1String(f.name));
             for (int c = 0; c < cmds.size(); ++c)
@@ -335,11 +390,10 @@ private Q_SLOTS:
                 const bool alone = byName.value(r.fault)->alone;
                 if (alone && !running.empty())
                     break;
-                running.emplace_back(
-                    order[next],
-                    std::make_unique<RowRun>(r, *byName.value(r.fault),
-                                             m_dir.filePath(QStringLiteral("row%1").arg(order[next])),
-                                             registers, channels));
+                running.emplace_back(order[next],
+                                     std::make_unique<RowRun>(
+                                         r, *byName.value(r.fault),
+                                         m_dir.filePath(QStringLiteral("row%1").arg(order[next])), inputs));
                 ++next;
                 if (alone)
                     break;
@@ -358,17 +412,18 @@ private Q_SLOTS:
         // The matrix: fault x command -> exit code and seconds.
         QString table2 = QStringLiteral("%1").arg(QStringLiteral("fault"), -28);
         for (Cmd c : cmds)
-            table2 += QStringLiteral("| %1").arg(QLatin1String(cmdName(c)), -12);
+            table2 += QStringLiteral("| %1").arg(QLatin1String(cmdName(c)), -15);
         table2 += QLatin1Char('\n');
         QStringList failures;
         for (int i = 0; i < rows.size(); ++i) {
             const int c = i % int(cmds.size());
             if (c == 0)
                 table2 += QStringLiteral("%1").arg(rows[i].fault, -28);
-            table2 += QStringLiteral("| %1 %2s%3")
-                          .arg(done[i].code, 2)
-                          .arg(done[i].seconds, 5, 'f', 1)
-                          .arg(done[i].problems.isEmpty() ? QStringLiteral("   ") : QStringLiteral(" !!"));
+            table2 +=
+                QStringLiteral("| %1 %2s%3")
+                    .arg(done[i].code, 2)
+                    .arg(done[i].seconds, 5, 'f', 1)
+                    .arg(done[i].problems.isEmpty() ? QStringLiteral("      ") : QStringLiteral(" !!   "));
             if (c == int(cmds.size()) - 1)
                 table2 += QLatin1Char('\n');
             for (const QString& p : done[i].problems)

@@ -46,6 +46,7 @@ class TestPtyServer : public QObject {
 private slots:
     void roundTripSurvivesReopening();
     void stateFileKeepsRegisters();
+    void stateFileKeepsShortDialMemory();
     void quarnSimProgram();
 };
 
@@ -121,6 +122,38 @@ void TestPtyServer::stateFileKeepsRegisters()
     file.write("hello\n");
     file.close();
     QVERIFY(!sim::StateFile::load(path, damaged));
+}
+
+void TestPtyServer::stateFileKeepsShortDialMemory()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("unit.rq7k8k"));
+    sim::UnitOptions options;
+    options.telephone = true;
+    sim::UnitModel unit(options);
+    unit.setShortDialEntry(3, "*31#0815");
+    unit.setShortDialEntry(4, {});
+    unit.setShortDialEntry(999, "0123456789012345");
+    QVERIFY(sim::StateFile::save(path, unit));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QVERIFY(text.contains("\r\nR799 "));
+    QVERIFY(text.contains("\r\nWP003:*31#0815........\r\nWP004:................\r\n"));
+    QVERIFY(text.endsWith("WP999:0123456789012345\r\n"));
+
+    sim::UnitModel reloaded(options);
+    QVERIFY(sim::StateFile::load(path, reloaded));
+    for (int n = 0; n < sim::UnitModel::kShortDialCount; ++n)
+        QCOMPARE(reloaded.shortDialEntry(n), unit.shortDialEntry(n));
+
+    // Without telephone interface there is no memory to keep.
+    options.telephone = false;
+    sim::UnitModel base(options);
+    QVERIFY(sim::StateFile::save(path, base));
+    file.close();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(!file.readAll().contains("WP"));
 }
 
 void TestPtyServer::quarnSimProgram()

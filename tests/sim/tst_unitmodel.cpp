@@ -90,6 +90,8 @@ private slots:
     void builtInLanguages();
     void ownTextCountFollowsProgrammedTexts();
     void shortDialMemory();
+    void shortDialNeedsTheWokenInterface();
+    void shortDialDefaultListing();
     void commandLogSkipsFillerBlanks();
     void lineGarbageNeitherCrashesNorWedges();
 };
@@ -426,6 +428,50 @@ void TestUnitModel::shortDialMemory()
     // Without the telephone interface the commands are unknown: monitor output.
     UnitModel base(makeOptions(Model::Q8k, false));
     QVERIFY(exchange(base, "WL000-099\r").contains("Online-Monitor"));
+}
+
+void TestUnitModel::shortDialNeedsTheWokenInterface()
+{
+    UnitModel unit(makeOptions(Model::Q8k, true));
+    connectPc(unit);
+    QCOMPARE(exchange(unit, "WL000-009\r"), QByteArray()); // in PC mode: ignored
+    QVERIFY(exchange(unit, "$PROGENDE\rWL000-009\r").contains("Online-Monitor"));
+    QVERIFY(exchange(unit, "\rWL000-009\r").startsWith("WL000-009\rWP000:"));
+    QVERIFY(exchange(unit, "q\rWL000-009\r").contains("Online-Monitor"));
+    QVERIFY(exchange(unit, "\rWP001:1\r$PROGSTART\rWP002:2\r").startsWith("$START"));
+    QCOMPARE(unit.shortDialEntry(1), QByteArray("1"));
+    QVERIFY(unit.shortDialEntry(2) != "2");
+}
+
+void TestUnitModel::shortDialDefaultListing()
+{
+    UnitModel unit(makeOptions(Model::Q8k, true));
+    exchange(unit, "$PROGENDE\r\r");
+    const QByteArray list = exchange(unit, "WL000-099\r");
+    QVERIFY(list.startsWith("WL000-099\rWP000:................\r"));
+    // 100 lines of 23 bytes, a stray '#' after lines 007, 039 and 071.
+    QCOMPARE(list.size(), 10 + 100 * 23 + 3);
+    for (int n : {7, 39, 71}) {
+        const QByteArray line = "WP" + QByteArray::number(n).rightJustified(3, '0') + ":";
+        QCOMPARE(list.at(list.indexOf(line) + 23), '#');
+    }
+    int withHash = 0;
+    for (int n = 0; n < UnitModel::kShortDialCount; ++n) {
+        const QByteArray entry = unit.shortDialEntry(n);
+        QVERIFY(entry.size() <= 16);
+        QVERIFY(!entry.contains('.'));
+        QCOMPARE(entry.isEmpty(), n % 10 == 0);
+        withHash += entry.contains('#') ? 1 : 0;
+    }
+    QVERIFY(withHash > 100);
+    // Listing at 9600 baud: each byte 10 bits on the line.
+    UnitOptions paced = makeOptions(Model::Q8k, true);
+    paced.baudTiming = true;
+    UnitModel slow(paced);
+    slow.receive("$PROGENDE\r\rWL900-999\r", 0);
+    const QByteArray early = slow.takeOutput(1000);
+    QVERIFY2(early.size() > 900 && early.size() < 960, QByteArray::number(early.size()));
+    QCOMPARE(early.size() + slow.takeOutput(4000).size(), 10 + 100 * 23 + 4); // '#' after 903, 935, 967, 999
 }
 
 void TestUnitModel::commandLogSkipsFillerBlanks()
