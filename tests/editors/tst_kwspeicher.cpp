@@ -358,6 +358,15 @@ private slots:
         QVERIFY(rig.port.inner().writes().isEmpty());
         QCOMPARE(rig.status("writeStatus"),
                  QStringLiteral("geschrieben von: ") + KWSpeicher::shortenedPath(path));
+
+        // Something far too large to be a short-dial file is refused before anything is sent.
+        const QString huge = dir.filePath(QStringLiteral("huge.txt"));
+        QVERIFY(writeFile(huge, QByteArray(1024 * 1024 + 1, 'W')));
+        rig.boxes.setNextFileName(huge);
+        QVERIFY(rig.transfer("writeButton"));
+        QCOMPARE(rig.boxes.texts(), QStringList{QStringLiteral("Datei konnte nicht gelesen werden.")});
+        QVERIFY(rig.port.inner().writes().isEmpty());
+        QCOMPARE(rig.controlStates(), Idle);
     }
 
     void lostLineIsReported_data()

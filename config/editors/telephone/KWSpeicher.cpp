@@ -2,43 +2,22 @@
 
 #include "config/link/LinkMessages.h"
 #include "config/link/ShortDialExchange.h"
+#include "config/link/ShortDialFile.h"
 #include "config/register/Messages.h"
 #include "platform/BytePort.h"
 #include "platform/UserDialogs.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace quarn {
 
 namespace {
-// A short-dial file holds at most 1000 lines of 22 characters; anything far larger is not
-// one, and sending it would keep the unit busy for hours.
-constexpr qint64 MaxFileBytes = 1024 * 1024;
-
-// As the settings file is saved: the previous file stays untouched unless every byte was
-// written.
-bool writeAtomically(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // commit() alone does not report a write error that only shows when the buffer is flushed.
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
-}
-
 QString readFailedText()
 {
     return KWSpeicher::tr("Der Kurzwahlspeicher konnte nicht gelesen werden, weil die Verbindung zum Quarn "
@@ -222,7 +201,6 @@ void KWSpeicher::readToFile()
 
 void KWSpeicher::saveReceived(const QString& cleaned)
 {
-    const QByteArray bytes = link::ShortDialExchange::fileBytes(cleaned);
     platform::FileRequest request;
     request.caption = tr("Speichern unter");
     request.filter = tr("Kurzwahlspeicher-Text") + QStringLiteral(" (*.txt)");
@@ -233,7 +211,7 @@ void KWSpeicher::saveReceived(const QString& cleaned)
         const QString path = platform::userDialogs().saveFileName(this, request);
         if (path.isEmpty())
             return;
-        if (writeAtomically(path, bytes)) {
+        if (link::ShortDialFile::save(path, cleaned)) {
             m_readStatus->setText(tr("gespeichert als: ") + shortenedPath(path));
             return;
         }
@@ -264,15 +242,13 @@ void KWSpeicher::writeFromFile()
         return;
     }
     m_writeStatus->clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileBytes) {
+    QString text;
+    if (!link::ShortDialFile::load(path, text)) {
         platform::showMessage(this, msg::captionError(), msg::fileNotRead(),
                               platform::MessageIcon::Exclamation);
         finish();
         return;
     }
-    const QString text = link::ShortDialExchange::textFromFile(file.read(MaxFileBytes));
-    file.close();
 
     std::function<bool(platform::Progress&)> job = [port = m_line.port, clock = m_line.clock,
                                                     text](platform::Progress& progress) {
