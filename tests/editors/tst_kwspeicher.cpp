@@ -288,6 +288,7 @@ private slots:
         QVERIFY(rig.status("readStatus").size() <= QStringLiteral("gespeichert als: ").size() + 53);
         QVERIFY(rig.status("readStatus").endsWith(QLatin1String("/kurzwahl-000-199.txt")));
         QVERIFY(!rig.port.isOpen()); // the read leaves the line free
+        QCOMPARE(child<QProgressBar>(rig.dialog.get(), "progressBar")->maximum(), 200); // 100 per range
         QCOMPARE(child<QProgressBar>(rig.dialog.get(), "progressBar")->value(), 0);
 
         QCOMPARE(rig.boxes.fileRequests().size(), 1);
