@@ -13,6 +13,13 @@
 #include "config/editors/base/Ffsk.h"
 #include "config/editors/telephone/ImpulsG.h"
 #include "config/editors/telephone/KWSpeicher.h"
+#include "config/editors/telephone/KonfTelIA.h"
+#include "config/editors/telephone/NFDelay.h"
+#include "config/editors/telephone/NFPegel.h"
+#include "config/editors/telephone/R4807.h"
+#include "config/editors/telephone/TelInPegel.h"
+#include "config/editors/telephone/TelKonfig.h"
+#include "config/editors/telephone/Vox.h"
 #include "config/editors/base/InOutputs.h"
 #include "config/editors/base/Intercomtonfolge.h"
 #include "config/editors/base/KR517bD.h"
@@ -94,6 +101,15 @@ const QList<EditorEntry>& editorCatalog()
         {"\"Ring\"-Auswerter", make<RingA>(), EditorTree::Telephone},
         {"Pilotton Geber/Auswerter", make<PilotGA>(), EditorTree::Telephone},
         {"Decoder 1-10", make<TELDecoder>(), EditorTree::Telephone},
+        {"Konfiguration Telefonmode", make<TelKonfig>(), EditorTree::Telephone},
+        {"Eingangspegel Telefon", make<TelInPegel>(), EditorTree::Telephone},
+        {"Konfiguration Telefon (LX4410C)", make<KonfTelIA>(), EditorTree::Telephone},
+        {"NF-Delay", make<NFDelay>(), EditorTree::Telephone},
+        {"VOX-Konfiguration", make<Vox>(), EditorTree::Telephone},
+        {"Sonstige NF-Ausgabepegel", make<NFPegel>(), EditorTree::Telephone},
+        // The tree handler knows this text, but no tree shows it: the dialog opens only from
+        // here (the tests and the screenshots).
+        {"Konfiguration R48-07 für Telefon", make<R4807>(), EditorTree::Telephone},
         {"Kurzwahlspeicher programmieren", make<KWSpeicher>(), EditorTree::Telephone},
         {"Zielrufe", make<Zielrufe>()},
         {"Intercomtonfolge", make<Intercomtonfolge>()},

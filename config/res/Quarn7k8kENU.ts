@@ -2347,6 +2347,129 @@ or unused position)</translation>
     </message>
 </context>
 <context>
+    <name>quarn::KonfTelIA</name>
+    <message>
+        <source>Konfigurationsdaten Telefon (LX4410C)</source>
+        <translation>Telephone configuration data (LX4410C)</translation>
+    </message>
+    <message>
+        <source>Transmit voltage headroom and DC voltage drop:</source>
+        <translation>Transmit voltage headroom and DC voltage drop:</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>high</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>low</translation>
+    </message>
+    <message>
+        <source>lowest</source>
+        <translation>lowest</translation>
+    </message>
+    <message>
+        <source>Abschluss:</source>
+        <translation>Termination:</translation>
+    </message>
+    <message>
+        <source>600R oder 600R+2, 16µF</source>
+        <translation>600R or 600R+2, 16µF</translation>
+    </message>
+    <message>
+        <source>600R+1µF</source>
+        <translation>600R+1µF</translation>
+    </message>
+    <message>
+        <source>900R</source>
+        <translation>900R</translation>
+    </message>
+    <message>
+        <source>900R+1µF</source>
+        <translation>900R+1µF</translation>
+    </message>
+    <message>
+        <source>ES203021 Zr:Australien,China</source>
+        <translation>ES203021 Zr:Australia,China</translation>
+    </message>
+    <message>
+        <source>Zr:Neuseeland</source>
+        <translation>Zr:New Zealand</translation>
+    </message>
+    <message>
+        <source>TBR21</source>
+        <translation>TBR21</translation>
+    </message>
+    <message>
+        <source>reserved</source>
+        <translation>reserved</translation>
+    </message>
+    <message>
+        <source>Transmit gain:</source>
+        <translation>Transmit gain:</translation>
+    </message>
+    <message>
+        <source>+6dB</source>
+        <translation>+6dB</translation>
+    </message>
+    <message>
+        <source>+6dB bei DTMF</source>
+        <translation>+6dB with DTMF</translation>
+    </message>
+    <message>
+        <source>+6dB bei DTMF Amtsholung Wx</source>
+        <translation>+6dB with DTMF line seizure Wx</translation>
+    </message>
+    <message>
+        <source>current sensor disabled</source>
+        <translation>current sensor disabled</translation>
+    </message>
+    <message>
+        <source>Ring threshold:</source>
+        <translation>Ring threshold:</translation>
+    </message>
+    <message>
+        <source>10/20V</source>
+        <translation>10/20V</translation>
+    </message>
+    <message>
+        <source>12,5/25V</source>
+        <translation>12.5/25V</translation>
+    </message>
+    <message>
+        <source>15/30V</source>
+        <translation>15/30V</translation>
+    </message>
+    <message>
+        <source>20/40V</source>
+        <translation>20/40V</translation>
+    </message>
+    <message>
+        <source>Line in use threshold:</source>
+        <translation>Line in use threshold:</translation>
+    </message>
+    <message>
+        <source>22,5 ± 7,5</source>
+        <translation>22.5 ± 7.5</translation>
+    </message>
+    <message>
+        <source>30 ± 10</source>
+        <translation>30 ± 10</translation>
+    </message>
+    <message>
+        <source>15 ± 5</source>
+        <translation>15 ± 5</translation>
+    </message>
+    <message>
+        <source>2,5 (line disconnect)</source>
+        <translation>2.5 (line disconnect)</translation>
+    </message>
+</context>
+<context>
     <name>quarn::LAUTSTAERKE</name>
     <message>
         <source>Funktion 4: Lautstärke</source>
@@ -2662,6 +2785,68 @@ or unused position)</translation>
     </message>
 </context>
 <context>
+    <name>quarn::NFDelay</name>
+    <message>
+        <source>NF-Delay</source>
+        <translation>AF delay</translation>
+    </message>
+    <message>
+        <source>ms NF-Delay (Telefon -&gt; Funk)</source>
+        <translation>ms AF delay (phone -&gt; radio)</translation>
+    </message>
+    <message>
+        <source>keine (max. 740ms)</source>
+        <translation>none (max. 740ms)</translation>
+    </message>
+    <message>
+        <source>A-law (max. 1480ms)</source>
+        <translation>A-law (max. 1480ms)</translation>
+    </message>
+    <message>
+        <source>halbe Baudrate (max. 1480ms)</source>
+        <translation>half baud rate (max. 1480ms)</translation>
+    </message>
+    <message>
+        <source>A-law und halbe Baudrate (max. 29600ms)</source>
+        <translation>A-law and half baud rate (max. 29600ms)</translation>
+    </message>
+    <message>
+        <source>Komprimierung:</source>
+        <translation>Compression:</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::NFPegel</name>
+    <message>
+        <source>Weitere NF-Ausgabepegel</source>
+        <translation>Further AF output levels</translation>
+    </message>
+    <message>
+        <source>Ausgabepegel Telefon-&gt;Funk</source>
+        <translation>Output level phone-&gt;radio</translation>
+    </message>
+    <message>
+        <source>Ausgabepegel Funk-&gt;Telefon</source>
+        <translation>Output level radio-&gt;phone</translation>
+    </message>
+    <message>
+        <source>Ausgabepegel Ton-&gt;Funk</source>
+        <translation>Output level tone-&gt;radio</translation>
+    </message>
+    <message>
+        <source>Ausgabepegel Ton-&gt;Telefon</source>
+        <translation>Output level tone-&gt;phone</translation>
+    </message>
+    <message>
+        <source>Ausgabepegel Pilotton-&gt;Funk</source>
+        <translation>Output level pilot tone-&gt;radio</translation>
+    </message>
+    <message>
+        <source>Ausgabepegel Pilotton-&gt;Telefon</source>
+        <translation>Output level pilot tone-&gt;phone</translation>
+    </message>
+</context>
+<context>
     <name>quarn::PTT</name>
     <message>
         <source>Funktion 3: PTT</source>
@@ -2875,6 +3060,29 @@ or unused position)</translation>
     <message>
         <source>ms</source>
         <translation>ms</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::R4807</name>
+    <message>
+        <source>Konfiguration R4807 für Telefon</source>
+        <translation>R4807 configuration for telephone</translation>
+    </message>
+    <message>
+        <source>Funk -&gt; Telefon: Beginnruf + Wahl mit DTMF</source>
+        <translation>Radio -&gt; phone: begin call + dialling with DTMF</translation>
+    </message>
+    <message>
+        <source>Funk -&gt; Telefon: Kurzwahl</source>
+        <translation>Radio -&gt; phone: short dial</translation>
+    </message>
+    <message>
+        <source>Funk -&gt; Telefon: Durchwahl mit Tonfolge</source>
+        <translation>Radio -&gt; phone: direct dialling with tone sequence</translation>
+    </message>
+    <message>
+        <source>Telefon -&gt; Funk: Durchwahl mit DTMF</source>
+        <translation>Phone -&gt; radio: direct dialling with DTMF</translation>
     </message>
 </context>
 <context>
@@ -4191,6 +4399,116 @@ It is started by hanging up the handset and by the function &quot;Speaker off&qu
     </message>
 </context>
 <context>
+    <name>quarn::TelInPegel</name>
+    <message>
+        <source>Pegelanpassung Telefoneingang</source>
+        <translation>Telephone input level adjustment</translation>
+    </message>
+    <message>
+        <source>dB   Pegelanpassung (-6,0 bis +19,5 dB)</source>
+        <translation>dB   Level adjustment (-6.0 to +19.5 dB)</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::TelKonfig</name>
+    <message>
+        <source>Konfiguration Telefonmode</source>
+        <translation>Telephone mode configuration</translation>
+    </message>
+    <message>
+        <source>Impuls</source>
+        <translation>Pulse</translation>
+    </message>
+    <message>
+        <source>DTMF</source>
+        <translation>DTMF</translation>
+    </message>
+    <message>
+        <source>Simplex</source>
+        <translation>Simplex</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <source>Wähltonerkennung</source>
+        <translation>Dial tone detection</translation>
+    </message>
+    <message>
+        <source>Ansage Text1 bei Verbindungsaufbau Tel-&gt;Funk</source>
+        <translation>Announce text1 on connection phone-&gt;radio</translation>
+    </message>
+    <message>
+        <source>Ansage Text2 bei Verbindungsaufbau Funk-&gt;Tel</source>
+        <translation>Announce text2 on connection radio-&gt;phone</translation>
+    </message>
+    <message>
+        <source>Klingelton bei Telefonanruf:</source>
+        <translation>Ring tone on telephone call:</translation>
+    </message>
+    <message>
+        <source>Automatisches Beenden des Telefon-Mode</source>
+        <translation>Automatic end of telephone mode</translation>
+    </message>
+    <message>
+        <source>s   keine Bedienung -&gt; Verlassen Tel-Mode</source>
+        <translation>s   no operation -&gt; leave telephone mode</translation>
+    </message>
+    <message>
+        <source>Funktion bei Timerablauf:</source>
+        <translation>Function when the timer expires:</translation>
+    </message>
+    <message>
+        <source>s   max. Sendezeit während Telefongespräch</source>
+        <translation>s   max. transmit time during a call</translation>
+    </message>
+    <message>
+        <source>s   max. Gesprächszeit</source>
+        <translation>s   max. call time</translation>
+    </message>
+    <message>
+        <source>s   max. Gesprächszeit ohne Modulation</source>
+        <translation>s   max. call time without modulation</translation>
+    </message>
+    <message>
+        <source>s   max. Sendezeit bei Simplex</source>
+        <translation>s   max. transmit time in simplex</translation>
+    </message>
+    <message>
+        <source>s   max. Empfangszeit bei Simplex</source>
+        <translation>s   max. receive time in simplex</translation>
+    </message>
+    <message>
+        <source>s   max. Wartezeit bei Freizeichen an Gegenstelle</source>
+        <translation>s   max. wait with ringback tone at the far end</translation>
+    </message>
+    <message>
+        <source>s   Signaltonverzögerung (vor Beep zum Funk)</source>
+        <translation>s   Signal tone delay (before beep to radio)</translation>
+    </message>
+    <message>
+        <source>Wahlverfahren</source>
+        <translation>Dialling method</translation>
+    </message>
+    <message>
+        <source>Betriebsart</source>
+        <translation>Operating mode</translation>
+    </message>
+    <message>
+        <source>Anzahl Klingelzeichen bei Leitungsbelegung:</source>
+        <translation>Number of rings on line seizure:</translation>
+    </message>
+    <message>
+        <source>Kennziffer für Amtsholung:</source>
+        <translation>Code for an outside line:</translation>
+    </message>
+    <message>
+        <source>Nur bei Option VMM</source>
+        <translation>Only with option VMM</translation>
+    </message>
+</context>
+<context>
     <name>quarn::VolumeSelector</name>
     <message>
         <source>absolute Lautstärke (0...9)</source>
@@ -4199,6 +4517,37 @@ It is started by hanging up the handset and by the function &quot;Speaker off&qu
     <message>
         <source>Offset um X Stufen (+0...+5)</source>
         <translation>Offset by X steps (+0...+5)</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::Vox</name>
+    <message>
+        <source>VOX-Konfiguration</source>
+        <translation>VOX configuration</translation>
+    </message>
+    <message>
+        <source>VOX Funk</source>
+        <translation>VOX radio</translation>
+    </message>
+    <message>
+        <source>VOX Telefon</source>
+        <translation>VOX telephone</translation>
+    </message>
+    <message>
+        <source>Mindestpegel für Schwellwert: NF weg -&gt; NF da</source>
+        <translation>Minimum level for threshold: no AF -&gt; AF</translation>
+    </message>
+    <message>
+        <source>ms   Mindestzeit: Pegel über Schwellwert (bis NF da)</source>
+        <translation>ms   Minimum time: level above threshold (until AF)</translation>
+    </message>
+    <message>
+        <source>Mindestpegel für Schwellwert: NF da -&gt; NF weg</source>
+        <translation>Minimum level for threshold: AF -&gt; no AF</translation>
+    </message>
+    <message>
+        <source>ms   Mindestzeit: Pegel unter Schwellwert (bis NF weg)</source>
+        <translation>ms   Minimum time: level below threshold (until no AF)</translation>
     </message>
 </context>
 <context>

@@ -487,6 +487,49 @@ void consistentAlarmEvaluator(Register& r, QRandomGenerator& g)
     setDigitFrom(r, 77, 3, g, {0, 1});
 }
 
+// The telephone mode: weighted digits below the leading one 0-9, flags 0/1; the rest reads back as
+// it is (a dialling or operating-mode digit the lists do not know is kept).
+void consistentTelephoneMode(Register& r, QRandomGenerator& g)
+{
+    setDecimalDigits(r, g, {{191, 7}, {310, 1}, {310, 2}, {365, 1}, {365, 2}, {365, 3}, {365, 5}});
+    setDecimalDigits(r, g, {{366, 1}, {366, 2}, {367, 1}, {367, 2}, {368, 1}, {368, 2}});
+    setFlags(r, g, {{367, 3}, {369, 2}, {369, 3}});
+}
+
+void consistentR4807(Register& r, QRandomGenerator& g)
+{
+    setFlags(r, g, {{360, 0}, {360, 1}, {360, 2}, {360, 3}});
+}
+
+void consistentLineChip(Register& r, QRandomGenerator& g)
+{
+    setFlags(r, g, {{616, 3}});
+}
+
+void consistentAudioDelay(Register& r, QRandomGenerator& g)
+{
+    decimalBelow(r, 617, 0, 4, g);
+}
+
+// Levels 0-99 and times 0-990 ms: every digit 0-9.
+void consistentVox(Register& r, QRandomGenerator& g)
+{
+    decimalDigits(r, 618, 0, 8, g);
+    decimalDigits(r, 619, 0, 8, g);
+}
+
+void consistentOutputLevels(Register& r, QRandomGenerator& g)
+{
+    for (int reg = 620; reg <= 625; ++reg)
+        setWeighted(r, reg, 3, 5, 1, g.bounded(reg <= 621 ? 65536 : 32768));
+}
+
+// Above 255 the field shows the highest level and "OK" stores 255.
+void consistentInputLevel(Register& r, QRandomGenerator& g)
+{
+    setWeighted(r, 627, 0, 3, 1, g.bounded(256));
+}
+
 const QList<Row>& rows()
 {
     static const QList<Row> all = {
@@ -586,6 +629,38 @@ const QList<Row>& rows()
          {},
          Telephone},
         {"Decoder 1-10", telephoneDialog("Decoder 1-10"), {}, false, {}, Telephone},
+        {"Konfiguration Telefonmode",
+         telephoneDialog("Konfiguration Telefonmode"),
+         consistentTelephoneMode,
+         true,
+         {},
+         Telephone},
+        {"Konfiguration R48-07 für Telefon",
+         telephoneDialog("Konfiguration R48-07 für Telefon"),
+         consistentR4807,
+         true,
+         {},
+         Telephone},
+        {"Konfiguration Telefon (LX4410C)",
+         telephoneDialog("Konfiguration Telefon (LX4410C)"),
+         consistentLineChip,
+         true,
+         {},
+         Telephone},
+        {"NF-Delay", telephoneDialog("NF-Delay"), consistentAudioDelay, true, {}, Telephone},
+        {"VOX-Konfiguration", telephoneDialog("VOX-Konfiguration"), consistentVox, true, {}, Telephone},
+        {"Sonstige NF-Ausgabepegel",
+         telephoneDialog("Sonstige NF-Ausgabepegel"),
+         consistentOutputLevels,
+         true,
+         {},
+         Telephone},
+        {"Eingangspegel Telefon",
+         telephoneDialog("Eingangspegel Telefon"),
+         consistentInputLevel,
+         true,
+         {},
+         Telephone},
         // Talks to the unit only on its own buttons; without a line it just says the port failed.
         {"Kurzwahlspeicher programmieren",
          telephoneDialog("Kurzwahlspeicher programmieren"),

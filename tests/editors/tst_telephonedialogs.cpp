@@ -1,5 +1,7 @@
 // The telephone interface's dialogs, driven through their widgets: the DTMF editors, the line
-// signalling with the dial-tone table, and the telephone decoders.
+// signalling with the dial-tone table, the telephone decoders, the telephone mode, the line
+// chip and the audio levels.
+#include "config/editors/EditorCatalog.h"
 #include "config/editors/telephone/AMTSTONDECODERTAB.h"
 #include "config/editors/telephone/AmtstonAusw.h"
 #include "config/editors/telephone/DTMFAllg.h"
@@ -18,6 +20,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -137,6 +140,40 @@ const QList<TelDecoderCase>& telDecoderCases()
          "51110000"},
     };
     return cases;
+}
+
+// "field=value": a combo box takes the position, a check box "1" or "0", an edit field the text.
+void enter(QWidget* dialog, const QString& edit)
+{
+    const QByteArray name = edit.section(QLatin1Char('='), 0, 0).toLatin1();
+    const QString value = edit.section(QLatin1Char('='), 1);
+    QWidget* w = child(dialog, name.constData());
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        combo->setCurrentIndex(value.toInt());
+    else if (auto* box = qobject_cast<QAbstractButton*>(w))
+        box->setChecked(value == QLatin1String("1"));
+    else
+        setText(dialog, name.constData(), value);
+}
+
+// "field=text" as the dialog shows it: a combo box its position, a check box "1" or "0".
+QString shown(QWidget* dialog, const QString& expectation)
+{
+    const QByteArray name = expectation.section(QLatin1Char('='), 0, 0).toLatin1();
+    QWidget* w = child(dialog, name.constData());
+    QString value;
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        value = QString::number(combo->currentIndex());
+    else if (auto* box = qobject_cast<QAbstractButton*>(w))
+        value = box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    else
+        value = child<QLineEdit>(dialog, name.constData())->text();
+    return QString::fromLatin1(name) + QLatin1Char('=') + value;
+}
+
+QDialog* telephoneEditor(const QString& item, quarn::Register* image)
+{
+    return quarn::createEditor(item, image, nullptr, quarn::EditorTree::Telephone);
 }
 
 } // namespace
@@ -949,6 +986,263 @@ private slots:
         tick(child<QCheckBox>(&dialog, "withPrefix"));
         QVERIFY(child<QLineEdit>(&dialog, "prefix")->isEnabled());
         QCOMPARE(child<QLineEdit>(&dialog, "prefix")->text(), QStringLiteral("00"));
+    }
+
+    // --- Telephone mode, line chip, audio levels ---
+
+    void modeChipAndLevels_data()
+    {
+        QTest::addColumn<QString>("item"); // the tree item that opens the dialog
+        QTest::addColumn<int>("reg");
+        QTest::addColumn<QString>("stored");     // null: the factory value
+        QTest::addColumn<QStringList>("opened"); // "field=text" as the dialog opens
+        QTest::addColumn<QStringList>("edits");
+        QTest::addColumn<QString>("expected"); // null: refused with the message, nothing written
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("reopened"); // "field=text" when opened again
+
+        const QString mode = QStringLiteral("Konfiguration Telefonmode");
+        const QString tooHigh = QStringLiteral("Ein eingegebener Wert ist zu hoch/niedrig.");
+        QTest::newRow("empty ring tone stores B")
+            << mode << 190 << "50000000" << QStringList{"ringTone=5"} << QStringList{"ringTone="}
+            << "B0000000" << QString() << QStringList{"ringTone=B"};
+        QTest::newRow("empty exchange prefix stores 0")
+            << mode << 369 << "95000000" << QStringList{"exchangePrefix=9", "beepDelay=0,5"}
+            << QStringList{"exchangePrefix="} << "05000000" << QString() << QStringList{"exchangePrefix=0"};
+        QTest::newRow("call time 300")
+            << mode << 365 << QString() << QStringList{"callTime=600"} << QStringList{"callTime=300"}
+            << "03003000" << QString() << QStringList{"callTime=300", "silentCallTime=30"};
+        QTest::newRow("call time 16666")
+            << mode << 365 << QString() << QStringList{} << QStringList{"callTime=16666"} << QString()
+            << "Geben Sie eine ganze Zahl zwischen 0 und 16665 ein." << QStringList{};
+        QTest::newRow("time-out 166")
+            << mode << 191 << QString() << QStringList{"idleTimeout=60"} << QStringList{"idleTimeout=166"}
+            << QString() << "Geben Sie eine ganze Zahl zwischen 0 und 165 ein." << QStringList{};
+        // The time-out keeps digits 6-7 whatever the function word.
+        QTest::newRow("short timer word padded")
+            << mode << 191 << QString() << QStringList{"timerFunction=B00000"}
+            << QStringList{"timerFunction=a3", "idleTimeout=159"} << "A30000F9" << QString()
+            << QStringList{"timerFunction=A30000", "idleTimeout=159"};
+        QTest::newRow("timer word with 0x")
+            << mode << 191 << QString() << QStringList{} << QStringList{"timerFunction=0x12"} << QString()
+            << "Geben Sie nur Hex-Ziffern (0-9, A-F) ein." << QStringList{};
+        QTest::newRow("ring count 15")
+            << mode << 367 << QString() << QStringList{"ringCount=3", "dialToneDetection=1"}
+            << QStringList{"ringCount=15", "dialToneDetection=0"} << "0300F000" << QString()
+            << QStringList{"ringCount=15"};
+        QTest::newRow("ring count 16")
+            << mode << 367 << QString() << QStringList{} << QStringList{"ringCount=16"} << QString()
+            << "Geben Sie eine ganze Zahl zwischen 0 und 15 ein." << QStringList{};
+        QTest::newRow("beep delay 1,5") << mode << 369 << QString() << QStringList{"beepDelay=0,5"}
+                                        << QStringList{"beepDelay=1,5", "announcementToPhone=1"} << "0F010000"
+                                        << QString() << QStringList{"beepDelay=1,5", "announcementToPhone=1"};
+        QTest::newRow("beep delay 1,6")
+            << mode << 369 << QString() << QStringList{} << QStringList{"beepDelay=1,6"} << QString()
+            << tooHigh << QStringList{};
+        // Fields before and after the failing parse are all valid: still nothing is written.
+        QTest::newRow("parse failure writes nothing")
+            << mode << 365 << QString() << QStringList{}
+            << QStringList{"ringTone=", "callTime=300", "dialling=0", "beepDelay=a", "announcementToRadio=1"}
+            << QString() << "Bitte geben Sie eine Dezimalzahl ein!" << QStringList{};
+        QTest::newRow("combo positions")
+            << mode << 366 << QString() << QStringList{"dialling=1", "operatingMode=1"}
+            << QStringList{"dialling=0", "operatingMode=0", "simplexTransmitTime=1665"} << "FFF00000"
+            << QString() << QStringList{"simplexTransmitTime=1665"};
+        QTest::newRow("unknown dialling digit kept")
+            << mode << 366 << "06071000" << QStringList{"dialling=-1", "operatingMode=1"} << QStringList{}
+            << "06071000" << QString() << QStringList{"dialling=-1"};
+
+        const QString chip = QStringLiteral("Konfiguration Telefon (LX4410C)");
+        QTest::newRow("TBR21") << chip << 616 << "10000000" << QStringList{"termination=0"}
+                               << QStringList{"termination=6", "currentSensorDisabled=1",
+                                              "lineInUseThreshold=3"}
+                               << "16010300" << QString()
+                               << QStringList{"termination=6", "lineInUseThreshold=3"};
+        QTest::newRow("unknown chip digit kept")
+            << chip << 616 << "0A030000"
+            << QStringList{"termination=-1", "transmitGain=0", "currentSensorDisabled=0"}
+            << QStringList{"ringThreshold=2"} << "0A002000" << QString() << QStringList{"termination=-1"};
+
+        const QString delay = QStringLiteral("NF-Delay");
+        QTest::newRow("delay 16665") << delay << 617 << QString() << QStringList{"delay=100", "compression=0"}
+                                     << QStringList{"delay=16665", "compression=3"} << "FFFF3000" << QString()
+                                     << QStringList{"delay=16665", "compression=3"};
+        QTest::newRow("delay 16666") << delay << 617 << QString() << QStringList{}
+                                     << QStringList{"delay=16666"} << QString()
+                                     << "Geben Sie eine ganze Zahl zwischen 0 und 16665 ein."
+                                     << QStringList{};
+
+        const QString vox = QStringLiteral("VOX-Konfiguration");
+        QTest::newRow("vox time 250")
+            << vox << 618 << QString() << QStringList{"radioOnLevel=20", "radioOnTime=50", "radioOffTime=500"}
+            << QStringList{"radioOnTime=250"} << "20251050" << QString() << QStringList{"radioOnTime=250"};
+        QTest::newRow("vox time 999")
+            << vox << 619 << QString() << QStringList{} << QStringList{"phoneOffTime=999", "phoneOnLevel=7"}
+            << QString() << "Geben Sie eine ganze Zahl zwischen 0 und 990 ein." << QStringList{};
+        QTest::newRow("vox time 990")
+            << vox << 619 << QString() << QStringList{} << QStringList{"phoneOffTime=990", "phoneOnLevel=7"}
+            << "07051099" << QString() << QStringList{"phoneOffTime=990", "phoneOnLevel=7"};
+        QTest::newRow("vox time 985 rounds down")
+            << vox << 619 << QString() << QStringList{} << QStringList{"phoneOnTime=985"} << "20981050"
+            << QString() << QStringList{"phoneOnTime=980"};
+        QTest::newRow("vox level 100")
+            << vox << 618 << QString() << QStringList{} << QStringList{"radioOffLevel=100"} << QString()
+            << "Geben Sie eine ganze Zahl zwischen 0 und 99 ein." << QStringList{};
+
+        // Digits 0-2 of the level registers are not this dialog's.
+        const QString levels = QStringLiteral("Sonstige NF-Ausgabepegel");
+        QTest::newRow("speech level 65535") << levels << 620 << "ABC08000" << QStringList{"phoneToRadio=8000"}
+                                            << QStringList{"phoneToRadio=65535"} << "ABC65535" << QString()
+                                            << QStringList{"phoneToRadio=65535"};
+        QTest::newRow("tone level 32768")
+            << levels << 622 << QString() << QStringList{} << QStringList{"toneToRadio=32768"} << QString()
+            << "Geben Sie eine ganze Zahl zwischen 0 und 32767 ein." << QStringList{};
+
+        const QString input = QStringLiteral("Eingangspegel Telefon");
+        QTest::newRow("input -6,0") << input << 627 << QString() << QStringList{"level=+0,0"}
+                                    << QStringList{"level=-6,0"} << "00000000" << QString()
+                                    << QStringList{"level=-6,0"};
+        QTest::newRow("input +19,5") << input << 627 << QString() << QStringList{}
+                                     << QStringList{"level=+19,5"} << "25500000" << QString()
+                                     << QStringList{"level=+19,5"};
+        QTest::newRow("input 0,5 without sign")
+            << input << 627 << QString() << QStringList{} << QStringList{"level=0,5"} << "06500000"
+            << QString() << QStringList{"level=+0,5"};
+        QTest::newRow("input -5,5") << input << 627 << QString() << QStringList{} << QStringList{"level=-5,5"}
+                                    << "00500000" << QString() << QStringList{"level=-5,5"};
+        QTest::newRow("stored 256 shows +19,5")
+            << input << 627 << "25600000" << QStringList{"level=+19,5"} << QStringList{} << "25500000"
+            << QString() << QStringList{"level=+19,5"};
+        QTest::newRow("stored FFF shows +19,5")
+            << input << 627 << "FFF12345" << QStringList{"level=+19,5"} << QStringList{} << "25512345"
+            << QString() << QStringList{"level=+19,5"};
+        QTest::newRow("input +19,6") << input << 627 << QString() << QStringList{}
+                                     << QStringList{"level=+19,6"} << QString() << tooHigh << QStringList{};
+        QTest::newRow("input -6,1") << input << 627 << QString() << QStringList{} << QStringList{"level=-6,1"}
+                                    << QString() << tooHigh << QStringList{};
+        QTest::newRow("input not a number")
+            << input << 627 << QString() << QStringList{} << QStringList{"level=+1a"} << QString()
+            << "Bitte geben Sie eine Dezimalzahl ein!" << QStringList{};
+
+        // Any digit but "0" is a ticked box; "OK" writes "1" and "0".
+        const QString r4807 = QStringLiteral("Konfiguration R48-07 für Telefon");
+        QTest::newRow("R4807") << r4807 << 360 << "20A05555"
+                               << QStringList{"way0=1", "way1=0", "way2=1", "way3=0"}
+                               << QStringList{"way3=1", "way0=0"} << "00115555" << QString()
+                               << QStringList{"way2=1", "way3=1"};
+    }
+    void modeChipAndLevels()
+    {
+        QFETCH(QString, item);
+        QFETCH(int, reg);
+        QFETCH(QString, stored);
+        QFETCH(QStringList, opened);
+        QFETCH(QStringList, edits);
+        QFETCH(QString, expected);
+        QFETCH(QString, message);
+        QFETCH(QStringList, reopened);
+        platform::ScriptedUserDialogs boxes;
+        if (!stored.isNull())
+            m_image.registerText(reg) = stored;
+        const quarn::Register before = m_image;
+        std::unique_ptr<QDialog> dialog(telephoneEditor(item, &m_image));
+        QVERIFY(dialog);
+        open(dialog.get());
+        for (const QString& o : opened)
+            QCOMPARE(shown(dialog.get(), o), o);
+        for (const QString& e : edits)
+            enter(dialog.get(), e);
+        click(dialog.get(), "okButton");
+        if (expected.isNull()) {
+            QCOMPARE(boxes.texts(), QStringList({message}));
+            QVERIFY(dialog->isVisible());
+            for (int n : quarn::Register::numbers(true))
+                QCOMPARE(m_image.registerText(n), before.registerText(n));
+            QVERIFY(!m_image.modified);
+            return;
+        }
+        QCOMPARE(boxes.texts(), QStringList());
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(m_image.registerText(reg), expected);
+        QVERIFY(m_image.modified);
+        std::unique_ptr<QDialog> again(telephoneEditor(item, &m_image));
+        open(again.get());
+        for (const QString& r : reopened)
+            QCOMPARE(shown(again.get(), r), r);
+    }
+
+    void telephoneModeTitles()
+    {
+        const QList<QPair<const char*, const char*>> titles = {
+            {"Konfiguration Telefonmode", "Konfiguration Telefonmode"},
+            {"Konfiguration R48-07 für Telefon", "Konfiguration R4807 für Telefon"},
+            {"Konfiguration Telefon (LX4410C)", "Konfigurationsdaten Telefon (LX4410C)"},
+            {"NF-Delay", "NF-Delay"},
+            {"VOX-Konfiguration", "VOX-Konfiguration"},
+            {"Sonstige NF-Ausgabepegel", "Weitere NF-Ausgabepegel"},
+            {"Eingangspegel Telefon", "Pegelanpassung Telefoneingang"},
+        };
+        for (const auto& [item, title] : titles) {
+            std::unique_ptr<QDialog> dialog(telephoneEditor(QString::fromUtf8(item), &m_image));
+            QVERIFY2(dialog, item);
+            QCOMPARE(dialog->windowTitle(), QString::fromUtf8(title));
+        }
+    }
+
+    // "-->" runs the wizard in telephone mode on the word completed to eight digits; the field
+    // keeps six of them, and only "OK" writes them, before the time-out.
+    void timerFunctionThroughWizard()
+    {
+        platform::ScriptedUserDialogs boxes;
+        m_image.registerText(191) = QStringLiteral("00000045");
+        std::unique_ptr<QDialog> dialog(
+            telephoneEditor(QStringLiteral("Konfiguration Telefonmode"), &m_image));
+        open(dialog.get());
+        bool edited = false;
+        onNextModal(this, [&](QDialog* wizard) {
+            auto* list = child<QListWidget>(wizard, "functionList");
+            QCOMPARE(list->currentRow(), 0);
+            QCOMPARE(list->item(8)->text(), QStringLiteral("8: Telefonstatuseingabe"));
+            list->setCurrentRow(8);
+            onNextModal(this, [&](QDialog* editor) {
+                QCOMPARE(editor->windowTitle(), QStringLiteral("Funktion 8: Eingabe Telefonstatus"));
+                child<QComboBox>(editor, "subFunction")->setCurrentIndex(1);
+                click(editor, "okButton");
+                edited = true;
+            });
+            click(wizard, "okButton");
+        });
+        click(dialog.get(), "wizardButton");
+        QVERIFY(edited);
+        QCOMPARE(child<QLineEdit>(dialog.get(), "timerFunction")->text(), QStringLiteral("810000"));
+        QCOMPARE(m_image.registerText(191), QStringLiteral("00000045"));
+        click(dialog.get(), "okButton");
+        QCOMPARE(boxes.texts(), QStringList());
+        QCOMPARE(m_image.registerText(191), QStringLiteral("81000045"));
+    }
+
+    // A field that fails its check keeps the wizard closed.
+    void wizardWaitsForValidFields()
+    {
+        platform::ScriptedUserDialogs boxes;
+        std::unique_ptr<QDialog> dialog(
+            telephoneEditor(QStringLiteral("Konfiguration Telefonmode"), &m_image));
+        open(dialog.get());
+        setText(dialog.get(), "timerFunction", QStringLiteral("0x1"));
+        bool opened = false;
+        QTimer guard; // closes a wizard that should not have opened
+        connect(&guard, &QTimer::timeout, this, [&] {
+            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                opened = true;
+                modal->reject();
+            }
+        });
+        guard.start(0);
+        click(dialog.get(), "wizardButton");
+        guard.stop();
+        QVERIFY(!opened);
+        QCOMPARE(boxes.texts(), QStringList({"Geben Sie nur Hex-Ziffern (0-9, A-F) ein."}));
+        QCOMPARE(child<QLineEdit>(dialog.get(), "timerFunction")->text(), QStringLiteral("0x1"));
     }
 };
 
