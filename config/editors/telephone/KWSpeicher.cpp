@@ -8,6 +8,7 @@
 #include "platform/UserDialogs.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -212,7 +213,7 @@ void KWSpeicher::saveReceived(const QString& cleaned)
         if (path.isEmpty())
             return;
         if (link::ShortDialFile::save(path, cleaned)) {
-            m_readStatus->setText(tr("gespeichert als: ") + shortenedPath(path));
+            m_readStatus->setText(tr("gespeichert als: ") + shortenedPath(QDir::toNativeSeparators(path)));
             return;
         }
         platform::showMessage(this, msg::captionError(), msg::fileNotSaved(),
@@ -256,7 +257,7 @@ void KWSpeicher::writeFromFile()
     };
     m_worker.start<bool>(std::move(job), [this, path](bool written) {
         if (written)
-            m_writeStatus->setText(tr("geschrieben von: ") + shortenedPath(path));
+            m_writeStatus->setText(tr("geschrieben von: ") + shortenedPath(QDir::toNativeSeparators(path)));
         else
             platform::showMessage(this, msg::captionError(), writeFailedText(),
                                   platform::MessageIcon::Exclamation);
