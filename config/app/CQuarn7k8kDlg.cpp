@@ -1,6 +1,7 @@
 #include "config/app/CQuarn7k8kDlg.h"
 
 #include "config/app/AboutBox.h"
+#include "config/editors/telephone/KWSpeicher.h"
 #include "config/link/BulkRead.h"
 #include "config/link/BulkSend.h"
 #include "platform/BytePort.h"
@@ -442,10 +443,21 @@ void CQuarn7k8kDlg::openSelectedItem(SettingsTree* tree)
     const QList<QTreeWidgetItem*> selected = tree->selectedItems();
     if (m_openingDialog || selected.isEmpty())
         return;
+    if (m_worker.busy()) {
+        // The trees are disabled while an exchange runs; no dialog may take the image or
+        // the port from under it.
+        tree->clearSelection();
+        tree->setCurrentItem(nullptr, 0, QItemSelectionModel::NoUpdate);
+        return;
+    }
     m_openingDialog = true;
     const QString key = SettingsTree::keyOf(selected.constFirst());
     QDialog* dialog =
         m_services.createEditor ? m_services.createEditor(key, tree->kind(), &m_image, this) : nullptr;
+    // The short-dial dialog talks to the unit on the window's port; the window's own worker
+    // is idle and the modal dialog keeps every other user of the port away until it closes.
+    if (auto* shortDial = qobject_cast<KWSpeicher*>(dialog))
+        shortDial->attach({m_services.port.get(), m_services.clock, m_selectedPort});
     if (dialog) {
         dialog->exec();
         delete dialog;

@@ -12,6 +12,7 @@
 #include "config/editors/base/EinzelnesRegister.h"
 #include "config/editors/base/Ffsk.h"
 #include "config/editors/telephone/ImpulsG.h"
+#include "config/editors/telephone/KWSpeicher.h"
 #include "config/editors/telephone/KonfTelIA.h"
 #include "config/editors/telephone/NFDelay.h"
 #include "config/editors/telephone/NFPegel.h"
@@ -109,6 +110,7 @@ const QList<EditorEntry>& editorCatalog()
         // The tree handler knows this text, but no tree shows it: the dialog opens only from
         // here (the tests and the screenshots).
         {"Konfiguration R48-07 für Telefon", make<R4807>(), EditorTree::Telephone},
+        {"Kurzwahlspeicher programmieren", make<KWSpeicher>(), EditorTree::Telephone},
         {"Zielrufe", make<Zielrufe>()},
         {"Intercomtonfolge", make<Intercomtonfolge>()},
         {"FFSK-Modus (+ FMS)", make<Ffsk>()},

@@ -2082,6 +2082,73 @@ The FFSK emergency call can be enabled for all telegrams with BAK = F (all 5 dig
     </message>
 </context>
 <context>
+    <name>quarn::KWSpeicher</name>
+    <message>
+        <source>Der Kurzwahlspeicher konnte nicht gelesen werden, weil die Verbindung zum Quarn unterbrochen wurde. Es wurde keine Datei gespeichert.</source>
+        <translation>The short-dial memory could not be read because the connection to the Quarn was interrupted. No file was saved.</translation>
+    </message>
+    <message>
+        <source>Der Kurzwahlspeicher konnte nicht vollständig geschrieben werden, weil die Verbindung zum Quarn unterbrochen wurde.</source>
+        <translation>The short-dial memory could not be written completely because the connection to the Quarn was interrupted.</translation>
+    </message>
+    <message>
+        <source>Kurzwahlspeicher</source>
+        <translation>Short-dial memory</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Hilfe: Kurzwahlspeicher</source>
+        <translation>Help: Short-dial memory</translation>
+    </message>
+    <message>
+        <source>Die ausgewählten Speicherbereiche werden in einer .txt-Datei gespeichert, die mit einem gewöhnlichen Texteditor geöffnet und bearbeitet werden kann.
+Pro Eintrag können höchstens 16 Zeichen gespeichert werden. Die Rufnummer muss direkt hinter dem Doppelpunkt beginnen (z.B. &quot;WP001:081512345.......&quot;).
+Anschließend kann die bearbeitete Datei wieder in den Kurzwahlspeicher zurückgeschrieben werden.</source>
+        <translation>The selected memory ranges are saved in a .txt file that can be opened and edited with an ordinary text editor.
+No more than 16 characters can be stored per entry. The number must begin directly behind the colon (e.g. &quot;WP001:081512345.......&quot;).
+The edited file can then be written back into the short-dial memory.</translation>
+    </message>
+    <message>
+        <source>Auslesen von Telefoninterface (Speicherbereich(e) auswählen)</source>
+        <translation>Read from telephone interface (select memory range(s))</translation>
+    </message>
+    <message>
+        <source>Kurzwahlspeicher -&gt; Datei</source>
+        <translation>Short-dial memory -&gt; file</translation>
+    </message>
+    <message>
+        <source>Zurückschreiben zum Telefoninterface</source>
+        <translation>Write back to telephone interface</translation>
+    </message>
+    <message>
+        <source>Datei -&gt; Kurzwahlspeicher</source>
+        <translation>File -&gt; short-dial memory</translation>
+    </message>
+    <message>
+        <source>Speichern unter</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Kurzwahlspeicher-Text</source>
+        <translation>Short-dial text</translation>
+    </message>
+    <message>
+        <source>gespeichert als: </source>
+        <translation>saved as: </translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>geschrieben von: </source>
+        <translation>written from: </translation>
+    </message>
+</context>
+<context>
     <name>quarn::KanFernKonfig</name>
     <message>
         <source>Konfiguration Kanalschaltung</source>

@@ -2,6 +2,7 @@
 #include "config/app/LanguageFiles.h"
 #include "config/app/LanguageSettings.h"
 #include "config/app/Restarter.h"
+#include "config/editors/telephone/KWSpeicher.h"
 #include "platform/UserDialogs.h"
 #include "tests/support/WidgetHelpers.h"
 
@@ -482,6 +483,11 @@ void TestMainWindow::everyExchangeLocksEveryCommand()
     w.factoryReset();
     w.readData();
     w.showVersion();
+    // No dialog opens either: the short-dial dialog would take the port from the exchange.
+    auto* telephone = child<SettingsTree>(w, "telephoneTree");
+    telephone->setCurrentItem(telephone->itemByKey(QStringLiteral("Kurzwahlspeicher programmieren")));
+    QVERIFY(rig.opened.isEmpty());
+    QVERIFY(telephone->selectedItems().isEmpty());
     QCOMPARE(int(dialogs.messages().size()), asked);
 
     QVERIFY(done.wait(30000));
@@ -800,21 +806,42 @@ void TestMainWindow::shortDialMemoryReconnects()
 {
     platform::ScriptedUserDialogs dialogs;
     AppTestRig rig(unitOf(false, true));
+    rig.useCatalog = true;
     rig.window->show();
     auto* telephone = child<SettingsTree>(*rig.window, "telephoneTree");
     telephone->setEnabled(true);
 
+    // The real dialog, on the window's port: it leaves the unit's PC mode on opening and is
+    // closed with "Zurück" once that has ended.
+    QString shown;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<quarn::KWSpeicher*>(QApplication::activeModalWidget());
+        if (!dialog || dialog->busy() || !rig.unit.commandsReceived().contains(QByteArray()))
+            return;
+        shown = dialog->windowTitle();
+        QTest::mouseClick(child<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
+    });
+    poll.start(5);
     QVERIFY(rig.exchange([&] {
         telephone->setCurrentItem(telephone->itemByKey(QStringLiteral("Kurzwahlspeicher programmieren")));
     }));
+    poll.stop();
+    QCOMPARE(shown, QStringLiteral("Kurzwahlspeicher"));
+    QCOMPARE(rig.port->openedName(), QStringLiteral("/dev/ttyS0"));
+
     QCOMPARE(dialogs.messages().size(), 1);
     QCOMPARE(dialogs.messages().first().caption, QStringLiteral("Wichtiger Hinweis"));
+    QCOMPARE(dialogs.messages().first().icon, MessageIcon::Exclamation);
     QCOMPARE(dialogs.messages().first().text,
              QStringLiteral(
                  "Wählen Sie am Quarn bitte erneut \"PC-Verbindung\" aus und bestätigen Sie dann dieses "
                  "Fenster mit \"OK\"!"));
-    QVERIFY(rig.window->image().unitKnown); // the connect exchange ran after the hint
-    QVERIFY(rig.unit.commandsReceived().contains(QByteArray("$PROGSTART")));
+    // After the hint, the connect exchange.
+    const QList<QByteArray> commands = rig.unit.commandsReceived();
+    QCOMPARE(commands.mid(0, 3), QList<QByteArray>({"$PROGENDE", "", "$PROGSTART"}));
+    QVERIFY(rig.window->image().unitKnown);
+    QCOMPARE(states(*rig.window).left(5), QStringLiteral("DEEDE"));
 }
 
 void TestMainWindow::oneGroupOpen()

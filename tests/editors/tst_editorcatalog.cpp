@@ -661,6 +661,13 @@ const QList<Row>& rows()
          true,
          {},
          Telephone},
+        // Talks to the unit only on its own buttons; without a line it just says the port failed.
+        {"Kurzwahlspeicher programmieren",
+         telephoneDialog("Kurzwahlspeicher programmieren"),
+         {},
+         false,
+         {},
+         Telephone},
         {"TELDECODERKONFIG 1",
          [](Register* r) { return new quarn::TELDECODERKONFIG(r, 0); },
          consistentTelephoneDecoder(0),

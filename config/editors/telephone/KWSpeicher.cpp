@@ -1,0 +1,295 @@
+#include "config/editors/telephone/KWSpeicher.h"
+
+#include "config/link/LinkMessages.h"
+#include "config/link/ShortDialExchange.h"
+#include "config/link/ShortDialFile.h"
+#include "config/register/Messages.h"
+#include "platform/BytePort.h"
+#include "platform/UserDialogs.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quarn {
+
+namespace {
+QString readFailedText()
+{
+    return KWSpeicher::tr("Der Kurzwahlspeicher konnte nicht gelesen werden, weil die Verbindung zum Quarn "
+                          "unterbrochen wurde. Es wurde keine Datei gespeichert.");
+}
+
+QString writeFailedText()
+{
+    return KWSpeicher::tr("Der Kurzwahlspeicher konnte nicht vollständig geschrieben werden, weil die "
+                          "Verbindung zum Quarn unterbrochen wurde.");
+}
+} // namespace
+
+KWSpeicher::KWSpeicher(Register* image, QWidget* parent)
+    : SettingsDialog(image, parent, tr("Kurzwahlspeicher"))
+{
+    content()->addWidget(buildReadGroup());
+    content()->addWidget(buildWriteGroup());
+
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("progressBar"));
+    m_progress->setTextVisible(false);
+    m_progress->setRange(0, 100);
+    m_progress->setValue(0);
+    content()->addWidget(m_progress);
+
+    useSingleCloseButton(tr("Zurück"));
+    cancelButton()->setDefault(true);
+    setHelp(tr("Hilfe: Kurzwahlspeicher"),
+            tr("Die ausgewählten Speicherbereiche werden in einer .txt-Datei gespeichert, die mit einem "
+               "gewöhnlichen Texteditor geöffnet und bearbeitet werden kann.\n"
+               "Pro Eintrag können höchstens 16 Zeichen gespeichert werden. Die Rufnummer muss direkt "
+               "hinter dem Doppelpunkt beginnen (z.B. \"WP001:081512345.......\").\n"
+               "Anschließend kann die bearbeitete Datei wieder in den Kurzwahlspeicher zurückgeschrieben "
+               "werden."));
+
+    // The worker reports from its thread; these run on the dialog's.
+    connect(&m_worker, &platform::Worker::rangeChanged, m_progress,
+            [this](int maximum) { m_progress->setRange(0, qMax(1, maximum)); });
+    connect(&m_worker, &platform::Worker::positionChanged, m_progress,
+            [this](int position) { m_progress->setValue(qBound(0, position, m_progress->maximum())); });
+    connect(&m_worker, &platform::Worker::stepped, m_progress,
+            [this] { m_progress->setValue(qMin(m_progress->value() + 1, m_progress->maximum())); });
+}
+
+KWSpeicher::~KWSpeicher()
+{
+    m_worker.requestStop();
+}
+
+QWidget* KWSpeicher::buildReadGroup()
+{
+    auto* group = new QGroupBox(tr("Auslesen von Telefoninterface (Speicherbereich(e) auswählen)"), this);
+    auto* layout = new QVBoxLayout(group);
+    auto* grid = new QGridLayout;
+    for (int b = 0; b < RangeCount; ++b) {
+        const int first = 100 * b;
+        auto* box = new QCheckBox(QString::asprintf("%03i-%03i", first, first + 99), group);
+        box->setObjectName(QStringLiteral("range%1").arg(b));
+        box->setChecked(b == 0);
+        grid->addWidget(box, b / 5, b % 5);
+        m_ranges << box;
+    }
+    layout->addLayout(grid);
+
+    m_readButton = new QPushButton(tr("Kurzwahlspeicher -> Datei"), group);
+    m_readButton->setObjectName(QStringLiteral("readButton"));
+    m_readButton->setAutoDefault(false);
+    m_readStatus = new QLabel(group);
+    m_readStatus->setObjectName(QStringLiteral("readStatus"));
+    layout->addLayout(row({m_readButton}));
+    layout->addWidget(m_readStatus);
+    connect(m_readButton, &QPushButton::clicked, this, &KWSpeicher::readToFile);
+    return group;
+}
+
+QWidget* KWSpeicher::buildWriteGroup()
+{
+    auto* group = new QGroupBox(tr("Zurückschreiben zum Telefoninterface"), this);
+    auto* layout = new QVBoxLayout(group);
+    m_writeButton = new QPushButton(tr("Datei -> Kurzwahlspeicher"), group);
+    m_writeButton->setObjectName(QStringLiteral("writeButton"));
+    m_writeButton->setAutoDefault(false);
+    m_writeStatus = new QLabel(group);
+    m_writeStatus->setObjectName(QStringLiteral("writeStatus"));
+    layout->addLayout(row({m_writeButton}));
+    layout->addWidget(m_writeStatus);
+    connect(m_writeButton, &QPushButton::clicked, this, &KWSpeicher::writeFromFile);
+    return group;
+}
+
+QString KWSpeicher::shortenedPath(const QString& path)
+{
+    const qsizetype excess = path.size() - ShownPathLength;
+    const qsizetype separator = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    if (excess <= 0 || separator <= 0)
+        return path;
+    // A file name longer than the whole allowance keeps its name and loses the folders.
+    const qsizetype cut = qMax<qsizetype>(0, separator - excess);
+    return path.left(cut) + QStringLiteral("...") + path.mid(separator);
+}
+
+void KWSpeicher::reject()
+{
+    // The transfer owns the port and the controls until it has ended.
+    if (m_busy)
+        return;
+    SettingsDialog::reject();
+}
+
+void KWSpeicher::showEvent(QShowEvent* event)
+{
+    SettingsDialog::showEvent(event);
+    if (m_openingStarted)
+        return;
+    m_openingStarted = true;
+    // Nothing may start before the unit has left its PC mode. The opening runs once the
+    // dialog is on screen, so a failure message has it as its owner.
+    setBusy(true);
+    QMetaObject::invokeMethod(this, &KWSpeicher::runOpening, Qt::QueuedConnection);
+}
+
+bool KWSpeicher::openPort()
+{
+    return m_line.port && m_line.clock && m_line.port->open(m_line.portName);
+}
+
+void KWSpeicher::portFailed()
+{
+    platform::showMessage(this, msg::captionError(), linkmsg::portNotOpened(),
+                          platform::MessageIcon::Exclamation);
+}
+
+void KWSpeicher::runOpening()
+{
+    // The unit leaves its PC mode; only then does it answer the short-dial commands.
+    if (!openPort()) {
+        portFailed();
+        finish();
+        return;
+    }
+    std::function<bool(platform::Progress&)> job = [port = m_line.port,
+                                                    clock = m_line.clock](platform::Progress&) {
+        return link::ShortDialExchange(*port, *clock).open();
+    };
+    m_worker.start<bool>(std::move(job), [this](bool sent) {
+        if (!sent)
+            portFailed();
+        finish();
+    });
+}
+
+void KWSpeicher::readToFile()
+{
+    if (m_busy)
+        return;
+    // A fresh line for every transfer.
+    if (m_line.port)
+        m_line.port->close();
+    if (!openPort()) {
+        portFailed();
+        return;
+    }
+    setBusy(true);
+    std::function<link::ShortDialRead(platform::Progress&)> job =
+        [port = m_line.port, clock = m_line.clock, ranges = checkedRanges(),
+         stop = &m_worker.stopFlag()](platform::Progress& progress) {
+            link::ShortDialRead read = link::ShortDialExchange(*port, *clock).read(ranges, progress, stop);
+            port->close();
+            return read;
+        };
+    m_worker.start<link::ShortDialRead>(std::move(job), [this](const link::ShortDialRead& read) {
+        if (read.portFailed)
+            platform::showMessage(this, msg::captionError(), readFailedText(),
+                                  platform::MessageIcon::Exclamation);
+        else
+            saveReceived(read.text);
+        finish();
+    });
+}
+
+void KWSpeicher::saveReceived(const QString& cleaned)
+{
+    platform::FileRequest request;
+    request.caption = tr("Speichern unter");
+    request.filter = tr("Kurzwahlspeicher-Text") + QStringLiteral(" (*.txt)");
+    request.defaultSuffix = QStringLiteral("txt");
+    // A failed save keeps the received entries and offers the save dialog again; only a
+    // cancel drops them.
+    for (;;) {
+        const QString path = platform::userDialogs().saveFileName(this, request);
+        if (path.isEmpty())
+            return;
+        if (link::ShortDialFile::save(path, cleaned)) {
+            m_readStatus->setText(tr("gespeichert als: ") + shortenedPath(QDir::toNativeSeparators(path)));
+            return;
+        }
+        platform::showMessage(this, msg::captionError(), msg::fileNotSaved(),
+                              platform::MessageIcon::Exclamation);
+        request.initialPath = path;
+    }
+}
+
+void KWSpeicher::writeFromFile()
+{
+    if (m_busy)
+        return;
+    if (m_line.port)
+        m_line.port->close();
+    if (!openPort()) {
+        portFailed();
+        return;
+    }
+    setBusy(true);
+    platform::FileRequest request;
+    request.caption = tr("Öffnen");
+    request.filter = tr("Kurzwahlspeicher-Text") + QStringLiteral(" (*.txt)");
+    request.defaultSuffix = QStringLiteral("txt");
+    const QString path = platform::userDialogs().openFileName(this, request);
+    if (path.isEmpty()) {
+        finish();
+        return;
+    }
+    m_writeStatus->clear();
+    QString text;
+    if (!link::ShortDialFile::load(path, text)) {
+        platform::showMessage(this, msg::captionError(), msg::fileNotRead(),
+                              platform::MessageIcon::Exclamation);
+        finish();
+        return;
+    }
+
+    std::function<bool(platform::Progress&)> job = [port = m_line.port, clock = m_line.clock,
+                                                    text](platform::Progress& progress) {
+        return link::ShortDialExchange(*port, *clock).write(text, progress);
+    };
+    m_worker.start<bool>(std::move(job), [this, path](bool written) {
+        if (written)
+            m_writeStatus->setText(tr("geschrieben von: ") + shortenedPath(QDir::toNativeSeparators(path)));
+        else
+            platform::showMessage(this, msg::captionError(), writeFailedText(),
+                                  platform::MessageIcon::Exclamation);
+        finish();
+    });
+}
+
+QList<int> KWSpeicher::checkedRanges() const
+{
+    QList<int> ranges;
+    for (int b = 0; b < RangeCount; ++b) {
+        if (m_ranges.at(b)->isChecked())
+            ranges << b;
+    }
+    return ranges;
+}
+
+void KWSpeicher::setBusy(bool busy)
+{
+    m_busy = busy;
+    for (QWidget* control : {static_cast<QWidget*>(m_readButton), static_cast<QWidget*>(m_writeButton),
+                             static_cast<QWidget*>(helpButton()), static_cast<QWidget*>(cancelButton())})
+        control->setEnabled(!busy);
+    for (QCheckBox* box : m_ranges)
+        box->setEnabled(!busy);
+}
+
+void KWSpeicher::finish()
+{
+    m_progress->setValue(0);
+    setBusy(false);
+    emit transferFinished();
+}
+
+} // namespace quarn
