@@ -1,7 +1,7 @@
 #include "cli/FileCommands.h"
 
-#include "config/link/CommandFraming.h"
 #include "cli/ExitCode.h"
+#include "config/link/CommandFraming.h"
 #include "config/register/Messages.h"
 #include "config/register/Register.h"
 #include "config/register/RegisterCodecs.h"

@@ -2,9 +2,9 @@
 
 #include "cli/GlobalOptions.h"
 #include "cli/NoPort.h"
+#include "cli/TracingPort.h"
 #include "platform/SerialPort.h"
 #include "sim/SimulatedPort.h"
-#include "cli/TracingPort.h"
 #include "sim/UnitModel.h"
 
 namespace cli {

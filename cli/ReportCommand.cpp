@@ -3,9 +3,9 @@
 #include "cli/ExitCode.h"
 #include "config/register/Messages.h"
 #include "config/register/Register.h"
+#include "config/register/SettingsFile.h"
 #include "config/report/ReportDocument.h"
 #include "config/report/SettingsDiff.h"
-#include "config/register/SettingsFile.h"
 #include "config/report/SettingsReport.h"
 
 #include <QCoreApplication>

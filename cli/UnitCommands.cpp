@@ -1,14 +1,14 @@
 #include "cli/UnitCommands.h"
 
+#include "cli/ExitCode.h"
+#include "cli/GlobalOptions.h"
+#include "cli/PortSetup.h"
 #include "config/link/BulkRead.h"
 #include "config/link/BulkSend.h"
 #include "config/link/CommandFraming.h"
 #include "config/link/ConnectExchange.h"
 #include "config/link/Disconnect.h"
-#include "cli/ExitCode.h"
-#include "cli/GlobalOptions.h"
 #include "config/link/LinkMessages.h"
-#include "cli/PortSetup.h"
 #include "config/register/SettingsFile.h"
 
 using namespace quarn::link;

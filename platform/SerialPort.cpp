@@ -125,9 +125,9 @@ SerialPort::OpenResult SerialPort::openOnPortThread(const QString& name)
 
     QObject::connect(port, &QSerialPort::readyRead, m_context, [this] { takeArrived(); });
     QObject::connect(port, &QSerialPort::errorOccurred, m_context, [this](QSerialPort::SerialPortError e) {
+#ifdef Q_OS_UNIX
         // Qt also reports a read that found nothing as a read or resource error (for example
         // inside waitForBytesWritten), so the port closes only when the line is really gone.
-#ifdef Q_OS_UNIX
         if ((e == QSerialPort::ResourceError || e == QSerialPort::ReadError) && hungUp())
             portFailed();
 #else

@@ -61,7 +61,7 @@ public:
 // with its default (Ok, or Yes for questions) and a file dialog is cancelled.
 class ScriptedUserDialogs final : public UserDialogs {
 public:
-    ScriptedUserDialogs();  // installs itself
+    ScriptedUserDialogs();           // installs itself
     ~ScriptedUserDialogs() override; // restores the Qt implementation
 
     void setNextAnswer(Answer answer) { m_answers.append(answer); }

@@ -2,15 +2,15 @@
 
 #include "config/app/CQuarn7k8kDlg.h"
 #include "config/app/CatalogEditors.h"
-#include "platform/Clock.h"
 #include "config/app/DisplayLanguage.h"
 #include "config/app/LanguageChoice.h"
 #include "config/app/LanguageSettings.h"
-#include "platform/PortList.h"
-#include "sim/PtyServer.h"
 #include "config/app/Restarter.h"
-#include "platform/SerialPort.h"
 #include "config/app/StartOptions.h"
+#include "platform/Clock.h"
+#include "platform/PortList.h"
+#include "platform/SerialPort.h"
+#include "sim/PtyServer.h"
 
 #include <QApplication>
 #include <QTextStream>

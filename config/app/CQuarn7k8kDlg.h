@@ -1,11 +1,11 @@
 #pragma once
 
 #include "config/app/LanguageFiles.h"
+#include "config/app/MainControls.h"
+#include "config/app/SettingsTree.h"
 #include "config/link/LinkContext.h"
 #include "config/link/LinkOutcome.h"
-#include "config/app/MainControls.h"
 #include "config/register/Register.h"
-#include "config/app/SettingsTree.h"
 #include "platform/Worker.h"
 
 #include <QDialog>

@@ -1,11 +1,11 @@
 #include "config/link/BulkRead.h"
 
-#include "platform/BytePort.h"
-#include "platform/Clock.h"
 #include "config/link/CommandFraming.h"
-#include "platform/Progress.h"
 #include "config/link/ReceivedText.h"
 #include "config/register/Register.h"
+#include "platform/BytePort.h"
+#include "platform/Clock.h"
+#include "platform/Progress.h"
 
 namespace quarn::link {
 

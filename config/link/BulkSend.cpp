@@ -1,12 +1,12 @@
 #include "config/link/BulkSend.h"
 
-#include "platform/BytePort.h"
-#include "platform/Clock.h"
 #include "config/link/CommandFraming.h"
-#include "platform/Progress.h"
 #include "config/link/ReceivedText.h"
 #include "config/register/Register.h"
 #include "config/register/RegisterCodecs.h"
+#include "platform/BytePort.h"
+#include "platform/Clock.h"
+#include "platform/Progress.h"
 
 namespace quarn::link {
 

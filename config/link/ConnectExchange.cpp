@@ -1,10 +1,10 @@
 #include "config/link/ConnectExchange.h"
 
-#include "platform/BytePort.h"
 #include "config/link/CommandFraming.h"
 #include "config/link/ReceivedText.h"
-#include "config/register/Register.h"
 #include "config/link/StagedExchange.h"
+#include "config/register/Register.h"
+#include "platform/BytePort.h"
 
 namespace quarn::link {
 

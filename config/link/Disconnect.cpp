@@ -1,10 +1,10 @@
 #include "config/link/Disconnect.h"
 
+#include "config/link/CommandFraming.h"
+#include "config/register/Register.h"
 #include "platform/BytePort.h"
 #include "platform/Clock.h"
-#include "config/link/CommandFraming.h"
 #include "platform/Progress.h"
-#include "config/register/Register.h"
 
 namespace quarn::link {
 

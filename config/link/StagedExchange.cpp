@@ -1,8 +1,8 @@
 #include "config/link/StagedExchange.h"
 
+#include "config/link/CommandFraming.h"
 #include "platform/BytePort.h"
 #include "platform/Clock.h"
-#include "config/link/CommandFraming.h"
 #include "platform/Progress.h"
 
 namespace quarn::link {

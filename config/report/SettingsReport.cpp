@@ -1,10 +1,10 @@
 #include "config/report/SettingsReport.h"
 
 #include "config/editors/EditorCatalog.h"
-#include "config/report/FieldText.h"
-#include "config/register/Register.h"
-#include "config/editors/frame/SettingsDialog.h"
 #include "config/editors/TreeItems.h"
+#include "config/editors/frame/SettingsDialog.h"
+#include "config/register/Register.h"
+#include "config/report/FieldText.h"
 
 #include <QSet>
 

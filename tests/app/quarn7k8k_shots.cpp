@@ -1,9 +1,9 @@
 // Renders the main window of the configuration program and its about box to PNG files,
 // so the windows can be looked at without clicking through them.
 #include "config/app/AboutBox.h"
-#include "tests/app/AppTestRig.h"
 #include "config/app/DisplayLanguage.h"
 #include "platform/UserDialogs.h"
+#include "tests/app/AppTestRig.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
-#include "tests/app/AppTestRig.h"
 #include "config/app/LanguageFiles.h"
 #include "config/app/LanguageSettings.h"
 #include "config/app/Restarter.h"
 #include "config/editors/telephone/KWSpeicher.h"
 #include "platform/UserDialogs.h"
+#include "tests/app/AppTestRig.h"
 #include "tests/support/WidgetHelpers.h"
 
 #include <QAction>

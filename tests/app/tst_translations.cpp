@@ -69,7 +69,8 @@ private slots:
         QCOMPARE(lupdate.exitCode(), 0);
 
         const QHash<QString, Entry> extracted = readTs(fresh);
-        const QHash<QString, Entry> shipped = readTs(QStringLiteral(QUARN_SOURCE_DIR "/config/res/Quarn7k8kENU.ts"));
+        const QHash<QString, Entry> shipped =
+            readTs(QStringLiteral(QUARN_SOURCE_DIR "/config/res/Quarn7k8kENU.ts"));
         QVERIFY(extracted.size() > 100);
         QStringList missing;
         for (auto it = extracted.cbegin(); it != extracted.cend(); ++it) {

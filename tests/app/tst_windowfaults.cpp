@@ -1,5 +1,5 @@
-#include "tests/app/AppTestRig.h"
 #include "platform/UserDialogs.h"
+#include "tests/app/AppTestRig.h"
 
 #include <QTest>
 

@@ -6,8 +6,8 @@
 //   combo box  the entry with that text; "" is no selection
 //   check box or radio button  "1" checked, "0" unchecked
 #include "config/editors/EditorCatalog.h"
-#include "tests/editors/EditorTestSupport.h"
 #include "platform/UserDialogs.h"
+#include "tests/editors/EditorTestSupport.h"
 
 #include <QComboBox>
 #include <QPushButton>

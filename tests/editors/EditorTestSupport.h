@@ -2,8 +2,8 @@
 
 // Shared helpers of the editor tests: images to open dialogs on, and driving a dialog's
 // controls the way a user would.
-#include "sim/FactoryTable.h"
 #include "config/register/Register.h"
+#include "sim/FactoryTable.h"
 
 #include <QAbstractButton>
 #include <QDialog>

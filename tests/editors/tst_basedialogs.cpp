@@ -2,11 +2,11 @@
 // driven through their widgets.
 #include "config/editors/base/DECODERKONFIG.h"
 #include "config/editors/base/Decoder.h"
-#include "tests/editors/EditorTestSupport.h"
 #include "config/editors/base/EinzelnesRegister.h"
 #include "config/editors/base/InOutputs.h"
 #include "config/editors/base/Rufgeber.h"
 #include "platform/UserDialogs.h"
+#include "tests/editors/EditorTestSupport.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,14 +1,14 @@
 // The binding kinds of the dialog frame on small owners, table-driven: how each slot reads
 // and writes its digits, and that nothing unchecked, disabled, hidden or unselected is written.
+#include "config/editors/base/Rufgeber.h"
 #include "config/editors/frame/Binder.h"
 #include "config/editors/frame/CHexEdit.h"
 #include "config/editors/frame/DigitSource.h"
-#include "tests/editors/EditorTestSupport.h"
 #include "config/editors/frame/IntegerEdit.h"
 #include "config/editors/frame/ReactionSettings.h"
-#include "config/editors/base/Rufgeber.h"
 #include "config/editors/frame/ToneCounts.h"
 #include "platform/UserDialogs.h"
+#include "tests/editors/EditorTestSupport.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,15 +1,15 @@
 // Target calls, intercom, FFSK, channel switching, the scanner and the group-call and alarm
 // evaluators, driven through their widgets: the layouts that follow other controls, what each
 // dialog refuses (before anything is written), and stored values the dialogs do not know.
-#include "tests/editors/EditorTestSupport.h"
 #include "config/editors/base/Ffsk.h"
 #include "config/editors/base/Intercomtonfolge.h"
 #include "config/editors/base/KR517bD.h"
 #include "config/editors/base/KanFernKonfig.h"
 #include "config/editors/base/Sammelrufauswerter.h"
 #include "config/editors/base/Scanner.h"
-#include "platform/UserDialogs.h"
 #include "config/editors/base/Zielrufe.h"
+#include "platform/UserDialogs.h"
+#include "tests/editors/EditorTestSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,21 +1,21 @@
 // Every settings dialog, opened on a consistent image and confirmed without a change, leaves
 // the image as it was (a consistent image holds only what the dialog itself would write).
 // A new dialog joins by one row in rows().
-#include "config/editors/telephone/AMTSTONDECODERTAB.h"
-#include "config/editors/frame/CHexEdit.h"
+#include "config/editors/EditorCatalog.h"
 #include "config/editors/base/DECODERKONFIG.h"
 #include "config/editors/base/DecoderTableText.h"
+#include "config/editors/base/Rufgeber.h"
+#include "config/editors/base/Zielrufe.h"
+#include "config/editors/frame/CHexEdit.h"
 #include "config/editors/frame/DigitSource.h"
-#include "config/editors/EditorCatalog.h"
-#include "tests/editors/EditorTestSupport.h"
 #include "config/editors/frame/FieldEdit.h"
 #include "config/editors/frame/IdModeList.h"
-#include "config/register/RegisterCodecs.h"
-#include "config/editors/base/Rufgeber.h"
-#include "config/editors/telephone/TELDECODERKONFIG.h"
 #include "config/editors/frame/ToneCounts.h"
+#include "config/editors/telephone/AMTSTONDECODERTAB.h"
+#include "config/editors/telephone/TELDECODERKONFIG.h"
+#include "config/register/RegisterCodecs.h"
 #include "platform/UserDialogs.h"
-#include "config/editors/base/Zielrufe.h"
+#include "tests/editors/EditorTestSupport.h"
 
 #include <QPushButton>
 

@@ -1,12 +1,12 @@
 // The frame every settings dialog shares, seen through real dialogs.
 #include "config/editors/base/DECODERKONFIG.h"
-#include "config/editors/frame/DecimalFractionEdit.h"
-#include "tests/editors/EditorTestSupport.h"
-#include "config/editors/frame/IdModeList.h"
 #include "config/editors/base/InOutputs.h"
-#include "config/editors/frame/IntegerEdit.h"
 #include "config/editors/base/Rufgeber.h"
+#include "config/editors/frame/DecimalFractionEdit.h"
+#include "config/editors/frame/IdModeList.h"
+#include "config/editors/frame/IntegerEdit.h"
 #include "platform/UserDialogs.h"
+#include "tests/editors/EditorTestSupport.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 // The thirteen function editors, found through the registry as the wizard finds them and
 // driven through their widgets: every editor keeps a word it understands, "Abbrechen" returns
 // the word it was given, and the edits worth having turn into the right digits.
-#include "tests/editors/EditorTestSupport.h"
 #include "config/editors/keys/FunctionEditor.h"
 #include "config/editors/keys/FunctionEditors.h"
 #include "config/register/RegisterCodecs.h"
 #include "platform/UserDialogs.h"
+#include "tests/editors/EditorTestSupport.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -2,9 +2,9 @@
 // driven through their widgets: what a confirmed entry stores, what is refused (and then not a
 // digit is written, even after "Abbrechen"), and what the dialogs show when they open.
 #include "config/editors/EditorCatalog.h"
-#include "tests/editors/EditorTestSupport.h"
 #include "config/editors/base/Passwort.h"
 #include "platform/UserDialogs.h"
+#include "tests/editors/EditorTestSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>

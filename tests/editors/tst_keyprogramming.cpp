@@ -1,14 +1,14 @@
 // Key, input and LED programming and the function wizard, driven through their widgets: the
 // paths from a key button through the wizard and an editor to the register, in both modes,
 // the stores on a selection change, and the pin-configuration question.
-#include "tests/editors/EditorTestSupport.h"
+#include "config/editors/base/InOutputs.h"
 #include "config/editors/keys/EingProg.h"
 #include "config/editors/keys/FktAuswahl.h"
-#include "config/editors/base/InOutputs.h"
 #include "config/editors/keys/LEDProg.h"
-#include "config/register/RegisterCodecs.h"
 #include "config/editors/keys/TastenProg.h"
+#include "config/register/RegisterCodecs.h"
 #include "platform/UserDialogs.h"
+#include "tests/editors/EditorTestSupport.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -8,13 +8,13 @@
 #include "config/editors/telephone/DTMFBegSchluss.h"
 #include "config/editors/telephone/DTMFDurch.h"
 #include "config/editors/telephone/DTMFga.h"
-#include "tests/editors/EditorTestSupport.h"
 #include "config/editors/telephone/ImpulsG.h"
 #include "config/editors/telephone/PilotGA.h"
 #include "config/editors/telephone/RingA.h"
 #include "config/editors/telephone/TELDECODERKONFIG.h"
 #include "config/editors/telephone/TELDecoder.h"
 #include "platform/UserDialogs.h"
+#include "tests/editors/EditorTestSupport.h"
 
 #include <QApplication>
 #include <QCheckBox>

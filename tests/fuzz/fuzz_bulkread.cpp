@@ -1,8 +1,8 @@
 // libFuzzer entry: anything the unit may send during "Daten lesen", turned into registers.
 // The first byte picks a unit without or with telephone interface.
 #include "config/link/BulkRead.h"
-#include "tests/fuzz/FuzzCheck.h"
 #include "config/register/Register.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <cstdint>
 

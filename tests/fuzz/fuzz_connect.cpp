@@ -1,10 +1,10 @@
 // libFuzzer entry: any reply to "$PROGSTART\r" and "$R300\r", turned into model,
 // telephone-interface flag and version text by the connect exchange.
 #include "config/link/ConnectExchange.h"
-#include "tests/fuzz/FuzzCheck.h"
 #include "config/link/LinkContext.h"
-#include "platform/Progress.h"
 #include "config/register/Register.h"
+#include "platform/Progress.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include "platform/BytePort.h"
 #include "platform/Clock.h"

@@ -1,10 +1,10 @@
 // libFuzzer entry: the register number and digit arguments of "quarnctl get FILE N" and
 // "quarnctl set FILE N DIGITS", split at the first zero byte.
 #include "cli/ExitCode.h"
-#include "tests/fuzz/FuzzCheck.h"
 #include "cli/Quarnctl.h"
 #include "config/register/Register.h"
 #include "config/register/SettingsFile.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // libFuzzer entry: any bytes as a display-text file of one kind (FUZZ_TEXT_KIND: 0 ID
 // texts *.q8kk, 1 channel texts *.q8kc, 2 own texts *.q8kt).
-#include "tests/fuzz/FuzzCheck.h"
 #include "displaytexts/texts/Register.h"
 #include "displaytexts/texts/TextFiles.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <QDir>
 #include <QFile>

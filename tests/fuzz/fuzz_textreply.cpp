@@ -1,10 +1,10 @@
 // libFuzzer entry: what the unit sends during a display-text read, split into reply lines
 // and stored as texts. The first byte picks ID/channel texts (25 characters) or own
 // texts (32).
-#include "tests/fuzz/FuzzCheck.h"
-#include "displaytexts/texts/Register.h"
 #include "displaytexts/link/TextReply.h"
+#include "displaytexts/texts/Register.h"
 #include "displaytexts/texts/UnitCodes.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <cstdint>
 

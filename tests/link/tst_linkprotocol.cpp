@@ -7,8 +7,8 @@
 #include "config/link/Disconnect.h"
 #include "config/link/FactoryReset.h"
 #include "config/link/LinkMessages.h"
-#include "tests/support/RecordingProgress.h"
 #include "config/register/Register.h"
+#include "tests/support/RecordingProgress.h"
 #include "tests/support/ScriptedPort.h"
 
 using namespace quarn;

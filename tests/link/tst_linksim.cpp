@@ -5,9 +5,9 @@
 #include "config/link/ConnectExchange.h"
 #include "config/link/Disconnect.h"
 #include "config/link/FactoryReset.h"
-#include "sim/FactoryTable.h"
-#include "platform/Progress.h"
 #include "config/register/Register.h"
+#include "platform/Progress.h"
+#include "sim/FactoryTable.h"
 #include "sim/SimulatedPort.h"
 #include "sim/UnitModel.h"
 

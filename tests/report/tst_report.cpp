@@ -1,13 +1,13 @@
 // The settings report read from the dialogs: one line per binding, each line following its
 // digits and nothing else, the difference of two images by setting name, and the PDF.
 #include "config/editors/EditorCatalog.h"
-#include "tests/editors/EditorTestSupport.h"
-#include "config/report/ReportDocument.h"
-#include "config/editors/frame/SettingsDialog.h"
-#include "config/report/SettingsDiff.h"
-#include "config/register/SettingsFile.h"
-#include "config/report/SettingsReport.h"
 #include "config/editors/TreeItems.h"
+#include "config/editors/frame/SettingsDialog.h"
+#include "config/register/SettingsFile.h"
+#include "config/report/ReportDocument.h"
+#include "config/report/SettingsDiff.h"
+#include "config/report/SettingsReport.h"
+#include "tests/editors/EditorTestSupport.h"
 
 #include <QFile>
 #include <QProcess>

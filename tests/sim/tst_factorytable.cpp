@@ -1,8 +1,8 @@
 // The factory image holds what the settings dialogs would write back: every weighted field in
 // its range and in the dialogs' own encoding, every list digit within its list, unused
 // positions as the dialogs fill them, and the values that the help texts name.
-#include "sim/FactoryTable.h"
 #include "config/register/RegisterCodecs.h"
+#include "sim/FactoryTable.h"
 
 #include <QtTest>
 

@@ -1,11 +1,11 @@
 #include "config/editors/base/DECODERKONFIG.h"
 
-#include "config/editors/frame/CHexEdit.h"
 #include "config/editors/base/DecoderTableText.h"
+#include "config/editors/frame/CHexEdit.h"
 #include "config/editors/frame/IdModeList.h"
 #include "config/editors/frame/ReactionSettings.h"
-#include "config/register/Register.h"
 #include "config/editors/frame/ToneCounts.h"
+#include "config/register/Register.h"
 
 #include <QCheckBox>
 #include <QComboBox>

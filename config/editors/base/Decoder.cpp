@@ -50,7 +50,8 @@ QList<SettingsDialog::Nested> Decoder::nestedDialogs()
 {
     QList<Nested> out;
     for (int row = 0; row < DecoderTableText::DecoderCount; ++row)
-        out.append({tr("Decoder") + QStringLiteral(" %1").arg(row + 1), new DECODERKONFIG(&image(), row, this)});
+        out.append(
+            {tr("Decoder") + QStringLiteral(" %1").arg(row + 1), new DECODERKONFIG(&image(), row, this)});
     return out;
 }
 

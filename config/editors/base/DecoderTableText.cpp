@@ -1,8 +1,8 @@
 #include "config/editors/base/DecoderTableText.h"
 
 #include "config/editors/frame/IdModeList.h"
-#include "config/register/Register.h"
 #include "config/editors/frame/ToneCounts.h"
+#include "config/register/Register.h"
 
 #include <QCoreApplication>
 

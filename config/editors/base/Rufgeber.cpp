@@ -3,8 +3,8 @@
 #include "config/editors/frame/CHexEdit.h"
 #include "config/editors/frame/IdModeList.h"
 #include "config/editors/frame/IntegerEdit.h"
-#include "config/register/Register.h"
 #include "config/editors/frame/ToneCounts.h"
+#include "config/register/Register.h"
 
 #include <QCheckBox>
 #include <QComboBox>

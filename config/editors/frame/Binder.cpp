@@ -4,10 +4,10 @@
 #include "config/editors/frame/DigitSource.h"
 #include "config/editors/frame/FieldEdit.h"
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/VolumeSelector.h"
 #include "config/register/Messages.h"
 #include "config/register/RegisterCodecs.h"
 #include "platform/UserDialogs.h"
-#include "config/editors/frame/VolumeSelector.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "config/editors/keys/EingProg.h"
 
+#include "config/editors/base/InOutputs.h"
 #include "config/editors/frame/CHexEdit.h"
 #include "config/editors/keys/FktAuswahl.h"
-#include "config/editors/base/InOutputs.h"
 #include "config/register/Register.h"
 #include "config/register/RegisterCodecs.h"
 #include "platform/UserDialogs.h"

@@ -1,15 +1,15 @@
 // Renders every settings dialog offscreen, opened on the simulated unit's factory image, to
 // PNG files in the directory given as the only argument: once in German, and once in English
 // ("-en" before ".png") with the language file beside the program.
-#include "config/editors/telephone/AMTSTONDECODERTAB.h"
-#include "config/editors/base/DECODERKONFIG.h"
 #include "config/editors/EditorCatalog.h"
-#include "sim/FactoryTable.h"
+#include "config/editors/base/DECODERKONFIG.h"
 #include "config/editors/keys/FktAuswahl.h"
 #include "config/editors/keys/FunctionEditors.h"
-#include "config/register/Register.h"
+#include "config/editors/telephone/AMTSTONDECODERTAB.h"
 #include "config/editors/telephone/TELDECODERKONFIG.h"
+#include "config/register/Register.h"
 #include "platform/UserDialogs.h"
+#include "sim/FactoryTable.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,10 +1,10 @@
 #include "config/editors/telephone/AmtstonAusw.h"
 
-#include "config/editors/telephone/AMTSTONDECODERTAB.h"
 #include "config/editors/frame/DecimalFractionEdit.h"
-#include "config/editors/telephone/FieldRows.h"
 #include "config/editors/frame/IntegerEdit.h"
 #include "config/editors/frame/OverviewTable.h"
+#include "config/editors/telephone/AMTSTONDECODERTAB.h"
+#include "config/editors/telephone/FieldRows.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "config/editors/telephone/DTMFga.h"
 
-#include "config/editors/telephone/FieldRows.h"
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/telephone/FieldRows.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -2,8 +2,8 @@
 
 #include "config/editors/frame/CHexEdit.h"
 #include "config/editors/frame/IntegerEdit.h"
-#include "config/register/RegisterCodecs.h"
 #include "config/editors/telephone/TELDecoder.h"
+#include "config/register/RegisterCodecs.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
