@@ -3,6 +3,8 @@
 #include "sim/PtyServer.h"
 #include "sim/StateFile.h"
 
+#include "tests/support/Sanitizers.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -158,6 +160,8 @@ void TestPtyServer::stateFileKeepsShortDialMemory()
 
 void TestPtyServer::quarnSimProgram()
 {
+    if (QUARN_UNDER_TSAN)
+        QSKIP("ThreadSanitizer's runtime fails in the child of QProcess; the e2e tests start quarn-sim");
     const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/quarn-sim");
     if (!QFileInfo::exists(program))
         QSKIP("quarn-sim is not built");
