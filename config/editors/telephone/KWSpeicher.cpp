@@ -146,6 +146,26 @@ bool KWSpeicher::openPort()
     return m_line.port && m_line.clock && m_line.port->open(m_line.portName);
 }
 
+bool KWSpeicher::reopenPort()
+{
+    // A fresh line for every transfer.
+    if (m_line.port)
+        m_line.port->close();
+    if (openPort())
+        return true;
+    portFailed();
+    return false;
+}
+
+platform::FileRequest KWSpeicher::fileRequest(const QString& caption)
+{
+    platform::FileRequest request;
+    request.caption = caption;
+    request.filter = tr("Kurzwahlspeicher-Text") + QStringLiteral(" (*.txt)");
+    request.defaultSuffix = QStringLiteral("txt");
+    return request;
+}
+
 void KWSpeicher::portFailed()
 {
     platform::showMessage(this, msg::captionError(), linkmsg::portNotOpened(),
@@ -173,15 +193,8 @@ void KWSpeicher::runOpening()
 
 void KWSpeicher::readToFile()
 {
-    if (m_busy)
+    if (m_busy || !reopenPort())
         return;
-    // A fresh line for every transfer.
-    if (m_line.port)
-        m_line.port->close();
-    if (!openPort()) {
-        portFailed();
-        return;
-    }
     setBusy(true);
     std::function<link::ShortDialRead(platform::Progress&)> job =
         [port = m_line.port, clock = m_line.clock, ranges = checkedRanges(),
@@ -202,10 +215,7 @@ void KWSpeicher::readToFile()
 
 void KWSpeicher::saveReceived(const QString& cleaned)
 {
-    platform::FileRequest request;
-    request.caption = tr("Speichern unter");
-    request.filter = tr("Kurzwahlspeicher-Text") + QStringLiteral(" (*.txt)");
-    request.defaultSuffix = QStringLiteral("txt");
+    platform::FileRequest request = fileRequest(tr("Speichern unter"));
     // A failed save keeps the received entries and offers the save dialog again; only a
     // cancel drops them.
     for (;;) {
@@ -224,19 +234,10 @@ void KWSpeicher::saveReceived(const QString& cleaned)
 
 void KWSpeicher::writeFromFile()
 {
-    if (m_busy)
+    if (m_busy || !reopenPort())
         return;
-    if (m_line.port)
-        m_line.port->close();
-    if (!openPort()) {
-        portFailed();
-        return;
-    }
     setBusy(true);
-    platform::FileRequest request;
-    request.caption = tr("Öffnen");
-    request.filter = tr("Kurzwahlspeicher-Text") + QStringLiteral(" (*.txt)");
-    request.defaultSuffix = QStringLiteral("txt");
+    const platform::FileRequest request = fileRequest(tr("Öffnen"));
     const QString path = platform::userDialogs().openFileName(this, request);
     if (path.isEmpty()) {
         finish();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/editors/frame/SettingsDialog.h"
+#include "platform/UserDialogs.h"
 #include "platform/Worker.h"
 
 #include <QList>
@@ -65,6 +66,8 @@ private:
     QWidget* buildWriteGroup();
 
     bool openPort();
+    bool reopenPort(); // closes and opens again; says so when it fails
+    static platform::FileRequest fileRequest(const QString& caption);
     void runOpening();
     void readToFile();
     void writeFromFile();
