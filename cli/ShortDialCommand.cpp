@@ -4,6 +4,7 @@
 #include "cli/ExitCode.h"
 #include "cli/GlobalOptions.h"
 #include "cli/PortSetup.h"
+#include "cli/RangeList.h"
 #include "config/link/CommandFraming.h"
 #include "config/link/LinkMessages.h"
 #include "config/link/ShortDialExchange.h"
@@ -22,24 +23,6 @@ const char* const ShortDialCommand::Usage =
     "  FILE: the unit's lines \"WP\" nnn \":\" and up to 16 dial characters padded with \".\",\n"
     "  UTF-16LE as the configuration program saves it (write also takes UTF-8).\n";
 
-namespace {
-
-bool parseRanges(const QString& text, QList<int>& ranges)
-{
-    ranges.clear();
-    for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        bool ok = false;
-        const int r = part.trimmed().toInt(&ok);
-        if (!ok || r < 0 || r >= ShortDialExchange::RangeCount)
-            return false;
-        if (!ranges.contains(r))
-            ranges.append(r);
-    }
-    return !ranges.isEmpty();
-}
-
-} // namespace
-
 QString ShortDialCommand::parse(const QStringList& args, Request& request)
 {
     if (args.isEmpty())
@@ -54,7 +37,7 @@ QString ShortDialCommand::parse(const QStringList& args, Request& request)
         const QString& a = args[i];
         const bool hasValue = i + 1 < args.size();
         if (request.read && a == QLatin1String("--ranges") && hasValue) {
-            if (!parseRanges(args[++i], request.ranges))
+            if (!parseRangeList(args[++i], ShortDialExchange::RangeCount, request.ranges))
                 return QStringLiteral("bad ranges %1 (0-9, separated by commas)").arg(args[i]);
         } else if (request.read && (a == QLatin1String("-o") || a == QLatin1String("--output")) && hasValue &&
                    request.file.isEmpty()) {

@@ -2,6 +2,7 @@
 
 #include "cli/ConsoleProgress.h"
 #include "cli/ExitCode.h"
+#include "cli/RangeList.h"
 
 #include "displaytexts/link/TextCommands.h"
 #include "displaytexts/link/TextConnect.h"
@@ -53,19 +54,6 @@ bool parseKind(const QString& text, TextKind& kind)
     return true;
 }
 
-bool parseRanges(const QString& text, QList<int>& ranges)
-{
-    ranges.clear();
-    for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        bool ok = false;
-        const int r = part.trimmed().toInt(&ok);
-        if (!ok || r < 0 || r >= tekstor::Register::IdRangeCount)
-            return false;
-        ranges.append(r);
-    }
-    return !ranges.isEmpty();
-}
-
 // Fills request from the arguments; an error text when they do not fit.
 QString parse(QStringList args, Request& request)
 {
@@ -87,7 +75,7 @@ QString parse(QStringList args, Request& request)
         const QString& a = args[i];
         const bool hasValue = i + 1 < args.size();
         if (a == QLatin1String("--ranges") && hasValue) {
-            if (!parseRanges(args[++i], request.ranges))
+            if (!parseRangeList(args[++i], tekstor::Register::IdRangeCount, request.ranges))
                 return QStringLiteral("bad ranges %1 (0-9, separated by commas)").arg(args[i]);
             request.rangesGiven = true;
         } else if (a == QLatin1String("--language") && hasValue) {
