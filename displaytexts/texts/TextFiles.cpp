@@ -68,18 +68,21 @@ FileOutcome TextFiles::save(const QString& path, TextKind kind, const Register& 
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return FileOutcome::CannotOpen;
 
-    bool ok = true;
-    auto writeLine = [&](const QByteArray& text) {
-        const QByteArray line = text + "\r\n";
-        ok = file.write(line) == line.size() && file.flush() && ok;
+    // The whole file in one write: a thousand lines cost one system call, not a thousand,
+    // and a write that falls short anywhere still fails the save.
+    QByteArray content;
+    auto addLine = [&](const QByteArray& text) {
+        content += text;
+        content += "\r\n";
     };
     int count = Register::capacity(kind);
     if (kind == TextKind::Own) {
-        writeLine(QByteArray::number(store.lastOwnIndex()));
+        addLine(QByteArray::number(store.lastOwnIndex()));
         count = store.ownTextCount();
     }
     for (int i = 0; i < count; ++i)
-        writeLine(store.text(kind, i));
+        addLine(store.text(kind, i));
+    const bool ok = file.write(content) == content.size() && file.flush();
     return ok ? FileOutcome::Ok : FileOutcome::WriteFailed;
 }
 

@@ -6,6 +6,7 @@
 #include "displaytexts/texts/UnitCodes.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -148,6 +149,10 @@ private slots:
 
         QCOMPARE(TextFiles::save(dir.filePath("no/such/dir.q8kc"), TextKind::Channels, r),
                  FileOutcome::CannotOpen);
+        // A device that takes no byte: the save fails, never reports success.
+        if (QFileInfo::exists(QStringLiteral("/dev/full")))
+            QCOMPARE(TextFiles::save(QStringLiteral("/dev/full"), TextKind::Ids, r),
+                     FileOutcome::WriteFailed);
     }
 
     void saveLoadRoundTrip()
