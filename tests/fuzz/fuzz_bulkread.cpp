@@ -29,15 +29,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // The oracle walks the text once: where "$R" and three decimal digits first stand for
     // each register number (the read searches each prefix on its own).
+    constexpr qsizetype kPrefixLength = 5; // "$R" nnn
     std::array<qsizetype, Register::TableSize> firstAt;
     firstAt.fill(-1);
-    const qsizetype size16 = received.size();
-    for (qsizetype i = 0; i + 5 <= size16; ++i) {
+    const qsizetype length = received.size();
+    for (qsizetype i = 0; i + kPrefixLength <= length; ++i) {
         if (received[i] != u'$' || received[i + 1] != u'R')
             continue;
         int n = 0;
         bool digits = true;
-        for (qsizetype k = i + 2; k < i + 5; ++k) {
+        for (qsizetype k = i + 2; k < i + kPrefixLength; ++k) {
             const char16_t c = received[k].unicode();
             digits = digits && c >= u'0' && c <= u'9';
             n = n * 10 + (c - u'0');
@@ -58,12 +59,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             continue;
         }
         const qsizetype at = firstAt[size_t(n)];
-        if (at < 0 || at + 5 + Register::DigitCount > size16) {
+        if (at < 0 || at + kPrefixLength + Register::DigitCount > length) {
             FUZZ_CHECK(text == blank);
             if (expectMissing < 0)
                 expectMissing = n;
         } else {
-            FUZZ_CHECK(QStringView(received).mid(at + 5, Register::DigitCount) == text);
+            FUZZ_CHECK(QStringView(received).mid(at + kPrefixLength, Register::DigitCount) == text);
         }
     }
     FUZZ_CHECK(firstMissing == expectMissing);
