@@ -2,6 +2,9 @@
 
 #include "cli/ConsoleProgress.h"
 #include "cli/ExitCode.h"
+#include "cli/GlobalOptions.h"
+#include "cli/Invocation.h"
+#include "cli/PortSetup.h"
 #include "cli/RangeList.h"
 
 #include "displaytexts/link/TextCommands.h"
@@ -19,18 +22,6 @@ namespace cli {
 namespace {
 
 using tekstor::TextKind;
-
-const char* const Usage = "usage: quarnctl texts read ids [--ranges 0,1,...] -o FILE\n"
-                          "       quarnctl texts read own [--language 0-6] -o FILE\n"
-                          "       quarnctl texts read channels -o FILE\n"
-                          "       quarnctl texts write ids FILE [--ranges 0,1,...]\n"
-                          "       quarnctl texts write own FILE\n"
-                          "       quarnctl texts write channels FILE\n"
-                          "  ID ranges: 0 = IDs 0-99 ... 9 = IDs 900-999 (read: all ten by default;\n"
-                          "  write: the ranges holding an ID whose flag is not X).\n"
-                          "  languages: 0 German, 1 English, 2 French, 3 Dutch, 4 Italian, 5 Czech,\n"
-                          "  6 the unit's own texts (default).\n"
-                          "  Files: *.q8kk ID texts, *.q8kt own texts, *.q8kc channel texts.\n";
 
 struct Request {
     bool read = true;
@@ -54,11 +45,10 @@ bool parseKind(const QString& text, TextKind& kind)
     return true;
 }
 
-// Fills request from the arguments; an error text when they do not fit.
-QString parse(QStringList args, Request& request)
+// Fills request from the call; an error text when it does not fit.
+QString parse(const Invocation& call, Request& request)
 {
-    if (!args.isEmpty() && args.first() == QLatin1String("texts"))
-        args.removeFirst();
+    const QStringList& args = call.args;
     if (args.size() < 2)
         return QStringLiteral("missing arguments");
     if (args[0] == QLatin1String("read"))
@@ -69,28 +59,32 @@ QString parse(QStringList args, Request& request)
         return QStringLiteral("unknown action %1").arg(args[0]);
     if (!parseKind(args[1], request.kind))
         return QStringLiteral("unknown kind %1").arg(args[1]);
-
-    bool languageGiven = false;
-    for (int i = 2; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == QLatin1String("--ranges") && hasValue) {
-            if (!parseRangeList(args[++i], tekstor::Register::IdRangeCount, request.ranges))
-                return QStringLiteral("bad ranges %1 (0-9, separated by commas)").arg(args[i]);
-            request.rangesGiven = true;
-        } else if (a == QLatin1String("--language") && hasValue) {
-            bool ok = false;
-            request.language = args[++i].toInt(&ok);
-            if (!ok || request.language < 0 || request.language >= tekstor::LanguageListSize)
-                return QStringLiteral("bad language %1 (0-6)").arg(args[i]);
-            languageGiven = true;
-        } else if ((a == QLatin1String("-o") || a == QLatin1String("--output")) && hasValue && request.read) {
-            request.file = args[++i];
-        } else if (!request.read && !a.startsWith(QLatin1Char('-')) && request.file.isEmpty()) {
-            request.file = a;
-        } else {
-            return QStringLiteral("unexpected argument %1").arg(a);
-        }
+    if (request.read) {
+        if (args.size() > 2)
+            return QStringLiteral("unexpected argument %1").arg(args[2]);
+        request.file = call.value(QStringLiteral("output"));
+    } else {
+        if (args.size() > 3)
+            return QStringLiteral("unexpected argument %1").arg(args[3]);
+        if (call.isSet(QStringLiteral("output")))
+            return QStringLiteral("unexpected argument -o");
+        request.file = args.value(2);
+    }
+    if (call.isSet(QStringLiteral("ranges"))) {
+        const QString ranges = call.value(QStringLiteral("ranges"));
+        if (!parseRangeList(ranges, tekstor::Register::IdRangeCount, request.ranges))
+            return QStringLiteral("bad ranges %1 (0-9, separated by commas)").arg(ranges);
+        request.rangesGiven = true;
+    }
+    // --language de|en is the language of the messages; a number the unit's language list.
+    const QString language = call.options.language;
+    const bool languageGiven =
+        !language.isEmpty() && language != QLatin1String("de") && language != QLatin1String("en");
+    if (languageGiven) {
+        bool ok = false;
+        request.language = language.toInt(&ok);
+        if (!ok || request.language < 0 || request.language >= tekstor::LanguageListSize)
+            return QStringLiteral("bad language %1 (0-6)").arg(language);
     }
     if (request.file.isEmpty())
         return request.read ? QStringLiteral("missing -o FILE") : QStringLiteral("missing FILE");
@@ -174,35 +168,55 @@ int writeTexts(platform::BytePort& port, platform::Clock& clock, const Request& 
 
 } // namespace
 
-int runTextsCommand(platform::BytePort& port, const QString& portName, platform::Clock& clock,
-                    const QStringList& args, QTextStream& out, QTextStream& err)
+QStringList TextsCommand::usage() const
+{
+    return {QStringLiteral("texts read ids [--ranges 0,1,...] -o FILE"),
+            QStringLiteral("texts read own [--language 0-6] -o FILE"),
+            QStringLiteral("texts read channels -o FILE"),
+            QStringLiteral("texts write ids FILE [--ranges 0,1,...]"),
+            QStringLiteral("texts write own FILE"),
+            QStringLiteral("texts write channels FILE")};
+}
+
+QString TextsCommand::details() const
+{
+    return QStringLiteral("  ID ranges: 0 = IDs 0-99 ... 9 = IDs 900-999 (read: all ten by default;\n"
+                          "  write: the ranges holding an ID whose flag is not X).\n"
+                          "  languages: 0 German, 1 English, 2 French, 3 Dutch, 4 Italian, 5 Czech,\n"
+                          "  6 the unit's own texts (default).\n"
+                          "  Files: *.q8kk ID texts, *.q8kt own texts, *.q8kc channel texts.\n");
+}
+
+QList<QCommandLineOption> TextsCommand::options() const
+{
+    return {
+        QCommandLineOption(QStringLiteral("ranges"), QStringLiteral("the ID ranges"), QStringLiteral("LIST")),
+        outputOption(QStringLiteral("the text file to write (read)"))};
+}
+
+int TextsCommand::run(Invocation& call) const
 {
     Request request;
-    QString problem = parse(args, request);
-    if (problem.isEmpty() && portName.isEmpty())
-        problem = QStringLiteral("needs --port NAME or --simulate");
-    if (!problem.isEmpty()) {
-        err << "quarnctl: texts: " << problem << "\n" << Usage;
-        return ExitUsage;
-    }
+    if (const QString problem = parse(call, request); !problem.isEmpty())
+        return call.usageError(problem);
 
-    // A file to program is read completely before the unit is touched.
-    tekstor::Register fromFile;
-    if (!request.read) {
-        if (tekstor::TextFiles::load(request.file, request.kind, fromFile) != tekstor::FileOutcome::Ok) {
-            err << "quarnctl: " << request.file << ": "
-                << tekstor::msg::fileNotRead(tekstor::Language::English) << "\n";
-            return ExitFile;
+    return call.withUnit([&](PortSetup& setup) {
+        // A file to program is read completely before the unit is touched.
+        tekstor::Register fromFile;
+        if (!request.read &&
+            tekstor::TextFiles::load(request.file, request.kind, fromFile) != tekstor::FileOutcome::Ok) {
+            call.err << "quarnctl: " << request.file << ": "
+                     << tekstor::msg::fileNotRead(tekstor::Language::English) << "\n";
+            return int(ExitFile);
         }
-    }
-
-    tekstor::Register store;
-    const int connected = connect(port, portName, clock, store, err);
-    if (connected != ExitOk)
-        return connected;
-    out.flush();
-    return request.read ? readTexts(port, clock, request, store, out, err)
-                        : writeTexts(port, clock, request, fromFile, out, err);
+        tekstor::Register store;
+        const int connected = connect(setup.port(), setup.portName(), setup.clock(), store, call.err);
+        if (connected != ExitOk)
+            return connected;
+        call.out.flush();
+        return request.read ? readTexts(setup.port(), setup.clock(), request, store, call.out, call.err)
+                            : writeTexts(setup.port(), setup.clock(), request, fromFile, call.out, call.err);
+    });
 }
 
 } // namespace cli

@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "cli/Quarnctl.h"
-#include "cli/ReportCommand.h"
 
 int main(int argc, char* argv[])
 {
@@ -14,7 +13,7 @@ int main(int argc, char* argv[])
     QStringList raw;
     for (int i = 1; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
-    const bool widgets = cli::ReportCommand::needsWidgets(raw);
+    const bool widgets = cli::Quarnctl::needsWidgets(raw);
     if (widgets && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app =
