@@ -2,7 +2,6 @@
 
 #include "cli/ExitCode.h"
 #include "cli/Invocation.h"
-#include "cli/ReportCommand.h"
 #include "cli/SettingsLoad.h"
 #include "config/link/CommandFraming.h"
 #include "config/report/SettingsDiff.h"
@@ -11,8 +10,7 @@ namespace cli {
 
 QStringList DiffCommand::usage() const
 {
-    return {QStringLiteral("diff FILE1 FILE2"),
-            QStringLiteral("diff --settings FILE1 FILE2 [--language de|en]")};
+    return {QStringLiteral("diff FILE1 FILE2"), QStringLiteral("diff --settings FILE1 FILE2")};
 }
 
 QList<QCommandLineOption> DiffCommand::options() const
@@ -27,8 +25,8 @@ bool DiffCommand::needsWidgets(const QStringList& args) const
 
 int DiffCommand::run(Invocation& call) const
 {
-    if (call.args.size() != 2)
-        return call.usageError(QStringLiteral("diff [--settings] FILE1 FILE2"));
+    if (const int code = call.expectArguments(2); code != ExitOk)
+        return code;
     return call.isSet(QStringLiteral("settings")) ? settings(call) : registers(call);
 }
 
@@ -36,10 +34,10 @@ int DiffCommand::registers(Invocation& call)
 {
     quarn::Register a;
     quarn::Register b;
-    const quarn::LoadResult loadedA = loadSettings(a, call.args[0], call.err);
+    const quarn::LoadResult loadedA = loadSettings(a, call.args[0], call.diag);
     if (!loadedA.loaded())
         return ExitFile;
-    const quarn::LoadResult loadedB = loadSettings(b, call.args[1], call.err);
+    const quarn::LoadResult loadedB = loadSettings(b, call.args[1], call.diag);
     if (!loadedB.loaded())
         return ExitFile;
     // A register that only one of the files holds shows "-" for the other.
@@ -62,12 +60,10 @@ int DiffCommand::registers(Invocation& call)
 
 int DiffCommand::settings(Invocation& call)
 {
-    if (!ReportCommand::languageAccepted(call))
-        return call.usageError(QStringLiteral("--language takes de or en"));
     quarn::Register first;
     quarn::Register second;
-    if (!ReportCommand::loadComplete(first, call.args[0], call.err) ||
-        !ReportCommand::loadComplete(second, call.args[1], call.err))
+    if (loadSettings(first, call.args[0], call.diag).outcome != quarn::LoadOutcome::Loaded ||
+        loadSettings(second, call.args[1], call.diag).outcome != quarn::LoadOutcome::Loaded)
         return ExitFile;
     const QStringList lines = quarn::SettingsDiff::lines(first, second);
     for (const QString& line : lines)

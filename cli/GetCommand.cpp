@@ -1,5 +1,6 @@
 #include "cli/GetCommand.h"
 
+#include "cli/Diagnostics.h"
 #include "cli/ExitCode.h"
 #include "cli/Invocation.h"
 #include "cli/RegisterNumber.h"
@@ -10,15 +11,15 @@ namespace cli {
 
 int GetCommand::run(Invocation& call) const
 {
-    if (call.args.size() != 2)
-        return call.usageError(QStringLiteral("get FILE N"));
+    if (const int code = call.expectArguments(2); code != ExitOk)
+        return code;
     quarn::Register image;
-    const quarn::LoadResult loaded = loadSettings(image, call.args[0], call.err);
+    const quarn::LoadResult loaded = loadSettings(image, call.args[0], call.diag);
     if (!loaded.loaded())
         return ExitFile;
     const int n = registerNumber(call.args[1], loaded.withTelephone);
     if (n < 0) {
-        call.err << quarn::msg::invalidRegisterNumber(loaded.withTelephone) << Qt::endl;
+        call.diag.error(call.args[0], quarn::msg::invalidRegisterNumber(loaded.withTelephone).simplified());
         return ExitUsage;
     }
     call.out << image.registerText(n) << Qt::endl;

@@ -1,6 +1,9 @@
 #include "cli/GlobalOptions.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
+
+#include "cli/Diagnostics.h"
 
 namespace cli {
 
@@ -52,12 +55,25 @@ qsizetype GlobalOptions::commandIndex(const QStringList& args)
     return -1;
 }
 
-bool GlobalOptions::read(const QCommandLineParser& parser, GlobalOptions& options, QString& error)
+QString GlobalOptions::languageIn(const QStringList& args)
+{
+    QString language;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--language"))
+            language = args.value(i + 1);
+        else if (args[i].startsWith(QLatin1String("--language=")))
+            language = args[i].mid(11);
+    }
+    return language;
+}
+
+bool GlobalOptions::read(const QCommandLineParser& parser, GlobalOptions& options, const Diagnostics& diag,
+                         QString& error)
 {
     for (const char* name : {"port", "trace", "language"}) {
         const QString option = QString::fromLatin1(name);
         if (parser.isSet(option) && parser.value(option).isEmpty()) {
-            error = QStringLiteral("--%1 needs a value").arg(option);
+            error = diag.pick("--%1 braucht einen Wert", "--%1 needs a value").arg(option);
             return false;
         }
     }
@@ -73,11 +89,19 @@ bool GlobalOptions::read(const QCommandLineParser& parser, GlobalOptions& option
     static const QStringList variants{QStringLiteral("7k"), QStringLiteral("8k"), QStringLiteral("7k-ti"),
                                       QStringLiteral("8k-ti")};
     if (!variants.contains(options.simulateVariant)) {
-        error = QStringLiteral("--simulate takes 7k, 8k, 7k-ti or 8k-ti");
+        error =
+            diag.pick("--simulate nimmt 7k, 8k, 7k-ti oder 8k-ti", "--simulate takes 7k, 8k, 7k-ti or 8k-ti");
         return false;
     }
     if (options.simulate && !options.port.isEmpty()) {
-        error = QStringLiteral("--port and --simulate exclude each other");
+        error = diag.pick("--port und --simulate schließen einander aus",
+                          "--port and --simulate exclude each other");
+        return false;
+    }
+    static const QRegularExpression languages(QStringLiteral("^(de|en|[0-6])$"));
+    if (!options.language.isEmpty() && !languages.match(options.language).hasMatch()) {
+        error = diag.pick("--language nimmt de oder en (texts read own: 0-6)",
+                          "--language takes de or en (texts read own: 0-6)");
         return false;
     }
     return true;

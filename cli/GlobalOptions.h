@@ -9,6 +9,8 @@ class QCommandLineParser;
 
 namespace cli {
 
+class Diagnostics;
+
 // The options that hold for every command, before or after its name.
 struct GlobalOptions {
     QString port;               // --port NAME
@@ -18,7 +20,7 @@ struct GlobalOptions {
     bool quiet = false;         // --quiet
     bool keepConnected = false; // --keep-connected
     bool help = false;          // --help, -h
-    QString language;           // --language, as given
+    QString language;           // --language de|en, or 0-6 for the unit's language list of texts
 
     bool hasUnit() const { return simulate || !port.isEmpty(); }
 
@@ -28,8 +30,11 @@ struct GlobalOptions {
     static QStringList prepare(QStringList args);
     // Where the command's name stands in prepared arguments; -1 when there is none.
     static qsizetype commandIndex(const QStringList& args);
+    // The value of --language in unparsed arguments, for the messages of the parse itself.
+    static QString languageIn(const QStringList& args);
     // The global options of a parsed command line; false with error set for a bad value.
-    static bool read(const QCommandLineParser& parser, GlobalOptions& options, QString& error);
+    static bool read(const QCommandLineParser& parser, GlobalOptions& options, const Diagnostics& diag,
+                     QString& error);
 };
 
 } // namespace cli

@@ -8,10 +8,10 @@ namespace cli {
 
 int InfoCommand::run(Invocation& call) const
 {
-    if (!call.args.isEmpty())
-        return call.usageError(QStringLiteral("info takes no arguments"));
+    if (const int code = call.expectArguments(0); code != ExitOk)
+        return code;
     return call.withUnit([&](PortSetup& setup) {
-        UnitSession unit(setup, call.options, call.err);
+        UnitSession unit(setup, call);
         const int code = unit.connect();
         if (code != ExitOk)
             return code;

@@ -1,8 +1,10 @@
 #include "cli/Quarnctl.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 
 #include "cli/CommandRegistry.h"
+#include "cli/Diagnostics.h"
 #include "cli/EnglishTranslation.h"
 #include "cli/ExitCode.h"
 #include "cli/GlobalOptions.h"
@@ -21,6 +23,20 @@ QString listed(const Command& command)
     return synopsis + QLatin1Char('\n') + QString(33, QLatin1Char(' ')) + command.summary() +
            QLatin1Char('\n');
 }
+
+// The parser's complaint in the language of the messages.
+QString parseProblem(const QCommandLineParser& parser, const Diagnostics& diag)
+{
+    if (!parser.unknownOptionNames().isEmpty()) {
+        const QString name = parser.unknownOptionNames().constFirst();
+        return diag.pick("unbekannte Option %1", "unknown option %1")
+            .arg((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name);
+    }
+    static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.$"));
+    if (const QRegularExpressionMatch m = missing.match(parser.errorText()); m.hasMatch())
+        return diag.pick("%1 braucht einen Wert", "%1 needs a value").arg(m.captured(1));
+    return parser.errorText();
+}
 } // namespace
 
 QString Quarnctl::usage()
@@ -31,12 +47,13 @@ QString Quarnctl::usage()
         (command->section() == Command::Section::Unit ? unit : files) += listed(*command);
     return QStringLiteral(
                "usage: quarnctl [--port NAME | --simulate[=7k|8k|7k-ti|8k-ti]] [--trace FILE] [--quiet]\n"
-               "                [--keep-connected] COMMAND ...\n"
+               "                [--keep-connected] [--language de|en] COMMAND ...\n"
                "\n"
                "commands with a unit:\n") +
            unit + QStringLiteral("commands on settings files:\n") + files +
            QStringLiteral("\n"
-                          "`quarnctl COMMAND --help` shows the command's usage and options.\n"
+                          "`quarnctl COMMAND --help` shows the command's usage and options. Messages are\n"
+                          "German unless --language en is given or the locale is English.\n"
                           "exit codes: 0 success, 1 the exchange failed or differences were found, 2 usage,\n"
                           "            3 the port cannot be opened, 4 a file cannot be read or written\n");
 }
@@ -49,50 +66,53 @@ bool Quarnctl::needsWidgets(const QStringList& args)
     return command && command->needsWidgets(prepared.mid(at + 1));
 }
 
-int Quarnctl::usageError(const Command* command, const QString& problem)
+int Quarnctl::usageError(Diagnostics& diag, const Command* command, const QString& problem)
 {
-    if (command)
-        m_err << "quarnctl: " << command->name() << ": " << problem << '\n' << command->help() << Qt::flush;
-    else
-        m_err << "quarnctl: " << problem << '\n' << usage() << Qt::flush;
+    diag.error(command ? command->name() : QString(), problem);
+    m_err << (command ? command->help() : usage()) << Qt::flush;
     return ExitUsage;
 }
 
 int Quarnctl::run(QStringList args)
 {
     args = GlobalOptions::prepare(args);
+    Diagnostics diag(m_err, Diagnostics::languageFor(GlobalOptions::languageIn(args)));
+    // The link's messages and the report come from the configuration program's language file.
+    EnglishTranslation english;
+    if (diag.language() == Language::English && !english.install() &&
+        GlobalOptions::languageIn(args) == QLatin1String("en"))
+        diag.error({}, QStringLiteral("the English language file Quarn7k8kENU.qm was not found; the unit's "
+                                      "messages and the report stay German"));
+
     const qsizetype at = GlobalOptions::commandIndex(args);
     const Command* command = at < 0 ? nullptr : CommandRegistry::find(args[at]);
     if (at >= 0 && !command)
-        return usageError(nullptr, QStringLiteral("unknown command '%1'").arg(args[at]));
+        return usageError(diag, nullptr,
+                          diag.pick("unbekannter Befehl \"%1\"", "unknown command \"%1\"").arg(args[at]));
 
     QCommandLineParser parser;
     parser.addOptions(GlobalOptions::definitions());
     if (command)
         parser.addOptions(command->options());
     if (!parser.parse(QStringList{QStringLiteral("quarnctl")} + args))
-        return usageError(command, parser.errorText());
+        return usageError(diag, command, parseProblem(parser, diag));
     GlobalOptions options;
     QString error;
-    if (!GlobalOptions::read(parser, options, error))
-        return usageError(command, error);
-    EnglishTranslation english;
-    if (options.language == QLatin1String("en") && !english.install())
-        m_err << "quarnctl: the English language file Quarn7k8kENU.qm was not found; German is used"
-              << Qt::endl;
+    if (!GlobalOptions::read(parser, options, diag, error))
+        return usageError(diag, command, error);
     if (!command && options.help) {
         m_out << usage() << Qt::flush;
         return ExitOk;
     }
     if (!command)
-        return usageError(nullptr, QStringLiteral("no command given"));
+        return usageError(diag, nullptr, diag.pick("kein Befehl angegeben", "no command given"));
     if (options.help) {
         m_out << command->help() << Qt::flush;
         return ExitOk;
     }
     QStringList positional = parser.positionalArguments();
     positional.removeFirst(); // the command's name
-    Invocation call(*command, options, parser, positional, m_out, m_err);
+    Invocation call(*command, options, parser, positional, m_out, m_err, diag);
     return command->run(call);
 }
 

@@ -6,6 +6,7 @@
 namespace cli {
 
 class Command;
+class Diagnostics;
 
 // quarnctl: parses the command line, finds the command in the registry and runs it.
 // Returns the process exit code.
@@ -22,7 +23,7 @@ public:
     static bool needsWidgets(const QStringList& args);
 
 private:
-    int usageError(const Command* command, const QString& problem);
+    int usageError(Diagnostics& diag, const Command* command, const QString& problem);
 
     QTextStream& m_out;
     QTextStream& m_err;

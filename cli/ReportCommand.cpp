@@ -1,11 +1,11 @@
 #include "cli/ReportCommand.h"
 
+#include "cli/Diagnostics.h"
 #include "cli/ExitCode.h"
-#include "cli/GlobalOptions.h"
 #include "cli/Invocation.h"
+#include "cli/SettingsLoad.h"
 #include "config/register/Messages.h"
 #include "config/register/Register.h"
-#include "config/register/SettingsFile.h"
 #include "config/report/ReportDocument.h"
 #include "config/report/SettingsReport.h"
 
@@ -38,36 +38,24 @@ QList<QCommandLineOption> ReportCommand::options() const
             outputOption(QStringLiteral("the file to write; html and pdf need it"))};
 }
 
-bool ReportCommand::languageAccepted(const Invocation& call)
-{
-    const QString& language = call.options.language;
-    return language.isEmpty() || language == QLatin1String("de") || language == QLatin1String("en");
-}
-
-bool ReportCommand::loadComplete(quarn::Register& image, const QString& path, QTextStream& err)
-{
-    const quarn::LoadResult result = quarn::loadSettingsFile(image, path);
-    if (result.outcome == quarn::LoadOutcome::Loaded)
-        return true;
-    err << path << ": " << quarn::msg::loadMessage(result.outcome) << Qt::endl;
-    return false;
-}
-
 int ReportCommand::run(Invocation& call) const
 {
-    if (!languageAccepted(call))
-        return call.usageError(QStringLiteral("--language takes de or en"));
     const QString format = call.value(QStringLiteral("format"));
     const QString out = call.value(QStringLiteral("output"));
-    if (call.args.size() != 1 || !(format.isEmpty() || format == QLatin1String("text") ||
-                                   format == QLatin1String("html") || format == QLatin1String("pdf")))
+    if (!(format.isEmpty() || format == QLatin1String("text") || format == QLatin1String("html") ||
+          format == QLatin1String("pdf")))
         return call.usageError(
-            QStringLiteral("report FILE [--language de|en] [--format text|html|pdf] [-o OUT]"));
+            call.diag
+                .pick("unbekanntes Format %1 (text, html oder pdf)", "unknown format %1 (text, html or pdf)")
+                .arg(format));
     if ((format == QLatin1String("html") || format == QLatin1String("pdf")) && out.isEmpty())
-        return call.usageError(QStringLiteral("report --format %1 needs -o OUT").arg(format));
+        return call.usageError(
+            call.diag.pick("--format %1 braucht -o DATEI", "--format %1 needs -o FILE").arg(format));
+    if (const int code = call.expectArguments(1); code != ExitOk)
+        return code;
 
     quarn::Register image;
-    if (!loadComplete(image, call.args.at(0), call.err))
+    if (loadSettings(image, call.args.at(0), call.diag).outcome != quarn::LoadOutcome::Loaded)
         return ExitFile;
     const quarn::ReportDocument document(
         {QFileInfo(call.args.at(0)).fileName(),
@@ -84,7 +72,7 @@ int ReportCommand::run(Invocation& call) const
     else
         call.out << document.text() << Qt::flush;
     if (!written) {
-        call.err << out << ": " << quarn::msg::fileNotSaved() << Qt::endl;
+        call.diag.fileError(out, quarn::msg::fileNotSaved(), true);
         return ExitFile;
     }
     return ExitOk;

@@ -1,12 +1,6 @@
 #pragma once
 
-#include <QTextStream>
-
 #include "cli/Command.h"
-
-namespace quarn {
-class Register;
-}
 
 namespace cli {
 
@@ -22,17 +16,12 @@ public:
     }
     QString synopsis() const override
     {
-        return QStringLiteral("report FILE [--language de|en] [--format text|html|pdf] [-o OUT]");
+        return QStringLiteral("report FILE [--format text|html|pdf] [-o OUT]");
     }
     Section section() const override { return Section::Files; }
     QList<QCommandLineOption> options() const override;
     bool needsWidgets(const QStringList&) const override { return true; }
     int run(Invocation& call) const override;
-
-    // Whether --language, if given, names a language of the report.
-    static bool languageAccepted(const Invocation& call);
-    // Loads a settings file that must be complete; prints why not, naming it.
-    static bool loadComplete(quarn::Register& image, const QString& path, QTextStream& err);
 };
 
 } // namespace cli

@@ -1,9 +1,9 @@
 #include "cli/ResetCommand.h"
 
+#include "cli/Diagnostics.h"
 #include "cli/ExitCode.h"
 #include "cli/Invocation.h"
 #include "cli/UnitSession.h"
-#include "config/link/FactoryReset.h"
 
 namespace cli {
 
@@ -19,16 +19,14 @@ int ResetCommand::run(Invocation& call) const
 {
     const bool base = call.isSet(QStringLiteral("base"));
     const bool telephone = call.isSet(QStringLiteral("telephone"));
-    if (base == telephone || !call.isSet(QStringLiteral("yes")) || !call.args.isEmpty())
-        return call.usageError(
-            QStringLiteral("reset --base|--telephone --yes (the unit's registers are overwritten)"));
-    return call.withUnit([&](PortSetup& setup) {
-        UnitSession unit(setup, call.options, call.err);
-        return unit.report(quarn::link::FactoryReset(unit.context(), telephone
-                                                                         ? quarn::link::ResetTarget::Telephone
-                                                                         : quarn::link::ResetTarget::Base)
-                               .execute());
-    });
+    if (base == telephone || !call.isSet(QStringLiteral("yes")))
+        return call.usageError(call.diag.pick(
+            "genau eine von --base und --telephone, dazu --yes (die Register des Geräts werden "
+            "überschrieben)",
+            "exactly one of --base and --telephone, and --yes (the unit's registers are overwritten)"));
+    if (const int code = call.expectArguments(0); code != ExitOk)
+        return code;
+    return call.withUnit([&](PortSetup& setup) { return UnitSession(setup, call).factoryReset(telephone); });
 }
 
 } // namespace cli

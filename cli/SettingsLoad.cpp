@@ -1,14 +1,17 @@
 #include "cli/SettingsLoad.h"
 
+#include "cli/Diagnostics.h"
 #include "config/register/Messages.h"
 
 namespace cli {
 
-quarn::LoadResult loadSettings(quarn::Register& image, const QString& path, QTextStream& err)
+quarn::LoadResult loadSettings(quarn::Register& image, const QString& path, Diagnostics& diag)
 {
     const quarn::LoadResult result = quarn::loadSettingsFile(image, path);
-    if (const QString message = quarn::msg::loadMessage(result.outcome); !message.isEmpty())
-        err << message << Qt::endl;
+    if (result.outcome == quarn::LoadOutcome::Unreadable)
+        diag.fileError(path, quarn::msg::fileNotRead(), false);
+    else if (result.outcome == quarn::LoadOutcome::LoadedIncomplete)
+        diag.error(path, quarn::msg::fileIncomplete());
     return result;
 }
 

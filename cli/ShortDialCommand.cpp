@@ -1,13 +1,12 @@
 #include "cli/ShortDialCommand.h"
 
 #include "cli/ConsoleProgress.h"
+#include "cli/Diagnostics.h"
 #include "cli/ExitCode.h"
-#include "cli/GlobalOptions.h"
 #include "cli/Invocation.h"
 #include "cli/PortSetup.h"
 #include "cli/RangeList.h"
 #include "config/link/CommandFraming.h"
-#include "config/link/LinkMessages.h"
 #include "config/link/ShortDialExchange.h"
 #include "config/link/ShortDialFile.h"
 #include "config/register/Messages.h"
@@ -40,94 +39,115 @@ QList<QCommandLineOption> ShortDialCommand::options() const
 
 int ShortDialCommand::run(Invocation& call) const
 {
+    const Diagnostics& diag = call.diag;
     const QStringList& args = call.args;
     if (args.isEmpty())
-        return call.usageError(QStringLiteral("missing read or write"));
+        return call.usageError(diag.pick("read oder write fehlt", "read or write is missing"));
     const bool reading = args[0] == QLatin1String("read");
     if (!reading && args[0] != QLatin1String("write"))
-        return call.usageError(QStringLiteral("unknown action %1").arg(args[0]));
+        return call.usageError(
+            diag.pick("unbekannte Aktion %1 (read oder write)", "unknown action %1 (read or write)")
+                .arg(args[0]));
     QList<int> ranges{0}; // as the dialog: only 000-099 unless told otherwise
     if (reading) {
-        if (args.size() > 1)
-            return call.usageError(QStringLiteral("unexpected argument %1").arg(args[1]));
         const QString list = call.value(QStringLiteral("ranges"));
         if (call.isSet(QStringLiteral("ranges")) &&
             !parseRangeList(list, ShortDialExchange::RangeCount, ranges))
-            return call.usageError(QStringLiteral("bad ranges %1 (0-9, separated by commas)").arg(list));
+            return call.usageError(diag.pick("falsche Bereiche %1 (0-9, durch Kommas getrennt)",
+                                             "bad ranges %1 (0-9, separated by commas)")
+                                       .arg(list));
         if (call.value(QStringLiteral("output")).isEmpty())
-            return call.usageError(QStringLiteral("missing -o FILE"));
+            return call.usageError(diag.pick("-o DATEI fehlt", "-o FILE is missing"));
     } else {
         for (const char* option : {"ranges", "output"}) {
             if (call.isSet(QString::fromLatin1(option)))
-                return call.usageError(QStringLiteral("unexpected argument --%1").arg(QLatin1String(option)));
+                return call.usageError(diag.pick("unerwartetes Argument %1", "unexpected argument %1")
+                                           .arg(QStringLiteral("--") + QLatin1String(option)));
         }
-        if (args.size() != 2)
-            return call.usageError(args.size() < 2 ? QStringLiteral("missing FILE")
-                                                   : QStringLiteral("unexpected argument %1").arg(args[2]));
     }
+    if (const int code = call.expectArguments(reading ? 1 : 2); code != ExitOk)
+        return code;
     return call.withUnit(
         [&](PortSetup& setup) { return reading ? read(call, setup, ranges) : write(call, setup); });
 }
 
-int ShortDialCommand::openUnit(PortSetup& setup, QTextStream& err)
+int ShortDialCommand::openUnit(const Invocation& call, PortSetup& setup)
 {
     if (!quarn::link::framing::restartPort(setup.port(), setup.portName())) {
-        err << quarn::linkmsg::portNotOpened() << Qt::endl;
-        if (!setup.port().lastErrorDetail().isEmpty())
-            err << setup.port().lastErrorDetail() << Qt::endl;
+        call.diag.portError(setup.portName(), setup.port().lastError(), setup.port().lastErrorDetail());
         return ExitPort;
     }
     if (!ShortDialExchange(setup.port(), setup.clock()).open()) {
-        err << "quarnctl: sending to the unit failed\n" << Qt::flush;
+        call.diag.error(setup.portName(), sendFailed(call.diag));
         return ExitFailed;
     }
     return ExitOk;
 }
 
-int ShortDialCommand::read(Invocation& call, PortSetup& setup, const QList<int>& ranges)
+QString ShortDialCommand::sendFailed(const Diagnostics& diag)
 {
+    return diag.pick("Senden zum Gerät fehlgeschlagen.", "Sending to the unit failed.");
+}
+
+int ShortDialCommand::read(const Invocation& call, PortSetup& setup, const QList<int>& ranges)
+{
+    const Diagnostics& diag = call.diag;
     const QString file = call.value(QStringLiteral("output"));
-    if (const int code = openUnit(setup, call.err); code != ExitOk)
+    if (const int code = openUnit(call, setup); code != ExitOk)
         return code;
-    ConsoleProgress progress(call.err, !call.options.quiet && ConsoleProgress::stderrIsTerminal());
+    ConsoleProgress progress(call.err, call.progressShown());
+    progress.setLabel(diag.pick("Lesen", "Reading"));
     const quarn::link::ShortDialRead result =
         ShortDialExchange(setup.port(), setup.clock()).read(ranges, progress);
     progress.finish();
     setup.port().close();
     if (result.portFailed) {
-        call.err << "quarnctl: sending to the unit failed; nothing was saved\n" << Qt::flush;
+        call.diag.error(setup.portName(), sendFailed(diag) + QLatin1Char(' ') +
+                                              diag.pick("Nichts wurde gespeichert.", "Nothing was saved."));
         return ExitFailed;
     }
     // A file without any entry line would only overwrite a good one with nothing.
     if (!result.anyEntry) {
-        call.err << "quarnctl: the unit sent no short-dial entry; nothing was saved\n" << Qt::flush;
+        call.diag.error(
+            setup.portName(),
+            diag.pick("Das Gerät hat keinen Kurzwahleintrag gesendet; nichts wurde gespeichert.",
+                      "The unit sent no short-dial entry; nothing was saved."),
+            {diag.pick("Prüfen Sie das Kabel, den Port und ob das Gerät ein Telefoninterface hat.",
+                       "Check the cable, the port and that the unit has a telephone interface.")});
         return ExitFailed;
     }
     if (!ShortDialFile::save(file, result.text)) {
-        call.err << quarn::msg::fileNotSaved() << Qt::endl;
+        call.diag.fileError(file, quarn::msg::fileNotSaved(), true);
         return ExitFile;
     }
     call.out << result.text.count(QLatin1String("WP")) << " entries read, saved in " << file << Qt::endl;
     return ExitOk;
 }
 
-int ShortDialCommand::write(Invocation& call, PortSetup& setup)
+int ShortDialCommand::write(const Invocation& call, PortSetup& setup)
 {
+    const Diagnostics& diag = call.diag;
     const QString& file = call.args[1];
     // The whole file is read before the unit is touched.
     QString text;
     if (!ShortDialFile::load(file, text)) {
-        call.err << quarn::msg::fileNotRead() << Qt::endl;
+        call.diag.fileError(file, quarn::msg::fileNotRead(), false);
         return ExitFile;
     }
-    if (const int code = openUnit(setup, call.err); code != ExitOk)
+    if (const int code = openUnit(call, setup); code != ExitOk)
         return code;
-    ConsoleProgress progress(call.err, !call.options.quiet && ConsoleProgress::stderrIsTerminal());
+    ConsoleProgress progress(call.err, call.progressShown());
+    progress.setLabel(diag.pick("Senden", "Sending"));
     const bool sent = ShortDialExchange(setup.port(), setup.clock()).write(text, progress);
     progress.finish();
     if (!sent) {
-        call.err << "quarnctl: sending to the unit failed; the short-dial memory may be written in part\n"
-                 << Qt::flush;
+        call.diag.error(setup.portName(),
+                        sendFailed(diag) + QLatin1Char(' ') +
+                            diag.pick("Der Kurzwahlspeicher ist möglicherweise nur teilweise beschrieben.",
+                                      "The short-dial memory may be written in part."),
+                        {diag.pick("`quarnctl shortdial write %1` wiederholen.",
+                                   "Run `quarnctl shortdial write %1` again.")
+                             .arg(file)});
         return ExitFailed;
     }
     call.out << text.count(QLatin1String("WP")) << " entries written from " << file << Qt::endl;

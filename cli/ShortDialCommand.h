@@ -2,12 +2,12 @@
 
 #include <QList>
 #include <QString>
-#include <QTextStream>
 
 #include "cli/Command.h"
 
 namespace cli {
 
+class Diagnostics;
 class PortSetup;
 
 // `quarnctl shortdial read [--ranges LIST] -o FILE` and `quarnctl shortdial write FILE`: the
@@ -31,9 +31,10 @@ public:
     int run(Invocation& call) const override;
 
 private:
-    static int openUnit(PortSetup& setup, QTextStream& err);
-    static int read(Invocation& call, PortSetup& setup, const QList<int>& ranges);
-    static int write(Invocation& call, PortSetup& setup);
+    static int openUnit(const Invocation& call, PortSetup& setup);
+    static QString sendFailed(const Diagnostics& diag);
+    static int read(const Invocation& call, PortSetup& setup, const QList<int>& ranges);
+    static int write(const Invocation& call, PortSetup& setup);
 };
 
 } // namespace cli

@@ -9,10 +9,10 @@ namespace cli {
 
 int ShowCommand::run(Invocation& call) const
 {
-    if (call.args.size() != 1)
-        return call.usageError(QStringLiteral("show FILE"));
+    if (const int code = call.expectArguments(1); code != ExitOk)
+        return code;
     quarn::Register image;
-    const quarn::LoadResult loaded = loadSettings(image, call.args[0], call.err);
+    const quarn::LoadResult loaded = loadSettings(image, call.args[0], call.diag);
     if (!loaded.loaded())
         return ExitFile;
     for (int n : quarn::Register::numbers(loaded.withTelephone))

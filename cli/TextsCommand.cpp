@@ -1,11 +1,13 @@
 #include "cli/TextsCommand.h"
 
 #include "cli/ConsoleProgress.h"
+#include "cli/Diagnostics.h"
 #include "cli/ExitCode.h"
 #include "cli/GlobalOptions.h"
 #include "cli/Invocation.h"
 #include "cli/PortSetup.h"
 #include "cli/RangeList.h"
+#include "config/link/LinkMessages.h"
 
 #include "displaytexts/link/TextCommands.h"
 #include "displaytexts/link/TextConnect.h"
@@ -48,50 +50,50 @@ bool parseKind(const QString& text, TextKind& kind)
 // Fills request from the call; an error text when it does not fit.
 QString parse(const Invocation& call, Request& request)
 {
+    const Diagnostics& diag = call.diag;
     const QStringList& args = call.args;
     if (args.size() < 2)
-        return QStringLiteral("missing arguments");
+        return diag.pick("Argumente fehlen", "arguments are missing");
     if (args[0] == QLatin1String("read"))
         request.read = true;
     else if (args[0] == QLatin1String("write"))
         request.read = false;
     else
-        return QStringLiteral("unknown action %1").arg(args[0]);
+        return diag.pick("unbekannte Aktion %1 (read oder write)", "unknown action %1 (read or write)")
+            .arg(args[0]);
     if (!parseKind(args[1], request.kind))
-        return QStringLiteral("unknown kind %1").arg(args[1]);
-    if (request.read) {
-        if (args.size() > 2)
-            return QStringLiteral("unexpected argument %1").arg(args[2]);
-        request.file = call.value(QStringLiteral("output"));
-    } else {
-        if (args.size() > 3)
-            return QStringLiteral("unexpected argument %1").arg(args[3]);
-        if (call.isSet(QStringLiteral("output")))
-            return QStringLiteral("unexpected argument -o");
-        request.file = args.value(2);
-    }
+        return diag
+            .pick("unbekannte Textart %1 (ids, own oder channels)", "unknown kind %1 (ids, own or channels)")
+            .arg(args[1]);
+    const qsizetype count = request.read ? 2 : 3;
+    if (args.size() > count)
+        return diag.pick("unerwartetes Argument %1", "unexpected argument %1").arg(args[count]);
+    if (!request.read && call.isSet(QStringLiteral("output")))
+        return diag.pick("unerwartetes Argument -o", "unexpected argument -o");
+    request.file = request.read ? call.value(QStringLiteral("output")) : args.value(2);
     if (call.isSet(QStringLiteral("ranges"))) {
         const QString ranges = call.value(QStringLiteral("ranges"));
         if (!parseRangeList(ranges, tekstor::Register::IdRangeCount, request.ranges))
-            return QStringLiteral("bad ranges %1 (0-9, separated by commas)").arg(ranges);
+            return diag
+                .pick("falsche Bereiche %1 (0-9, durch Kommas getrennt)",
+                      "bad ranges %1 (0-9, separated by commas)")
+                .arg(ranges);
         request.rangesGiven = true;
     }
     // --language de|en is the language of the messages; a number the unit's language list.
     const QString language = call.options.language;
     const bool languageGiven =
         !language.isEmpty() && language != QLatin1String("de") && language != QLatin1String("en");
-    if (languageGiven) {
-        bool ok = false;
-        request.language = language.toInt(&ok);
-        if (!ok || request.language < 0 || request.language >= tekstor::LanguageListSize)
-            return QStringLiteral("bad language %1 (0-6)").arg(language);
-    }
+    if (languageGiven)
+        request.language = language.toInt();
     if (request.file.isEmpty())
-        return request.read ? QStringLiteral("missing -o FILE") : QStringLiteral("missing FILE");
+        return request.read ? diag.pick("-o DATEI fehlt", "-o FILE is missing")
+                            : diag.pick("DATEI fehlt", "FILE is missing");
     if (request.rangesGiven && request.kind != TextKind::Ids)
-        return QStringLiteral("--ranges applies to ids only");
+        return diag.pick("--ranges gilt nur für ids", "--ranges applies to ids only");
     if (languageGiven && (request.kind != TextKind::Own || !request.read))
-        return QStringLiteral("--language applies to reading own texts only");
+        return diag.pick("--language 0-6 gilt nur für texts read own",
+                         "--language 0-6 applies to texts read own only");
     return {};
 }
 
@@ -100,67 +102,77 @@ QString kindName(TextKind kind)
     return QString::fromLatin1(tekstor::textKindInfo(kind).plural);
 }
 
-int connect(platform::BytePort& port, const QString& portName, platform::Clock& clock,
-            tekstor::Register& store, QTextStream& err)
+tekstor::Language textLanguage(const Diagnostics& diag)
 {
-    const tekstor::ConnectResult c = tekstor::TextConnect(port, clock, store).run(portName);
-    const auto en = tekstor::Language::English;
-    switch (c.outcome) {
+    return diag.language() == Language::English ? tekstor::Language::English : tekstor::Language::German;
+}
+
+int connect(PortSetup& setup, tekstor::Register& store, Diagnostics& diag)
+{
+    platform::BytePort& port = setup.port();
+    switch (tekstor::TextConnect(port, setup.clock(), store).run(setup.portName()).outcome) {
     case tekstor::ConnectOutcome::Connected:
         return ExitOk;
     case tekstor::ConnectOutcome::PortFailed:
-        err << "quarnctl: " << portName << ": " << tekstor::msg::portInitFailed(en);
-        if (!port.lastErrorDetail().isEmpty())
-            err << " (" << port.lastErrorDetail() << ")";
-        err << "\n";
+        diag.portError(setup.portName(), port.lastError(), port.lastErrorDetail());
         return ExitPort;
     case tekstor::ConnectOutcome::NoStart:
     case tekstor::ConnectOutcome::NoCount:
-        err << "quarnctl: " << tekstor::msg::unitNotAnswering(en) << "\n";
-        return ExitFailed;
+        break;
     }
+    diag.noAnswer(setup.portName(), quarn::linkmsg::noQuarnFound());
     return ExitFailed;
 }
 
-int readTexts(platform::BytePort& port, platform::Clock& clock, const Request& request,
-              tekstor::Register& store, QTextStream& out, QTextStream& err)
+int readTexts(const Invocation& call, PortSetup& setup, const Request& request, tekstor::Register& store)
 {
-    ConsoleProgress progress(err, QStringLiteral("reading ") + kindName(request.kind));
-    tekstor::TextRead reader(port, clock, store, progress);
+    ConsoleProgress progress(call.err, call.progressShown());
+    progress.setLabel(call.diag.pick("Lesen", "Reading"));
+    tekstor::TextRead reader(setup.port(), setup.clock(), store, progress);
     const tekstor::ReadResult result = reader.read(
         request.kind, request.rangesGiven ? request.ranges : QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
         tekstor::languageCharacter(request.language));
-    tekstor::TextDisconnect(port, clock).run();
+    progress.finish();
+    tekstor::TextDisconnect(setup.port(), setup.clock()).run();
 
     // Replies are matched to texts by their order, so after a missing one every later
     // text may sit on the wrong number: an incomplete read is not saved, and a file
     // from an earlier read stays as it was.
     if (result.stored.size() < result.asked.size()) {
-        err << "quarnctl: the unit answered " << result.stored.size() << " of " << result.asked.size()
-            << " texts; nothing was saved\n";
+        call.diag.error(setup.portName(),
+                        call.diag
+                            .pick("Das Gerät hat %1 von %2 Texten beantwortet; nichts wurde gespeichert.",
+                                  "The unit answered %1 of %2 texts; nothing was saved.")
+                            .arg(result.stored.size())
+                            .arg(result.asked.size()));
         return ExitFailed;
     }
     if (tekstor::TextFiles::save(request.file, request.kind, store) != tekstor::FileOutcome::Ok) {
-        err << "quarnctl: " << request.file << ": file could not be written\n";
+        call.diag.fileError(request.file, tekstor::msg::fileNotSaved(textLanguage(call.diag)), true);
         return ExitFile;
     }
-    out << result.stored.size() << " of " << result.asked.size() << " " << kindName(request.kind)
-        << " read, saved in " << request.file << "\n";
+    call.out << result.stored.size() << " of " << result.asked.size() << " " << kindName(request.kind)
+             << " read, saved in " << request.file << "\n";
     return ExitOk;
 }
 
-int writeTexts(platform::BytePort& port, platform::Clock& clock, const Request& request,
-               const tekstor::Register& texts, QTextStream& out, QTextStream& err)
+int writeTexts(const Invocation& call, PortSetup& setup, const Request& request,
+               const tekstor::Register& texts)
 {
-    ConsoleProgress progress(err, QStringLiteral("programming ") + kindName(request.kind));
-    tekstor::TextProgram programmer(port, clock, texts, progress);
+    ConsoleProgress progress(call.err, call.progressShown());
+    progress.setLabel(call.diag.pick("Senden", "Sending"));
+    tekstor::TextProgram programmer(setup.port(), setup.clock(), texts, progress);
     const tekstor::ProgramResult result =
         programmer.program(request.kind, request.rangesGiven ? request.ranges : texts.idRangesWithTexts());
-    tekstor::TextDisconnect(port, clock).run();
+    progress.finish();
+    tekstor::TextDisconnect(setup.port(), setup.clock()).run();
 
-    out << result.sent << " " << kindName(request.kind) << " programmed\n";
+    call.out << result.sent << " " << kindName(request.kind) << " programmed\n";
     if (result.refused > 0) {
-        err << "quarnctl: " << result.refused << " texts were too long to send\n";
+        call.diag.error(request.file, call.diag
+                                          .pick("%1 Texte waren zu lang und wurden nicht gesendet.",
+                                                "%1 texts were too long to send.")
+                                          .arg(result.refused));
         return ExitFailed;
     }
     return ExitOk;
@@ -205,17 +217,16 @@ int TextsCommand::run(Invocation& call) const
         tekstor::Register fromFile;
         if (!request.read &&
             tekstor::TextFiles::load(request.file, request.kind, fromFile) != tekstor::FileOutcome::Ok) {
-            call.err << "quarnctl: " << request.file << ": "
-                     << tekstor::msg::fileNotRead(tekstor::Language::English) << "\n";
+            call.diag.fileError(request.file, tekstor::msg::fileNotRead(textLanguage(call.diag)), false);
             return int(ExitFile);
         }
         tekstor::Register store;
-        const int connected = connect(setup.port(), setup.portName(), setup.clock(), store, call.err);
+        const int connected = connect(setup, store, call.diag);
         if (connected != ExitOk)
             return connected;
         call.out.flush();
-        return request.read ? readTexts(setup.port(), setup.clock(), request, store, call.out, call.err)
-                            : writeTexts(setup.port(), setup.clock(), request, fromFile, call.out, call.err);
+        return request.read ? readTexts(call, setup, request, store)
+                            : writeTexts(call, setup, request, fromFile);
     });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QTextStream>
+#include <QStringList>
 
 #include "cli/ConsoleProgress.h"
 #include "config/link/LinkContext.h"
@@ -9,29 +9,40 @@
 
 namespace cli {
 
+class Invocation;
 class PortSetup;
-struct GlobalOptions;
 
-// The register exchanges of one command with the unit: connect, the exchange's outcome
-// printed as the program's message, and the disconnect at the end.
+// The register exchanges of one command with the unit: connect, each exchange under its
+// progress label with its outcome printed as the program's message, and the disconnect.
 class UnitSession {
 public:
-    UnitSession(PortSetup& setup, const GlobalOptions& options, QTextStream& err);
+    UnitSession(PortSetup& setup, const Invocation& call);
 
-    quarn::link::LinkContext context();
     quarn::Register& image() { return m_image; }
-    // Prints the outcome's message, if any; the exit code it stands for.
-    int report(const quarn::link::LinkOutcome& outcome);
     int connect();
+    // Every register of the unit into the image.
+    int read();
+    // The outcome of the last exchange.
+    quarn::link::LinkResult lastResult() const { return m_last; }
+    // The image to the unit; file names the settings file for what to do after a failure.
+    int send(const QString& file);
+    int factoryReset(bool telephone);
     // The disconnect exchange unless --keep-connected; keeps the first failure's code.
+    // After a failure it says nothing more: the first message is the one that counts.
     int finish(int code);
 
 private:
+    quarn::link::LinkContext context();
+    // Prints the outcome's message, if any, with what to do next; the exit code.
+    int report(const quarn::link::LinkOutcome& outcome, QStringList next = {});
+    // The port closed by itself during the exchange: the line dropped.
+    QStringList lineDropped() const;
+
     PortSetup& m_setup;
-    const GlobalOptions& m_options;
-    QTextStream& m_err;
+    const Invocation& m_call;
     quarn::Register m_image;
     ConsoleProgress m_progress;
+    quarn::link::LinkResult m_last = quarn::link::LinkResult::Completed;
 };
 
 } // namespace cli

@@ -4,17 +4,17 @@
 #include "cli/Invocation.h"
 #include "cli/SettingsLoad.h"
 #include "cli/UnitSession.h"
-#include "config/link/BulkSend.h"
 
 namespace cli {
 
 int WriteCommand::run(Invocation& call) const
 {
-    if (call.args.size() != 1)
-        return call.usageError(QStringLiteral("write FILE"));
+    if (const int code = call.expectArguments(1); code != ExitOk)
+        return code;
     return call.withUnit([&](PortSetup& setup) {
-        UnitSession unit(setup, call.options, call.err);
-        const quarn::LoadResult loaded = loadSettings(unit.image(), call.args[0], call.err);
+        UnitSession unit(setup, call);
+        const QString& path = call.args[0];
+        const quarn::LoadResult loaded = loadSettings(unit.image(), path, call.diag);
         if (!loaded.loaded())
             return int(ExitFile);
         const int code = unit.connect();
@@ -22,7 +22,7 @@ int WriteCommand::run(Invocation& call) const
             return code;
         // As after "Öffnen" with a unit connected: the file decides which registers go out.
         unit.image().telephoneInterface = loaded.withTelephone;
-        return unit.finish(unit.report(quarn::link::BulkSend(unit.context()).execute()));
+        return unit.finish(unit.send(path));
     });
 }
 
