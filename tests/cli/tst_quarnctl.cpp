@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "cli/CommandRegistry.h"
+#include "cli/ConsoleProgress.h"
 #include "cli/Quarnctl.h"
 #include "cli/TracingPort.h"
 #include "config/link/ShortDialFile.h"
@@ -376,6 +377,27 @@ private Q_SLOTS:
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QVERIFY(!QFile::exists(path("f")));
         QCOMPARE(readAll(path("kw.txt")), QByteArray("W\0P\0", 4));
+    }
+
+    // The disconnect's sequence: range, position 0, steps, position 0. One labelled line that
+    // moved; no empty bar before it. Disabled (no terminal, --quiet): nothing at all.
+    void progressBarSaysWhatItMeasures()
+    {
+        for (const bool enabled : {true, false}) {
+            QString text;
+            QTextStream err(&text);
+            cli::ConsoleProgress progress(err, enabled);
+            progress.setLabel("Trennen");
+            progress.setRange(2);
+            progress.setPosition(0);
+            progress.step();
+            progress.step();
+            progress.setPosition(0);
+            err.flush();
+            QCOMPARE(text, enabled ? "\rTrennen  [####################                    ] 1/2"
+                                     "\rTrennen  [########################################] 2/2\n"
+                                   : QString());
+        }
     }
 
     void traceLineFormat()
