@@ -33,6 +33,8 @@ int Invocation::expectArguments(int count) const
 
 int Invocation::withUnit(const std::function<int(PortSetup&)>& body) const
 {
+    if (m_unit)
+        return body(*m_unit);
     if (!options.hasUnit())
         return usageError(
             diag.pick("braucht --port NAME oder --simulate", "needs --port NAME or --simulate"));

@@ -17,9 +17,10 @@ struct GlobalOptions;
 class Invocation {
 public:
     Invocation(const Command& command, const GlobalOptions& options, const QCommandLineParser& parser,
-               QStringList args, QTextStream& out, QTextStream& err, Diagnostics& diag)
+               QStringList args, QTextStream& out, QTextStream& err, Diagnostics& diag,
+               PortSetup* unit = nullptr)
         : command(command), options(options), args(std::move(args)), out(out), err(err), diag(diag),
-          m_parser(parser)
+          m_parser(parser), m_unit(unit)
     {}
 
     bool isSet(const QString& option) const { return m_parser.isSet(option); }
@@ -32,7 +33,7 @@ public:
     // A usage error unless exactly count arguments follow the name; ExitOk when they do.
     int expectArguments(int count) const;
     // Sets up the port (and the trace) and runs body with it: wrong usage without --port or
-    // --simulate, a file error when the trace file cannot be opened.
+    // --simulate (or a given unit), a file error when the trace file cannot be opened.
     int withUnit(const std::function<int(PortSetup&)>& body) const;
 
     const Command& command;
@@ -44,6 +45,7 @@ public:
 
 private:
     const QCommandLineParser& m_parser;
+    PortSetup* m_unit; // given instead of --port or --simulate
 };
 
 } // namespace cli

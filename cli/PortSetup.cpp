@@ -8,13 +8,6 @@
 
 namespace cli {
 
-namespace {
-std::unique_ptr<platform::BytePort> serialPort()
-{
-    return std::make_unique<platform::SerialPort>();
-}
-} // namespace
-
 PortSetup::~PortSetup()
 {
     m_trace.reset(); // writes what it still holds before the file closes
@@ -31,20 +24,31 @@ std::unique_ptr<PortSetup> PortSetup::create(const GlobalOptions& options)
         setup->m_virtualClock = std::make_unique<platform::VirtualClock>();
         setup->m_clock = setup->m_virtualClock.get();
         setup->m_unit = std::make_unique<sim::UnitModel>(unit);
-        setup->m_port = std::make_unique<sim::SimulatedPort>(*setup->m_unit, *setup->m_virtualClock);
+        setup->m_ownPort = std::make_unique<sim::SimulatedPort>(*setup->m_unit, *setup->m_virtualClock);
         setup->m_portName = QStringLiteral("simulated-") + options.simulateVariant;
     } else {
         setup->m_systemClock = std::make_unique<platform::SystemClock>();
         setup->m_clock = setup->m_systemClock.get();
-        setup->m_port = serialPort();
+        setup->m_ownPort = std::make_unique<platform::SerialPort>();
         setup->m_portName = options.port;
     }
+    setup->m_port = setup->m_ownPort.get();
     if (!options.traceFile.isEmpty()) {
         setup->m_traceFile.setFileName(options.traceFile);
         if (!setup->m_traceFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return nullptr;
         setup->m_trace = std::make_unique<TracingPort>(*setup->m_port, *setup->m_clock, setup->m_traceFile);
     }
+    return setup;
+}
+
+std::unique_ptr<PortSetup> PortSetup::borrowing(platform::BytePort& port, platform::Clock& clock,
+                                                const QString& portName)
+{
+    std::unique_ptr<PortSetup> setup(new PortSetup);
+    setup->m_port = &port;
+    setup->m_clock = &clock;
+    setup->m_portName = portName;
     return setup;
 }
 

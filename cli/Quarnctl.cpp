@@ -112,7 +112,7 @@ int Quarnctl::run(QStringList args)
     }
     QStringList positional = parser.positionalArguments();
     positional.removeFirst(); // the command's name
-    Invocation call(*command, options, parser, positional, m_out, m_err, diag);
+    Invocation call(*command, options, parser, positional, m_out, m_err, diag, m_unit);
     return command->run(call);
 }
 

@@ -7,12 +7,17 @@ namespace cli {
 
 class Command;
 class Diagnostics;
+class PortSetup;
 
 // quarnctl: parses the command line, finds the command in the registry and runs it.
 // Returns the process exit code.
 class Quarnctl {
 public:
-    Quarnctl(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {}
+    // unit: where the commands talk to instead of --port or --simulate (tests on a unit
+    // that lives across runs).
+    Quarnctl(QTextStream& out, QTextStream& err, PortSetup* unit = nullptr)
+        : m_out(out), m_err(err), m_unit(unit)
+    {}
 
     int run(QStringList args);
 
@@ -27,6 +32,7 @@ private:
 
     QTextStream& m_out;
     QTextStream& m_err;
+    PortSetup* m_unit;
 };
 
 } // namespace cli

@@ -8,12 +8,12 @@
 #include "cli/PortSetup.h"
 #include "cli/RangeList.h"
 #include "config/link/LinkMessages.h"
+#include "config/register/Messages.h"
 
 #include "displaytexts/link/TextCommands.h"
 #include "displaytexts/link/TextConnect.h"
 #include "displaytexts/link/TextProgram.h"
 #include "displaytexts/link/TextRead.h"
-#include "displaytexts/texts/Messages.h"
 #include "displaytexts/texts/Register.h"
 #include "displaytexts/texts/TextFiles.h"
 #include "displaytexts/texts/TextKindTable.h"
@@ -102,11 +102,6 @@ QString kindName(TextKind kind)
     return QString::fromLatin1(tekstor::textKindInfo(kind).plural);
 }
 
-tekstor::Language textLanguage(const Diagnostics& diag)
-{
-    return diag.language() == Language::English ? tekstor::Language::English : tekstor::Language::German;
-}
-
 int connect(PortSetup& setup, tekstor::Register& store, Diagnostics& diag)
 {
     platform::BytePort& port = setup.port();
@@ -148,7 +143,7 @@ int readTexts(const Invocation& call, PortSetup& setup, const Request& request, 
         return ExitFailed;
     }
     if (tekstor::TextFiles::save(request.file, request.kind, store) != tekstor::FileOutcome::Ok) {
-        call.diag.fileError(request.file, tekstor::msg::fileNotSaved(textLanguage(call.diag)), true);
+        call.diag.fileError(request.file, quarn::msg::fileNotSaved(), true);
         return ExitFile;
     }
     call.out << result.stored.size() << " of " << result.asked.size() << " " << kindName(request.kind)
@@ -217,7 +212,7 @@ int TextsCommand::run(Invocation& call) const
         tekstor::Register fromFile;
         if (!request.read &&
             tekstor::TextFiles::load(request.file, request.kind, fromFile) != tekstor::FileOutcome::Ok) {
-            call.diag.fileError(request.file, tekstor::msg::fileNotRead(textLanguage(call.diag)), false);
+            call.diag.fileError(request.file, quarn::msg::fileNotRead(), false);
             return int(ExitFile);
         }
         tekstor::Register store;
