@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QTextStream>
+#include <QTimer>
 #include <cstdlib>
 
 namespace quarn {
@@ -28,6 +29,11 @@ int CQuarn7k8kApp::run()
     if (!options.error.isEmpty()) {
         err << "Quarn7k8k: " << options.error << "\n" << StartOptions::usage();
         return 2;
+    }
+    if (options.request != StartOptions::Request::Run) {
+        QTextStream(stdout) << (options.request == StartOptions::Request::Help ? StartOptions::usage()
+                                                                               : StartOptions::version());
+        return 0;
     }
 
     DisplayLanguage language(LanguageFiles::besideExecutable());
@@ -66,6 +72,9 @@ int CQuarn7k8kApp::run()
     int result = 0;
     {
         CQuarn7k8kDlg window(std::move(services));
+        // Once the window shows, so its messages about the file appear above it.
+        if (!options.file.isEmpty())
+            QTimer::singleShot(0, &window, [&window, file = options.file] { window.openFile(file); });
         window.exec();
         if (window.exchangeRunning()) {
             // The process ends at once; the running exchange and the open port end with it.

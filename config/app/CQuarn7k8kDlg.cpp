@@ -184,7 +184,7 @@ void CQuarn7k8kDlg::buildMenus()
 
     QMenu* file = bar->addMenu(tr("&Datei"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    m_openAction = file->addAction(tr("Ö&ffnen..."), this, &CQuarn7k8kDlg::openFile);
+    m_openAction = file->addAction(tr("Ö&ffnen..."), this, qOverload<>(&CQuarn7k8kDlg::openFile));
     m_openAction->setObjectName(QStringLiteral("openAction"));
     m_saveAsAction = file->addAction(tr("Speichern &unter..."), this, [this] { saveFileAs(); });
     m_saveAsAction->setObjectName(QStringLiteral("saveAsAction"));
@@ -494,8 +494,12 @@ void CQuarn7k8kDlg::openFile()
 {
     const QString path =
         platform::userDialogs().openFileName(this, settingsFileRequest(tr("Öffnen"), tr("Register")));
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+void CQuarn7k8kDlg::openFile(const QString& path)
+{
     const LoadResult result = loadSettingsFile(m_image, path);
     if (!result.loaded()) {
         // The image and every control stay as they were.

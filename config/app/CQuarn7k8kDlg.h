@@ -78,6 +78,8 @@ public:
     void showTelephoneTree();
     void showBaseTree();
     void openFile();
+    // Opens the settings file at path as "Öffnen..." does, with its messages.
+    void openFile(const QString& path);
     bool saveFileAs();
     bool saveFile();
     // Every setting by name as a PDF ("Datei" -> "Einstellungen als PDF speichern...").

@@ -14,7 +14,11 @@ namespace {
 QString nativeNameOf(quint16 id)
 {
     const QLocale locale = langid::localeOf(id);
-    QString name = locale.nativeLanguageName();
+    // The language's own name without its country ("English", not "American English"), as
+    // Tekstor's language menu names it.
+    const QLocale withoutCountry(locale.language(), QLocale::World);
+    QString name =
+        (withoutCountry.language() == locale.language() ? withoutCountry : locale).nativeLanguageName();
     if (name.isEmpty())
         name = QLocale::languageToString(locale.language());
     if (name.isEmpty() || locale.language() == QLocale::C)

@@ -1,38 +1,38 @@
 #include "displaytexts/app/CTekstorApp.h"
 
 #include "displaytexts/app/CTekstorDlg.h"
+#include "displaytexts/app/TekstorOptions.h"
 #include "platform/Clock.h"
 #include "platform/PortList.h"
 #include "platform/SerialPort.h"
 #include "sim/PtyServer.h"
 
-#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 
 namespace tekstor {
 
-CTekstorApp::CTekstorApp(int& argc, char** argv) : QApplication(argc, argv)
-{
-    setApplicationName(QStringLiteral("Tekstor"));
-    setApplicationVersion(QStringLiteral("1.11"));
-}
-
 int CTekstorApp::run()
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Quarn 7k/8k Tekstor: display texts of the unit."));
-    parser.addHelpOption();
-    const QCommandLineOption portOption(
-        QStringLiteral("port"), QStringLiteral("Offer NAME first in the port list."), QStringLiteral("NAME"));
-    const QCommandLineOption simulateOption(QStringLiteral("simulate"),
-                                            QStringLiteral("Attach to a simulated unit."));
-    parser.addOptions({portOption, simulateOption});
-    parser.process(arguments());
+    QCoreApplication::setApplicationName(QStringLiteral("Tekstor"));
+    const TekstorOptions options = TekstorOptions::parse(m_arguments);
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "Tekstor: %s\n%s", qPrintable(options.error),
+                     qPrintable(TekstorOptions::usage()));
+        return 2;
+    }
+    if (options.request != TekstorOptions::Request::Run) {
+        std::fputs(qPrintable(options.request == TekstorOptions::Request::Help ? TekstorOptions::usage()
+                                                                               : TekstorOptions::version()),
+                   stdout);
+        return 0;
+    }
 
     std::unique_ptr<sim::PtyServer> server;
     QStringList preferred;
-    if (parser.isSet(simulateOption)) {
+    if (options.simulate) {
         server = std::make_unique<sim::PtyServer>();
         if (!server->start()) {
             std::fprintf(stderr, "Tekstor: no simulated unit: %s\n", qPrintable(server->errorString()));
@@ -40,8 +40,8 @@ int CTekstorApp::run()
         }
         preferred << server->devicePath();
     }
-    if (parser.isSet(portOption))
-        preferred << parser.value(portOption);
+    if (!options.port.isEmpty())
+        preferred << options.port;
 
     platform::SerialPort port;
     platform::SystemClock clock;
@@ -55,6 +55,9 @@ int CTekstorApp::run()
             }
             return names;
         });
+        // Once the window shows, so its messages about the file appear above it.
+        if (!options.file.isEmpty())
+            QTimer::singleShot(0, &dialog, [&dialog, file = options.file] { dialog.openFile(file); });
         // Closing the window in any way ends the program normally.
         dialog.exec();
     }

@@ -24,6 +24,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -72,6 +73,7 @@ CTekstorDlg::CTekstorDlg(platform::BytePort& port, platform::Clock& clock, QWidg
 {
     setObjectName(QStringLiteral("CTekstorDlg"));
     setWindowTitle(QStringLiteral("Tekstor"));
+    setWindowIcon(QIcon(QStringLiteral(":/tekstor/tekstor.png")));
     setWindowFlag(Qt::WindowMinimizeButtonHint);
 
     auto* layout = new QVBoxLayout(this);
@@ -123,7 +125,7 @@ void CTekstorDlg::buildMenus()
     file->addSeparator();
     QAction* exit = m_captions.add(file->addAction(QString()), {"&Beenden", "E&xit"});
     exit->setObjectName(QStringLiteral("exitAction"));
-    connect(m_open, &QAction::triggered, this, &CTekstorDlg::openFile);
+    connect(m_open, &QAction::triggered, this, qOverload<>(&CTekstorDlg::openFile));
     connect(m_save, &QAction::triggered, this, &CTekstorDlg::saveFile);
     connect(exit, &QAction::triggered, this, &CTekstorDlg::reject);
 
@@ -163,7 +165,8 @@ void CTekstorDlg::buildMenus()
     // Desktops offer no window menu to extend, so the about entry gets a menu of its own.
     QMenu* info = bar->addMenu(QStringLiteral("&?"));
     info->setObjectName(QStringLiteral("infoMenu"));
-    QAction* about = info->addAction(QStringLiteral("&Info über Tekstor..."));
+    QAction* about =
+        m_captions.add(info->addAction(QString()), {"&Info über Tekstor...", "&About Tekstor..."});
     about->setObjectName(QStringLiteral("aboutAction"));
     connect(about, &QAction::triggered, this, &CTekstorDlg::showAbout);
 }
@@ -308,6 +311,8 @@ void CTekstorDlg::setLanguage(Language language)
     m_language = language;
     m_captions.apply(language);
     fillReadLanguages(m_readLanguage->currentIndex());
+    for (TextKind kind : PanelOrder)
+        tree(kind)->relabelNodes(language);
     (language == Language::English ? m_english : m_german)->setChecked(true);
 }
 
@@ -530,8 +535,26 @@ void CTekstorDlg::editTexts(TextKind kind, const QList<int>& numbers)
 void CTekstorDlg::openFile()
 {
     const TextKind kind = m_mode;
-    const QString path =
-        platform::userDialogs().openFileName(this, fileRequest(kind, m_language, {"Öffnen", "Open"}));
+    loadFile(kind,
+             platform::userDialogs().openFileName(this, fileRequest(kind, m_language, {"Öffnen", "Open"})));
+}
+
+void CTekstorDlg::openFile(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    for (TextKind kind : PanelOrder) {
+        if (suffix.compare(QLatin1String(textKindInfo(kind).extension), Qt::CaseInsensitive) == 0) {
+            setMode(kind);
+            loadFile(kind, path);
+            return;
+        }
+    }
+    platform::showMessage(this, msg::captionError(m_language), msg::fileNotRead(m_language),
+                          platform::MessageIcon::Stop);
+}
+
+void CTekstorDlg::loadFile(TextKind kind, const QString& path)
+{
     if (!path.isEmpty()) {
         if (TextFiles::load(path, kind, m_store) == FileOutcome::Ok)
             m_hasTexts[index(kind)] = true;

@@ -54,6 +54,10 @@ public:
 
     TextTree* tree(TextKind kind) const;
 
+    // Loads the text file at path in the kind its extension names (.q8kk ID texts, .q8kt own
+    // texts, .q8kc channel texts), shows that kind and its tree, with the messages of "Öffnen".
+    void openFile(const QString& path);
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -84,6 +88,7 @@ private:
     void editTexts(TextKind kind, const QList<int>& numbers);
 
     void openFile();
+    void loadFile(TextKind kind, const QString& path);
     void saveFile();
     void showHelp();
     void showAbout();

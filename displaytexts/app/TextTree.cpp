@@ -13,13 +13,23 @@ constexpr int NodeRole = Qt::UserRole + 1;
 // The node's check state as last seen, to tell a click on it from other changes.
 constexpr int SeenStateRole = Qt::UserRole + 2;
 
-QString rangeLabel(int range, Language language)
-{
-    const int first = range * Register::IdRangeSize;
-    return BilingualText{"Kennung", "ID codes"}.in(language) +
-           QStringLiteral(" %1-%2").arg(first).arg(first + Register::IdRangeSize - 1);
-}
 } // namespace
+
+QString TextTree::nodeLabel(TextKind kind, int node, Language language)
+{
+    switch (kind) {
+    case TextKind::Ids: {
+        const int first = node * Register::IdRangeSize;
+        return BilingualText{"Kennung", "ID codes"}.in(language) +
+               QStringLiteral(" %1-%2").arg(first).arg(first + Register::IdRangeSize - 1);
+    }
+    case TextKind::Own:
+        return BilingualText{"Eigene Texte", "Own texts"}.in(language);
+    case TextKind::Channels:
+        break;
+    }
+    return BilingualText{"Kanaltexte", "Channel texts"}.in(language);
+}
 
 TextTree::TextTree(TextKind kind, QWidget* parent)
     : QTreeWidget(parent), m_kind(kind), m_items(Register::capacity(kind), nullptr)
@@ -104,18 +114,9 @@ void TextTree::rebuild(const Register& store, Language language, const QList<int
         }
         nodes.append(node);
     };
-    switch (m_kind) {
-    case TextKind::Ids:
-        for (int r = 0; r < Register::IdRangeCount; ++r)
-            makeNode(rangeLabel(r, language));
-        break;
-    case TextKind::Own:
-        makeNode(BilingualText{"Eigene Texte", "Own texts"}.in(language));
-        break;
-    case TextKind::Channels:
-        makeNode(BilingualText{"Kanaltexte", "Channel texts"}.in(language));
-        break;
-    }
+    const int nodeCount = m_kind == TextKind::Ids ? Register::IdRangeCount : 1;
+    for (int n = 0; n < nodeCount; ++n)
+        makeNode(nodeLabel(m_kind, n, language));
     for (int number : numbers) {
         if (number < 0 || number >= m_items.size())
             continue;
@@ -135,6 +136,15 @@ void TextTree::rebuild(const Register& store, Language language, const QList<int
             node->setFont(0, font);
         }
     }
+    m_updating = false;
+}
+
+void TextTree::relabelNodes(Language language)
+{
+    // Relabelling is no click on a node's check box.
+    m_updating = true;
+    for (int n = 0; n < topLevelItemCount(); ++n)
+        topLevelItem(n)->setText(0, nodeLabel(m_kind, n, language));
     m_updating = false;
 }
 

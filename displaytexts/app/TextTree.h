@@ -27,6 +27,8 @@ public:
     // Empties the tree, builds its nodes in language and adds an item for each number.
     void rebuild(const Register& store, Language language, const QList<int>& numbers);
     void rebuildFromTable(const Register& store, Language language);
+    // Gives the nodes their labels in language; the text items are the texts themselves.
+    void relabelNodes(Language language);
     void clearTree();
 
     // Whether the tree has its nodes (texts were read or opened).
@@ -45,6 +47,8 @@ public:
     QTreeWidgetItem* itemOf(int number) const;
 
     static QString itemLabel(int number, const QByteArray& text);
+    // "Kennung 0-99" ... "Kennung 900-999" (node 0-9), "Eigene Texte", "Kanaltexte".
+    static QString nodeLabel(TextKind kind, int node, Language language);
 
 signals:
     // A double click on a text item.

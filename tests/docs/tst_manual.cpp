@@ -52,6 +52,10 @@ const QString kQuarnctl = QStringLiteral(QUARNCTL_PATH);
 const QString kQuarnSim = QStringLiteral(QUARN_SIM_PATH);
 const QString kQuarnctlManual = QStringLiteral(QUARN_MAN_DIR "/quarnctl.1.scd");
 const QString kQuarnSimManual = QStringLiteral(QUARN_MAN_DIR "/quarn-sim.1.scd");
+const QString kQuarn7k8k = QStringLiteral(QUARN7K8K_PATH);
+const QString kTekstor = QStringLiteral(TEKSTOR_PATH);
+const QString kQuarn7k8kManual = QStringLiteral(QUARN_MAN_DIR "/Quarn7k8k.1.scd");
+const QString kTekstorManual = QStringLiteral(QUARN_MAN_DIR "/Tekstor.1.scd");
 
 } // namespace
 
@@ -91,6 +95,11 @@ private Q_SLOTS:
             << kQuarnSim << QStringList{"--help"} << false
             << QStringLiteral("(silent|monitor|drop|corrupt|slow|noise)") << kQuarnSimManual
             << QStringLiteral("OPTIONS") << QStringLiteral("^\\t- \\*([a-z]+)=?\\*") << QStringList{};
+        for (const auto& [program, manual] :
+             {std::pair{kQuarn7k8k, kQuarn7k8kManual}, {kTekstor, kTekstorManual}})
+            QTest::newRow(qPrintable(QFileInfo(program).fileName() + QStringLiteral(" options")))
+                << program << QStringList{"--help"} << false << QStringLiteral("^\\s+(?:-\\w, )?(--[a-z-]+)")
+                << manual << QStringLiteral("OPTIONS") << manualOption << QStringList{};
     }
 
     void sameAsHelp()
@@ -130,6 +139,56 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("missing from %1: %2; missing from the help: %3")
                                 .arg(manual, notInManual.join(QStringLiteral(", ")),
                                      notInHelp.join(QStringLiteral(", ")))));
+    }
+
+    // What the manual pages promise of the two window programs before any window opens:
+    // --help and --version on standard output, a wrong option refused with the usage.
+    void usageAndVersion_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out"); // pattern on standard output
+        QTest::addColumn<QString>("err"); // pattern on standard error
+
+        const QString nothing = QStringLiteral("^$");
+        QTest::newRow("Quarn7k8k --help") << kQuarn7k8k << QStringList{"--help"} << 0
+                                          << QStringLiteral("^Usage: Quarn7k8k .*\\n  FILE ") << nothing;
+        QTest::newRow("Quarn7k8k -v") << kQuarn7k8k << QStringList{"-v"} << 0
+                                      << QStringLiteral("^Quarn7k8k " QUARN_VERSION "\\n$") << nothing;
+        QTest::newRow("Quarn7k8k unknown option")
+            << kQuarn7k8k << QStringList{"--bogus", "x.rq7k8k"} << 2 << nothing
+            << QStringLiteral("Quarn7k8k: unknown option --bogus\\nUsage: Quarn7k8k ");
+        QTest::newRow("Quarn7k8k bad kind") << kQuarn7k8k << QStringList{"--simulate=9k"} << 2 << nothing
+                                            << QStringLiteral("Quarn7k8k: --simulate takes .*\\nUsage: ");
+        QTest::newRow("Tekstor --help") << kTekstor << QStringList{"-h"} << 0
+                                        << QStringLiteral("^Usage: Tekstor .*\\n  FILE ") << nothing;
+        QTest::newRow("Tekstor --version") << kTekstor << QStringList{"--version"} << 0
+                                           << QStringLiteral("^Tekstor \\d+\\.\\d+\\n$") << nothing;
+        QTest::newRow("Tekstor unknown option")
+            << kTekstor << QStringList{"--bogus"} << 2 << nothing
+            << QStringLiteral("Tekstor: unknown option --bogus\\nUsage: Tekstor ");
+        QTest::newRow("quarn-sim unknown option") << kQuarnSim << QStringList{"--bogus"} << 2 << nothing
+                                                  << QStringLiteral("^quarn-sim: Unknown option");
+    }
+
+    void usageAndVersion()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+
+        QProcess process;
+        process.start(program, arguments);
+        QVERIFY(process.waitForFinished(30000));
+        const QString stdOut = QString::fromLocal8Bit(process.readAllStandardOutput());
+        const QString stdErr = QString::fromLocal8Bit(process.readAllStandardError());
+        QCOMPARE(process.exitCode(), exitCode);
+        const QRegularExpression::PatternOption dotAll = QRegularExpression::DotMatchesEverythingOption;
+        QVERIFY2(QRegularExpression(out, dotAll).match(stdOut).hasMatch(), qPrintable(stdOut));
+        QVERIFY2(QRegularExpression(err, dotAll).match(stdErr).hasMatch(), qPrintable(stdErr));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "displaytexts/app/CTekstorDlg.h"
 #include "displaytexts/app/TextTree.h"
 #include "displaytexts/texts/TextFiles.h"
+#include "displaytexts/texts/TextKindTable.h"
 #include "displaytexts/texts/UnitCodes.h"
 #include "platform/Clock.h"
 #include "platform/UserDialogs.h"
@@ -448,10 +449,17 @@ void TekstorWindowTest::languageSwitchRelabelsEverything()
         auto* languages = b.get<QComboBox>("readLanguage");
         for (int i = 0; i < languages->count(); ++i)
             texts << languages->itemText(i);
+        for (TextKind kind : PanelOrder) {
+            const TextTree* tree = b.window.tree(kind);
+            for (int i = 0; i < tree->topLevelItemCount(); ++i)
+                texts << tree->objectName() + "=" + tree->topLevelItem(i)->text(0);
+        }
         return texts;
     };
     b.window.store().setIdText(1, QByteArray("1") + QByteArray(24, 'x'));
     b.get<QAction>("openAction")->trigger();
+    for (TextKind kind : {TextKind::Own, TextKind::Channels})
+        b.window.tree(kind)->rebuildFromTable(b.window.store(), Language::German);
     const QStringList german = snapshot();
 
     b.get<QAction>("englishAction")->trigger();
@@ -485,12 +493,17 @@ void TekstorWindowTest::languageSwitchRelabelsEverything()
                                "modeChannelAction=Edit &channel texts",
                                "modeOwnAction=Edit &own texts",
                                "languageMenu=&Language",
+                               "aboutAction=&About Tekstor...",
+                               "idTree=ID codes 0-99",
+                               "idTree=ID codes 900-999",
+                               "ownTree=Own texts",
+                               "channelTree=Channel texts",
                                "German",
                                "Czech",
                                "Own texts"};
     for (const QString& text : expected)
         QVERIFY2(english.contains(text), qPrintable(text));
-    // What stays is what has no German or English: names, numbers, the about entry.
+    // What stays is what has no German or English: names and numbers.
     QCOMPARE(english.size(), german.size());
     QStringList unchanged;
     for (int i = 0; i < german.size(); ++i) {
@@ -498,19 +511,15 @@ void TekstorWindowTest::languageSwitchRelabelsEverything()
         if (german[i] == english[i] && !german[i].endsWith(QLatin1Char('=')) && !german[i].startsWith("="))
             unchanged << german[i];
     }
-    QStringList names{"Port:",
-                      "infoMenu=&?",
-                      "germanAction=&Deutsch",
-                      "englishAction=&English",
-                      "aboutAction=&Info über Tekstor...",
+    QStringList names{"Port:", "infoMenu=&?", "germanAction=&Deutsch", "englishAction=&English",
                       "range0=0-99"};
     for (int r = 1; r < 10; ++r)
         names << QStringLiteral("range%1=%1xx").arg(r);
     unchanged.sort();
     names.sort();
     QCOMPARE(unchanged, names);
-    // Tree nodes keep their language until the tree is rebuilt.
-    QCOMPARE(b.window.tree(TextKind::Ids)->topLevelItem(0)->text(0), QStringLiteral("Kennung 0-99"));
+    // The tree nodes change their language with the window; rebuilding keeps it.
+    QCOMPARE(b.window.tree(TextKind::Ids)->topLevelItem(0)->text(0), QStringLiteral("ID codes 0-99"));
     b.get<QAction>("openAction")->trigger();
     QCOMPARE(b.window.tree(TextKind::Ids)->topLevelItem(0)->text(0), QStringLiteral("ID codes 0-99"));
 

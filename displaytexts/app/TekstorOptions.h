@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tekstor {
+
+// Tekstor's start options:
+//   --port NAME        offer NAME first in the port list (any device path works)
+//   --simulate         serve a simulated unit and offer its device first
+//   FILE               a text file to open in the kind its extension names (.q8kk, .q8kt, .q8kc)
+//   -h, --help / -v, --version   print the usage or the version and end
+struct TekstorOptions {
+    enum class Request { Run, Help, Version };
+
+    Request request = Request::Run;
+    QString port;
+    bool simulate = false;
+    QString file;
+    QString error; // not empty when the options could not be understood
+
+    // Without the program name. --help and --version win over any error, so they answer
+    // before the toolkit has taken its own arguments (-platform, -style ...).
+    static TekstorOptions parse(const QStringList& arguments);
+    static QString usage();
+    static QString version();
+};
+
+} // namespace tekstor
