@@ -12,7 +12,6 @@ constexpr int NumberRole = Qt::UserRole;
 constexpr int NodeRole = Qt::UserRole + 1;
 // The node's check state as last seen, to tell a click on it from other changes.
 constexpr int SeenStateRole = Qt::UserRole + 2;
-
 } // namespace
 
 QString TextTree::nodeLabel(TextKind kind, int node, Language language)

@@ -60,13 +60,6 @@ QString runAndLook(const std::function<int()>& start)
     return code == 0 ? seen : QStringLiteral("exit code %1").arg(code);
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 } // namespace
 
 class OpenAtStartTest : public QObject {
@@ -98,7 +91,8 @@ private Q_SLOTS:
                 QStringLiteral("texts.") + QLatin1String(tekstor::textKindInfo(kind).extension);
             QVERIFY(tekstor::TextFiles::save(path(name), kind, texts) == tekstor::FileOutcome::Ok);
         }
-        writeFile(path("kurzwahl.txt"), "WP000:112.............\r");
+        QFile other(path("kurzwahl.txt"));
+        QVERIFY(other.open(QIODevice::WriteOnly) && other.write("WP000:112.............\r") > 0);
     }
 
     void opensFile_data()
@@ -110,9 +104,8 @@ private Q_SLOTS:
 
         const QString unread = QStringLiteral("Datei konnte nicht gelesen werden.");
         QTest::newRow("Quarn7k8k settings file")
-            << false << QStringList{path("unit.rq7k8k")} << "unit.rq7k8k R057=12000000" << QStringList{};
-        QTest::newRow("Quarn7k8k with --port") << false << QStringList{"--port", "ttyS7", path("unit.rq7k8k")}
-                                               << "unit.rq7k8k R057=12000000" << QStringList{};
+            << false << QStringList{"--port", "ttyS7", path("unit.rq7k8k")} << "unit.rq7k8k R057=12000000"
+            << QStringList{};
         QTest::newRow("Quarn7k8k incomplete file")
             << false << QStringList{path("incomplete.rq7k8k")} << "incomplete.rq7k8k R057=12000000"
             << QStringList{QStringLiteral("Nicht alle Register konnten aus Datei gelesen werden.")};

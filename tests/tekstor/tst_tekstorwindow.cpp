@@ -128,6 +128,7 @@ void TekstorWindowTest::startState()
 {
     Bench b;
     QCOMPARE(b.window.windowTitle(), QStringLiteral("Tekstor"));
+    QVERIFY(!b.window.windowIcon().pixmap(32, 32).isNull());
     QVERIFY(b.get<QGroupBox>("idGroup")->isVisible());
     QVERIFY(!b.get<QGroupBox>("ownGroup")->isVisible());
     QVERIFY(!b.get<QGroupBox>("channelGroup")->isVisible());
