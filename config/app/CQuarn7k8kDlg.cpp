@@ -184,7 +184,7 @@ void CQuarn7k8kDlg::buildMenus()
 
     QMenu* file = bar->addMenu(tr("&Datei"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    m_openAction = file->addAction(tr("Ö&ffnen..."), this, &CQuarn7k8kDlg::openFile);
+    m_openAction = file->addAction(tr("Ö&ffnen..."), this, [this] { openFile(); });
     m_openAction->setObjectName(QStringLiteral("openAction"));
     m_saveAsAction = file->addAction(tr("Speichern &unter..."), this, [this] { saveFileAs(); });
     m_saveAsAction->setObjectName(QStringLiteral("saveAsAction"));
@@ -320,10 +320,11 @@ void CQuarn7k8kDlg::selectPortByUser()
 
 // --- exchanges ---
 
-void CQuarn7k8kDlg::startExchange(Exchange exchange)
+void CQuarn7k8kDlg::startExchange(link::Exchange kind, Exchange exchange)
 {
     if (m_worker.busy() || !m_services.port || !m_services.clock)
         return;
+    m_runningExchange = kind;
     m_controls->beginExchange();
     std::function<ExchangeResult(platform::Progress&, const platform::ExchangeRunner::StopFlag&)> job =
         [port = m_services.port.get(), clock = m_services.clock, image = m_image, portName = m_selectedPort,
@@ -341,8 +342,9 @@ void CQuarn7k8kDlg::startExchange(Exchange exchange)
 void CQuarn7k8kDlg::onExchangeFinished(const ExchangeResult& result)
 {
     const link::LinkOutcome& outcome = result.outcome;
-    // An exchange that never reached the unit leaves the image exactly as it was.
-    if (outcome.ran)
+    // An exchange that never reached the unit leaves the image exactly as it was; a connect
+    // always leaves whether a unit is connected (and changes nothing else when it fails).
+    if (outcome.ran || outcome.exchange == link::Exchange::Connect)
         m_image = result.image;
     m_controls->endExchange(outcome, m_image);
     // A unit without telephone interface has no telephone tree to stay on.
@@ -366,12 +368,14 @@ void CQuarn7k8kDlg::onExchangeFinished(const ExchangeResult& result)
 
 void CQuarn7k8kDlg::connectUnit()
 {
-    startExchange([](const link::LinkContext& ctx) { return link::ConnectExchange(ctx).run(); });
+    startExchange(link::Exchange::Connect,
+                  [](const link::LinkContext& ctx) { return link::ConnectExchange(ctx).run(); });
 }
 
 void CQuarn7k8kDlg::disconnectUnit()
 {
-    startExchange([](const link::LinkContext& ctx) { return link::Disconnect(ctx).execute(); });
+    startExchange(link::Exchange::Disconnect,
+                  [](const link::LinkContext& ctx) { return link::Disconnect(ctx).execute(); });
 }
 
 void CQuarn7k8kDlg::readData()
@@ -385,12 +389,14 @@ void CQuarn7k8kDlg::readData()
                "Änderungen verloren. Trotzdem lesen?"),
             MessageIcon::Exclamation, MessageButtons::YesNo) != Answer::Yes)
         return;
-    startExchange([](const link::LinkContext& ctx) { return link::BulkRead(ctx).execute(); });
+    startExchange(link::Exchange::BulkRead,
+                  [](const link::LinkContext& ctx) { return link::BulkRead(ctx).execute(); });
 }
 
 void CQuarn7k8kDlg::sendData()
 {
-    startExchange([](const link::LinkContext& ctx) { return link::BulkSend(ctx).execute(); });
+    startExchange(link::Exchange::BulkSend,
+                  [](const link::LinkContext& ctx) { return link::BulkSend(ctx).execute(); });
 }
 
 void CQuarn7k8kDlg::factoryReset()
@@ -403,8 +409,9 @@ void CQuarn7k8kDlg::factoryReset()
                               MessageIcon::Question, MessageButtons::YesNoCancel);
     if (save == Answer::Cancel)
         return;
-    if (save == Answer::Yes)
-        saveFileAs();
+    // A save that failed or was cancelled keeps the edits, and so stops the reset.
+    if (save == Answer::Yes && !saveFileAs())
+        return;
 
     const bool telephone = !m_telephoneTree->isHidden();
     const QString question = telephone
@@ -415,8 +422,9 @@ void CQuarn7k8kDlg::factoryReset()
                               MessageButtons::OkCancel) != Answer::Ok)
         return;
     const link::ResetTarget target = telephone ? link::ResetTarget::Telephone : link::ResetTarget::Base;
-    startExchange(
-        [target](const link::LinkContext& ctx) { return link::FactoryReset(ctx, target).execute(); });
+    startExchange(link::Exchange::FactoryReset, [target](const link::LinkContext& ctx) {
+        return link::FactoryReset(ctx, target).execute();
+    });
 }
 
 // --- trees ---
@@ -496,6 +504,20 @@ void CQuarn7k8kDlg::openFile()
     const QString path =
         platform::userDialogs().openFileName(this, settingsFileRequest(tr("Öffnen"), tr("Register")));
     if (path.isEmpty())
+        return;
+    openFile(path);
+}
+
+void CQuarn7k8kDlg::openFile(const QString& path)
+{
+    if (m_worker.busy())
+        return;
+    if (m_image.modified &&
+        platform::showMessage(
+            this, msg::captionWarning(),
+            tr("Die Einstellungen wurden geändert und nicht gespeichert. Beim Öffnen gehen diese "
+               "Änderungen verloren. Trotzdem öffnen?"),
+            MessageIcon::Exclamation, MessageButtons::YesNo) != Answer::Yes)
         return;
     const LoadResult result = loadSettingsFile(m_image, path);
     if (!result.loaded()) {
@@ -586,11 +608,19 @@ bool CQuarn7k8kDlg::confirmClose()
         return confirmUnsavedClose();
     if (m_closeAfterExchange)
         return false; // already asked; the window closes when the exchange has ended
-    const Answer answer = platform::showMessage(
-        this, msg::captionWarning(),
-        tr("Eine Übertragung zum Quarn läuft noch. Wird das Programm jetzt beendet, ist der "
-           "Quarn möglicherweise nur teilweise programmiert. Trotzdem beenden?"),
-        MessageIcon::Exclamation, MessageButtons::YesNo);
+    // Enter keeps the transfer going: ending it is the answer that loses something.
+    platform::Message question{
+        msg::captionWarning(),
+        m_runningExchange == link::Exchange::BulkSend || m_runningExchange == link::Exchange::FactoryReset
+            ? tr("Eine Übertragung zum Quarn läuft noch. Wird das Programm jetzt beendet, ist der "
+                 "Quarn möglicherweise nur teilweise programmiert. Trotzdem beenden?")
+            : tr("Eine Übertragung vom Quarn läuft noch. Wird das Programm jetzt beendet, sind die "
+                 "Einstellungen nicht vollständig gelesen. Trotzdem beenden?"),
+        MessageIcon::Exclamation,
+        MessageButtons::YesNo,
+        {},
+        Answer::No};
+    const Answer answer = platform::userDialogs().message(this, question);
     // The exchange may have ended while the question was open.
     if (answer != Answer::Yes)
         return false;

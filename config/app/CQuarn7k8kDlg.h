@@ -78,6 +78,9 @@ public:
     void showTelephoneTree();
     void showBaseTree();
     void openFile();
+    // Opens a settings file as "Öffnen..." does, with its question and messages (also for a
+    // file named at start).
+    void openFile(const QString& path);
     bool saveFileAs();
     bool saveFile();
     // Every setting by name as a PDF ("Datei" -> "Einstellungen als PDF speichern...").
@@ -110,7 +113,7 @@ private:
         link::LinkOutcome outcome;
         Register image; // the exchange's copy, as it left it
     };
-    void startExchange(Exchange exchange);
+    void startExchange(link::Exchange kind, Exchange exchange);
     void onExchangeFinished(const ExchangeResult& result);
     bool saveTo(const QString& path);
     QString askSavePath();
@@ -128,6 +131,7 @@ private:
     bool m_shownOnce = false;
     bool m_openingDialog = false;
     bool m_closeAfterExchange = false;
+    link::Exchange m_runningExchange = link::Exchange::Connect;
     int m_languageIndex = 0;
 
     PortComboBox* m_portBox = nullptr;

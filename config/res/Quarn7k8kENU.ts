@@ -445,6 +445,10 @@ digits from the right</translation>
         <source>Nur hexadezimale Zahlen (0-F) können in die Registerstellen programmiert werden!</source>
         <translation>Only hexadecimal digits (0-F) can be programmed into the register digits!</translation>
     </message>
+    <message>
+        <source>Es besteht keine Verbindung zum Quarn. Bitte zuerst &quot;Verbindung herstellen&quot;.</source>
+        <translation>There is no connection to the Quarn. Please &quot;Connect&quot; first.</translation>
+    </message>
 </context>
 <context>
     <name>ReportDocument</name>
@@ -1205,6 +1209,14 @@ Settings made can be saved as a file for later restoration with &quot;File&quot;
     <message>
         <source>(nicht gespeichert)</source>
         <translation>(not saved)</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen wurden geändert und nicht gespeichert. Beim Öffnen gehen diese Änderungen verloren. Trotzdem öffnen?</source>
+        <translation>The settings were changed and not saved. Opening discards these changes. Open anyway?</translation>
+    </message>
+    <message>
+        <source>Eine Übertragung vom Quarn läuft noch. Wird das Programm jetzt beendet, sind die Einstellungen nicht vollständig gelesen. Trotzdem beenden?</source>
+        <translation>A transfer from the Quarn is still running. If the program ends now, the settings are not read completely. Quit anyway?</translation>
     </message>
 </context>
 <context>
