@@ -4,7 +4,6 @@
 #include "config/app/LanguageSettings.h"
 #include "config/app/PortComboBox.h"
 #include "config/app/Restarter.h"
-#include "config/editors/telephone/KWSpeicher.h"
 #include "config/link/BulkRead.h"
 #include "config/link/BulkSend.h"
 #include "config/link/ConnectExchange.h"
@@ -13,16 +12,12 @@
 #include "config/link/LinkContext.h"
 #include "config/link/LinkMessages.h"
 #include "config/register/Messages.h"
-#include "config/register/SettingsFile.h"
-#include "config/report/ReportDocument.h"
-#include "config/report/SettingsReport.h"
 #include "platform/BytePort.h"
 #include "platform/Clock.h"
 #include "platform/UserDialogs.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -40,17 +35,6 @@ using platform::MessageButtons;
 using platform::MessageIcon;
 
 namespace {
-const char* const kShortDialItem = "Kurzwahlspeicher programmieren";
-
-platform::FileRequest settingsFileRequest(const QString& caption, const QString& registerWord)
-{
-    platform::FileRequest request;
-    request.caption = caption;
-    request.filter = registerWord + QStringLiteral(" Quarn 7k/8k (*.rq7k8k)");
-    request.defaultSuffix = QStringLiteral("rq7k8k");
-    return request;
-}
-
 QPushButton* makeButton(const QString& text, const char* name, QWidget* parent)
 {
     auto* button = new QPushButton(text, parent);
@@ -74,7 +58,7 @@ MessageIcon iconOf(linkmsg::Severity severity)
 } // namespace
 
 CQuarn7k8kDlg::CQuarn7k8kDlg(Services services, QWidget* parent)
-    : QDialog(parent), m_services(std::move(services))
+    : QDialog(parent), m_services(std::move(services)), m_document(m_image, this)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(tr("Programmiersoftware für Quarn 7k/8k"));
@@ -355,7 +339,7 @@ void CQuarn7k8kDlg::onExchangeFinished(const ExchangeResult& result)
     if (m_closeAfterExchange) {
         m_closeAfterExchange = false;
         emit exchangeFinished();
-        if (confirmUnsavedClose())
+        if (m_document.confirmClose())
             QDialog::reject();
         return;
     }
@@ -382,12 +366,7 @@ void CQuarn7k8kDlg::readData()
 {
     if (m_worker.busy())
         return;
-    if (m_image.modified &&
-        platform::showMessage(
-            this, msg::captionWarning(),
-            tr("Die Einstellungen wurden geändert und nicht gespeichert. Beim Lesen gehen diese "
-               "Änderungen verloren. Trotzdem lesen?"),
-            MessageIcon::Exclamation, MessageButtons::YesNo) != Answer::Yes)
+    if (!m_document.mayReplace(SettingsDocument::Replaced::ByRead))
         return;
     startExchange(link::Exchange::BulkRead,
                   [](const link::LinkContext& ctx) { return link::BulkRead(ctx).execute(); });
@@ -403,14 +382,7 @@ void CQuarn7k8kDlg::factoryReset()
 {
     if (m_worker.busy())
         return;
-    const Answer save =
-        platform::showMessage(this, tr("Änderungen Speichern"),
-                              tr("Wollen Sie vor dem Werksreset die momentanen Einstellungen speichern?"),
-                              MessageIcon::Question, MessageButtons::YesNoCancel);
-    if (save == Answer::Cancel)
-        return;
-    // A save that failed or was cancelled keeps the edits, and so stops the reset.
-    if (save == Answer::Yes && !saveFileAs())
+    if (!m_document.offerSaveBeforeReset())
         return;
 
     const bool telephone = !m_telephoneTree->isHidden();
@@ -463,10 +435,10 @@ void CQuarn7k8kDlg::openSelectedItem(SettingsTree* tree)
     const QString key = SettingsTree::keyOf(selected.constFirst());
     QDialog* dialog =
         m_services.createEditor ? m_services.createEditor(key, tree->kind(), &m_image, this) : nullptr;
-    // The short-dial dialog talks to the unit on the window's port; the window's own worker
-    // is idle and the modal dialog keeps every other user of the port away until it closes.
-    if (auto* shortDial = qobject_cast<KWSpeicher*>(dialog))
-        shortDial->attach({m_services.port.get(), m_services.clock, m_selectedPort});
+    const EditorNeeds needs =
+        m_services.editorNeeds ? m_services.editorNeeds(key, tree->kind()) : EditorNeeds{};
+    if (dialog && needs.attachLine)
+        needs.attachLine(dialog, {m_services.port.get(), m_services.clock, m_selectedPort});
     if (dialog) {
         dialog->exec();
         delete dialog;
@@ -476,8 +448,7 @@ void CQuarn7k8kDlg::openSelectedItem(SettingsTree* tree)
     tree->setCurrentItem(nullptr, 0, QItemSelectionModel::NoUpdate);
     m_openingDialog = false;
 
-    if (dialog && key == QLatin1String(kShortDialItem)) {
-        // The short-dial exchange ends the unit's PC mode.
+    if (dialog && needs.endsPcMode) {
         platform::showMessage(this, tr("Wichtiger Hinweis"),
                               tr("Wählen Sie am Quarn bitte erneut \"PC-Verbindung\" aus und bestätigen Sie "
                                  "dann dieses Fenster mit \"OK\"!"),
@@ -501,111 +472,35 @@ void CQuarn7k8kDlg::keepOneGroupOpen(QTreeWidgetItem* expanded)
 
 void CQuarn7k8kDlg::openFile()
 {
-    const QString path =
-        platform::userDialogs().openFileName(this, settingsFileRequest(tr("Öffnen"), tr("Register")));
-    if (path.isEmpty())
-        return;
-    openFile(path);
+    if (!m_worker.busy() && m_document.openWithDialog())
+        m_controls->fileLoaded(m_image);
 }
 
 void CQuarn7k8kDlg::openFile(const QString& path)
 {
-    if (m_worker.busy())
-        return;
-    if (m_image.modified &&
-        platform::showMessage(
-            this, msg::captionWarning(),
-            tr("Die Einstellungen wurden geändert und nicht gespeichert. Beim Öffnen gehen diese "
-               "Änderungen verloren. Trotzdem öffnen?"),
-            MessageIcon::Exclamation, MessageButtons::YesNo) != Answer::Yes)
-        return;
-    const LoadResult result = loadSettingsFile(m_image, path);
-    if (!result.loaded()) {
-        // The image and every control stay as they were.
-        platform::showMessage(nullptr, msg::captionError(), msg::fileNotRead());
-        return;
-    }
-    if (result.outcome == LoadOutcome::LoadedIncomplete)
-        platform::showMessage(nullptr, msg::captionError(), msg::fileIncomplete());
-    m_controls->fileLoaded(m_image);
-    m_image.modified = false;
-}
-
-QString CQuarn7k8kDlg::askSavePath()
-{
-    return platform::userDialogs().saveFileName(this,
-                                                settingsFileRequest(tr("Speichern unter"), tr("Register")));
-}
-
-bool CQuarn7k8kDlg::saveTo(const QString& path)
-{
-    if (path.isEmpty())
-        return false; // nothing saved: the changes stay marked as unsaved
-    if (saveSettingsFile(m_image, path) != SaveOutcome::Saved) {
-        platform::showMessage(this, msg::captionError(), msg::fileNotSaved());
-        return false;
-    }
-    m_image.filePath = path;
-    m_image.modified = false;
-    return true;
+    if (!m_worker.busy() && m_document.open(path))
+        m_controls->fileLoaded(m_image);
 }
 
 bool CQuarn7k8kDlg::saveFileAs()
 {
-    return saveTo(askSavePath());
+    return m_document.saveAs();
 }
 
 bool CQuarn7k8kDlg::saveFile()
 {
-    if (!m_image.filePath.isEmpty())
-        return saveTo(m_image.filePath);
-    const QString path = askSavePath();
-    if (!saveTo(path))
-        return false;
-    platform::showMessage(this, QString(), tr("gespeichert in: ") + path, MessageIcon::None);
-    return true;
+    return m_document.save();
 }
 
 bool CQuarn7k8kDlg::saveReportPdf()
 {
-    platform::FileRequest request;
-    request.caption = tr("Einstellungen als PDF speichern");
-    request.filter = QStringLiteral("PDF (*.pdf)");
-    request.defaultSuffix = QStringLiteral("pdf");
-    const QString path = platform::userDialogs().saveFileName(this, request);
-    if (path.isEmpty())
-        return false;
-    // The dialogs read the window's own image; the report writes nothing into it.
-    const ReportDocument document(
-        {m_image.filePath.isEmpty() ? tr("(nicht gespeichert)") : QFileInfo(m_image.filePath).fileName(),
-         ReportDocument::unitText(m_image.unitKnown, m_image.model7k, m_image.telephoneInterface),
-         QDate::currentDate()},
-        SettingsReport::build(m_image));
-    if (!document.writePdf(path)) {
-        platform::showMessage(this, msg::captionError(), msg::fileNotSaved());
-        return false;
-    }
-    return true;
-}
-
-bool CQuarn7k8kDlg::confirmUnsavedClose()
-{
-    if (!m_image.modified)
-        return true;
-    const Answer answer = platform::showMessage(
-        this, tr("Änderungen Speichern"),
-        tr("Wollen Sie vor dem Schließen der Anwendung die momentanen Einstellungen speichern?"),
-        MessageIcon::Question, MessageButtons::YesNo);
-    if (answer != Answer::Yes)
-        return true;
-    // A cancelled or failed save returns to the window instead of losing the changes.
-    return saveFileAs();
+    return m_document.savePdf();
 }
 
 bool CQuarn7k8kDlg::confirmClose()
 {
     if (!m_worker.busy())
-        return confirmUnsavedClose();
+        return m_document.confirmClose();
     if (m_closeAfterExchange)
         return false; // already asked; the window closes when the exchange has ended
     // Enter keeps the transfer going: ending it is the answer that loses something.
@@ -625,7 +520,7 @@ bool CQuarn7k8kDlg::confirmClose()
     if (answer != Answer::Yes)
         return false;
     if (!m_worker.busy())
-        return confirmUnsavedClose();
+        return m_document.confirmClose();
     // The transfer ends at the next register and closes the line; then the window closes.
     m_closeAfterExchange = true;
     m_worker.requestStop();
