@@ -1,7 +1,6 @@
 #include "cli/PortSetup.h"
 
 #include "cli/GlobalOptions.h"
-#include "cli/NoPort.h"
 #include "cli/TracingPort.h"
 #include "platform/SerialPort.h"
 #include "sim/SimulatedPort.h"
@@ -9,19 +8,12 @@
 
 namespace cli {
 
-namespace {
-std::unique_ptr<platform::BytePort> serialPort()
-{
-    return std::make_unique<platform::SerialPort>();
-}
-} // namespace
-
 PortSetup::~PortSetup()
 {
     m_trace.reset(); // writes what it still holds before the file closes
 }
 
-std::unique_ptr<PortSetup> PortSetup::create(const GlobalOptions& options, QString& error)
+std::unique_ptr<PortSetup> PortSetup::create(const GlobalOptions& options)
 {
     std::unique_ptr<PortSetup> setup(new PortSetup);
     if (options.simulate) {
@@ -32,26 +24,31 @@ std::unique_ptr<PortSetup> PortSetup::create(const GlobalOptions& options, QStri
         setup->m_virtualClock = std::make_unique<platform::VirtualClock>();
         setup->m_clock = setup->m_virtualClock.get();
         setup->m_unit = std::make_unique<sim::UnitModel>(unit);
-        setup->m_port = std::make_unique<sim::SimulatedPort>(*setup->m_unit, *setup->m_virtualClock);
+        setup->m_ownPort = std::make_unique<sim::SimulatedPort>(*setup->m_unit, *setup->m_virtualClock);
         setup->m_portName = QStringLiteral("simulated-") + options.simulateVariant;
     } else {
         setup->m_systemClock = std::make_unique<platform::SystemClock>();
         setup->m_clock = setup->m_systemClock.get();
-        if (options.port.isEmpty())
-            setup->m_port =
-                std::make_unique<NoPort>(QStringLiteral("no port given (--port NAME or --simulate)"));
-        else
-            setup->m_port = serialPort();
+        setup->m_ownPort = std::make_unique<platform::SerialPort>();
         setup->m_portName = options.port;
     }
+    setup->m_port = setup->m_ownPort.get();
     if (!options.traceFile.isEmpty()) {
         setup->m_traceFile.setFileName(options.traceFile);
-        if (!setup->m_traceFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            error = QStringLiteral("%1: %2").arg(options.traceFile, setup->m_traceFile.errorString());
+        if (!setup->m_traceFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return nullptr;
-        }
         setup->m_trace = std::make_unique<TracingPort>(*setup->m_port, *setup->m_clock, setup->m_traceFile);
     }
+    return setup;
+}
+
+std::unique_ptr<PortSetup> PortSetup::borrowing(platform::BytePort& port, platform::Clock& clock,
+                                                const QString& portName)
+{
+    std::unique_ptr<PortSetup> setup(new PortSetup);
+    setup->m_port = &port;
+    setup->m_clock = &clock;
+    setup->m_portName = portName;
     return setup;
 }
 

@@ -22,8 +22,11 @@ class PortSetup {
 public:
     ~PortSetup();
 
-    // nullptr when the trace file cannot be opened (error says why).
-    static std::unique_ptr<PortSetup> create(const GlobalOptions& options, QString& error);
+    // nullptr when the trace file cannot be opened.
+    static std::unique_ptr<PortSetup> create(const GlobalOptions& options);
+    // A port and clock someone else owns, e.g. a simulated unit that outlives several runs.
+    static std::unique_ptr<PortSetup> borrowing(platform::BytePort& port, platform::Clock& clock,
+                                                const QString& portName);
 
     platform::BytePort& port();
     platform::Clock& clock() { return *m_clock; }
@@ -38,7 +41,8 @@ private:
     std::unique_ptr<platform::Clock> m_systemClock;
     platform::Clock* m_clock = nullptr;
     std::unique_ptr<sim::UnitModel> m_unit;
-    std::unique_ptr<platform::BytePort> m_port;
+    std::unique_ptr<platform::BytePort> m_ownPort;
+    platform::BytePort* m_port = nullptr;
     QFile m_traceFile;
     std::unique_ptr<TracingPort> m_trace;
     QString m_portName;
