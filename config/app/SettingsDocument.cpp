@@ -53,13 +53,12 @@ bool SettingsDocument::open(const QString& path)
     if (!mayReplace(Replaced::ByOpen))
         return false;
     const LoadResult result = loadSettingsFile(m_image, path);
-    if (!result.loaded()) {
-        // The image stays as it was.
-        platform::showMessage(nullptr, msg::captionError(), msg::fileNotRead());
+    // An unreadable file leaves the image as it was; an incomplete one is opened so the user
+    // can mend it in the dialogs, after the message that names its first bad line.
+    if (const QString message = msg::loadMessage(result); !message.isEmpty())
+        platform::showMessage(nullptr, msg::captionError(), message);
+    if (!result.loaded())
         return false;
-    }
-    if (result.outcome == LoadOutcome::LoadedIncomplete)
-        platform::showMessage(nullptr, msg::captionError(), msg::fileIncomplete());
     m_image.modified = false;
     return true;
 }

@@ -449,6 +449,10 @@ digits from the right</translation>
         <source>Es besteht keine Verbindung zum Quarn. Bitte zuerst &quot;Verbindung herstellen&quot;.</source>
         <translation>There is no connection to the Quarn. Please &quot;Connect&quot; first.</translation>
     </message>
+    <message>
+        <source>Erste fehlerhafte Zeile: %1.</source>
+        <translation>First bad line: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ReportDocument</name>
