@@ -55,6 +55,8 @@ int DiffCommand::registers(Invocation& call)
         call.out << quarn::link::framing::registerNumberText(n) << ' ' << left << ' ' << right << '\n';
     }
     call.out.flush();
+    if (loadedA.outcome != quarn::LoadOutcome::Loaded || loadedB.outcome != quarn::LoadOutcome::Loaded)
+        return ExitFile;
     return differ ? ExitFailed : ExitOk;
 }
 

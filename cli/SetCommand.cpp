@@ -18,9 +18,10 @@ int SetCommand::run(Invocation& call) const
         return code;
     const QString& path = call.args[0];
     quarn::Register image;
-    // Setting a register may be just what mends an incomplete file: go on after the message.
+    // A file not read completely is never rewritten: its missing and damaged lines would
+    // become empty registers, and its other lines would be lost with them.
     const quarn::LoadResult loaded = loadSettings(image, path, call.diag);
-    if (!loaded.loaded())
+    if (loaded.outcome != quarn::LoadOutcome::Loaded)
         return ExitFile;
     const QString content = call.args[2].toUpper();
     if (content.size() > quarn::Register::DigitCount) {

@@ -11,7 +11,7 @@ quarn::LoadResult loadSettings(quarn::Register& image, const QString& path, Diag
     if (result.outcome == quarn::LoadOutcome::Unreadable)
         diag.fileError(path, quarn::msg::fileNotRead(), false);
     else if (result.outcome == quarn::LoadOutcome::LoadedIncomplete)
-        diag.error(path, quarn::msg::fileIncomplete());
+        diag.error(path, quarn::msg::loadMessage(result));
     return result;
 }
 

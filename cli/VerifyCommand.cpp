@@ -17,7 +17,7 @@ int VerifyCommand::run(Invocation& call) const
         const QString& path = call.args[0];
         quarn::Register file;
         const quarn::LoadResult loaded = loadSettings(file, path, call.diag);
-        if (!loaded.loaded())
+        if (loaded.outcome != quarn::LoadOutcome::Loaded)
             return int(ExitFile);
         UnitSession unit(setup, call);
         int code = unit.connect();

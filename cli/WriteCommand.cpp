@@ -15,7 +15,7 @@ int WriteCommand::run(Invocation& call) const
         UnitSession unit(setup, call);
         const QString& path = call.args[0];
         const quarn::LoadResult loaded = loadSettings(unit.image(), path, call.diag);
-        if (!loaded.loaded())
+        if (loaded.outcome != quarn::LoadOutcome::Loaded)
             return int(ExitFile);
         const int code = unit.connect();
         if (code != ExitOk)

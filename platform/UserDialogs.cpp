@@ -60,7 +60,7 @@ void setUserDialogs(UserDialogs* dialogs)
 Answer showMessage(QWidget* owner, const QString& caption, const QString& text, MessageIcon icon,
                    MessageButtons buttons, const QString& informative)
 {
-    return userDialogs().message(owner, Message{caption, text, icon, buttons, informative});
+    return userDialogs().message(owner, Message{caption, text, icon, buttons, informative, std::nullopt});
 }
 
 Answer QtUserDialogs::message(QWidget* owner, const Message& message)
@@ -68,6 +68,13 @@ Answer QtUserDialogs::message(QWidget* owner, const Message& message)
     QMessageBox box(qtIcon(message.icon), message.caption, message.text, qtButtons(message.buttons), owner);
     if (!message.informative.isEmpty())
         box.setInformativeText(message.informative);
+    if (message.enterAnswer) {
+        const QMessageBox::StandardButton enter = *message.enterAnswer == Answer::No    ? QMessageBox::No
+                                                  : *message.enterAnswer == Answer::Yes ? QMessageBox::Yes
+                                                  : *message.enterAnswer == Answer::Ok  ? QMessageBox::Ok
+                                                                                        : QMessageBox::Cancel;
+        box.setDefaultButton(enter);
+    }
     switch (box.exec()) {
     case QMessageBox::Cancel:
         return Answer::Cancel;
@@ -123,7 +130,9 @@ QStringList ScriptedUserDialogs::texts() const
 Answer ScriptedUserDialogs::message(QWidget*, const Message& message)
 {
     m_messages.append(message);
-    return m_answers.isEmpty() ? defaultAnswer(message.buttons) : m_answers.takeFirst();
+    if (!m_answers.isEmpty())
+        return m_answers.takeFirst();
+    return message.enterAnswer ? *message.enterAnswer : defaultAnswer(message.buttons);
 }
 
 QString ScriptedUserDialogs::openFileName(QWidget*, const FileRequest& request)

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QWidget;
 
@@ -19,6 +20,9 @@ struct Message {
     MessageButtons buttons = MessageButtons::Ok;
     // Shown below the text, e.g. why a port could not be opened.
     QString informative;
+    // The answer Enter gives; none: Ok, or Yes for questions. A question whose yes loses
+    // something names the safe answer here.
+    std::optional<Answer> enterAnswer;
 };
 
 struct FileRequest {
@@ -57,8 +61,8 @@ public:
     QString saveFileName(QWidget* owner, const FileRequest& request) override;
 };
 
-// Records every box and answers from queues; without a queued answer a box answers
-// with its default (Ok, or Yes for questions) and a file dialog is cancelled.
+// Records every box and answers from queues; without a queued answer a box answers as
+// Enter would (its enterAnswer, else Ok, or Yes for questions) and a file dialog is cancelled.
 class ScriptedUserDialogs final : public UserDialogs {
 public:
     ScriptedUserDialogs();           // installs itself

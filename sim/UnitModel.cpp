@@ -94,8 +94,7 @@ void UnitModel::receiveAtUs(const QByteArray& bytes, qint64 nowUs)
 
 void UnitModel::receiveAtNs(const QByteArray& bytes, qint64 nowNs)
 {
-    if (m_options.fault == Fault::Babble && m_options.faultParam == 0 && m_babbleNextNs < 0 &&
-        !bytes.isEmpty())
+    if (babbles() && m_options.faultParam == 0 && m_babbleNextNs < 0 && !bytes.isEmpty())
         m_babbleNextNs = nowNs;
     for (const char byte : bytes) {
         if (m_lineDropped)
@@ -395,7 +394,7 @@ void UnitModel::execute(const QByteArray& command, qint64 atNs)
     m_log.append(Command{atNs / kNsPerMs, command});
     if (m_options.fault == Fault::Silent)
         return;
-    if (m_options.fault == Fault::Babble && ++m_commandCount > m_options.faultParam) {
+    if (babbles() && ++m_commandCount > m_options.faultParam) {
         if (m_babbleNextNs < 0)
             m_babbleNextNs = atNs;
         return;
@@ -667,16 +666,23 @@ QByteArray UnitModel::noiseBytes()
     return noise;
 }
 
+bool UnitModel::babbles() const
+{
+    return m_options.fault == Fault::Babble || m_options.fault == Fault::Break;
+}
+
 void UnitModel::babbleUntil(qint64 nowNs)
 {
-    // Noise of a line whose far end never answers: a stray byte every 5 ms, for ever.
-    constexpr qint64 kGapNs = 5 * kNsPerMs;
-    if (m_options.fault != Fault::Babble || m_babbleNextNs < 0)
+    // Noise of a line whose far end never answers: a stray byte every 5 ms, for ever. A line
+    // in break delivers a NUL byte about as often as 9600 baud allows.
+    const bool inBreak = m_options.fault == Fault::Break;
+    const qint64 gapNs = (inBreak ? 1 : 5) * kNsPerMs;
+    if (!babbles() || m_babbleNextNs < 0)
         return;
     while (m_babbleNextNs <= nowNs) {
-        for (const char byte : noiseBytes())
+        for (const char byte : inBreak ? QByteArray(1, '\0') : noiseBytes())
             m_output.push_back(OutByte{m_babbleNextNs, byte});
-        m_babbleNextNs += kGapNs;
+        m_babbleNextNs += gapNs;
     }
 }
 

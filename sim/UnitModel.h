@@ -116,6 +116,8 @@ private:
     void send(const QByteArray& bytes, qint64 atNs);
     void touch() { ++m_revision; }
     QByteArray noiseBytes();
+    // The babble and break faults: the line delivers bytes of its own without end.
+    bool babbles() const;
     void babbleUntil(qint64 nowNs);
     std::optional<qint64> nextOutputNs() const;
     QByteArray lockedRegister(int n) const;

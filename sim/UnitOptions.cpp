@@ -32,6 +32,8 @@ bool parseFault(const QString& text, UnitOptions& options)
         fault = Fault::Noise;
     else if (text == QLatin1String("babble") || parseParam(text, QStringLiteral("babble="), 0, param))
         fault = Fault::Babble;
+    else if (text == QLatin1String("break") || parseParam(text, QStringLiteral("break="), 0, param))
+        fault = Fault::Break;
     else if (parseParam(text, QStringLiteral("hangup="), 1, param))
         fault = Fault::HangUp;
     else if (parseParam(text, QStringLiteral("drop="), 1, param))

@@ -18,8 +18,10 @@ enum class Model { Q7k, Q8k };
 //  Babble   answers the first faultParam commands (0: none), then never again, but sends
 //           line noise without end (a stray byte every few milliseconds);
 //  HangUp   takes faultParam commands, then drops the line: it answers nothing more and
-//           the pseudo-terminal server closes its side, as when a cable is pulled.
-enum class Fault { None, Silent, Monitor, Drop, Corrupt, Slow, Noise, Babble, HangUp };
+//           the pseudo-terminal server closes its side, as when a cable is pulled;
+//  Break    answers the first faultParam commands (0: none), then the line is in break: it
+//           delivers nothing but NUL bytes, one every millisecond, for ever.
+enum class Fault { None, Silent, Monitor, Drop, Corrupt, Slow, Noise, Babble, HangUp, Break };
 
 struct UnitOptions {
     Model model = Model::Q8k;
@@ -30,7 +32,7 @@ struct UnitOptions {
 };
 
 // Parses "silent", "monitor", "drop=N", "corrupt=N", "slow=MS", "noise", "noise=N", "babble",
-// "babble=N", "hangup=N" (and "none").
+// "babble=N", "hangup=N", "break", "break=N" (and "none").
 // Returns false for anything else; the options are then left unchanged.
 bool parseFault(const QString& text, UnitOptions& options);
 

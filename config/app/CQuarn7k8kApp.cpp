@@ -64,6 +64,7 @@ int CQuarn7k8kApp::run()
     services.clock = &clock;
     services.listPorts = [] { return platform::PortList::availablePorts(); };
     services.createEditor = createCatalogEditor;
+    services.editorNeeds = catalogEditorNeeds;
     services.languageFiles = language.files().found();
     services.languageFileInUse = language.filePath();
     services.restarter = &restarter;

@@ -4,7 +4,6 @@
 #include "config/app/LanguageSettings.h"
 #include "config/app/PortComboBox.h"
 #include "config/app/Restarter.h"
-#include "config/editors/telephone/KWSpeicher.h"
 #include "config/link/BulkRead.h"
 #include "config/link/BulkSend.h"
 #include "config/link/ConnectExchange.h"
@@ -13,16 +12,12 @@
 #include "config/link/LinkContext.h"
 #include "config/link/LinkMessages.h"
 #include "config/register/Messages.h"
-#include "config/register/SettingsFile.h"
-#include "config/report/ReportDocument.h"
-#include "config/report/SettingsReport.h"
 #include "platform/BytePort.h"
 #include "platform/Clock.h"
 #include "platform/UserDialogs.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -40,17 +35,6 @@ using platform::MessageButtons;
 using platform::MessageIcon;
 
 namespace {
-const char* const kShortDialItem = "Kurzwahlspeicher programmieren";
-
-platform::FileRequest settingsFileRequest(const QString& caption, const QString& registerWord)
-{
-    platform::FileRequest request;
-    request.caption = caption;
-    request.filter = registerWord + QStringLiteral(" Quarn 7k/8k (*.rq7k8k)");
-    request.defaultSuffix = QStringLiteral("rq7k8k");
-    return request;
-}
-
 QPushButton* makeButton(const QString& text, const char* name, QWidget* parent)
 {
     auto* button = new QPushButton(text, parent);
@@ -74,7 +58,7 @@ MessageIcon iconOf(linkmsg::Severity severity)
 } // namespace
 
 CQuarn7k8kDlg::CQuarn7k8kDlg(Services services, QWidget* parent)
-    : QDialog(parent), m_services(std::move(services))
+    : QDialog(parent), m_services(std::move(services)), m_document(m_image, this)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(tr("Programmiersoftware für Quarn 7k/8k"));
@@ -184,7 +168,7 @@ void CQuarn7k8kDlg::buildMenus()
 
     QMenu* file = bar->addMenu(tr("&Datei"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    m_openAction = file->addAction(tr("Ö&ffnen..."), this, qOverload<>(&CQuarn7k8kDlg::openFile));
+    m_openAction = file->addAction(tr("Ö&ffnen..."), this, [this] { openFile(); });
     m_openAction->setObjectName(QStringLiteral("openAction"));
     m_saveAsAction = file->addAction(tr("Speichern &unter..."), this, [this] { saveFileAs(); });
     m_saveAsAction->setObjectName(QStringLiteral("saveAsAction"));
@@ -259,10 +243,10 @@ void CQuarn7k8kDlg::wireSignals()
             [this] { openSelectedItem(m_telephoneTree); });
     connect(m_baseTree, &QTreeWidget::itemExpanded, this, &CQuarn7k8kDlg::keepOneGroupOpen);
 
-    connect(&m_worker, &platform::Worker::rangeChanged, m_progress,
+    connect(&m_worker, &platform::ExchangeRunner::rangeChanged, m_progress,
             [this](int maximum) { m_progress->setRange(0, maximum); });
-    connect(&m_worker, &platform::Worker::positionChanged, m_progress, &QProgressBar::setValue);
-    connect(&m_worker, &platform::Worker::stepped, m_progress,
+    connect(&m_worker, &platform::ExchangeRunner::positionChanged, m_progress, &QProgressBar::setValue);
+    connect(&m_worker, &platform::ExchangeRunner::stepped, m_progress,
             [this] { m_progress->setValue(qMin(m_progress->value() + 1, m_progress->maximum())); });
 }
 
@@ -320,16 +304,18 @@ void CQuarn7k8kDlg::selectPortByUser()
 
 // --- exchanges ---
 
-void CQuarn7k8kDlg::startExchange(Exchange exchange)
+void CQuarn7k8kDlg::startExchange(link::Exchange kind, Exchange exchange)
 {
     if (m_worker.busy() || !m_services.port || !m_services.clock)
         return;
+    m_runningExchange = kind;
     m_controls->beginExchange();
-    std::function<ExchangeResult(platform::Progress&)> job =
+    std::function<ExchangeResult(platform::Progress&, const platform::ExchangeRunner::StopFlag&)> job =
         [port = m_services.port.get(), clock = m_services.clock, image = m_image, portName = m_selectedPort,
-         stop = &m_worker.stopFlag(), exchange = std::move(exchange)](platform::Progress& progress) {
+         exchange = std::move(exchange)](platform::Progress& progress,
+                                         const platform::ExchangeRunner::StopFlag& stop) {
             ExchangeResult result{link::LinkOutcome{}, image};
-            const link::LinkContext ctx{*port, *clock, result.image, portName, progress, stop};
+            const link::LinkContext ctx{*port, *clock, result.image, portName, progress, &stop};
             result.outcome = exchange(ctx);
             return result;
         };
@@ -340,8 +326,9 @@ void CQuarn7k8kDlg::startExchange(Exchange exchange)
 void CQuarn7k8kDlg::onExchangeFinished(const ExchangeResult& result)
 {
     const link::LinkOutcome& outcome = result.outcome;
-    // An exchange that never reached the unit leaves the image exactly as it was.
-    if (outcome.ran)
+    // An exchange that never reached the unit leaves the image exactly as it was; a connect
+    // always leaves whether a unit is connected (and changes nothing else when it fails).
+    if (outcome.ran || outcome.exchange == link::Exchange::Connect)
         m_image = result.image;
     m_controls->endExchange(outcome, m_image);
     // A unit without telephone interface has no telephone tree to stay on.
@@ -352,7 +339,7 @@ void CQuarn7k8kDlg::onExchangeFinished(const ExchangeResult& result)
     if (m_closeAfterExchange) {
         m_closeAfterExchange = false;
         emit exchangeFinished();
-        if (confirmUnsavedClose())
+        if (m_document.confirmClose())
             QDialog::reject();
         return;
     }
@@ -365,45 +352,38 @@ void CQuarn7k8kDlg::onExchangeFinished(const ExchangeResult& result)
 
 void CQuarn7k8kDlg::connectUnit()
 {
-    startExchange([](const link::LinkContext& ctx) { return link::ConnectExchange(ctx).run(); });
+    startExchange(link::Exchange::Connect,
+                  [](const link::LinkContext& ctx) { return link::ConnectExchange(ctx).run(); });
 }
 
 void CQuarn7k8kDlg::disconnectUnit()
 {
-    startExchange([](const link::LinkContext& ctx) { return link::Disconnect(ctx).execute(); });
+    startExchange(link::Exchange::Disconnect,
+                  [](const link::LinkContext& ctx) { return link::Disconnect(ctx).execute(); });
 }
 
 void CQuarn7k8kDlg::readData()
 {
     if (m_worker.busy())
         return;
-    if (m_image.modified &&
-        platform::showMessage(
-            this, msg::captionWarning(),
-            tr("Die Einstellungen wurden geändert und nicht gespeichert. Beim Lesen gehen diese "
-               "Änderungen verloren. Trotzdem lesen?"),
-            MessageIcon::Exclamation, MessageButtons::YesNo) != Answer::Yes)
+    if (!m_document.mayReplace(SettingsDocument::Replaced::ByRead))
         return;
-    startExchange([](const link::LinkContext& ctx) { return link::BulkRead(ctx).execute(); });
+    startExchange(link::Exchange::BulkRead,
+                  [](const link::LinkContext& ctx) { return link::BulkRead(ctx).execute(); });
 }
 
 void CQuarn7k8kDlg::sendData()
 {
-    startExchange([](const link::LinkContext& ctx) { return link::BulkSend(ctx).execute(); });
+    startExchange(link::Exchange::BulkSend,
+                  [](const link::LinkContext& ctx) { return link::BulkSend(ctx).execute(); });
 }
 
 void CQuarn7k8kDlg::factoryReset()
 {
     if (m_worker.busy())
         return;
-    const Answer save =
-        platform::showMessage(this, tr("Änderungen Speichern"),
-                              tr("Wollen Sie vor dem Werksreset die momentanen Einstellungen speichern?"),
-                              MessageIcon::Question, MessageButtons::YesNoCancel);
-    if (save == Answer::Cancel)
+    if (!m_document.offerSaveBeforeReset())
         return;
-    if (save == Answer::Yes)
-        saveFileAs();
 
     const bool telephone = !m_telephoneTree->isHidden();
     const QString question = telephone
@@ -414,8 +394,9 @@ void CQuarn7k8kDlg::factoryReset()
                               MessageButtons::OkCancel) != Answer::Ok)
         return;
     const link::ResetTarget target = telephone ? link::ResetTarget::Telephone : link::ResetTarget::Base;
-    startExchange(
-        [target](const link::LinkContext& ctx) { return link::FactoryReset(ctx, target).execute(); });
+    startExchange(link::Exchange::FactoryReset, [target](const link::LinkContext& ctx) {
+        return link::FactoryReset(ctx, target).execute();
+    });
 }
 
 // --- trees ---
@@ -454,10 +435,10 @@ void CQuarn7k8kDlg::openSelectedItem(SettingsTree* tree)
     const QString key = SettingsTree::keyOf(selected.constFirst());
     QDialog* dialog =
         m_services.createEditor ? m_services.createEditor(key, tree->kind(), &m_image, this) : nullptr;
-    // The short-dial dialog talks to the unit on the window's port; the window's own worker
-    // is idle and the modal dialog keeps every other user of the port away until it closes.
-    if (auto* shortDial = qobject_cast<KWSpeicher*>(dialog))
-        shortDial->attach({m_services.port.get(), m_services.clock, m_selectedPort});
+    const EditorNeeds needs =
+        m_services.editorNeeds ? m_services.editorNeeds(key, tree->kind()) : EditorNeeds{};
+    if (dialog && needs.attachLine)
+        needs.attachLine(dialog, {m_services.port.get(), m_services.clock, m_selectedPort});
     if (dialog) {
         dialog->exec();
         delete dialog;
@@ -467,8 +448,7 @@ void CQuarn7k8kDlg::openSelectedItem(SettingsTree* tree)
     tree->setCurrentItem(nullptr, 0, QItemSelectionModel::NoUpdate);
     m_openingDialog = false;
 
-    if (dialog && key == QLatin1String(kShortDialItem)) {
-        // The short-dial exchange ends the unit's PC mode.
+    if (dialog && needs.endsPcMode) {
         platform::showMessage(this, tr("Wichtiger Hinweis"),
                               tr("Wählen Sie am Quarn bitte erneut \"PC-Verbindung\" aus und bestätigen Sie "
                                  "dann dieses Fenster mit \"OK\"!"),
@@ -492,113 +472,55 @@ void CQuarn7k8kDlg::keepOneGroupOpen(QTreeWidgetItem* expanded)
 
 void CQuarn7k8kDlg::openFile()
 {
-    const QString path =
-        platform::userDialogs().openFileName(this, settingsFileRequest(tr("Öffnen"), tr("Register")));
-    if (!path.isEmpty())
-        openFile(path);
+    if (!m_worker.busy() && m_document.openWithDialog())
+        m_controls->fileLoaded(m_image);
 }
 
 void CQuarn7k8kDlg::openFile(const QString& path)
 {
-    const LoadResult result = loadSettingsFile(m_image, path);
-    if (!result.loaded()) {
-        // The image and every control stay as they were.
-        platform::showMessage(nullptr, msg::captionError(), msg::fileNotRead());
-        return;
-    }
-    if (result.outcome == LoadOutcome::LoadedIncomplete)
-        platform::showMessage(nullptr, msg::captionError(), msg::fileIncomplete());
-    m_controls->fileLoaded(m_image);
-    m_image.modified = false;
-}
-
-QString CQuarn7k8kDlg::askSavePath()
-{
-    return platform::userDialogs().saveFileName(this,
-                                                settingsFileRequest(tr("Speichern unter"), tr("Register")));
-}
-
-bool CQuarn7k8kDlg::saveTo(const QString& path)
-{
-    if (path.isEmpty())
-        return false; // nothing saved: the changes stay marked as unsaved
-    if (saveSettingsFile(m_image, path) != SaveOutcome::Saved) {
-        platform::showMessage(this, msg::captionError(), msg::fileNotSaved());
-        return false;
-    }
-    m_image.filePath = path;
-    m_image.modified = false;
-    return true;
+    if (!m_worker.busy() && m_document.open(path))
+        m_controls->fileLoaded(m_image);
 }
 
 bool CQuarn7k8kDlg::saveFileAs()
 {
-    return saveTo(askSavePath());
+    return m_document.saveAs();
 }
 
 bool CQuarn7k8kDlg::saveFile()
 {
-    if (!m_image.filePath.isEmpty())
-        return saveTo(m_image.filePath);
-    const QString path = askSavePath();
-    if (!saveTo(path))
-        return false;
-    platform::showMessage(this, QString(), tr("gespeichert in: ") + path, MessageIcon::None);
-    return true;
+    return m_document.save();
 }
 
 bool CQuarn7k8kDlg::saveReportPdf()
 {
-    platform::FileRequest request;
-    request.caption = tr("Einstellungen als PDF speichern");
-    request.filter = QStringLiteral("PDF (*.pdf)");
-    request.defaultSuffix = QStringLiteral("pdf");
-    const QString path = platform::userDialogs().saveFileName(this, request);
-    if (path.isEmpty())
-        return false;
-    // The dialogs read the window's own image; the report writes nothing into it.
-    const ReportDocument document(
-        {m_image.filePath.isEmpty() ? tr("(nicht gespeichert)") : QFileInfo(m_image.filePath).fileName(),
-         ReportDocument::unitText(m_image.unitKnown, m_image.model7k, m_image.telephoneInterface),
-         QDate::currentDate()},
-        SettingsReport::build(m_image));
-    if (!document.writePdf(path)) {
-        platform::showMessage(this, msg::captionError(), msg::fileNotSaved());
-        return false;
-    }
-    return true;
-}
-
-bool CQuarn7k8kDlg::confirmUnsavedClose()
-{
-    if (!m_image.modified)
-        return true;
-    const Answer answer = platform::showMessage(
-        this, tr("Änderungen Speichern"),
-        tr("Wollen Sie vor dem Schließen der Anwendung die momentanen Einstellungen speichern?"),
-        MessageIcon::Question, MessageButtons::YesNo);
-    if (answer != Answer::Yes)
-        return true;
-    // A cancelled or failed save returns to the window instead of losing the changes.
-    return saveFileAs();
+    return m_document.savePdf();
 }
 
 bool CQuarn7k8kDlg::confirmClose()
 {
     if (!m_worker.busy())
-        return confirmUnsavedClose();
+        return m_document.confirmClose();
     if (m_closeAfterExchange)
         return false; // already asked; the window closes when the exchange has ended
-    const Answer answer = platform::showMessage(
-        this, msg::captionWarning(),
-        tr("Eine Übertragung zum Quarn läuft noch. Wird das Programm jetzt beendet, ist der "
-           "Quarn möglicherweise nur teilweise programmiert. Trotzdem beenden?"),
-        MessageIcon::Exclamation, MessageButtons::YesNo);
+    // Enter keeps the transfer going: ending it is the answer that loses something.
+    platform::Message question{
+        msg::captionWarning(),
+        m_runningExchange == link::Exchange::BulkSend || m_runningExchange == link::Exchange::FactoryReset
+            ? tr("Eine Übertragung zum Quarn läuft noch. Wird das Programm jetzt beendet, ist der "
+                 "Quarn möglicherweise nur teilweise programmiert. Trotzdem beenden?")
+            : tr("Eine Übertragung vom Quarn läuft noch. Wird das Programm jetzt beendet, sind die "
+                 "Einstellungen nicht vollständig gelesen. Trotzdem beenden?"),
+        MessageIcon::Exclamation,
+        MessageButtons::YesNo,
+        {},
+        Answer::No};
+    const Answer answer = platform::userDialogs().message(this, question);
     // The exchange may have ended while the question was open.
     if (answer != Answer::Yes)
         return false;
     if (!m_worker.busy())
-        return confirmUnsavedClose();
+        return m_document.confirmClose();
     // The transfer ends at the next register and closes the line; then the window closes.
     m_closeAfterExchange = true;
     m_worker.requestStop();

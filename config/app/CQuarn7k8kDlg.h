@@ -2,11 +2,13 @@
 
 #include "config/app/LanguageFiles.h"
 #include "config/app/MainControls.h"
+#include "config/app/SettingsDocument.h"
 #include "config/app/SettingsTree.h"
+#include "config/editors/EditorCatalog.h"
 #include "config/link/LinkContext.h"
 #include "config/link/LinkOutcome.h"
 #include "config/register/Register.h"
-#include "platform/Worker.h"
+#include "platform/ExchangeRunner.h"
 
 #include <QDialog>
 #include <array>
@@ -32,9 +34,9 @@ class Restarter;
 
 // The configuration program's main window: the connection panel, the progress bar, the
 // file, help and language menus and the two trees that open the settings dialogs. It owns
-// the one register image and the serial port; the enabled state of its controls is the
-// record of how far the user has got. An exchange works on its own copy of the image; the
-// window takes the copy back when the exchange has ended, so no thread shares the image.
+// the one register image (whose file commands are its SettingsDocument's) and the serial port; the enabled
+// state of its controls is the record of how far the user has got. An exchange works on its own copy of the
+// image; the window takes the copy back when the exchange has ended, so no thread shares the image.
 class CQuarn7k8kDlg final : public QDialog {
     Q_OBJECT
 public:
@@ -50,6 +52,9 @@ public:
         std::function<QStringList()> listPorts;
         // The dialog of a tree item, or nullptr while it does not exist.
         EditorFactory createEditor;
+        // What the dialog of a tree item needs of the window (the line, a new connect);
+        // unset: nothing.
+        std::function<EditorNeeds(const QString& key, SettingsTree::Kind tree)> editorNeeds;
         // The "Sprache" menu: the language files found and the one in use (empty path:
         // the program language). Not owned; nullptr means no restart is possible.
         QList<LanguageFile> languageFiles;
@@ -78,7 +83,8 @@ public:
     void showTelephoneTree();
     void showBaseTree();
     void openFile();
-    // Opens the settings file at path as "Öffnen..." does, with its messages.
+    // Opens a settings file as "Öffnen..." does, with its question and messages (also for a
+    // file named at start).
     void openFile(const QString& path);
     bool saveFileAs();
     bool saveFile();
@@ -112,11 +118,8 @@ private:
         link::LinkOutcome outcome;
         Register image; // the exchange's copy, as it left it
     };
-    void startExchange(Exchange exchange);
+    void startExchange(link::Exchange kind, Exchange exchange);
     void onExchangeFinished(const ExchangeResult& result);
-    bool saveTo(const QString& path);
-    QString askSavePath();
-    bool confirmUnsavedClose();
     void selectPortByUser();
     void closePort();
 
@@ -125,11 +128,13 @@ private:
 
     Services m_services;
     Register m_image;
+    SettingsDocument m_document; // the file commands on m_image
     QString m_selectedPort;
     QString m_typedPort;
     bool m_shownOnce = false;
     bool m_openingDialog = false;
     bool m_closeAfterExchange = false;
+    link::Exchange m_runningExchange = link::Exchange::Connect;
     int m_languageIndex = 0;
 
     PortComboBox* m_portBox = nullptr;
@@ -155,7 +160,7 @@ private:
 
     std::unique_ptr<MainControls> m_controls;
     // Last, so a running exchange has ended before the image and the port go.
-    platform::Worker m_worker;
+    platform::ExchangeRunner m_worker;
 };
 
 } // namespace quarn

@@ -4,12 +4,22 @@
 
 namespace quarn {
 
+namespace {
+// "Decoder 1-10" is in both trees; the tree says which dialog it opens.
+EditorTree catalogTree(SettingsTree::Kind tree)
+{
+    return tree == SettingsTree::Kind::Telephone ? EditorTree::Telephone : EditorTree::Base;
+}
+} // namespace
+
 QDialog* createCatalogEditor(const QString& key, SettingsTree::Kind tree, Register* image, QWidget* parent)
 {
-    // "Decoder 1-10" is in both trees; the tree says which dialog it opens.
-    const EditorTree catalogTree =
-        tree == SettingsTree::Kind::Telephone ? EditorTree::Telephone : EditorTree::Base;
-    return createEditor(key, image, parent, catalogTree);
+    return createEditor(key, image, parent, catalogTree(tree));
+}
+
+EditorNeeds catalogEditorNeeds(const QString& key, SettingsTree::Kind tree)
+{
+    return editorNeeds(key, catalogTree(tree));
 }
 
 } // namespace quarn

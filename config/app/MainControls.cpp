@@ -78,25 +78,26 @@ void MainControls::endExchange(const link::LinkOutcome& outcome, const Register&
     for (std::size_t i = 0; i < ControlCount; ++i)
         m_controls[i]->setEnabled(m_before[i]);
     setLocked(false);
-    if (!outcome.ran)
+    // A connect always leaves a state: connected, or not (whatever was connected before).
+    if (!outcome.ran && outcome.exchange != Exchange::Connect)
         return; // nothing happened: everything as before
 
     const bool telephone = image.telephoneInterface;
     const bool failed = outcome.result == LinkResult::NoReply ||
-                        outcome.result == LinkResult::MonitorOutput || outcome.result == LinkResult::Stopped;
+                        outcome.result == LinkResult::MonitorOutput ||
+                        outcome.result == LinkResult::Stopped || outcome.result == LinkResult::WriteFailed;
     switch (outcome.exchange) {
     case Exchange::Connect:
         if (telephone) {
             setEnabled(Control::ToTelephone, true);
             setEnabled(Control::ToBase, true);
         }
-        if (image.unitKnown) {
-            setEnabled(Control::Connect, false);
-            setEnabled(Control::Disconnect, true);
-            setEnabled(Control::ReadData, true);
-            // Only once the image holds read or loaded settings.
-            setEnabled(Control::SendData, m_before[static_cast<std::size_t>(Control::BaseTree)]);
-        }
+        setEnabled(Control::Connect, !image.unitKnown);
+        setEnabled(Control::Disconnect, image.unitKnown);
+        setEnabled(Control::ReadData, image.unitKnown);
+        // Only once the image holds read or loaded settings.
+        setEnabled(Control::SendData,
+                   image.unitKnown && m_before[static_cast<std::size_t>(Control::BaseTree)]);
         return;
     case Exchange::BulkRead:
         if (failed) {
@@ -116,6 +117,12 @@ void MainControls::endExchange(const link::LinkOutcome& outcome, const Register&
         }
         return;
     case Exchange::FactoryReset:
+        if (failed) {
+            // Nothing reset, or not for sure: the window stays as it was, disconnected.
+            setEnabled(Control::Connect, true);
+            setEnabled(Control::FactoryReset, true);
+            return;
+        }
         // The user must connect and read again: the image no longer matches the unit.
         onlyOn({Control::Connect, Control::FactoryReset});
         if (telephone) {

@@ -65,6 +65,27 @@ EditorFactory dtmfCall(DTMFBegSchluss::Mode mode)
         return new DTMFBegSchluss(image, mode, parent);
     };
 }
+
+// The short-dial exchange runs on the window's line and leaves the unit out of PC mode.
+EditorNeeds shortDialNeeds()
+{
+    EditorNeeds needs;
+    needs.attachLine = [](QDialog* dialog, const EditorLine& line) {
+        if (auto* shortDial = qobject_cast<KWSpeicher*>(dialog))
+            shortDial->attach({line.port, line.clock, line.portName});
+    };
+    needs.endsPcMode = true;
+    return needs;
+}
+
+const EditorEntry* find(const QString& itemText, EditorTree tree)
+{
+    for (const EditorEntry& e : editorCatalog()) {
+        if (e.tree == tree && itemText == QString::fromUtf8(e.itemText))
+            return &e;
+    }
+    return nullptr;
+}
 } // namespace
 
 const QList<EditorEntry>& editorCatalog()
@@ -110,7 +131,7 @@ const QList<EditorEntry>& editorCatalog()
         // The tree handler knows this text, but no tree shows it: the dialog opens only from
         // here (the tests and the screenshots).
         {"Konfiguration R48-07 für Telefon", make<R4807>(), EditorTree::Telephone},
-        {"Kurzwahlspeicher programmieren", make<KWSpeicher>(), EditorTree::Telephone},
+        {"Kurzwahlspeicher programmieren", make<KWSpeicher>(), EditorTree::Telephone, shortDialNeeds()},
         {"Zielrufe", make<Zielrufe>()},
         {"Intercomtonfolge", make<Intercomtonfolge>()},
         {"FFSK-Modus (+ FMS)", make<Ffsk>()},
@@ -124,11 +145,14 @@ const QList<EditorEntry>& editorCatalog()
 
 QDialog* createEditor(const QString& itemText, Register* image, QWidget* parent, EditorTree tree)
 {
-    for (const EditorEntry& e : editorCatalog()) {
-        if (e.tree == tree && itemText == QString::fromUtf8(e.itemText))
-            return e.create(image, parent);
-    }
-    return nullptr;
+    const EditorEntry* entry = find(itemText, tree);
+    return entry ? entry->create(image, parent) : nullptr;
+}
+
+EditorNeeds editorNeeds(const QString& itemText, EditorTree tree)
+{
+    const EditorEntry* entry = find(itemText, tree);
+    return entry ? entry->needs : EditorNeeds{};
 }
 
 } // namespace quarn

@@ -63,10 +63,10 @@ LinkOutcome BulkRead::run()
         // One request every 20 ms: the wait after a request is measured from its start,
         // so the time a write takes does not stretch the pace. A write that took longer
         // than the pace is followed by a whole wait, never by a burst to catch up.
-        if (m_ctx.stopRequested())
-            return stopped(SettleMs);
         qint64 due = clock.nowMs();
         for (int n : block) {
+            if (m_ctx.stopRequested())
+                return stopped(SettleMs);
             framing::sendText(port, framing::readCommand(n));
             m_ctx.progress.step();
             const qint64 now = clock.nowMs();
@@ -75,27 +75,20 @@ LinkOutcome BulkRead::run()
         }
 
         // The replies have collected in the port's buffer; read until the block's last
-        // echo is in. A unit that stays silent, or a line that streams monitor output or
-        // noise without ever echoing, would otherwise keep the read waiting for ever: the
-        // wait ends 3 s after the last byte, and in any case 10 s after the last request.
+        // echo is in, but never past the bound: neither silence nor bytes that keep coming
+        // without that echo (monitor output, noise, NUL bytes) keep the read waiting. The
+        // empty reads are counted as well, for a clock that only moves with the reads.
         const QString lastEcho = framing::replyPrefix(block.last());
-        const qint64 waitStart = clock.nowMs();
-        qint64 lastByteAt = waitStart;
+        const qint64 deadline = clock.nowMs() + EchoBoundMs;
         int emptyReads = 0;
         while (!received.containsAfterStart(lastEcho)) {
-            const bool arrived = received.append(port.readByte());
-            const qint64 now = clock.nowMs();
-            if (arrived) {
-                lastByteAt = now;
-                emptyReads = 0;
-            } else if (now - lastByteAt >= EchoBoundMs ||
-                       ++emptyReads * framing::ReadTimeoutMs >= EchoBoundMs) {
-                return outcome(received.contains(kMonitorSignature) ? LinkResult::MonitorOutput
-                                                                    : LinkResult::NoReply);
-            }
-            // Bytes that keep coming but never hold the echo (monitor output, noise on a
-            // line whose far end is not a unit) must not keep the read waiting either.
-            if (now - waitStart >= EchoBoundMs)
+            if (m_ctx.stopRequested())
+                return stopped(SettleMs);
+            const std::optional<char> byte = port.readByte();
+            received.append(byte);
+            if (!byte)
+                ++emptyReads;
+            if (clock.nowMs() >= deadline || emptyReads * framing::ReadTimeoutMs >= EchoBoundMs)
                 return outcome(received.contains(kMonitorSignature) ? LinkResult::MonitorOutput
                                                                     : LinkResult::NoReply);
         }

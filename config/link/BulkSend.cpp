@@ -51,7 +51,6 @@ LinkOutcome BulkSend::run()
     int lastUnconfirmed = -1;
 
     for (int n : numbers) {
-        // Between two registers: each one written is whole and echoed.
         if (m_ctx.stopRequested())
             return stopped(SettleMs);
         const QString& digits = image.registerText(n);
@@ -61,11 +60,16 @@ LinkOutcome BulkSend::run()
         const QString echo = framing::replyPrefix(n);
         ReceivedText received;
         bool replied = false;
+        const qint64 deadline = m_ctx.clock.nowMs() + ReplyBoundMs;
         while (!replied) {
+            // Mid-register: the unit may or may not have stored it; the line is closed.
+            if (m_ctx.stopRequested())
+                return stopped(SettleMs);
             const std::optional<char> byte = port.readByte();
-            if (!byte)
+            if (!byte || m_ctx.clock.nowMs() >= deadline)
                 break;
-            received.append(byte);
+            if (!received.append(byte))
+                continue;
             const qsizetype at = received.indexOf(echo);
             if (at >= 0)
                 replied = received.size() - at == kEchoLength;

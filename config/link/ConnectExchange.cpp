@@ -29,7 +29,11 @@ QString ConnectExchange::versionText(const QString& received, bool telephone)
 LinkOutcome ConnectExchange::run()
 {
     Register& image = m_ctx.image;
+    // Nothing is connected until a Quarn has answered; a failed connect leaves the model,
+    // the telephone-interface flag and the registers as they were, so an opened file keeps
+    // its shape.
     image.unitKnown = false;
+    image.versionText.clear();
     if (auto failed = restartSelectedPort(m_ctx, Exchange::Connect))
         return *failed;
     LinkOutcome out = outcomeOf(Exchange::Connect);
@@ -38,8 +42,14 @@ LinkOutcome ConnectExchange::run()
     framing::sendText(m_ctx.port, framing::readCommand(300));
 
     ReceivedText received;
-    for (int i = 0; i < ReadCount; ++i)
+    for (int i = 0; i < ReadCount; ++i) {
+        if (m_ctx.stopRequested()) {
+            m_ctx.port.close();
+            out.result = LinkResult::Stopped;
+            return out;
+        }
         received.append(m_ctx.port.readByte());
+    }
 
     if (received.containsAfterStart(QStringLiteral("----------------")) ||
         received.containsAfterStart(QStringLiteral("TX ="))) {
@@ -59,11 +69,12 @@ LinkOutcome ConnectExchange::run()
             break;
         }
     }
-    if (!image.unitKnown)
+    if (!image.unitKnown) {
         out.result = LinkResult::UnitNotKnown;
+        return out;
+    }
 
     image.telephoneInterface = received.containsAfterStart(framing::replyPrefix(300));
-
     image.versionText = versionText(received.text(), image.telephoneInterface);
     return out;
 }

@@ -14,10 +14,14 @@ namespace quarn::link {
 // also answers "$R300". Monitor output ("----------------" or "TX =") means the unit is
 // not in its "PC-Verbindung" menu.
 //
-// Fills the image's unit-known, model and telephone-interface flags and version text;
-// the port stays open.
+// A unit that answers as a Quarn fills the image's unit-known, model and telephone-interface
+// flags and version text; any other end clears unit-known and the version text and leaves
+// the rest as it was. The port stays open. The exchange is bounded by its ReadCount reads
+// (7.1 s on a silent line, less when bytes come); a stop request ends it at the next read.
 class ConnectExchange {
 public:
+    // The unit's self-description and the echo of "$R300" fit in 70 bytes; each read
+    // waits at most the read time-out, so the reads bound the whole exchange.
     static constexpr int ReadCount = 70;
 
     explicit ConnectExchange(const LinkContext& context) : m_ctx(context) {}

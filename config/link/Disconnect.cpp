@@ -18,9 +18,11 @@ LinkOutcome Disconnect::run()
     if (image.telephoneInterface) {
         m_ctx.progress.setRange(StepsBeforeLeave + StepsAfterLeave);
         m_ctx.progress.setPosition(0);
-        waitSteps(StepsBeforeLeave, StepMs);
+        if (!waitSteps(StepsBeforeLeave, StepMs))
+            return stopped(0);
         framing::sendText(m_ctx.port, framing::LeaveTelephoneMode);
-        waitSteps(StepsAfterLeave, StepMs);
+        if (!waitSteps(StepsAfterLeave, StepMs))
+            return stopped(0);
     }
     m_ctx.progress.setPosition(0);
 

@@ -66,6 +66,10 @@ inline QString versionNeedsConnection()
     return Messages::tr(
         "Für Versionsbezeichnung muss zunächst eine Verbindung zum Quarn hergestellt werden.");
 }
+inline QString notConnected()
+{
+    return Messages::tr("Es besteht keine Verbindung zum Quarn. Bitte zuerst \"Verbindung herstellen\".");
+}
 inline QString captionVersion()
 {
     return Messages::tr("Version:");
@@ -77,9 +81,10 @@ inline std::optional<LinkMessage> messageFor(const LinkOutcome& outcome)
     const QString error = quarn::msg::captionError();
     switch (outcome.result) {
     case LinkResult::Completed:
-    case LinkResult::NotConnected:
     case LinkResult::Stopped:
         return std::nullopt;
+    case LinkResult::NotConnected:
+        return LinkMessage{error, notConnected(), Severity::Warning, {}};
     case LinkResult::PortNotOpened:
         return LinkMessage{error, portNotOpened(), Severity::Warning, outcome.portDetail};
     case LinkResult::MonitorOutput:
@@ -87,6 +92,7 @@ inline std::optional<LinkMessage> messageFor(const LinkOutcome& outcome)
             return LinkMessage{error, selectPcConnection(), Severity::Warning, {}};
         return LinkMessage{error, transferAborted(), Severity::Error, {}};
     case LinkResult::NoReply:
+    case LinkResult::WriteFailed:
         return LinkMessage{error, transferAborted(), Severity::Error, {}};
     case LinkResult::UnitNotKnown:
         return LinkMessage{error, noQuarnFound(), Severity::Warning, {}};

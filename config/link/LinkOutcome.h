@@ -16,7 +16,8 @@ enum class LinkResult {
     Unconfirmed,     // send done, registerNumber is the last register not confirmed
     NotAllRead,      // read done, registerNumber is the first register without a reply
     InvalidRegister, // nothing sent: registerNumber holds no 8 valid digits
-    Stopped,         // ended on request at a register boundary; the port is closed
+    Stopped,         // ended on request; the port is closed
+    WriteFailed,     // a command could not be written to the port; the exchange was aborted
 };
 
 // What an exchange ended with: what happened, never how a window should look. The window

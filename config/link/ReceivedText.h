@@ -9,8 +9,9 @@ namespace quarn::link {
 // never by position alone.
 class ReceivedText {
 public:
-    // Appends a received byte as a character; nothing for an empty read or a zero byte.
-    // Returns whether a byte arrived (zero bytes included).
+    // Appends a received byte as a character; nothing for an empty read or a NUL byte.
+    // Returns whether a character was appended: a line in break delivers NUL bytes without
+    // end, and they must not count as the unit answering.
     bool append(std::optional<char> byte);
 
     const QString& text() const { return m_text; }

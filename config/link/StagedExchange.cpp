@@ -34,12 +34,15 @@ LinkOutcome StagedExchange::execute()
     return run();
 }
 
-void StagedExchange::waitSteps(int count, int stepMs)
+bool StagedExchange::waitSteps(int count, int stepMs)
 {
     for (int i = 0; i < count; ++i) {
+        if (m_ctx.stopRequested())
+            return false;
         m_ctx.clock.sleepMs(stepMs);
         m_ctx.progress.step();
     }
+    return true;
 }
 
 void StagedExchange::closeAndSettle(int settleMs)

@@ -35,8 +35,9 @@ protected:
         return outcomeOf(m_exchange, result);
     }
     std::optional<LinkOutcome> restartPort() const { return restartSelectedPort(m_ctx, m_exchange); }
-    // `count` waits of `stepMs`, the progress one step further after each.
-    void waitSteps(int count, int stepMs);
+    // `count` waits of `stepMs`, the progress one step further after each. False, early,
+    // when stop has been asked for.
+    [[nodiscard]] bool waitSteps(int count, int stepMs);
     // Closes the port, gives the unit `settleMs` to settle and empties the progress.
     void closeAndSettle(int settleMs);
 

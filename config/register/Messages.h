@@ -62,6 +62,10 @@ inline QString saveMessage(SaveOutcome outcome)
 {
     return outcome == SaveOutcome::Failed ? fileNotSaved() : QString();
 }
+inline QString firstInvalidLine(int line)
+{
+    return Messages::tr("Erste fehlerhafte Zeile: %1.").arg(line);
+}
 // The message for a load; empty when every register was read.
 inline QString loadMessage(LoadOutcome outcome)
 {
@@ -74,6 +78,15 @@ inline QString loadMessage(LoadOutcome outcome)
         break;
     }
     return {};
+}
+// The same, naming the first line that could not be read: the one message of a settings file
+// for the window and every quarnctl command.
+inline QString loadMessage(const LoadResult& result)
+{
+    QString text = loadMessage(result.outcome);
+    if (result.outcome == LoadOutcome::LoadedIncomplete && result.firstInvalidLine > 0)
+        text += QLatin1Char(' ') + firstInvalidLine(result.firstInvalidLine);
+    return text;
 }
 
 // The single-register editor (and quarnctl set): a register number the image does not have.

@@ -114,15 +114,28 @@ LoadResult readSettings(QIODevice& in, Register& image)
 
     // From here on the file loads: lines are assigned to registers by their order alone,
     // and one that is missing or not valid leaves its register empty.
+    int lineNumber = 1;
     for (int n : Register::numbers(result.withTelephone)) {
+        ++lineNumber;
         const bool got = reader.next(line);
         QString text = got ? registerTextOfLine(line) : QString();
         if (text.isEmpty()) {
-            if (result.firstInvalidRegister < 0)
+            if (result.firstInvalidRegister < 0) {
                 result.firstInvalidRegister = n;
+                result.firstInvalidLine = lineNumber;
+            }
             ++result.invalidCount;
         }
         image.registerText(n) = text;
+    }
+    // More register lines than the kind holds (telephone registers under "NoTI"): the file
+    // says something the image cannot keep, so it was not read completely either.
+    while (result.firstInvalidLine < 0 && reader.next(line)) {
+        ++lineNumber;
+        if (!line.trimmed().isEmpty()) {
+            result.firstInvalidLine = lineNumber;
+            ++result.invalidCount;
+        }
     }
     image.telephoneInterface = result.withTelephone;
     result.outcome = result.invalidCount > 0 ? LoadOutcome::LoadedIncomplete : LoadOutcome::Loaded;

@@ -31,8 +31,10 @@ enum class LoadOutcome {
 struct LoadResult {
     LoadOutcome outcome = LoadOutcome::Unreadable;
     bool withTelephone = false; // the file's kind ("WithTI"); meaningless when Unreadable
-    int invalidCount = 0;       // registers left empty because their line was not valid
+    int invalidCount = 0;       // registers left empty because their line was not valid, and
+                                // register lines beyond the file's kind
     int firstInvalidRegister = -1;
+    int firstInvalidLine = -1; // the first such line of the file, counted from 1 (the kind line)
     bool loaded() const { return outcome != LoadOutcome::Unreadable; }
 };
 
@@ -54,7 +56,8 @@ SaveOutcome saveSettingsFile(const Register& image);
 // leaves its register empty. Registers outside the file's set keep their texts. On
 // success the telephone-interface flag follows the file and the image's file path
 // becomes path. A file that cannot be opened or whose first line starts with neither
-// letter changes nothing at all. The modified flag is never touched.
+// letter changes nothing at all. Register lines beyond the kind's set (telephone registers
+// under "NoTI") make the load incomplete. The modified flag is never touched.
 // Reading is bounded: a binary or huge file costs at most a few megabytes of reading.
 LoadResult loadSettingsFile(Register& image, const QString& path);
 // The same for the image's own file path.

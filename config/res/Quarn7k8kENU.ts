@@ -445,6 +445,14 @@ digits from the right</translation>
         <source>Nur hexadezimale Zahlen (0-F) können in die Registerstellen programmiert werden!</source>
         <translation>Only hexadecimal digits (0-F) can be programmed into the register digits!</translation>
     </message>
+    <message>
+        <source>Es besteht keine Verbindung zum Quarn. Bitte zuerst &quot;Verbindung herstellen&quot;.</source>
+        <translation>There is no connection to the Quarn. Please &quot;Connect&quot; first.</translation>
+    </message>
+    <message>
+        <source>Erste fehlerhafte Zeile: %1.</source>
+        <translation>First bad line: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ReportDocument</name>
@@ -1123,14 +1131,6 @@ Older units cannot be programmed with this software.</translation>
         <translation>Language</translation>
     </message>
     <message>
-        <source>Änderungen Speichern</source>
-        <translation>Save changes</translation>
-    </message>
-    <message>
-        <source>Wollen Sie vor dem Werksreset die momentanen Einstellungen speichern?</source>
-        <translation>Do you want to save the current settings before the factory reset?</translation>
-    </message>
-    <message>
         <source>Alle Register des Telefoninterface (inkl. TIM) auf Werkseinstellungen zurücksetzen?</source>
         <translation>Reset all registers of the telephone interface (incl. TIM) to factory settings?</translation>
     </message>
@@ -1151,26 +1151,6 @@ Older units cannot be programmed with this software.</translation>
         <translation>Please select &quot;PC-Verbindung&quot; at the Quarn again and then confirm this window with &quot;OK&quot;!</translation>
     </message>
     <message>
-        <source>Öffnen</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Register</source>
-        <translation>Register</translation>
-    </message>
-    <message>
-        <source>Speichern unter</source>
-        <translation>Save as</translation>
-    </message>
-    <message>
-        <source>gespeichert in: </source>
-        <translation>saved in: </translation>
-    </message>
-    <message>
-        <source>Wollen Sie vor dem Schließen der Anwendung die momentanen Einstellungen speichern?</source>
-        <translation>Do you want to save the current settings before closing the application?</translation>
-    </message>
-    <message>
         <source>Hilfe: Programmiersoftware Quarn 7k/8k</source>
         <translation>Help: Programming software Quarn 7k/8k</translation>
     </message>
@@ -1187,10 +1167,6 @@ As long as no meaningful settings have been loaded, the button &quot;Send data&q
 Settings made can be saved as a file for later restoration with &quot;File&quot;-&gt;&quot;Save&quot;.</translation>
     </message>
     <message>
-        <source>Die Einstellungen wurden geändert und nicht gespeichert. Beim Lesen gehen diese Änderungen verloren. Trotzdem lesen?</source>
-        <translation>The settings were changed and not saved. Reading discards these changes. Read anyway?</translation>
-    </message>
-    <message>
         <source>Eine Übertragung zum Quarn läuft noch. Wird das Programm jetzt beendet, ist der Quarn möglicherweise nur teilweise programmiert. Trotzdem beenden?</source>
         <translation>A transfer to the Quarn is still running. If the program ends now, the Quarn may be only partly programmed. Quit anyway?</translation>
     </message>
@@ -1199,12 +1175,8 @@ Settings made can be saved as a file for later restoration with &quot;File&quot;
         <translation>Save settings as PDF...</translation>
     </message>
     <message>
-        <source>Einstellungen als PDF speichern</source>
-        <translation>Save settings as PDF</translation>
-    </message>
-    <message>
-        <source>(nicht gespeichert)</source>
-        <translation>(not saved)</translation>
+        <source>Eine Übertragung vom Quarn läuft noch. Wird das Programm jetzt beendet, sind die Einstellungen nicht vollständig gelesen. Trotzdem beenden?</source>
+        <translation>A transfer from the Quarn is still running. If the program ends now, the settings are not read completely. Quit anyway?</translation>
     </message>
 </context>
 <context>
@@ -3984,6 +3956,53 @@ It is started by hanging up the handset and by the function &quot;Speaker off&qu
     <message>
         <source>Hilfe...</source>
         <translation>Help...</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::SettingsDocument</name>
+    <message>
+        <source>Die Einstellungen wurden geändert und nicht gespeichert. Beim Lesen gehen diese Änderungen verloren. Trotzdem lesen?</source>
+        <translation>The settings were changed and not saved. Reading discards these changes. Read anyway?</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen wurden geändert und nicht gespeichert. Beim Öffnen gehen diese Änderungen verloren. Trotzdem öffnen?</source>
+        <translation>The settings were changed and not saved. Opening discards these changes. Open anyway?</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Speichern unter</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>gespeichert in: </source>
+        <translation>saved in: </translation>
+    </message>
+    <message>
+        <source>Einstellungen als PDF speichern</source>
+        <translation>Save settings as PDF</translation>
+    </message>
+    <message>
+        <source>(nicht gespeichert)</source>
+        <translation>(not saved)</translation>
+    </message>
+    <message>
+        <source>Änderungen Speichern</source>
+        <translation>Save changes</translation>
+    </message>
+    <message>
+        <source>Wollen Sie vor dem Werksreset die momentanen Einstellungen speichern?</source>
+        <translation>Do you want to save the current settings before the factory reset?</translation>
+    </message>
+    <message>
+        <source>Wollen Sie vor dem Schließen der Anwendung die momentanen Einstellungen speichern?</source>
+        <translation>Do you want to save the current settings before closing the application?</translation>
     </message>
 </context>
 <context>

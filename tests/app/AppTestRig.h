@@ -99,6 +99,9 @@ struct AppTestRig {
             QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
             return dialog;
         };
+        services.editorNeeds = [this](const QString& key, quarn::SettingsTree::Kind tree) {
+            return useCatalog ? quarn::catalogEditorNeeds(key, tree) : quarn::EditorNeeds{};
+        };
         services.languageFiles = std::move(languages);
         services.restarter = restarter;
         window = std::make_unique<quarn::CQuarn7k8kDlg>(std::move(services));

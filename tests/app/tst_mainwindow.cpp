@@ -1011,6 +1011,9 @@ void TestMainWindow::closePrompt()
     QVERIFY(!w.isVisible());
 }
 
+const QString kOpenAnyway = QStringLiteral("Die Einstellungen wurden geändert und nicht gespeichert. Beim "
+                                           "Öffnen gehen diese Änderungen verloren. Trotzdem öffnen?");
+
 void TestMainWindow::openFile()
 {
     platform::ScriptedUserDialogs dialogs;
@@ -1033,8 +1036,8 @@ void TestMainWindow::openFile()
     rig.window->show();
     rig.window->image().markModified();
     dialogs.setNextFileName(path);
-    child<QAction>(*rig.window, "openAction")->trigger();
-    QCOMPARE(dialogs.texts(), QStringList());
+    child<QAction>(*rig.window, "openAction")->trigger(); // the unsaved-changes question: yes
+    QCOMPARE(dialogs.texts(), QStringList{kOpenAnyway});
     QCOMPARE(states(*rig.window), QStringLiteral("EDDDEEDDEE"));
     QCOMPARE(rig.window->image().registerText(10), QStringLiteral("0000000A"));
     QCOMPARE(rig.window->image().filePath, path);
@@ -1069,7 +1072,8 @@ void TestMainWindow::unreadableFileChangesNothing()
 
     dialogs.setNextFileName(path);
     rig.window->openFile();
-    QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("Datei konnte nicht gelesen werden.")});
+    QCOMPARE(dialogs.texts(),
+             (QStringList{kOpenAnyway, QStringLiteral("Datei konnte nicht gelesen werden.")}));
     QCOMPARE(dialogs.last().caption, QStringLiteral("Fehler"));
     QCOMPARE(states(*rig.window), before);
     QCOMPARE(rig.window->image().registerText(0), register0);
@@ -1125,12 +1129,18 @@ void TestMainWindow::factoryResetPrompts()
     QCOMPARE(dialogs.last().icon, MessageIcon::Question);
     QVERIFY(!w.exchangeRunning());
 
-    // Yes: the save dialog first (cancelled here), then the reset question; Cancel there.
+    // Yes: the save dialog first; cancelled, it stops the reset.
     dialogs.clear();
     dialogs.setNextAnswer(Answer::Yes);
-    dialogs.setNextAnswer(Answer::Cancel);
     w.factoryReset();
     QCOMPARE(dialogs.fileRequests().size(), 1);
+    QCOMPARE(dialogs.texts().size(), 1);
+
+    // No: the reset question; Cancel there.
+    dialogs.clear();
+    dialogs.setNextAnswer(Answer::No);
+    dialogs.setNextAnswer(Answer::Cancel);
+    w.factoryReset();
     QCOMPARE(dialogs.texts().size(), 2);
     QCOMPARE(dialogs.texts().at(1),
              QStringLiteral("Alle Register des Quarn-EEPROMs auf Werkseinstellungen zurücksetzen?"));

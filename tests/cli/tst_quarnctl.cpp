@@ -240,28 +240,52 @@ private Q_SLOTS:
         QCOMPARE(quarnctl({"get", path("missing.rq7k8k"), "5"}).code, 4);
     }
 
-    void sendGuardKeepsTheUnitUntouched()
+    // A file not read completely (a damaged line, a file cut short, telephone registers under
+    // "NoTI"): every command that would act on it refuses with exit 4, names the file and its
+    // first bad line, leaves the file as it was and does not touch the unit.
+    void incompleteFileIsRefused_data()
     {
-        // A file with an invalid line: loaded with a message, nothing reaches the unit.
-        const QString file = path("broken.rq7k8k");
-        QCOMPARE(quarnctl({"--simulate=7k", "read", "-o", file}).code, 0);
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("line");
+        for (const char* command : {"set", "write", "verify"}) {
+            QTest::addRow("damaged digits, %s", command) << "digits" << command << 44;
+            QTest::addRow("cut after 100 lines, %s", command) << "cut" << command << 101;
+            QTest::addRow("NoTI above telephone registers, %s", command) << "label" << command << 202;
+        }
+    }
+
+    void incompleteFileIsRefused()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, command);
+        QFETCH(int, line);
+        const QString file = m_dir.filePath("broken-" + damage + "-" + command + ".rq7k8k");
+        QCOMPARE(quarnctl({"--simulate=8k-ti", "--quiet", "read", "-o", file}).code, 0);
         QByteArray content = readAll(file);
-        content.replace("\r\nR042 ", "\r\nR042 G");
+        if (damage == "digits")
+            content.replace("\r\nR042 ", "\r\nR042 G");
+        else if (damage == "cut")
+            content.truncate(content.indexOf("\r\nR099 ") + 2);
+        else
+            content.replace(0, 6, "NoTI");
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(content);
         f.close();
 
-        const QString trace = path("trace.txt");
-        const Run r = quarnctl({"--simulate=7k", "--trace", trace, "write", file});
-        QCOMPARE(r.code, 1);
-        QVERIFY(r.err.contains("Nicht alle Register konnten aus Datei gelesen werden.\n"));
-        QVERIFY(r.err.contains(
-            "Daten wurden nicht gesendet: Register 42 enthält keine gültigen Registerstellen.\n"));
-        const QByteArray log = readAll(trace);
-        QVERIFY(log.contains("|$PROGSTART.|"));
-        QVERIFY(!log.contains("|$P0"));
-        QVERIFY(log.contains("|$PROGENDE.|")); // still disconnected
+        const QString trace = m_dir.filePath("trace-" + damage + "-" + command + ".txt");
+        QStringList args{"--simulate=8k-ti", "--trace", trace, command, file};
+        if (command == "set")
+            args = QStringList{command, file, "5", "1"};
+        const Run r = quarnctl(args);
+        QCOMPARE(r.code, 4);
+        QCOMPARE(r.err,
+                 "quarnctl: " + file +
+                     ": Nicht alle Register konnten aus Datei gelesen werden. Erste fehlerhafte Zeile: " +
+                     QString::number(line) + ".\n");
+        QCOMPARE(readAll(file), content);
+        QVERIFY(!readAll(trace).contains("$PROGSTART"));
     }
 
     void writeAndVerify()

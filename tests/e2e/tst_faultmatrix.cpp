@@ -296,6 +296,7 @@ private Q_SLOTS:
             {"slow unit (30 ms)", with("slow=30")},
             {"stray bytes before replies", with("noise")},
             {"noise, never an echo", with("babble=2")},
+            {"line in break (NUL bytes)", with("break=2")},
             {"hang-up mid transfer", with("hangup=40"), false, true},
             {"port in use", unit, true},
             {"port does not exist", {}},
@@ -345,6 +346,9 @@ private Q_SLOTS:
         // included: two stray bytes are enough to abort (safely; the file is untouched).
         table[QStringLiteral("stray bytes before replies")]   = {e(0, none, 12),         e(0, none, 14),             e(1, kAborted, 12),         e(0, none, 14),             e(0, none, 10),                     e(0, none, 14), e(0, none, 6),  e(0, none, 7)};
         table[QStringLiteral("noise, never an echo")]         = {e(0, none, 12),         e(1, kAborted, 14),         e(1, kAborted, 12),         e(1, kAborted, 14),         e(1, kTextsMissing, 70),            e(0, none, 14), e(1, kNoShortDial, 16),  e(0, none, 7)};
+        // The connect is answered, then the line delivers NUL bytes without end: no command
+        // that waits for a reply may take them for one. Commands that only send succeed.
+        table[QStringLiteral("line in break (NUL bytes)")]    = {e(0, none, 12),         e(1, kAborted, 14),         e(1, kAborted, 12),         e(1, kAborted, 14),         e(1, kTextsMissing, 70),            e(0, none, 14), e(1, kNoShortDial, 16),  e(0, none, 7)};
         table[QStringLiteral("hang-up mid transfer")]         = {e(0, none, 12),         e(1, kAborted, 14),         e(1, kAborted, 12),         e(1, kAborted, 14),         e(1, kTextsMissing, 10),            e(1, none, 14), e(1, kNoShortDial, 6),  e(1, kSendFailed, 7)};
         table[QStringLiteral("port in use")]                  = {e(3, kPortFailed, 3),   e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kPortFailed, 3),           e(3, kPortFailed, 3), e(3, kPortFailed, 3),  e(3, kPortFailed, 3)};
         table[QStringLiteral("port does not exist")]          = {e(3, kPortFailed, 3),   e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kPortFailed, 3),            e(3, kPortFailed, 3), e(3, kPortFailed, 3),  e(3, kPortFailed, 3)};

@@ -121,10 +121,11 @@ private Q_SLOTS:
             << QStringLiteral("Quarn 8k V3.20 Build 12\nmit Telefoninterface");
         QTest::newRow("7k short name") << QByteArray("\r\nQ7k Software V3.21 (c) 1999\r\n") << true << true
                                        << false << QStringLiteral("Q7k Software V3.21 (c) 1999");
-        // The name only counts after the first character.
+        // The name only counts after the first character. A failed connect leaves the image's
+        // model and telephone-interface flag as they were (7k, none here) and no version.
         QTest::newRow("name at first character")
-            << QByteArray("Quarn 8k V3.20 Build 1234567\r\n") << false << true << false
-            << QStringLiteral("Quarn 8k V3.20 Build 1234567");
+            << QByteArray("Quarn 8k V3.20 Build 1234567\r\n$R30012345678\r\n") << false << true << false
+            << QString();
         QTest::newRow("28 characters give no version")
             << QByteArray("\r\nQuarn 7k V3.20 abcdefghi\r\n") << true << true << false << QString();
         QTest::newRow("CR before position 14 is not the end")
@@ -146,8 +147,7 @@ private Q_SLOTS:
         const LinkOutcome out = ConnectExchange(f.ctx).run();
         QCOMPARE(f.image.unitKnown, known);
         QCOMPARE(out.result, known ? LinkResult::Completed : LinkResult::UnitNotKnown);
-        if (known)
-            QCOMPARE(f.image.model7k, is7k);
+        QCOMPARE(f.image.model7k, is7k);
         QCOMPARE(f.image.telephoneInterface, telephone);
         QCOMPARE(f.image.versionText, version);
         QCOMPARE(f.port.readByteCalls(), 70);
@@ -331,7 +331,8 @@ private Q_SLOTS:
         QCOMPARE(out.result, LinkResult::NotConnected);
         QVERIFY(f.port.written().isEmpty());
         QVERIFY(!f.port.isOpen());
-        QVERIFY(!linkmsg::messageFor(out));
+        // Said, not dropped: the window's controls should not have offered it.
+        QCOMPARE(linkmsg::messageFor(out)->text, linkmsg::notConnected());
     }
 
     void bulkSendConfirmsEveryRegister()

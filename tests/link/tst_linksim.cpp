@@ -11,6 +11,8 @@
 #include "sim/SimulatedPort.h"
 #include "sim/UnitModel.h"
 
+#include <atomic>
+
 using namespace quarn;
 using namespace quarn::link;
 
@@ -19,6 +21,30 @@ namespace {
 // The exchanges against the simulated unit, on virtual time.
 struct SimBench {
     explicit SimBench(sim::UnitOptions options) : unit(options), port(unit, clock) {}
+
+    // Every exchange of the link, by the name the tables use.
+    LinkOutcome run(const QString& exchange) { return run(exchange, ctx); }
+    static LinkOutcome run(const QString& exchange, const LinkContext& c)
+    {
+        if (exchange == QLatin1String("connect"))
+            return ConnectExchange(c).run();
+        if (exchange == QLatin1String("read"))
+            return BulkRead(c).execute();
+        if (exchange == QLatin1String("send"))
+            return BulkSend(c).execute();
+        if (exchange == QLatin1String("reset"))
+            return FactoryReset(c, ResetTarget::Base).execute();
+        return Disconnect(c).execute();
+    }
+    // A connected unit whose image holds its registers, so a send has something to send.
+    bool connectAndLoad()
+    {
+        if (connect().result != LinkResult::Completed)
+            return false;
+        for (int n : Register::numbers(image.telephoneInterface))
+            image.registerText(n) = unit.registerText(n);
+        return true;
+    }
 
     LinkOutcome connect() { return ConnectExchange(ctx).run(); }
     LinkOutcome read() { return BulkRead(ctx).execute(); }
@@ -30,6 +56,48 @@ struct SimBench {
     Register image;
     platform::NoProgress progress;
     LinkContext ctx{port, clock, image, QStringLiteral("sim"), progress};
+};
+
+// Asks the exchange to stop at the port's nth use (a read or a write), as closing the window
+// would at any moment, and remembers when.
+class StoppingPort final : public platform::BytePort {
+public:
+    StoppingPort(platform::BytePort& inner, platform::Clock& clock, std::atomic_bool& stop, int at)
+        : m_inner(inner), m_clock(clock), m_stop(stop), m_at(at)
+    {}
+    qint64 stoppedAt = -1;
+
+    bool open(const QString& name) override { return m_inner.open(name); }
+    void close() override { m_inner.close(); }
+    bool isOpen() const override { return m_inner.isOpen(); }
+    bool write(const QByteArray& bytes) override
+    {
+        use();
+        return m_inner.write(bytes);
+    }
+    std::optional<char> readByte() override
+    {
+        use();
+        return m_inner.readByte();
+    }
+    QByteArray readAvailable(int waitMs) override { return m_inner.readAvailable(waitMs); }
+    void setReadTimeout(int ms) override { m_inner.setReadTimeout(ms); }
+    platform::PortError lastError() const override { return m_inner.lastError(); }
+    QString lastErrorDetail() const override { return m_inner.lastErrorDetail(); }
+
+private:
+    void use()
+    {
+        if (++m_uses == m_at) {
+            m_stop = true;
+            stoppedAt = m_clock.nowMs();
+        }
+    }
+    platform::BytePort& m_inner;
+    platform::Clock& m_clock;
+    std::atomic_bool& m_stop;
+    int m_at;
+    int m_uses = 0;
 };
 
 sim::UnitOptions options(sim::Model model, bool telephone, sim::Fault fault = sim::Fault::None, int param = 0)
@@ -137,6 +205,88 @@ private Q_SLOTS:
         QCOMPARE(hangUp.connect().result, LinkResult::Completed);
         QCOMPARE(hangUp.read().result, LinkResult::NoReply);
         QCOMPARE(hangUp.image.registerText(0), QStringLiteral("        "));
+    }
+
+    // A line in break delivers NUL bytes without end; a slow unit answers late. Every exchange
+    // ends within its bound, and a unit slower than the bound is given up on while one within
+    // it is still read.
+    void everyExchangeEndsWithinItsBound_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("param");
+        QTest::addColumn<QString>("exchange");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("boundMs");
+        const int read = 2 * 100 * BulkRead::PacingMs + 2 * BulkRead::EchoBoundMs + BulkRead::SettleMs;
+        auto row = [](const char* name, sim::Fault fault, int param, const char* exchange, LinkResult result,
+                      int boundMs) {
+            QTest::newRow(name) << int(fault) << param << QString::fromLatin1(exchange) << int(result)
+                                << boundMs;
+        };
+        // The connect is answered (two commands), then the line is in break.
+        row("break: connect", sim::Fault::Break, 0, "connect", LinkResult::UnitNotKnown,
+            ConnectExchange::ReadCount * 102);
+        row("break: read", sim::Fault::Break, 2, "read", LinkResult::NoReply,
+            100 * BulkRead::PacingMs + BulkRead::EchoBoundMs + 100);
+        row("break: send", sim::Fault::Break, 2, "send", LinkResult::NoReply, BulkSend::ReplyBoundMs + 100);
+        row("slow unit within the bound", sim::Fault::Slow, BulkRead::EchoBoundMs - 500, "read",
+            LinkResult::Completed, read);
+        row("slow unit past the bound", sim::Fault::Slow, BulkRead::EchoBoundMs + 500, "read",
+            LinkResult::NoReply, 100 * BulkRead::PacingMs + BulkRead::EchoBoundMs + 100);
+    }
+
+    void everyExchangeEndsWithinItsBound()
+    {
+        QFETCH(int, fault);
+        QFETCH(int, param);
+        QFETCH(QString, exchange);
+        QFETCH(int, result);
+        QFETCH(int, boundMs);
+        SimBench b(options(sim::Model::Q8k, false, sim::Fault(fault), param));
+        if (exchange != QLatin1String("connect"))
+            QVERIFY(b.connectAndLoad());
+        const qint64 start = b.clock.nowMs();
+        QCOMPARE(int(b.run(exchange).result), result);
+        QVERIFY2(b.clock.nowMs() - start <= boundMs, qPrintable(QString::number(b.clock.nowMs() - start)));
+    }
+
+    // Closing the window asks the running exchange to stop: whatever it is doing, it ends
+    // within a second, with the port closed.
+    void stopEndsEveryExchangeWithinASecond_data()
+    {
+        QTest::addColumn<QString>("exchange");
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("at"); // the port's use (write or read) at which stop is asked for
+        const QList<std::pair<const char*, QList<int>>> uses{{"connect", {2, 40}},
+                                                             {"read", {2, 150, 2500}},
+                                                             {"send", {2, 150, 600}},
+                                                             {"reset", {1, 2}},
+                                                             {"disconnect", {1, 2}}};
+        for (const auto& [exchange, ats] : uses) {
+            for (int at : ats) {
+                QTest::addRow("%s, use %d", exchange, at)
+                    << QString::fromLatin1(exchange) << int(sim::Fault::None) << at;
+                QTest::addRow("%s, line in break, use %d", exchange, at)
+                    << QString::fromLatin1(exchange) << int(sim::Fault::Break) << at;
+            }
+        }
+    }
+
+    void stopEndsEveryExchangeWithinASecond()
+    {
+        QFETCH(QString, exchange);
+        QFETCH(int, fault);
+        QFETCH(int, at);
+        SimBench b(options(sim::Model::Q8k, true, sim::Fault(fault), 2));
+        QVERIFY(b.connectAndLoad());
+        std::atomic_bool stop{false};
+        StoppingPort port(b.port, b.clock, stop, at);
+        const LinkContext ctx{port, b.clock, b.image, QStringLiteral("sim"), b.progress, &stop};
+        QCOMPARE(SimBench::run(exchange, ctx).result, LinkResult::Stopped);
+        QVERIFY(port.stoppedAt >= 0);
+        QVERIFY2(b.clock.nowMs() - port.stoppedAt <= 1000,
+                 qPrintable(QString::number(b.clock.nowMs() - port.stoppedAt)));
+        QVERIFY(!b.port.isOpen());
     }
 
     void droppedAndCorruptedReplies()

@@ -155,6 +155,9 @@ private Q_SLOTS:
                  QStringLiteral("Nicht alle Register konnten aus Datei gelesen werden."));
         QCOMPARE(r.invalidCount, 3);
         QCOMPARE(r.firstInvalidRegister, 10);
+        QCOMPARE(r.firstInvalidLine, 12);
+        QCOMPARE(msg::loadMessage(r), QStringLiteral("Nicht alle Register konnten aus Datei gelesen werden. "
+                                                     "Erste fehlerhafte Zeile: 12."));
         QVERIFY(image.registerText(350).isEmpty());
         QVERIFY(image.registerText(10).isEmpty());
         QVERIFY(image.registerText(20).isEmpty());
@@ -186,9 +189,20 @@ private Q_SLOTS:
         r = loadSettingsFile(loaded, file);
         QCOMPARE(r.outcome, LoadOutcome::LoadedIncomplete);
         QCOMPARE(r.firstInvalidRegister, 150);
+        QCOMPARE(r.firstInvalidLine, 152);
         QCOMPARE(r.invalidCount, 50);
         QCOMPARE(loaded.registerText(149), patternText(149));
         QVERIFY(loaded.registerText(199).isEmpty());
+
+        // "NoTI" above the telephone registers: the 400 lines it cannot keep are not dropped
+        // silently; the first of them is named.
+        QByteArray mislabelled = archive(true);
+        mislabelled.replace(0, 6, "NoTI");
+        QVERIFY(writeAll(file, mislabelled));
+        r = loadSettingsFile(loaded, file);
+        QCOMPARE(r.outcome, LoadOutcome::LoadedIncomplete);
+        QCOMPARE(r.firstInvalidLine, 202);
+        QCOMPARE(loaded.registerText(199), patternText(199));
     }
 
     void unreadableLeavesImageUntouched_data()
