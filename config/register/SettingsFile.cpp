@@ -129,10 +129,12 @@ LoadResult readSettings(QIODevice& in, Register& image)
         image.registerText(n) = text;
     }
     // More register lines than the kind holds (telephone registers under "NoTI"): the file
-    // says something the image cannot keep, so it was not read completely either.
+    // says something the image cannot keep, so it was not read completely either. Other
+    // lines after the registers (the simulated unit keeps its short-dial memory there) are
+    // not registers and are left alone.
     while (result.firstInvalidLine < 0 && reader.next(line)) {
         ++lineNumber;
-        if (!line.trimmed().isEmpty()) {
+        if (line.startsWith('R')) {
             result.firstInvalidLine = lineNumber;
             ++result.invalidCount;
         }

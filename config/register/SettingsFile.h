@@ -56,8 +56,8 @@ SaveOutcome saveSettingsFile(const Register& image);
 // leaves its register empty. Registers outside the file's set keep their texts. On
 // success the telephone-interface flag follows the file and the image's file path
 // becomes path. A file that cannot be opened or whose first line starts with neither
-// letter changes nothing at all. Register lines beyond the kind's set (telephone registers
-// under "NoTI") make the load incomplete. The modified flag is never touched.
+// letter changes nothing at all. Register lines ("R"...) beyond the kind's set (telephone
+// registers under "NoTI") make the load incomplete. The modified flag is never touched.
 // Reading is bounded: a binary or huge file costs at most a few megabytes of reading.
 LoadResult loadSettingsFile(Register& image, const QString& path);
 // The same for the image's own file path.
