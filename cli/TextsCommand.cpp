@@ -4,6 +4,7 @@
 #include "cli/ExitCode.h"
 #include "cli/RangeList.h"
 
+#include "displaytexts/link/OutcomeText.h"
 #include "displaytexts/link/TextCommands.h"
 #include "displaytexts/link/TextConnect.h"
 #include "displaytexts/link/TextProgram.h"
@@ -110,22 +111,17 @@ int connect(platform::BytePort& port, const QString& portName, platform::Clock& 
             tekstor::Register& store, QTextStream& err)
 {
     const tekstor::ConnectResult c = tekstor::TextConnect(port, clock, store).run(portName);
-    const auto en = tekstor::Language::English;
-    switch (c.outcome) {
-    case tekstor::ConnectOutcome::Connected:
+    const tekstor::OutcomeMessage message = tekstor::OutcomeText::connect(c, tekstor::Language::English);
+    if (!message.failed())
         return ExitOk;
-    case tekstor::ConnectOutcome::PortFailed:
-        err << "quarnctl: " << portName << ": " << tekstor::msg::portInitFailed(en);
-        if (!port.lastErrorDetail().isEmpty())
-            err << " (" << port.lastErrorDetail() << ")";
-        err << "\n";
-        return ExitPort;
-    case tekstor::ConnectOutcome::NoStart:
-    case tekstor::ConnectOutcome::NoCount:
-        err << "quarnctl: " << tekstor::msg::unitNotAnswering(en) << "\n";
-        return ExitFailed;
-    }
-    return ExitFailed;
+    err << "quarnctl: ";
+    if (message.portFailed)
+        err << portName << ": ";
+    err << message.text;
+    if (message.portFailed && !port.lastErrorDetail().isEmpty())
+        err << " (" << port.lastErrorDetail() << ")";
+    err << "\n";
+    return message.portFailed ? ExitPort : ExitFailed;
 }
 
 int readTexts(platform::BytePort& port, platform::Clock& clock, const Request& request,
@@ -138,12 +134,11 @@ int readTexts(platform::BytePort& port, platform::Clock& clock, const Request& r
         tekstor::languageCharacter(request.language));
     tekstor::TextDisconnect(port, clock).run();
 
-    // Replies are matched to texts by their order, so after a missing one every later
-    // text may sit on the wrong number: an incomplete read is not saved, and a file
-    // from an earlier read stays as it was.
-    if (result.stored.size() < result.asked.size()) {
-        err << "quarnctl: the unit answered " << result.stored.size() << " of " << result.asked.size()
-            << " texts; nothing was saved\n";
+    // Replies are matched to texts by their order: a read with any untrustworthy reply
+    // stores nothing and is not saved, so a file from an earlier read stays as it was.
+    if (result.outcome != tekstor::TransferOutcome::Done) {
+        err << "quarnctl: " << tekstor::OutcomeText::read(result, tekstor::Language::English).text
+            << " Nothing was saved.\n";
         return ExitFailed;
     }
     if (tekstor::TextFiles::save(request.file, request.kind, store) != tekstor::FileOutcome::Ok) {
@@ -164,9 +159,15 @@ int writeTexts(platform::BytePort& port, platform::Clock& clock, const Request& 
         programmer.program(request.kind, request.rangesGiven ? request.ranges : texts.idRangesWithTexts());
     tekstor::TextDisconnect(port, clock).run();
 
+    const tekstor::OutcomeMessage message =
+        tekstor::OutcomeText::program(request.kind, result, tekstor::Language::English);
+    if (result.outcome == tekstor::TransferOutcome::NothingAsked) {
+        out << message.text << "\n";
+        return ExitOk;
+    }
     out << result.sent << " " << kindName(request.kind) << " programmed\n";
-    if (result.refused > 0) {
-        err << "quarnctl: " << result.refused << " texts were too long to send\n";
+    if (message.failed()) {
+        err << "quarnctl: " << message.text << "\n";
         return ExitFailed;
     }
     return ExitOk;
@@ -186,9 +187,15 @@ int runTextsCommand(platform::BytePort& port, const QString& portName, platform:
         return ExitUsage;
     }
 
-    // A file to program is read completely before the unit is touched.
+    // A file to program is checked and read completely before the unit is touched: only a
+    // complete text file of the kind goes out.
     tekstor::Register fromFile;
     if (!request.read) {
+        const tekstor::TextFileCheck check = tekstor::TextFiles::check(request.file, request.kind);
+        if (!check.ok()) {
+            err << "quarnctl: " << request.file << ": " << check.text(request.kind) << "; nothing was sent\n";
+            return ExitFile;
+        }
         if (tekstor::TextFiles::load(request.file, request.kind, fromFile) != tekstor::FileOutcome::Ok) {
             err << "quarnctl: " << request.file << ": "
                 << tekstor::msg::fileNotRead(tekstor::Language::English) << "\n";

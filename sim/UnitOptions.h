@@ -18,8 +18,11 @@ enum class Model { Q7k, Q8k };
 //  Babble   answers the first faultParam commands (0: none), then never again, but sends
 //           line noise without end (a stray byte every few milliseconds);
 //  HangUp   takes faultParam commands, then drops the line: it answers nothing more and
-//           the pseudo-terminal server closes its side, as when a cable is pulled.
-enum class Fault { None, Silent, Monitor, Drop, Corrupt, Slow, Noise, Babble, HangUp };
+//           the pseudo-terminal server closes its side, as when a cable is pulled;
+//  Stray    one stray byte before every Nth text-read reply (N = faultParam), nothing else;
+//  Cutoff   the line dies after faultParam short-dial entry lines have gone out: the rest
+//           of the list is lost and the line drops as with HangUp.
+enum class Fault { None, Silent, Monitor, Drop, Corrupt, Slow, Noise, Babble, HangUp, Stray, Cutoff };
 
 struct UnitOptions {
     Model model = Model::Q8k;
@@ -30,7 +33,7 @@ struct UnitOptions {
 };
 
 // Parses "silent", "monitor", "drop=N", "corrupt=N", "slow=MS", "noise", "noise=N", "babble",
-// "babble=N", "hangup=N" (and "none").
+// "babble=N", "hangup=N", "stray=N", "cutoff=N" (and "none").
 // Returns false for anything else; the options are then left unchanged.
 bool parseFault(const QString& text, UnitOptions& options);
 

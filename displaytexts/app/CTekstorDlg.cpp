@@ -6,6 +6,7 @@
 #include "displaytexts/app/TextKindPanel.h"
 #include "displaytexts/app/TextTree.h"
 #include "displaytexts/app/TexteBearbeiten.h"
+#include "displaytexts/link/OutcomeText.h"
 #include "displaytexts/link/TextCommands.h"
 #include "displaytexts/link/TextConnect.h"
 #include "displaytexts/link/TextProgram.h"
@@ -30,6 +31,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tekstor {
 
@@ -363,21 +366,12 @@ void CTekstorDlg::connectUnit()
             if (m_connected)
                 m_store.setLastOwnIndex(result.lastOwnIndex);
             endExchange();
+            // The own-text tree follows the unit's count, so no item stands for a text
+            // outside the table.
+            if (m_connected && tree(TextKind::Own)->hasNodes())
+                showTexts(TextKind::Own);
             keepSelectionInTable();
-            switch (result.outcome) {
-            case ConnectOutcome::Connected:
-                return;
-            case ConnectOutcome::PortFailed:
-                platform::showMessage(this, msg::captionError(m_language), msg::portInitFailed(m_language),
-                                      platform::MessageIcon::Stop, platform::MessageButtons::Ok,
-                                      m_port.lastErrorDetail());
-                return;
-            case ConnectOutcome::NoStart:
-            case ConnectOutcome::NoCount:
-                platform::showMessage(this, msg::captionUnitNotAnswering(m_language),
-                                      msg::unitNotAnswering(m_language), platform::MessageIcon::Stop);
-                return;
-            }
+            tell(OutcomeText::connect(result, m_language));
         });
 }
 
@@ -406,32 +400,49 @@ void CTekstorDlg::readTexts(TextKind kind)
         if (m_ranges[static_cast<size_t>(r)]->isChecked())
             ranges.append(r);
     }
+    if (kind == TextKind::Ids && ranges.isEmpty()) {
+        platform::showMessage(this, msg::captionError(m_language), msg::selectRange(m_language),
+                              platform::MessageIcon::Stop);
+        return;
+    }
+    if (!confirmDiscard(kind, msg::readOverEdits(m_language)))
+        return;
     const char language = languageCharacter(m_readLanguage->currentIndex());
     const bool editable = panel(kind).editButton()->isEnabled();
     beginExchange(kind);
     m_worker.start<ReadBack>(
-        [&port = m_port, &clock = m_clock, texts = m_store, kind, ranges,
-         language](platform::Progress& progress) {
+        [&port = m_port, &clock = m_clock, texts = m_store, kind, ranges, language,
+         stop = &m_worker.stopFlag()](platform::Progress& progress) {
             ReadBack back{ReadResult{}, texts};
-            back.result = TextRead(port, clock, back.texts, progress).read(kind, ranges, language);
+            back.result = TextRead(port, clock, back.texts, progress, stop).read(kind, ranges, language);
             return back;
         },
-        [this, kind, editable](const ReadBack& back) {
+        [this, kind, editable, ranges](const ReadBack& back) {
+            if (back.result.outcome == TransferOutcome::PortClosed)
+                m_connected = m_port.isOpen();
             endExchange();
             TextKindPanel& p = panel(kind);
-            if (back.result.outcome == TransferOutcome::NoReply) {
-                // Not one line came: the table and the tree stay as they were.
+            if (back.result.outcome != TransferOutcome::Done) {
+                // The table and the tree stay as they were.
                 p.editButton()->setEnabled(editable);
-                platform::showMessage(this, msg::captionUnitNotAnswering(m_language),
-                                      msg::unitNotAnswering(m_language), platform::MessageIcon::Stop);
+                if (!closeIfAsked())
+                    tell(OutcomeText::read(back.result, m_language), true);
                 return;
             }
-            p.editButton()->setEnabled(true);
-            if (back.result.outcome != TransferOutcome::Done)
-                return;
+            // Only the texts read change; items of ID ranges not read stay.
+            QList<int> shown = back.result.stored;
+            if (kind == TextKind::Ids) {
+                for (int number : tree(kind)->shownNumbers()) {
+                    if (!ranges.contains(number / Register::IdRangeSize))
+                        shown.append(number);
+                }
+                std::sort(shown.begin(), shown.end());
+            }
             m_store.takeTexts(kind, back.texts);
-            m_hasTexts[index(kind)] = true;
-            showTexts(kind, &back.result.stored);
+            m_state.read(kind);
+            p.editButton()->setEnabled(true);
+            showTexts(kind, &shown);
+            closeIfAsked();
         });
 }
 
@@ -443,7 +454,7 @@ void CTekstorDlg::programTexts(TextKind kind)
     // ID texts go out by the ranges their tree shows; before a read or open there is none.
     if (info.writesOnlyShownRanges && !tree(kind)->hasNodes())
         return;
-    if (!info.writesOnlyShownRanges && !m_hasTexts[index(kind)] &&
+    if (!info.writesOnlyShownRanges && !m_state.hasTexts(kind) &&
         platform::showMessage(this, msg::captionWarning(m_language), msg::overwriteUnreadTexts(m_language),
                               platform::MessageIcon::Exclamation,
                               platform::MessageButtons::YesNo) != platform::Answer::Yes)
@@ -451,20 +462,86 @@ void CTekstorDlg::programTexts(TextKind kind)
     const QList<int> ranges = tree(TextKind::Ids)->rangesWithItems();
     beginExchange(kind);
     m_worker.start<ProgramResult>(
-        [&port = m_port, &clock = m_clock, texts = m_store, kind, ranges](platform::Progress& progress) {
-            return TextProgram(port, clock, texts, progress).program(kind, ranges);
+        [&port = m_port, &clock = m_clock, texts = m_store, kind, ranges,
+         stop = &m_worker.stopFlag()](platform::Progress& progress) {
+            return TextProgram(port, clock, texts, progress, stop).program(kind, ranges);
         },
         [this, kind](const ProgramResult& result) {
+            if (result.outcome == TransferOutcome::PortClosed)
+                m_connected = m_port.isOpen();
             endExchange();
             panel(kind).editButton()->setEnabled(true);
-            if (result.complete()) {
-                platform::showMessage(this, QString(), textKindInfo(kind).programmed.in(m_language),
-                                      platform::MessageIcon::Information);
-            } else {
-                platform::showMessage(this, msg::captionError(m_language),
-                                      msg::textsNotSentCompletely(m_language), platform::MessageIcon::Stop);
-            }
+            if (!closeIfAsked())
+                tell(OutcomeText::program(kind, result, m_language), true);
         });
+}
+
+void CTekstorDlg::tell(const OutcomeMessage& message, bool portDetail)
+{
+    if (message.kind == OutcomeMessage::Kind::Silent)
+        return;
+    const QString detail = message.portFailed || portDetail ? m_port.lastErrorDetail() : QString();
+    platform::showMessage(this, message.caption, message.text,
+                          message.failed() ? platform::MessageIcon::Stop : platform::MessageIcon::Information,
+                          platform::MessageButtons::Ok, message.portFailed ? detail : QString());
+}
+
+bool CTekstorDlg::confirmDiscard(TextKind kind, const QString& question)
+{
+    return !m_state.modified(kind) ||
+           platform::showMessage(this, msg::captionWarning(m_language), question,
+                                 platform::MessageIcon::Exclamation,
+                                 platform::MessageButtons::YesNo) == platform::Answer::Yes;
+}
+
+bool CTekstorDlg::closeIfAsked()
+{
+    if (!m_closeAfterExchange)
+        return false;
+    m_closeAfterExchange = false;
+    if (confirmUnsavedClose())
+        QDialog::reject();
+    return true;
+}
+
+bool CTekstorDlg::confirmUnsavedClose()
+{
+    if (!m_state.anyModified())
+        return true;
+    if (platform::showMessage(this, msg::captionSaveChanges(m_language), msg::saveBeforeClose(m_language),
+                              platform::MessageIcon::Question,
+                              platform::MessageButtons::YesNo) != platform::Answer::Yes)
+        return true;
+    // Each changed kind is saved in turn; a cancelled or failed save keeps the window open.
+    for (TextKind kind : PanelOrder) {
+        if (m_state.modified(kind) && !saveKind(kind))
+            return false;
+    }
+    return true;
+}
+
+void CTekstorDlg::reject()
+{
+    if (!m_worker.busy()) {
+        if (confirmUnsavedClose())
+            QDialog::reject();
+        return;
+    }
+    if (m_closeAfterExchange)
+        return; // already asked; the window closes when the transfer has ended
+    const platform::Answer answer =
+        platform::showMessage(this, msg::captionWarning(m_language), msg::transferRunning(m_language),
+                              platform::MessageIcon::Exclamation, platform::MessageButtons::YesNo);
+    if (answer != platform::Answer::Yes)
+        return;
+    if (!m_worker.busy()) {
+        if (confirmUnsavedClose())
+            QDialog::reject();
+        return;
+    }
+    // The transfer ends at the next text and ends the line cleanly; then the window closes.
+    m_closeAfterExchange = true;
+    m_worker.requestStop();
 }
 
 // --- trees and edits ---
@@ -503,6 +580,9 @@ void CTekstorDlg::editChecked(TextKind kind)
 
 void CTekstorDlg::editTexts(TextKind kind, const QList<int>& numbers)
 {
+    // An item may never stand for a text outside the table (own texts beyond the count).
+    if (kind == TextKind::Own && (numbers.isEmpty() || numbers.first() >= m_store.ownTextCount()))
+        return;
     std::unique_ptr<QDialog> dialog;
     switch (kind) {
     case TextKind::Ids:
@@ -517,7 +597,7 @@ void CTekstorDlg::editTexts(TextKind kind, const QList<int>& numbers)
     }
     if (dialog->exec() != QDialog::Accepted)
         return;
-    m_hasTexts[index(kind)] = true;
+    m_state.edited(kind);
     showTexts(kind);
     TextTree* t = tree(kind);
     if (!numbers.isEmpty())
@@ -532,31 +612,47 @@ void CTekstorDlg::openFile()
     const TextKind kind = m_mode;
     const QString path =
         platform::userDialogs().openFileName(this, fileRequest(kind, m_language, {"Öffnen", "Open"}));
-    if (!path.isEmpty()) {
-        if (TextFiles::load(path, kind, m_store) == FileOutcome::Ok)
-            m_hasTexts[index(kind)] = true;
-        else
-            platform::showMessage(this, msg::captionError(m_language), msg::fileNotRead(m_language),
-                                  platform::MessageIcon::Stop);
+    // A cancelled dialog leaves the window as it was.
+    if (!path.isEmpty())
+        loadTextFile(kind, path);
+}
+
+bool CTekstorDlg::loadTextFile(TextKind kind, const QString& path)
+{
+    if (m_worker.busy() || !confirmDiscard(kind, msg::openOverEdits(m_language)))
+        return false;
+    if (TextFiles::load(path, kind, m_store) != FileOutcome::Ok) {
+        platform::showMessage(this, msg::captionError(m_language), msg::fileNotRead(m_language),
+                              platform::MessageIcon::Stop);
+        return false;
     }
-    // Even a cancelled dialog shows the texts in memory.
+    m_state.loaded(kind);
     showTexts(kind);
     panel(kind).editButton()->setEnabled(true);
+    return true;
 }
 
 void CTekstorDlg::saveFile()
 {
-    const TextKind kind = m_mode;
+    saveKind(m_mode);
+}
+
+bool CTekstorDlg::saveKind(TextKind kind)
+{
     const QString path =
         platform::userDialogs().saveFileName(this, fileRequest(kind, m_language, {"Speichern", "Save"}));
     if (path.isEmpty())
-        return;
+        return false;
     const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     platform::showMessage(this, QString(), msg::savedIn() + fullPath, platform::MessageIcon::Information);
     // The note above says where the file goes; a failed write must not pass for a saved file.
-    if (TextFiles::save(path, kind, m_store) != FileOutcome::Ok)
+    if (TextFiles::save(path, kind, m_store) != FileOutcome::Ok) {
         platform::showMessage(this, msg::captionError(m_language), msg::fileNotSaved(m_language),
                               platform::MessageIcon::Stop);
+        return false;
+    }
+    m_state.saved(kind);
+    return true;
 }
 
 void CTekstorDlg::showHelp()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "displaytexts/app/CaptionSet.h"
+#include "displaytexts/app/TextKindStates.h"
 #include "displaytexts/texts/Messages.h"
 #include "displaytexts/texts/Register.h"
 #include "platform/Worker.h"
@@ -24,6 +25,7 @@ class Clock;
 
 namespace tekstor {
 
+struct OutcomeMessage;
 class TextKindPanel;
 class TextTree;
 
@@ -53,6 +55,16 @@ public:
     void setLanguage(Language language);
 
     TextTree* tree(TextKind kind) const;
+
+    // Loads a text file of kind, after asking when the kind has unsaved edits; the tree
+    // shows it. False (and the window as it was) when refused or not readable.
+    bool loadTextFile(TextKind kind, const QString& path);
+    // Edited since the last save, load or read of that kind.
+    bool modified(TextKind kind) const { return m_state.modified(kind); }
+
+    // Close box, Esc, "Beenden": asks over unsaved edits; during a transfer asks, then
+    // stops it at the next text and closes when it has ended.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -85,6 +97,13 @@ private:
 
     void openFile();
     void saveFile();
+    bool saveKind(TextKind kind);
+
+    void tell(const OutcomeMessage& message, bool portDetail = false);
+    bool confirmDiscard(TextKind kind, const QString& question);
+    bool confirmUnsavedClose();
+    // After a transfer: closes the window when a close waited for it. True when it did.
+    bool closeIfAsked();
     void showHelp();
     void showAbout();
 
@@ -97,8 +116,8 @@ private:
     bool m_portsFilled = false;
     bool m_connected = false;
     TextKind m_runningKind = TextKind::Ids;
-    // Per kind: texts were read, loaded or edited, so writing them sends what the user saw.
-    std::array<bool, 3> m_hasTexts{};
+    TextKindStates m_state;
+    bool m_closeAfterExchange = false;
     std::function<QStringList()> m_portSource;
     CaptionSet m_captions;
 

@@ -3,6 +3,9 @@
 #include "displaytexts/texts/TextKindTable.h"
 
 #include <QFile>
+#include <QSaveFile>
+
+#include <QByteArrayView>
 
 #include <algorithm>
 #include <cstdlib>
@@ -64,8 +67,10 @@ QString TextFiles::extension(TextKind kind)
 
 FileOutcome TextFiles::save(const QString& path, TextKind kind, const Register& store)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Written beside the old file and put in its place only when complete, so a failed
+    // save leaves an earlier file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
         return FileOutcome::CannotOpen;
 
     // The whole file in one write: a thousand lines cost one system call, not a thousand,
@@ -82,8 +87,82 @@ FileOutcome TextFiles::save(const QString& path, TextKind kind, const Register& 
     }
     for (int i = 0; i < count; ++i)
         addLine(store.text(kind, i));
-    const bool ok = file.write(content) == content.size() && file.flush();
-    return ok ? FileOutcome::Ok : FileOutcome::WriteFailed;
+    if (file.write(content) != content.size()) {
+        file.cancelWriting();
+        return FileOutcome::WriteFailed;
+    }
+    return file.commit() ? FileOutcome::Ok : FileOutcome::WriteFailed;
+}
+
+QString TextFileCheck::text(TextKind kind) const
+{
+    const bool own = kind == TextKind::Own;
+    const QString at = QStringLiteral("line %1: ").arg(line);
+    switch (problem) {
+    case Problem::None:
+        return {};
+    case Problem::CannotOpen:
+        return QStringLiteral("file could not be read");
+    case Problem::BadCount:
+        return at + QStringLiteral("not the number of the last own text (0-999)");
+    case Problem::BadLength:
+        return at + QStringLiteral("a text must be %1 characters").arg(own ? 32 : 25);
+    case Problem::BadFlag:
+        return at + (own ? QStringLiteral("the text type must be 0, 1, 2, 3 or D")
+                         : QStringLiteral("the flag must be X, 0 or 1"));
+    case Problem::BadLineCount:
+        return at + QStringLiteral("the file must hold exactly %1 texts")
+                        .arg(own ? QStringLiteral("the counted") : QString::number(Register::capacity(kind)));
+    }
+    return {};
+}
+
+TextFileCheck TextFiles::check(const QString& path, TextKind kind)
+{
+    TextFileCheck result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.problem = TextFileCheck::Problem::CannotOpen;
+        return result;
+    }
+    const bool own = kind == TextKind::Own;
+    // One line more than the longest file, so an extra line is seen.
+    QList<QByteArray> lines;
+    if (!readLines(file, Register::capacity(kind) + (own ? 2 : 1), lines)) {
+        result.problem = TextFileCheck::Problem::CannotOpen;
+        return result;
+    }
+    auto fail = [&](TextFileCheck::Problem problem, int line) {
+        result.problem = problem;
+        result.line = line;
+        return result;
+    };
+    int expected = Register::capacity(kind);
+    int first = 0; // index of the first text line
+    if (own) {
+        bool ok = false;
+        const int last = lines.isEmpty() ? -1 : lines.first().toInt(&ok);
+        if (!ok || last < 0 || last >= Register::OwnCount)
+            return fail(TextFileCheck::Problem::BadCount, 1);
+        expected = last + 1;
+        first = 1;
+    }
+    const int textLength = own ? 32 : 25;
+    for (int i = first; i < lines.size() && i - first < expected; ++i) {
+        const QByteArray& text = lines[i];
+        if (text.size() != textLength)
+            return fail(TextFileCheck::Problem::BadLength, i + 1);
+        const char flag = own ? text[24] : text[0];
+        const bool flagOk =
+            own ? QByteArrayView("0123D").contains(flag) : QByteArrayView("X01").contains(flag);
+        if (!flagOk)
+            return fail(TextFileCheck::Problem::BadFlag, i + 1);
+    }
+    if (lines.size() - first != expected)
+        return fail(TextFileCheck::Problem::BadLineCount,
+                    int(std::min<qsizetype>(lines.size(), first + expected)) + 1);
+    result.problem = TextFileCheck::Problem::None;
+    return result;
 }
 
 FileOutcome TextFiles::load(const QString& path, TextKind kind, Register& store)

@@ -167,7 +167,7 @@ private slots:
         // An unreadable file is refused before the unit is touched.
         const Run r = texts(port, clock, {"write", "ids", dir.filePath("missing.q8kk")});
         QCOMPARE(r.code, 4);
-        QVERIFY(r.err.contains("File could not be read."));
+        QVERIFY2(r.err.contains("file could not be read; nothing was sent"), qPrintable(r.err));
         QVERIFY(port.writes().isEmpty());
 
         // A file that cannot be written after a read.
@@ -177,6 +177,9 @@ private slots:
         QCOMPARE(texts(port, clock, {"read", "channels", "-o", dir.filePath("c.q8kc")}).code, 3);
         port.setOpenFailure(platform::PortError::None);
     }
+
+    void writeRefusesWhatIsNoCompleteTextFile_data();
+    void writeRefusesWhatIsNoCompleteTextFile();
 
     void silentAndLossyUnits()
     {
@@ -209,11 +212,64 @@ private slots:
             earlier.close();
             const Run r = texts(port, clock, {"read", "channels", "-o", path});
             QCOMPARE(r.code, 1);
-            QVERIFY2(r.err.contains(" of 100 texts; nothing was saved"), qPrintable(r.err));
+            QVERIFY2(r.err.contains("The Quarn's reply was disturbed: 10 of 100 texts could not be read."),
+                     qPrintable(r.err));
+            QVERIFY(r.err.contains("Nothing was saved."));
             QCOMPARE(fileLines(path), QList<QByteArray>{"earlier"});
         }
     }
 };
+
+void TstTextsCommand::writeRefusesWhatIsNoCompleteTextFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("said");
+    const QByteArray channel = "0" + QByteArray(24, 'k') + "\r\n";
+    const QByteArray own = QByteArray(24, 'o') + "00000001\r\n";
+    QTest::newRow("two lines of words")
+        << "ids" << QByteArray("hello world\r\nsecond line\r\n") << "line 1: a text must be 25 characters";
+    QTest::newRow("empty file") << "channels" << QByteArray()
+                                << "line 1: the file must hold exactly 100 texts";
+    QTest::newRow("one text short") << "channels" << channel.repeated(99)
+                                    << "line 100: the file must hold exactly 100 texts";
+    QTest::newRow("one text too many")
+        << "channels" << channel.repeated(101) << "line 101: the file must hold exactly 100 texts";
+    QTest::newRow("a character lost")
+        << "channels" << channel.repeated(2) + "0" + QByteArray(23, 'k') + "\r\n"
+        << "line 3: a text must be 25 characters";
+    QTest::newRow("a flag shifted in") << "channels" << channel + ":" + QByteArray(24, 'k') + "\r\n"
+                                       << "line 2: the flag must be X, 0 or 1";
+    QTest::newRow("own count missing")
+        << "own" << own.repeated(3) << "line 1: not the number of the last own text";
+    QTest::newRow("own type unknown") << "own"
+                                      << "1\r\n" + own + QByteArray(24, 'o') + "70000001\r\n"
+                                      << "line 3: the text type must be 0, 1, 2, 3 or D";
+    QTest::newRow("own texts fewer than counted")
+        << "own"
+        << "2\r\n" + own + own << "line 4: the file must hold exactly the counted texts";
+}
+
+void TstTextsCommand::writeRefusesWhatIsNoCompleteTextFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, said);
+    sim::UnitModel unit;
+    platform::VirtualClock clock;
+    sim::SimulatedPort port(unit, clock);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("f");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+    f.close();
+    const Run r = texts(port, clock, {"write", kind, path});
+    QCOMPARE(r.code, 4);
+    QVERIFY2(r.err.contains(path + ": " + said), qPrintable(r.err));
+    QVERIFY(r.err.contains("nothing was sent"));
+    QVERIFY(port.writes().isEmpty());
+}
 
 QTEST_GUILESS_MAIN(TstTextsCommand)
 #include "tst_textscommand.moc"
