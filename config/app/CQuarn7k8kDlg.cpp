@@ -259,10 +259,10 @@ void CQuarn7k8kDlg::wireSignals()
             [this] { openSelectedItem(m_telephoneTree); });
     connect(m_baseTree, &QTreeWidget::itemExpanded, this, &CQuarn7k8kDlg::keepOneGroupOpen);
 
-    connect(&m_worker, &platform::Worker::rangeChanged, m_progress,
+    connect(&m_worker, &platform::ExchangeRunner::rangeChanged, m_progress,
             [this](int maximum) { m_progress->setRange(0, maximum); });
-    connect(&m_worker, &platform::Worker::positionChanged, m_progress, &QProgressBar::setValue);
-    connect(&m_worker, &platform::Worker::stepped, m_progress,
+    connect(&m_worker, &platform::ExchangeRunner::positionChanged, m_progress, &QProgressBar::setValue);
+    connect(&m_worker, &platform::ExchangeRunner::stepped, m_progress,
             [this] { m_progress->setValue(qMin(m_progress->value() + 1, m_progress->maximum())); });
 }
 
@@ -325,11 +325,12 @@ void CQuarn7k8kDlg::startExchange(Exchange exchange)
     if (m_worker.busy() || !m_services.port || !m_services.clock)
         return;
     m_controls->beginExchange();
-    std::function<ExchangeResult(platform::Progress&)> job =
+    std::function<ExchangeResult(platform::Progress&, const platform::ExchangeRunner::StopFlag&)> job =
         [port = m_services.port.get(), clock = m_services.clock, image = m_image, portName = m_selectedPort,
-         stop = &m_worker.stopFlag(), exchange = std::move(exchange)](platform::Progress& progress) {
+         exchange = std::move(exchange)](platform::Progress& progress,
+                                         const platform::ExchangeRunner::StopFlag& stop) {
             ExchangeResult result{link::LinkOutcome{}, image};
-            const link::LinkContext ctx{*port, *clock, result.image, portName, progress, stop};
+            const link::LinkContext ctx{*port, *clock, result.image, portName, progress, &stop};
             result.outcome = exchange(ctx);
             return result;
         };

@@ -6,7 +6,7 @@
 #include "config/link/LinkContext.h"
 #include "config/link/LinkOutcome.h"
 #include "config/register/Register.h"
-#include "platform/Worker.h"
+#include "platform/ExchangeRunner.h"
 
 #include <QDialog>
 #include <array>
@@ -153,7 +153,7 @@ private:
 
     std::unique_ptr<MainControls> m_controls;
     // Last, so a running exchange has ended before the image and the port go.
-    platform::Worker m_worker;
+    platform::ExchangeRunner m_worker;
 };
 
 } // namespace quarn
