@@ -11,18 +11,23 @@ bool ConsoleProgress::stderrIsTerminal()
     return target.startsWith(QLatin1String("/dev/pts/")) || target.startsWith(QLatin1String("/dev/tty"));
 }
 
+void ConsoleProgress::setLabel(const QString& label)
+{
+    finish();
+    m_label = label;
+}
+
 void ConsoleProgress::setRange(int maximum)
 {
     m_maximum = maximum;
     m_position = 0;
     m_shownPercent = -1;
-    draw();
 }
 
 void ConsoleProgress::setPosition(int position)
 {
     m_position = position;
-    if (position == 0 && m_label.isEmpty())
+    if (position == 0)
         finish();
     else
         draw();
@@ -38,21 +43,14 @@ void ConsoleProgress::draw()
 {
     if (!m_enabled || m_maximum <= 0)
         return;
-    if (!m_label.isEmpty()) {
-        const int tenth = m_position * 10 / m_maximum;
-        if (tenth == m_shownPercent)
-            return;
-        m_shownPercent = tenth;
-        m_err << m_label << ": " << m_position << '/' << m_maximum << '\n' << Qt::flush;
-        return;
-    }
     const int percent = qBound(0, m_position * 100 / m_maximum, 100);
     if (percent == m_shownPercent)
         return;
     m_shownPercent = percent;
     const int filled = percent * 40 / 100;
-    m_err << '\r' << '[' << QString(filled, QLatin1Char('#')) << QString(40 - filled, QLatin1Char(' '))
-          << "] " << qMin(m_position, m_maximum) << '/' << m_maximum << Qt::flush;
+    m_err << '\r' << m_label.leftJustified(8) << " [" << QString(filled, QLatin1Char('#'))
+          << QString(40 - filled, QLatin1Char(' ')) << "] " << qMin(m_position, m_maximum) << '/' << m_maximum
+          << Qt::flush;
     m_drawn = true;
 }
 

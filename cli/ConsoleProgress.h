@@ -7,16 +7,17 @@
 
 namespace cli {
 
-// Progress on standard error, in one of two forms: a bar redrawn in place, silent unless
-// enabled (standard error is a terminal and --quiet was not given); or, with a label, a log
-// line "label: position/maximum" per tenth, which stays readable in a log file.
+// Progress on standard error: a bar redrawn in place that says what it measures
+// ("Lesen [#####     ] 120/600"), drawn only when enabled (standard error is a terminal and
+// --quiet was not given). An exchange's setPosition(0) ends the line; a bar that never
+// moved is not drawn.
 class ConsoleProgress final : public platform::Progress {
 public:
     ConsoleProgress(QTextStream& err, bool enabled) : m_err(err), m_enabled(enabled) {}
-    ConsoleProgress(QTextStream& err, QString label) : m_err(err), m_enabled(true), m_label(std::move(label))
-    {}
     ~ConsoleProgress() override { finish(); }
 
+    // What the next bar measures; ends the current one.
+    void setLabel(const QString& label);
     void setRange(int maximum) override;
     void setPosition(int position) override;
     void step() override;
@@ -31,7 +32,7 @@ private:
 
     QTextStream& m_err;
     bool m_enabled;
-    QString m_label; // empty: the bar
+    QString m_label;
     bool m_drawn = false;
     int m_maximum = 0;
     int m_position = 0;

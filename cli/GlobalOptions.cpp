@@ -1,71 +1,109 @@
 #include "cli/GlobalOptions.h"
 
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+#include "cli/Diagnostics.h"
+
 namespace cli {
 
 namespace {
-// "--name VALUE" or "--name=VALUE"; advances i past what it took.
-bool takeValue(const QStringList& args, qsizetype& i, const QString& name, QString& value, QString& error)
-{
-    const QString& arg = args.at(i);
-    if (arg.startsWith(name + QLatin1Char('='))) {
-        value = arg.mid(name.size() + 1);
-    } else if (i + 1 < args.size()) {
-        value = args.at(++i);
-    } else {
-        error = QStringLiteral("%1 needs a value").arg(name);
-        return false;
-    }
-    if (value.isEmpty()) {
-        error = QStringLiteral("%1 needs a value").arg(name);
-        return false;
-    }
-    return true;
+const QString kSimulateKind = QStringLiteral("simulate-kind");
 }
 
-bool is(const QString& arg, const char* name)
+QList<QCommandLineOption> GlobalOptions::definitions()
 {
-    return arg == QLatin1String(name) || arg.startsWith(QLatin1String(name) + QLatin1Char('='));
+    QCommandLineOption kind(kSimulateKind);
+    kind.setValueName(QStringLiteral("KIND"));
+    kind.setFlags(QCommandLineOption::HiddenFromHelp);
+    return {
+        QCommandLineOption(QStringLiteral("port"), QStringLiteral("the serial port"), QStringLiteral("NAME")),
+        QCommandLineOption(QStringLiteral("simulate"), QStringLiteral("a simulated unit")),
+        kind,
+        QCommandLineOption(QStringLiteral("trace"), QStringLiteral("every byte into FILE"),
+                           QStringLiteral("FILE")),
+        QCommandLineOption({QStringLiteral("q"), QStringLiteral("quiet")}, QStringLiteral("no progress")),
+        QCommandLineOption(QStringLiteral("keep-connected"), QStringLiteral("stay in PC mode")),
+        QCommandLineOption(QStringLiteral("language"), QStringLiteral("de or en"),
+                           QStringLiteral("LANGUAGE")),
+        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("the usage")),
+    };
 }
-} // namespace
 
-bool GlobalOptions::parse(QStringList& args, GlobalOptions& options, QString& error)
+QStringList GlobalOptions::prepare(QStringList args)
 {
-    QStringList rest;
+    for (QString& arg : args) {
+        if (arg.startsWith(QLatin1String("--simulate=")))
+            arg = QStringLiteral("--") + kSimulateKind + arg.mid(10);
+    }
+    return args;
+}
+
+qsizetype GlobalOptions::commandIndex(const QStringList& args)
+{
+    QStringList withValue;
+    for (const QCommandLineOption& option : definitions()) {
+        if (!option.valueName().isEmpty())
+            withValue << QStringLiteral("--") + option.names().constFirst();
+    }
     for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (is(arg, "--port")) {
-            if (!takeValue(args, i, QStringLiteral("--port"), options.port, error))
-                return false;
-        } else if (is(arg, "--trace")) {
-            if (!takeValue(args, i, QStringLiteral("--trace"), options.traceFile, error))
-                return false;
-        } else if (arg == QLatin1String("--simulate")) {
-            options.simulate = true;
-            options.simulateVariant = QStringLiteral("8k-ti");
-        } else if (arg.startsWith(QLatin1String("--simulate="))) {
-            options.simulate = true;
-            options.simulateVariant = arg.mid(11);
-            static const QStringList variants{QStringLiteral("7k"), QStringLiteral("8k"),
-                                              QStringLiteral("7k-ti"), QStringLiteral("8k-ti")};
-            if (!variants.contains(options.simulateVariant)) {
-                error = QStringLiteral("--simulate takes 7k, 8k, 7k-ti or 8k-ti");
-                return false;
-            }
-        } else if (arg == QLatin1String("--quiet") || arg == QLatin1String("-q")) {
-            options.quiet = true;
-        } else if (arg == QLatin1String("--keep-connected")) {
-            options.keepConnected = true;
-        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            options.help = true;
-        } else {
-            rest.append(arg);
+        if (withValue.contains(args[i]))
+            ++i;
+        else if (!args[i].startsWith(QLatin1Char('-')))
+            return i;
+    }
+    return -1;
+}
+
+QString GlobalOptions::languageIn(const QStringList& args)
+{
+    QString language;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--language"))
+            language = args.value(i + 1);
+        else if (args[i].startsWith(QLatin1String("--language=")))
+            language = args[i].mid(11);
+    }
+    return language;
+}
+
+bool GlobalOptions::read(const QCommandLineParser& parser, GlobalOptions& options, const Diagnostics& diag,
+                         QString& error)
+{
+    for (const char* name : {"port", "trace", "language"}) {
+        const QString option = QString::fromLatin1(name);
+        if (parser.isSet(option) && parser.value(option).isEmpty()) {
+            error = diag.pick("--%1 braucht einen Wert", "--%1 needs a value").arg(option);
+            return false;
         }
     }
-    if (options.simulate && !options.port.isEmpty()) {
-        error = QStringLiteral("--port and --simulate exclude each other");
+    options.port = parser.value(QStringLiteral("port"));
+    options.traceFile = parser.value(QStringLiteral("trace"));
+    options.language = parser.value(QStringLiteral("language"));
+    options.quiet = parser.isSet(QStringLiteral("quiet"));
+    options.keepConnected = parser.isSet(QStringLiteral("keep-connected"));
+    options.help = parser.isSet(QStringLiteral("help"));
+    options.simulate = parser.isSet(QStringLiteral("simulate")) || parser.isSet(kSimulateKind);
+    options.simulateVariant =
+        parser.isSet(kSimulateKind) ? parser.value(kSimulateKind) : QStringLiteral("8k-ti");
+    static const QStringList variants{QStringLiteral("7k"), QStringLiteral("8k"), QStringLiteral("7k-ti"),
+                                      QStringLiteral("8k-ti")};
+    if (!variants.contains(options.simulateVariant)) {
+        error =
+            diag.pick("--simulate nimmt 7k, 8k, 7k-ti oder 8k-ti", "--simulate takes 7k, 8k, 7k-ti or 8k-ti");
         return false;
     }
-    args = rest;
+    if (options.simulate && !options.port.isEmpty()) {
+        error = diag.pick("--port und --simulate schließen einander aus",
+                          "--port and --simulate exclude each other");
+        return false;
+    }
+    static const QRegularExpression languages(QStringLiteral("^(de|en|[0-6])$"));
+    if (!options.language.isEmpty() && !languages.match(options.language).hasMatch()) {
+        error = diag.pick("--language nimmt de oder en (texts read own: 0-6)",
+                          "--language takes de or en (texts read own: 0-6)");
+        return false;
+    }
     return true;
 }
 

@@ -1,11 +1,17 @@
 #pragma once
 
+#include <QCommandLineOption>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
+class QCommandLineParser;
+
 namespace cli {
 
-// The options that hold for every command, taken from anywhere on the command line.
+class Diagnostics;
+
+// The options that hold for every command, before or after its name.
 struct GlobalOptions {
     QString port;               // --port NAME
     bool simulate = false;      // --simulate[=7k|8k|7k-ti|8k-ti]
@@ -14,12 +20,21 @@ struct GlobalOptions {
     bool quiet = false;         // --quiet
     bool keepConnected = false; // --keep-connected
     bool help = false;          // --help, -h
+    QString language;           // --language de|en, or 0-6 for the unit's language list of texts
 
     bool hasUnit() const { return simulate || !port.isEmpty(); }
 
-    // Takes the global options out of args; what remains is the command and its own
-    // arguments. False with error set for a malformed option.
-    static bool parse(QStringList& args, GlobalOptions& options, QString& error);
+    static QList<QCommandLineOption> definitions();
+    // The arguments as the parser takes them: "--simulate=KIND" is an option with an
+    // optional value, which the parser does not know.
+    static QStringList prepare(QStringList args);
+    // Where the command's name stands in prepared arguments; -1 when there is none.
+    static qsizetype commandIndex(const QStringList& args);
+    // The value of --language in unparsed arguments, for the messages of the parse itself.
+    static QString languageIn(const QStringList& args);
+    // The global options of a parsed command line; false with error set for a bad value.
+    static bool read(const QCommandLineParser& parser, GlobalOptions& options, const Diagnostics& diag,
+                     QString& error);
 };
 
 } // namespace cli

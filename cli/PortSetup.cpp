@@ -1,7 +1,6 @@
 #include "cli/PortSetup.h"
 
 #include "cli/GlobalOptions.h"
-#include "cli/NoPort.h"
 #include "cli/TracingPort.h"
 #include "platform/SerialPort.h"
 #include "sim/SimulatedPort.h"
@@ -21,7 +20,7 @@ PortSetup::~PortSetup()
     m_trace.reset(); // writes what it still holds before the file closes
 }
 
-std::unique_ptr<PortSetup> PortSetup::create(const GlobalOptions& options, QString& error)
+std::unique_ptr<PortSetup> PortSetup::create(const GlobalOptions& options)
 {
     std::unique_ptr<PortSetup> setup(new PortSetup);
     if (options.simulate) {
@@ -37,19 +36,13 @@ std::unique_ptr<PortSetup> PortSetup::create(const GlobalOptions& options, QStri
     } else {
         setup->m_systemClock = std::make_unique<platform::SystemClock>();
         setup->m_clock = setup->m_systemClock.get();
-        if (options.port.isEmpty())
-            setup->m_port =
-                std::make_unique<NoPort>(QStringLiteral("no port given (--port NAME or --simulate)"));
-        else
-            setup->m_port = serialPort();
+        setup->m_port = serialPort();
         setup->m_portName = options.port;
     }
     if (!options.traceFile.isEmpty()) {
         setup->m_traceFile.setFileName(options.traceFile);
-        if (!setup->m_traceFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            error = QStringLiteral("%1: %2").arg(options.traceFile, setup->m_traceFile.errorString());
+        if (!setup->m_traceFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return nullptr;
-        }
         setup->m_trace = std::make_unique<TracingPort>(*setup->m_port, *setup->m_clock, setup->m_traceFile);
     }
     return setup;

@@ -22,8 +22,8 @@ class PortSetup {
 public:
     ~PortSetup();
 
-    // nullptr when the trace file cannot be opened (error says why).
-    static std::unique_ptr<PortSetup> create(const GlobalOptions& options, QString& error);
+    // nullptr when the trace file cannot be opened.
+    static std::unique_ptr<PortSetup> create(const GlobalOptions& options);
 
     platform::BytePort& port();
     platform::Clock& clock() { return *m_clock; }

@@ -5,19 +5,25 @@
 
 namespace cli {
 
-// quarnctl: parses the command line, sets up the port and runs one command. Returns the
-// process exit code.
+class Command;
+class Diagnostics;
+
+// quarnctl: parses the command line, finds the command in the registry and runs it.
+// Returns the process exit code.
 class Quarnctl {
 public:
     Quarnctl(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {}
 
     int run(QStringList args);
 
+    // The global usage with every command of the registry.
     static QString usage();
+    // Whether the command line's command builds the settings dialogs (decided before the
+    // application exists).
+    static bool needsWidgets(const QStringList& args);
 
 private:
-    int usageError(const QString& problem);
-    int ports();
+    int usageError(Diagnostics& diag, const Command* command, const QString& problem);
 
     QTextStream& m_out;
     QTextStream& m_err;

@@ -1,31 +1,27 @@
 #pragma once
 
-#include <QStringList>
-#include <QTextStream>
+#include "cli/Command.h"
 
 namespace cli {
 
-// The settings report of a settings file (text, HTML or PDF) and the difference of two files by
-// setting name. Both make the settings dialogs without showing them, so they need a GUI
-// application (the offscreen platform is enough). Each returns the process exit code.
-class ReportCommand {
+// The settings report of a settings file (text, HTML or PDF): every setting by name, as
+// the dialogs show it. It makes the dialogs without showing them, so it needs a GUI
+// application (the offscreen platform is enough).
+class ReportCommand final : public Command {
 public:
-    ReportCommand(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {}
-
-    // report FILE [--language de|en] [--format text|html|pdf] [-o OUT]
-    int report(QStringList args);
-    // diff --settings FILE1 FILE2 [--language de|en]
-    int diffSettings(QStringList args);
-
-    // Whether the command line asks for one of these (decided before the application exists).
-    static bool needsWidgets(const QStringList& args);
-
-private:
-    int usage(const QString& problem);
-    bool takeLanguage(QStringList& args);
-
-    QTextStream& m_out;
-    QTextStream& m_err;
+    QString name() const override { return QStringLiteral("report"); }
+    QString summary() const override
+    {
+        return QStringLiteral("every setting by name, as the dialogs show it");
+    }
+    QString synopsis() const override
+    {
+        return QStringLiteral("report FILE [--format text|html|pdf] [-o OUT]");
+    }
+    Section section() const override { return Section::Files; }
+    QList<QCommandLineOption> options() const override;
+    bool needsWidgets(const QStringList&) const override { return true; }
+    int run(Invocation& call) const override;
 };
 
 } // namespace cli

@@ -1,12 +1,12 @@
 #include "cli/ShortDialCommand.h"
 
 #include "cli/ConsoleProgress.h"
+#include "cli/Diagnostics.h"
 #include "cli/ExitCode.h"
-#include "cli/GlobalOptions.h"
+#include "cli/Invocation.h"
 #include "cli/PortSetup.h"
 #include "cli/RangeList.h"
 #include "config/link/CommandFraming.h"
-#include "config/link/LinkMessages.h"
 #include "config/link/ShortDialExchange.h"
 #include "config/link/ShortDialFile.h"
 #include "config/register/Messages.h"
@@ -16,113 +16,141 @@ using quarn::link::ShortDialFile;
 
 namespace cli {
 
-const char* const ShortDialCommand::Usage =
-    "usage: quarnctl shortdial read [--ranges 0,1,...] -o FILE\n"
-    "       quarnctl shortdial write FILE\n"
-    "  ranges: 0 = entries 000-099 ... 9 = entries 900-999 (default 0).\n"
-    "  FILE: the unit's lines \"WP\" nnn \":\" and up to 16 dial characters padded with \".\",\n"
-    "  UTF-16LE as the configuration program saves it (write also takes UTF-8).\n";
-
-QString ShortDialCommand::parse(const QStringList& args, Request& request)
+QStringList ShortDialCommand::usage() const
 {
+    return {QStringLiteral("shortdial read [--ranges 0,1,...] -o FILE"),
+            QStringLiteral("shortdial write FILE")};
+}
+
+QString ShortDialCommand::details() const
+{
+    return QStringLiteral(
+        "  ranges: 0 = entries 000-099 ... 9 = entries 900-999 (default 0).\n"
+        "  FILE: the unit's lines \"WP\" nnn \":\" and up to 16 dial characters padded with \".\",\n"
+        "  UTF-16LE as the configuration program saves it (write also takes UTF-8).\n");
+}
+
+QList<QCommandLineOption> ShortDialCommand::options() const
+{
+    return {QCommandLineOption(QStringLiteral("ranges"), QStringLiteral("the ranges to read"),
+                               QStringLiteral("LIST")),
+            outputOption(QStringLiteral("the short-dial file to write (read)"))};
+}
+
+int ShortDialCommand::run(Invocation& call) const
+{
+    const Diagnostics& diag = call.diag;
+    const QStringList& args = call.args;
     if (args.isEmpty())
-        return QStringLiteral("missing read or write");
-    if (args[0] == QLatin1String("read"))
-        request.read = true;
-    else if (args[0] == QLatin1String("write"))
-        request.read = false;
-    else
-        return QStringLiteral("unknown action %1").arg(args[0]);
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (request.read && a == QLatin1String("--ranges") && hasValue) {
-            if (!parseRangeList(args[++i], ShortDialExchange::RangeCount, request.ranges))
-                return QStringLiteral("bad ranges %1 (0-9, separated by commas)").arg(args[i]);
-        } else if (request.read && (a == QLatin1String("-o") || a == QLatin1String("--output")) && hasValue &&
-                   request.file.isEmpty()) {
-            request.file = args[++i];
-        } else if (!request.read && !a.startsWith(QLatin1Char('-')) && request.file.isEmpty()) {
-            request.file = a;
-        } else {
-            return QStringLiteral("unexpected argument %1").arg(a);
+        return call.usageError(diag.pick("read oder write fehlt", "read or write is missing"));
+    const bool reading = args[0] == QLatin1String("read");
+    if (!reading && args[0] != QLatin1String("write"))
+        return call.usageError(
+            diag.pick("unbekannte Aktion %1 (read oder write)", "unknown action %1 (read or write)")
+                .arg(args[0]));
+    QList<int> ranges{0}; // as the dialog: only 000-099 unless told otherwise
+    if (reading) {
+        const QString list = call.value(QStringLiteral("ranges"));
+        if (call.isSet(QStringLiteral("ranges")) &&
+            !parseRangeList(list, ShortDialExchange::RangeCount, ranges))
+            return call.usageError(diag.pick("falsche Bereiche %1 (0-9, durch Kommas getrennt)",
+                                             "bad ranges %1 (0-9, separated by commas)")
+                                       .arg(list));
+        if (call.value(QStringLiteral("output")).isEmpty())
+            return call.usageError(diag.pick("-o DATEI fehlt", "-o FILE is missing"));
+    } else {
+        for (const char* option : {"ranges", "output"}) {
+            if (call.isSet(QString::fromLatin1(option)))
+                return call.usageError(diag.pick("unerwartetes Argument %1", "unexpected argument %1")
+                                           .arg(QStringLiteral("--") + QLatin1String(option)));
         }
     }
-    if (request.file.isEmpty())
-        return request.read ? QStringLiteral("missing -o FILE") : QStringLiteral("missing FILE");
-    return {};
+    if (const int code = call.expectArguments(reading ? 1 : 2); code != ExitOk)
+        return code;
+    return call.withUnit(
+        [&](PortSetup& setup) { return reading ? read(call, setup, ranges) : write(call, setup); });
 }
 
-ShortDialCommand::ShortDialCommand(PortSetup& setup, const GlobalOptions& options, QTextStream& out,
-                                   QTextStream& err)
-    : m_setup(setup), m_options(options), m_out(out), m_err(err)
-{}
-
-int ShortDialCommand::run(const Request& request)
+int ShortDialCommand::openUnit(const Invocation& call, PortSetup& setup)
 {
-    return request.read ? read(request) : write(request);
-}
-
-int ShortDialCommand::openUnit()
-{
-    if (!quarn::link::framing::restartPort(m_setup.port(), m_setup.portName())) {
-        m_err << quarn::linkmsg::portNotOpened() << Qt::endl;
-        if (!m_setup.port().lastErrorDetail().isEmpty())
-            m_err << m_setup.port().lastErrorDetail() << Qt::endl;
+    if (!quarn::link::framing::restartPort(setup.port(), setup.portName())) {
+        call.diag.portError(setup.portName(), setup.port().lastError(), setup.port().lastErrorDetail());
         return ExitPort;
     }
-    if (!ShortDialExchange(m_setup.port(), m_setup.clock()).open()) {
-        m_err << "quarnctl: sending to the unit failed\n" << Qt::flush;
+    if (!ShortDialExchange(setup.port(), setup.clock()).open()) {
+        call.diag.error(setup.portName(), sendFailed(call.diag));
         return ExitFailed;
     }
     return ExitOk;
 }
 
-int ShortDialCommand::read(const Request& request)
+QString ShortDialCommand::sendFailed(const Diagnostics& diag)
 {
-    if (const int code = openUnit(); code != ExitOk)
+    return diag.pick("Senden zum Gerät fehlgeschlagen.", "Sending to the unit failed.");
+}
+
+int ShortDialCommand::read(const Invocation& call, PortSetup& setup, const QList<int>& ranges)
+{
+    const Diagnostics& diag = call.diag;
+    const QString file = call.value(QStringLiteral("output"));
+    if (const int code = openUnit(call, setup); code != ExitOk)
         return code;
-    ConsoleProgress progress(m_err, !m_options.quiet && ConsoleProgress::stderrIsTerminal());
+    ConsoleProgress progress(call.err, call.progressShown());
+    progress.setLabel(diag.pick("Lesen", "Reading"));
     const quarn::link::ShortDialRead result =
-        ShortDialExchange(m_setup.port(), m_setup.clock()).read(request.ranges, progress);
+        ShortDialExchange(setup.port(), setup.clock()).read(ranges, progress);
     progress.finish();
-    m_setup.port().close();
+    setup.port().close();
     if (result.portFailed) {
-        m_err << "quarnctl: sending to the unit failed; nothing was saved\n" << Qt::flush;
+        call.diag.error(setup.portName(), sendFailed(diag) + QLatin1Char(' ') +
+                                              diag.pick("Nichts wurde gespeichert.", "Nothing was saved."));
         return ExitFailed;
     }
     // A file without any entry line would only overwrite a good one with nothing.
     if (!result.anyEntry) {
-        m_err << "quarnctl: the unit sent no short-dial entry; nothing was saved\n" << Qt::flush;
+        call.diag.error(
+            setup.portName(),
+            diag.pick("Das Gerät hat keinen Kurzwahleintrag gesendet; nichts wurde gespeichert.",
+                      "The unit sent no short-dial entry; nothing was saved."),
+            {diag.pick("Prüfen Sie das Kabel, den Port und ob das Gerät ein Telefoninterface hat.",
+                       "Check the cable, the port and that the unit has a telephone interface.")});
         return ExitFailed;
     }
-    if (!ShortDialFile::save(request.file, result.text)) {
-        m_err << quarn::msg::fileNotSaved() << Qt::endl;
+    if (!ShortDialFile::save(file, result.text)) {
+        call.diag.fileError(file, quarn::msg::fileNotSaved(), true);
         return ExitFile;
     }
-    m_out << result.text.count(QLatin1String("WP")) << " entries read, saved in " << request.file << Qt::endl;
+    call.out << result.text.count(QLatin1String("WP")) << " entries read, saved in " << file << Qt::endl;
     return ExitOk;
 }
 
-int ShortDialCommand::write(const Request& request)
+int ShortDialCommand::write(const Invocation& call, PortSetup& setup)
 {
+    const Diagnostics& diag = call.diag;
+    const QString& file = call.args[1];
     // The whole file is read before the unit is touched.
     QString text;
-    if (!ShortDialFile::load(request.file, text)) {
-        m_err << quarn::msg::fileNotRead() << Qt::endl;
+    if (!ShortDialFile::load(file, text)) {
+        call.diag.fileError(file, quarn::msg::fileNotRead(), false);
         return ExitFile;
     }
-    if (const int code = openUnit(); code != ExitOk)
+    if (const int code = openUnit(call, setup); code != ExitOk)
         return code;
-    ConsoleProgress progress(m_err, !m_options.quiet && ConsoleProgress::stderrIsTerminal());
-    const bool sent = ShortDialExchange(m_setup.port(), m_setup.clock()).write(text, progress);
+    ConsoleProgress progress(call.err, call.progressShown());
+    progress.setLabel(diag.pick("Senden", "Sending"));
+    const bool sent = ShortDialExchange(setup.port(), setup.clock()).write(text, progress);
     progress.finish();
     if (!sent) {
-        m_err << "quarnctl: sending to the unit failed; the short-dial memory may be written in part\n"
-              << Qt::flush;
+        call.diag.error(setup.portName(),
+                        sendFailed(diag) + QLatin1Char(' ') +
+                            diag.pick("Der Kurzwahlspeicher ist möglicherweise nur teilweise beschrieben.",
+                                      "The short-dial memory may be written in part."),
+                        {diag.pick("`quarnctl shortdial write %1` wiederholen.",
+                                   "Run `quarnctl shortdial write %1` again.")
+                             .arg(file)});
         return ExitFailed;
     }
-    m_out << text.count(QLatin1String("WP")) << " entries written from " << request.file << Qt::endl;
+    call.out << text.count(QLatin1String("WP")) << " entries written from " << file << Qt::endl;
     return ExitOk;
 }
 

@@ -1,8 +1,13 @@
 #include "cli/TextsCommand.h"
 
 #include "cli/ConsoleProgress.h"
+#include "cli/Diagnostics.h"
 #include "cli/ExitCode.h"
+#include "cli/GlobalOptions.h"
+#include "cli/Invocation.h"
+#include "cli/PortSetup.h"
 #include "cli/RangeList.h"
+#include "config/link/LinkMessages.h"
 
 #include "displaytexts/link/OutcomeText.h"
 #include "displaytexts/link/TextCommands.h"
@@ -20,18 +25,6 @@ namespace cli {
 namespace {
 
 using tekstor::TextKind;
-
-const char* const Usage = "usage: quarnctl texts read ids [--ranges 0,1,...] -o FILE\n"
-                          "       quarnctl texts read own [--language 0-6] -o FILE\n"
-                          "       quarnctl texts read channels -o FILE\n"
-                          "       quarnctl texts write ids FILE [--ranges 0,1,...]\n"
-                          "       quarnctl texts write own FILE\n"
-                          "       quarnctl texts write channels FILE\n"
-                          "  ID ranges: 0 = IDs 0-99 ... 9 = IDs 900-999 (read: all ten by default;\n"
-                          "  write: the ranges holding an ID whose flag is not X).\n"
-                          "  languages: 0 German, 1 English, 2 French, 3 Dutch, 4 Italian, 5 Czech,\n"
-                          "  6 the unit's own texts (default).\n"
-                          "  Files: *.q8kk ID texts, *.q8kt own texts, *.q8kc channel texts.\n";
 
 struct Request {
     bool read = true;
@@ -55,50 +48,53 @@ bool parseKind(const QString& text, TextKind& kind)
     return true;
 }
 
-// Fills request from the arguments; an error text when they do not fit.
-QString parse(QStringList args, Request& request)
+// Fills request from the call; an error text when it does not fit.
+QString parse(const Invocation& call, Request& request)
 {
-    if (!args.isEmpty() && args.first() == QLatin1String("texts"))
-        args.removeFirst();
+    const Diagnostics& diag = call.diag;
+    const QStringList& args = call.args;
     if (args.size() < 2)
-        return QStringLiteral("missing arguments");
+        return diag.pick("Argumente fehlen", "arguments are missing");
     if (args[0] == QLatin1String("read"))
         request.read = true;
     else if (args[0] == QLatin1String("write"))
         request.read = false;
     else
-        return QStringLiteral("unknown action %1").arg(args[0]);
+        return diag.pick("unbekannte Aktion %1 (read oder write)", "unknown action %1 (read or write)")
+            .arg(args[0]);
     if (!parseKind(args[1], request.kind))
-        return QStringLiteral("unknown kind %1").arg(args[1]);
-
-    bool languageGiven = false;
-    for (int i = 2; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == QLatin1String("--ranges") && hasValue) {
-            if (!parseRangeList(args[++i], tekstor::Register::IdRangeCount, request.ranges))
-                return QStringLiteral("bad ranges %1 (0-9, separated by commas)").arg(args[i]);
-            request.rangesGiven = true;
-        } else if (a == QLatin1String("--language") && hasValue) {
-            bool ok = false;
-            request.language = args[++i].toInt(&ok);
-            if (!ok || request.language < 0 || request.language >= tekstor::LanguageListSize)
-                return QStringLiteral("bad language %1 (0-6)").arg(args[i]);
-            languageGiven = true;
-        } else if ((a == QLatin1String("-o") || a == QLatin1String("--output")) && hasValue && request.read) {
-            request.file = args[++i];
-        } else if (!request.read && !a.startsWith(QLatin1Char('-')) && request.file.isEmpty()) {
-            request.file = a;
-        } else {
-            return QStringLiteral("unexpected argument %1").arg(a);
-        }
+        return diag
+            .pick("unbekannte Textart %1 (ids, own oder channels)", "unknown kind %1 (ids, own or channels)")
+            .arg(args[1]);
+    const qsizetype count = request.read ? 2 : 3;
+    if (args.size() > count)
+        return diag.pick("unerwartetes Argument %1", "unexpected argument %1").arg(args[count]);
+    if (!request.read && call.isSet(QStringLiteral("output")))
+        return diag.pick("unerwartetes Argument -o", "unexpected argument -o");
+    request.file = request.read ? call.value(QStringLiteral("output")) : args.value(2);
+    if (call.isSet(QStringLiteral("ranges"))) {
+        const QString ranges = call.value(QStringLiteral("ranges"));
+        if (!parseRangeList(ranges, tekstor::Register::IdRangeCount, request.ranges))
+            return diag
+                .pick("falsche Bereiche %1 (0-9, durch Kommas getrennt)",
+                      "bad ranges %1 (0-9, separated by commas)")
+                .arg(ranges);
+        request.rangesGiven = true;
     }
+    // --language de|en is the language of the messages; a number the unit's language list.
+    const QString language = call.options.language;
+    const bool languageGiven =
+        !language.isEmpty() && language != QLatin1String("de") && language != QLatin1String("en");
+    if (languageGiven)
+        request.language = language.toInt();
     if (request.file.isEmpty())
-        return request.read ? QStringLiteral("missing -o FILE") : QStringLiteral("missing FILE");
+        return request.read ? diag.pick("-o DATEI fehlt", "-o FILE is missing")
+                            : diag.pick("DATEI fehlt", "FILE is missing");
     if (request.rangesGiven && request.kind != TextKind::Ids)
-        return QStringLiteral("--ranges applies to ids only");
+        return diag.pick("--ranges gilt nur für ids", "--ranges applies to ids only");
     if (languageGiven && (request.kind != TextKind::Own || !request.read))
-        return QStringLiteral("--language applies to reading own texts only");
+        return diag.pick("--language 0-6 gilt nur für texts read own",
+                         "--language 0-6 applies to texts read own only");
     return {};
 }
 
@@ -107,67 +103,76 @@ QString kindName(TextKind kind)
     return QString::fromLatin1(tekstor::textKindInfo(kind).plural);
 }
 
-int connect(platform::BytePort& port, const QString& portName, platform::Clock& clock,
-            tekstor::Register& store, QTextStream& err)
+tekstor::Language textLanguage(const Diagnostics& diag)
 {
-    const tekstor::ConnectResult c = tekstor::TextConnect(port, clock, store).run(portName);
-    const tekstor::OutcomeMessage message = tekstor::OutcomeText::connect(c, tekstor::Language::English);
-    if (!message.failed())
-        return ExitOk;
-    err << "quarnctl: ";
-    if (message.portFailed)
-        err << portName << ": ";
-    err << message.text;
-    if (message.portFailed && !port.lastErrorDetail().isEmpty())
-        err << " (" << port.lastErrorDetail() << ")";
-    err << "\n";
-    return message.portFailed ? ExitPort : ExitFailed;
+    return diag.language() == Language::English ? tekstor::Language::English : tekstor::Language::German;
 }
 
-int readTexts(platform::BytePort& port, platform::Clock& clock, const Request& request,
-              tekstor::Register& store, QTextStream& out, QTextStream& err)
+int connect(PortSetup& setup, tekstor::Register& store, Diagnostics& diag)
 {
-    ConsoleProgress progress(err, QStringLiteral("reading ") + kindName(request.kind));
-    tekstor::TextRead reader(port, clock, store, progress);
+    platform::BytePort& port = setup.port();
+    switch (tekstor::TextConnect(port, setup.clock(), store).run(setup.portName()).outcome) {
+    case tekstor::ConnectOutcome::Connected:
+        return ExitOk;
+    case tekstor::ConnectOutcome::PortFailed:
+        diag.portError(setup.portName(), port.lastError(), port.lastErrorDetail());
+        return ExitPort;
+    case tekstor::ConnectOutcome::NoStart:
+    case tekstor::ConnectOutcome::NoCount:
+        break;
+    }
+    diag.noAnswer(setup.portName(), quarn::linkmsg::noQuarnFound());
+    return ExitFailed;
+}
+
+int readTexts(const Invocation& call, PortSetup& setup, const Request& request, tekstor::Register& store)
+{
+    ConsoleProgress progress(call.err, call.progressShown());
+    progress.setLabel(call.diag.pick("Lesen", "Reading"));
+    tekstor::TextRead reader(setup.port(), setup.clock(), store, progress);
     const tekstor::ReadResult result = reader.read(
         request.kind, request.rangesGiven ? request.ranges : QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
         tekstor::languageCharacter(request.language));
-    tekstor::TextDisconnect(port, clock).run();
+    progress.finish();
+    tekstor::TextDisconnect(setup.port(), setup.clock()).run();
 
     // Replies are matched to texts by their order: a read with any untrustworthy reply
     // stores nothing and is not saved, so a file from an earlier read stays as it was.
     if (result.outcome != tekstor::TransferOutcome::Done) {
-        err << "quarnctl: " << tekstor::OutcomeText::read(result, tekstor::Language::English).text
-            << " Nothing was saved.\n";
+        call.diag.error(setup.portName(),
+                        tekstor::OutcomeText::read(result, textLanguage(call.diag)).text + QLatin1Char(' ') +
+                            call.diag.pick("Es wurde nichts gespeichert.", "Nothing was saved."));
         return ExitFailed;
     }
     if (tekstor::TextFiles::save(request.file, request.kind, store) != tekstor::FileOutcome::Ok) {
-        err << "quarnctl: " << request.file << ": file could not be written\n";
+        call.diag.fileError(request.file, tekstor::msg::fileNotSaved(textLanguage(call.diag)), true);
         return ExitFile;
     }
-    out << result.stored.size() << " of " << result.asked.size() << " " << kindName(request.kind)
-        << " read, saved in " << request.file << "\n";
+    call.out << result.stored.size() << " of " << result.asked.size() << " " << kindName(request.kind)
+             << " read, saved in " << request.file << "\n";
     return ExitOk;
 }
 
-int writeTexts(platform::BytePort& port, platform::Clock& clock, const Request& request,
-               const tekstor::Register& texts, QTextStream& out, QTextStream& err)
+int writeTexts(const Invocation& call, PortSetup& setup, const Request& request,
+               const tekstor::Register& texts)
 {
-    ConsoleProgress progress(err, QStringLiteral("programming ") + kindName(request.kind));
-    tekstor::TextProgram programmer(port, clock, texts, progress);
+    ConsoleProgress progress(call.err, call.progressShown());
+    progress.setLabel(call.diag.pick("Senden", "Sending"));
+    tekstor::TextProgram programmer(setup.port(), setup.clock(), texts, progress);
     const tekstor::ProgramResult result =
         programmer.program(request.kind, request.rangesGiven ? request.ranges : texts.idRangesWithTexts());
-    tekstor::TextDisconnect(port, clock).run();
+    progress.finish();
+    tekstor::TextDisconnect(setup.port(), setup.clock()).run();
 
     const tekstor::OutcomeMessage message =
-        tekstor::OutcomeText::program(request.kind, result, tekstor::Language::English);
+        tekstor::OutcomeText::program(request.kind, result, textLanguage(call.diag));
     if (result.outcome == tekstor::TransferOutcome::NothingAsked) {
-        out << message.text << "\n";
+        call.out << message.text << "\n";
         return ExitOk;
     }
-    out << result.sent << " " << kindName(request.kind) << " programmed\n";
+    call.out << result.sent << " " << kindName(request.kind) << " programmed\n";
     if (message.failed()) {
-        err << "quarnctl: " << message.text << "\n";
+        call.diag.error(request.file, message.text);
         return ExitFailed;
     }
     return ExitOk;
@@ -175,41 +180,62 @@ int writeTexts(platform::BytePort& port, platform::Clock& clock, const Request& 
 
 } // namespace
 
-int runTextsCommand(platform::BytePort& port, const QString& portName, platform::Clock& clock,
-                    const QStringList& args, QTextStream& out, QTextStream& err)
+QStringList TextsCommand::usage() const
+{
+    return {QStringLiteral("texts read ids [--ranges 0,1,...] -o FILE"),
+            QStringLiteral("texts read own [--language 0-6] -o FILE"),
+            QStringLiteral("texts read channels -o FILE"),
+            QStringLiteral("texts write ids FILE [--ranges 0,1,...]"),
+            QStringLiteral("texts write own FILE"),
+            QStringLiteral("texts write channels FILE")};
+}
+
+QString TextsCommand::details() const
+{
+    return QStringLiteral("  ID ranges: 0 = IDs 0-99 ... 9 = IDs 900-999 (read: all ten by default;\n"
+                          "  write: the ranges holding an ID whose flag is not X).\n"
+                          "  languages: 0 German, 1 English, 2 French, 3 Dutch, 4 Italian, 5 Czech,\n"
+                          "  6 the unit's own texts (default).\n"
+                          "  Files: *.q8kk ID texts, *.q8kt own texts, *.q8kc channel texts.\n");
+}
+
+QList<QCommandLineOption> TextsCommand::options() const
+{
+    return {
+        QCommandLineOption(QStringLiteral("ranges"), QStringLiteral("the ID ranges"), QStringLiteral("LIST")),
+        outputOption(QStringLiteral("the text file to write (read)"))};
+}
+
+int TextsCommand::run(Invocation& call) const
 {
     Request request;
-    QString problem = parse(args, request);
-    if (problem.isEmpty() && portName.isEmpty())
-        problem = QStringLiteral("needs --port NAME or --simulate");
-    if (!problem.isEmpty()) {
-        err << "quarnctl: texts: " << problem << "\n" << Usage;
-        return ExitUsage;
-    }
+    if (const QString problem = parse(call, request); !problem.isEmpty())
+        return call.usageError(problem);
 
-    // A file to program is checked and read completely before the unit is touched: only a
-    // complete text file of the kind goes out.
-    tekstor::Register fromFile;
-    if (!request.read) {
-        const tekstor::TextFileCheck check = tekstor::TextFiles::check(request.file, request.kind);
-        if (!check.ok()) {
-            err << "quarnctl: " << request.file << ": " << check.text(request.kind) << "; nothing was sent\n";
-            return ExitFile;
+    return call.withUnit([&](PortSetup& setup) {
+        // A file to program is checked and read completely before the unit is touched:
+        // only a complete text file of the kind goes out.
+        tekstor::Register fromFile;
+        if (!request.read) {
+            const tekstor::TextFileCheck check = tekstor::TextFiles::check(request.file, request.kind);
+            if (!check.ok()) {
+                call.diag.error(request.file, check.text(request.kind) + QStringLiteral("; nothing was sent"));
+                return int(ExitFile);
+            }
         }
-        if (tekstor::TextFiles::load(request.file, request.kind, fromFile) != tekstor::FileOutcome::Ok) {
-            err << "quarnctl: " << request.file << ": "
-                << tekstor::msg::fileNotRead(tekstor::Language::English) << "\n";
-            return ExitFile;
+        if (!request.read &&
+            tekstor::TextFiles::load(request.file, request.kind, fromFile) != tekstor::FileOutcome::Ok) {
+            call.diag.fileError(request.file, tekstor::msg::fileNotRead(textLanguage(call.diag)), false);
+            return int(ExitFile);
         }
-    }
-
-    tekstor::Register store;
-    const int connected = connect(port, portName, clock, store, err);
-    if (connected != ExitOk)
-        return connected;
-    out.flush();
-    return request.read ? readTexts(port, clock, request, store, out, err)
-                        : writeTexts(port, clock, request, fromFile, out, err);
+        tekstor::Register store;
+        const int connected = connect(setup, store, call.diag);
+        if (connected != ExitOk)
+            return connected;
+        call.out.flush();
+        return request.read ? readTexts(call, setup, request, store)
+                            : writeTexts(call, setup, request, fromFile);
+    });
 }
 
 } // namespace cli

@@ -1,20 +1,21 @@
 #pragma once
 
-#include <QStringList>
-#include <QTextStream>
-
-namespace platform {
-class BytePort;
-class Clock;
-} // namespace platform
+#include "cli/Command.h"
 
 namespace cli {
 
-// `quarnctl texts ...`: reads and programs the unit's display texts and converts text files.
-// The port is not open yet; the command opens it by portName through the display-text
-// connect exchange. Returns the process exit code (0 ok, 1 exchange failed, 2 usage,
-// 3 port cannot be opened, 4 file cannot be read or written).
-int runTextsCommand(platform::BytePort& port, const QString& portName, platform::Clock& clock,
-                    const QStringList& args, QTextStream& out, QTextStream& err);
+// `quarnctl texts ...`: reads and programs the unit's display texts through the display-text
+// connect exchange, with the text files of the display-text editor.
+class TextsCommand final : public Command {
+public:
+    QString name() const override { return QStringLiteral("texts"); }
+    QString summary() const override { return QStringLiteral("the unit's display texts"); }
+    QString synopsis() const override { return QStringLiteral("texts read|write ids|own|channels ..."); }
+    QStringList usage() const override;
+    QString details() const override;
+    Section section() const override { return Section::Unit; }
+    QList<QCommandLineOption> options() const override;
+    int run(Invocation& call) const override;
+};
 
 } // namespace cli

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "cli/CommandRegistry.h"
+#include "cli/ConsoleProgress.h"
 #include "cli/Quarnctl.h"
 #include "cli/TracingPort.h"
 #include "config/link/ShortDialFile.h"
@@ -53,6 +55,126 @@ private:
     QString path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // The messages checked here are the German ones, whatever the machine's locale.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        // quarnctl finds the English language file beside the program.
+        const QString qm = QCoreApplication::applicationDirPath() + "/Quarn7k8kENU.qm";
+        QFile::remove(qm);
+        QVERIFY(QFile::copy(QUARN_QM_FILE, qm));
+        QCOMPARE(quarnctl({"--simulate=7k", "--quiet", "read", "-o", path("7k.rq7k8k")}).code, 0);
+        QCOMPARE(quarnctl({"--simulate=8k-ti", "--quiet", "read", "-o", path("8k-ti.rq7k8k")}).code, 0);
+    }
+
+    // Every command of the registry joins by its name: --help after it, an unknown option,
+    // and for a command that writes a file, -o F, --output=F and --output F write the same.
+    void everyCommand_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const std::unique_ptr<cli::Command>& command : cli::CommandRegistry::commands())
+            QTest::newRow(qPrintable(command->name())) << command->name();
+    }
+    void everyCommand()
+    {
+        QFETCH(QString, name);
+        const QString usage = "usage: quarnctl " + name;
+        Run r = quarnctl({"--simulate", name, "--help"});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.startsWith(usage + ' ') || r.out.startsWith(usage + '\n'), qPrintable(r.out));
+        QCOMPARE(r.err, QString());
+        QCOMPARE(quarnctl({"--simulate", "--help", name}).out, r.out);
+
+        r = quarnctl({"--simulate", name, "--no-such-option", "x"});
+        QCOMPARE(r.code, 2);
+        QVERIFY2(r.err.startsWith("quarnctl: " + name + ": unbekannte Option --no-such-option\n" + usage),
+                 qPrintable(r.err));
+        QCOMPARE(r.out, QString());
+
+        // How each command that writes a file is run; a new one must join here.
+        const QHash<QString, QStringList> writing{
+            {"read", {"--simulate=7k", "read"}},
+            {"texts", {"--simulate", "texts", "read", "channels"}},
+            {"shortdial", {"--simulate", "shortdial", "read", "--ranges", "2"}},
+            {"report", {"report", path("8k-ti.rq7k8k")}},
+        };
+        const QList<QCommandLineOption> options = cli::CommandRegistry::find(name)->options();
+        const bool writes = std::any_of(options.begin(), options.end(), [](const QCommandLineOption& o) {
+            return o.names() == QStringList{"o", "output"};
+        });
+        QCOMPARE(writing.contains(name), writes);
+        if (!writes)
+            return;
+        const QList<QStringList> spellings{
+            {"-o", path("a.out")}, {"--output=" + path("b.out")}, {"--output", path("c.out")}};
+        for (const char* out : {"a.out", "b.out", "c.out"})
+            QFile::remove(path(out));
+        for (const QStringList& spelled : spellings) {
+            r = quarnctl(writing[name] + spelled);
+            QCOMPARE(r.code, 0);
+            QCOMPARE(r.err, QString());
+        }
+        QVERIFY(!readAll(path("a.out")).isEmpty());
+        QCOMPARE(readAll(path("b.out")), readAll(path("a.out")));
+        QCOMPARE(readAll(path("c.out")), readAll(path("a.out")));
+    }
+
+    // The messages as a user sees them: one form, the file or port named, in German by
+    // default and in English with --language en or an English locale.
+    void messages_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("englishLocale");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("err");
+        const QString missing = path("missing.rq7k8k");
+        const QString ti = path("8k-ti.rq7k8k");
+        QTest::newRow("file missing")
+            << QStringList{"show", missing} << false << 4
+            << "quarnctl: " + missing + ": Datei konnte nicht gelesen werden. (Datei nicht vorhanden)\n";
+        QTest::newRow("folder missing")
+            << QStringList{"--simulate=7k", "read", "-o", path("no/dir/x.rq7k8k")} << false << 4
+            << "quarnctl: " + path("no/dir/x.rq7k8k") +
+                   ": Datei konnte nicht gespeichert werden. (Ordner nicht vorhanden)\n";
+        QTest::newRow("file missing, English")
+            << QStringList{"--language", "en", "show", missing} << false << 4
+            << "quarnctl: " + missing + ": The file could not be read. (no such file)\n";
+        QTest::newRow("value too long, English")
+            << QStringList{"--language", "en", "set", ti, "5", "123456789"} << false << 2
+            << "quarnctl: " + ti + ": A register has 8 digits, \"123456789\" has 9.\n";
+        QTest::newRow("English locale")
+            << QStringList{"set", ti, "5", "123456789"} << true << 2
+            << "quarnctl: " + ti + ": A register has 8 digits, \"123456789\" has 9.\n";
+        QTest::newRow("--language de over the locale")
+            << QStringList{"--language=de", "set", ti, "5", "123456789"} << true << 2
+            << "quarnctl: " + ti + ": Ein Register hat 8 Stellen, \"123456789\" hat 9.\n";
+        QTest::newRow("telephone file, unit without")
+            << QStringList{"--simulate=8k", "verify", ti} << false << 1
+            << "quarnctl: " + ti +
+                   ": Die Datei enthält die Register des Telefoninterface, das Gerät hat keines; verglichen "
+                   "werden die Register 0-199.\n";
+        QTest::newRow("unknown command")
+            << QStringList{"frobnicate"} << false << 2
+            << "quarnctl: unbekannter Befehl \"frobnicate\"\n" + cli::Quarnctl::usage();
+        QTest::newRow("missing value")
+            << QStringList{"--simulate", "texts", "read", "ids", "-o"} << false << 2
+            << "quarnctl: texts: -o braucht einen Wert\n" + cli::CommandRegistry::find("texts")->help();
+    }
+    void messages()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(bool, englishLocale);
+        QFETCH(int, code);
+        QFETCH(QString, err);
+        if (englishLocale)
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        const Run r = quarnctl(args);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(r.err, err);
+        QCOMPARE(r.code, code);
+        QCOMPARE(r.out, QString()); // verify: the telephone registers are not listed as differences
+    }
+
     void infoForEveryVariant_data()
     {
         QTest::addColumn<QString>("variant");
@@ -103,14 +225,16 @@ private Q_SLOTS:
         const QByteArray before = readAll(file);
         Run r = quarnctl({"set", file, "5", "12G"});
         QCOMPARE(r.code, 2);
-        QCOMPARE(
-            r.err,
-            QString("Nur hexadezimale Zahlen (0-F) können in die Registerstellen programmiert werden!\n"));
+        QCOMPARE(r.err,
+                 "quarnctl: " + file +
+                     ": Nur hexadezimale Zahlen (0-F) können in die Registerstellen programmiert werden!\n");
         r = quarnctl({"set", file, "350", "1"}); // the file has no telephone registers
         QCOMPARE(r.code, 2);
-        QCOMPARE(r.err, QString("Bitte geben Sie eine Zahl zwischen 0 und 199 ein!\n"));
+        QCOMPARE(r.err, "quarnctl: " + file + ": Bitte geben Sie eine Zahl zwischen 0 und 199 ein!\n");
         QCOMPARE(quarnctl({"set", file, "200", "1"}).code, 2);
-        QCOMPARE(quarnctl({"set", file, "5", "123456789"}).code, 2);
+        r = quarnctl({"set", file, "5", "123456789"});
+        QCOMPARE(r.code, 2);
+        QCOMPARE(r.err, "quarnctl: " + file + ": Ein Register hat 8 Stellen, \"123456789\" hat 9.\n");
         QCOMPARE(readAll(file), before);
         QCOMPARE(quarnctl({"get", file, "x"}).code, 2);
         QCOMPARE(quarnctl({"get", path("missing.rq7k8k"), "5"}).code, 4);
@@ -218,14 +342,14 @@ private Q_SLOTS:
             << QStringList{"--simulate", "shortdial", "read", "-o"} << 2 << usage;
         QTest::newRow("range 10") << QStringList{"--simulate", "shortdial", "read", "--ranges",
                                                  "1,10",       "-o",        "f"}
-                                  << 2 << "bad ranges 1,10";
+                                  << 2 << "falsche Bereiche 1,10";
         QTest::newRow("ranges on write")
             << QStringList{"--simulate", "shortdial", "write", "f", "--ranges", "1"} << 2 << usage;
         QTest::newRow("two files") << QStringList{"--simulate", "shortdial", "write", "a", "b"} << 2 << usage;
-        QTest::newRow("no unit") << QStringList{"shortdial", "read", "-o", "f"} << 2 << "needs --port";
+        QTest::newRow("no unit") << QStringList{"shortdial", "read", "-o", "f"} << 2 << "braucht --port";
         QTest::newRow("no telephone interface")
             << QStringList{"--simulate=8k", "shortdial", "read", "-o", "f"} << 1
-            << "the unit sent no short-dial entry; nothing was saved";
+            << "Das Gerät hat keinen Kurzwahleintrag gesendet; nichts wurde gespeichert.";
         QTest::newRow("file missing") << QStringList{"--simulate", "shortdial", "write", "missing.txt"} << 4
                                       << "Datei konnte nicht gelesen werden.";
         QTest::newRow("file not writable") << QStringList{"--simulate", "shortdial", "read", "-o", "no/dir/f"}
@@ -255,6 +379,27 @@ private Q_SLOTS:
         QCOMPARE(readAll(path("kw.txt")), QByteArray("W\0P\0", 4));
     }
 
+    // The disconnect's sequence: range, position 0, steps, position 0. One labelled line that
+    // moved; no empty bar before it. Disabled (no terminal, --quiet): nothing at all.
+    void progressBarSaysWhatItMeasures()
+    {
+        for (const bool enabled : {true, false}) {
+            QString text;
+            QTextStream err(&text);
+            cli::ConsoleProgress progress(err, enabled);
+            progress.setLabel("Trennen");
+            progress.setRange(2);
+            progress.setPosition(0);
+            progress.step();
+            progress.step();
+            progress.setPosition(0);
+            err.flush();
+            QCOMPARE(text, enabled ? "\rTrennen  [####################                    ] 1/2"
+                                     "\rTrennen  [########################################] 2/2\n"
+                                   : QString());
+        }
+    }
+
     void traceLineFormat()
     {
         QCOMPARE(cli::TracingPort::formatLine(1234, "TX", QByteArray("$R005\r")),
@@ -269,5 +414,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestQuarnctl)
+QTEST_MAIN(TestQuarnctl)
 #include "tst_quarnctl.moc"

@@ -80,7 +80,7 @@ private Q_SLOTS:
             << kQuarnctl << QStringList{"--help"} << true << QStringLiteral("(--[a-z-]+)") << kQuarnctlManual
             << QStringLiteral("OPTIONS") << manualOption << QStringList{"--help"};
         QTest::newRow("quarnctl texts")
-            << kQuarnctl << QStringList{"--simulate", "texts"} << false
+            << kQuarnctl << QStringList{"texts", "--help"} << false
             << QStringLiteral("quarnctl texts (read|write) ([a-z]+)") << kQuarnctlManual
             << QStringLiteral("COMMANDS") << QStringLiteral("\\*quarnctl texts (read|write) ([a-z]+)")
             << QStringList{};

@@ -56,6 +56,12 @@ private:
     }
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // The messages checked here are the German ones, whatever the machine's locale.
+        qputenv("LC_ALL", "C.UTF-8");
+    }
+
     void info()
     {
         SimProcess sim({"--model", "7k"});
@@ -162,16 +168,43 @@ private Q_SLOTS:
     {
         QuarnctlResult r = quarnctl({"--port", path("no-such-device"), "info"});
         QCOMPARE(r.code, 3);
-        QVERIFY(r.err.startsWith(QStringLiteral("Port konnte nicht initialisiert werden!\n")));
+        QCOMPARE(r.err,
+                 QStringLiteral("quarnctl: %1: Port konnte nicht initialisiert werden! (device not found)\n"
+                                "  `quarnctl ports` zeigt die Ports, die sich öffnen lassen.\n")
+                     .arg(path("no-such-device")));
         QCOMPARE(quarnctl({"--port", path("x"), "write", path("missing.rq7k8k")}).code, 4);
         QCOMPARE(quarnctl({"--port", path("x"), "reset", "--base"}).code, 2);
 
         SimProcess monitor({"--model", "7k", "--fault", "monitor"});
         r = quarnctl({"--port", monitor.device(), "info"});
         QCOMPARE(r.code, 1);
-        QCOMPARE(r.err, QStringLiteral("Im Menü des Quarns muss \"PC-Verbindung\" ausgewählt werden, um eine "
-                                       "Verbindung aufzubauen.\n"));
+        QCOMPARE(r.err,
+                 QStringLiteral("quarnctl: %1: Im Menü des Quarns muss \"PC-Verbindung\" ausgewählt werden, "
+                                "um eine Verbindung aufzubauen.\n")
+                     .arg(monitor.device()));
         QCOMPARE(r.out, QString());
+
+        // A line that drops during a read or a write: one message and what to do next, not a
+        // second one from the disconnect that can no longer reach the unit.
+        const QString file = factoryFile("7k");
+        for (const QStringList& command :
+             {QStringList{"read", "-o", path("dropped.rq7k8k")}, QStringList{"write", file}}) {
+            SimProcess hangup({"--model", "7k", "--fault", "hangup=40"});
+            r = quarnctl(QStringList{"--port", hangup.device()} + command);
+            QCOMPARE(r.code, 1);
+            QString expected =
+                QStringLiteral("quarnctl: %1: Sendevorgang war fehlerhaft und wurde abgebrochen!\n"
+                               "  Die Leitung zum Gerät ist abgebrochen: Kabel prüfen und den Befehl "
+                               "wiederholen.\n")
+                    .arg(hangup.device());
+            if (command[0] == "write")
+                expected +=
+                    QStringLiteral("  Das Gerät ist möglicherweise nur teilweise programmiert: `quarnctl "
+                                   "write %1` wiederholen oder mit `quarnctl verify %1` prüfen.\n")
+                        .arg(file);
+            QCOMPARE(r.err, expected);
+        }
+        QVERIFY(!QFile::exists(path("dropped.rq7k8k")));
     }
 };
 

@@ -74,12 +74,10 @@ const QString kAborted = QStringLiteral("Sendevorgang war fehlerhaft und wurde a
 const QString kNotAllRead =
     QStringLiteral("Nicht alle Register konnten gelesen werden. Erstes fehlendes Register: 36");
 const QString kUnconfirmed = QStringLiteral("Programmierung war möglicherweise fehlerhaft!");
-const QString kTextsNoUnit = QStringLiteral("Please check if the Quarn is connected to the right COM port");
-const QString kTextsPortInUse = QStringLiteral("Error while initialising port. (in use by another program)");
-const QString kTextsNoDevice = QStringLiteral("Error while initialising port. (device not found)");
-const QString kTextsMissing = QStringLiteral("texts; nothing was saved");
-const QString kNoShortDial = QStringLiteral("the unit sent no short-dial entry; nothing was saved");
-const QString kSendFailed = QStringLiteral("sending to the unit failed");
+const QString kTextsMissing = QStringLiteral("Texten beantwortet; nichts wurde gespeichert.");
+const QString kNoShortDial =
+    QStringLiteral("Das Gerät hat keinen Kurzwahleintrag gesendet; nichts wurde gespeichert.");
+const QString kSendFailed = QStringLiteral("Senden zum Gerät fehlgeschlagen.");
 
 bool isShortDial(Cmd c)
 {
@@ -336,8 +334,8 @@ private Q_SLOTS:
         // clang-format off
         //                                  info                     read                           write                          verify                         texts read                          texts write             shortdial read / write
         table[QStringLiteral("none")]                         = {e(0, none, 12),         e(0, none, 14),             e(0, none, 12),             e(0, none, 14),             e(0, none, 10),                     e(0, none, 14), e(0, none, 6),  e(0, none, 7)};
-        table[QStringLiteral("silent")]                       = {e(1, kNoUnit, 12),      e(1, kNoUnit, 12),          e(1, kNoUnit, 12),          e(1, kNoUnit, 12),          e(1, kTextsNoUnit, 6),              e(1, kTextsNoUnit, 6), e(1, kNoShortDial, 6),  e(0, none, 7)};
-        table[QStringLiteral("monitor output")]               = {e(1, kMonitor, 12),     e(1, kMonitor, 12),         e(1, kMonitor, 12),         e(1, kMonitor, 12),         e(1, kTextsNoUnit, 6),              e(1, kTextsNoUnit, 6), e(0, none, 6),  e(0, none, 7)};
+        table[QStringLiteral("silent")]                       = {e(1, kNoUnit, 12),      e(1, kNoUnit, 12),          e(1, kNoUnit, 12),          e(1, kNoUnit, 12),          e(1, kNoUnit, 6),              e(1, kNoUnit, 6), e(1, kNoShortDial, 6),  e(0, none, 7)};
+        table[QStringLiteral("monitor output")]               = {e(1, kMonitor, 12),     e(1, kMonitor, 12),         e(1, kMonitor, 12),         e(1, kMonitor, 12),         e(1, kNoUnit, 6),              e(1, kNoUnit, 6), e(0, none, 6),  e(0, none, 7)};
         table[QStringLiteral("every 37th reply dropped")]     = {e(0, none, 12),         e(1, kNotAllRead, 14),      e(1, kAborted, 12),         e(1, kNotAllRead, 14),      e(1, kTextsMissing, 10),            e(0, none, 14), e(0, none, 6),  e(0, none, 7)};
         // A corrupted digit is still a digit: the line cannot tell it on a read; a write
         // sees it in the echo, a verify as a difference.
@@ -348,8 +346,8 @@ private Q_SLOTS:
         table[QStringLiteral("stray bytes before replies")]   = {e(0, none, 12),         e(0, none, 14),             e(1, kAborted, 12),         e(0, none, 14),             e(0, none, 10),                     e(0, none, 14), e(0, none, 6),  e(0, none, 7)};
         table[QStringLiteral("noise, never an echo")]         = {e(0, none, 12),         e(1, kAborted, 14),         e(1, kAborted, 12),         e(1, kAborted, 14),         e(1, kTextsMissing, 70),            e(0, none, 14), e(1, kNoShortDial, 16),  e(0, none, 7)};
         table[QStringLiteral("hang-up mid transfer")]         = {e(0, none, 12),         e(1, kAborted, 14),         e(1, kAborted, 12),         e(1, kAborted, 14),         e(1, kTextsMissing, 10),            e(1, none, 14), e(1, kNoShortDial, 6),  e(1, kSendFailed, 7)};
-        table[QStringLiteral("port in use")]                  = {e(3, kPortFailed, 3),   e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kTextsPortInUse, 3),           e(3, kTextsPortInUse, 3), e(3, kPortFailed, 3),  e(3, kPortFailed, 3)};
-        table[QStringLiteral("port does not exist")]          = {e(3, kPortFailed, 3),   e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kTextsNoDevice, 3),            e(3, kTextsNoDevice, 3), e(3, kPortFailed, 3),  e(3, kPortFailed, 3)};
+        table[QStringLiteral("port in use")]                  = {e(3, kPortFailed, 3),   e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kPortFailed, 3),           e(3, kPortFailed, 3), e(3, kPortFailed, 3),  e(3, kPortFailed, 3)};
+        table[QStringLiteral("port does not exist")]          = {e(3, kPortFailed, 3),   e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kPortFailed, 3),       e(3, kPortFailed, 3),            e(3, kPortFailed, 3), e(3, kPortFailed, 3),  e(3, kPortFailed, 3)};
         // clang-format on
 
         QList<Row> rows;
