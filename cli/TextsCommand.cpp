@@ -219,7 +219,9 @@ int TextsCommand::run(Invocation& call) const
         if (!request.read) {
             const tekstor::TextFileCheck check = tekstor::TextFiles::check(request.file, request.kind);
             if (!check.ok()) {
-                call.diag.error(request.file, check.text(request.kind) + QStringLiteral("; nothing was sent"));
+                call.diag.error(request.file,
+                                check.text(request.kind, textLanguage(call.diag)) +
+                                    call.diag.pick("; es wurde nichts gesendet.", "; nothing was sent."));
                 return int(ExitFile);
             }
         }

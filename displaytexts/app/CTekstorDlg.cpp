@@ -93,11 +93,11 @@ CTekstorDlg::CTekstorDlg(platform::BytePort& port, platform::Clock& clock, QWidg
     layout->addLayout(bottom);
 
     // Progress of the running transfer goes to the bar of its kind.
-    connect(&m_worker, &platform::Worker::rangeChanged, this,
+    connect(&m_runner, &platform::ExchangeRunner::rangeChanged, this,
             [this](int maximum) { panel(m_runningKind).progress()->setRange(0, maximum); });
-    connect(&m_worker, &platform::Worker::positionChanged, this,
+    connect(&m_runner, &platform::ExchangeRunner::positionChanged, this,
             [this](int position) { panel(m_runningKind).progress()->setValue(position); });
-    connect(&m_worker, &platform::Worker::stepped, this, [this] {
+    connect(&m_runner, &platform::ExchangeRunner::stepped, this, [this] {
         QProgressBar* bar = panel(m_runningKind).progress();
         bar->setValue(qMin(bar->value() + 1, bar->maximum()));
     });
@@ -352,11 +352,11 @@ void CTekstorDlg::endExchange()
 
 void CTekstorDlg::connectUnit()
 {
-    if (m_worker.busy())
+    if (m_runner.busy())
         return;
     const QString portName = m_portList->currentText().trimmed();
     beginExchange(std::nullopt);
-    m_worker.start<ConnectResult>(
+    m_runner.start<ConnectResult>(
         [&port = m_port, &clock = m_clock, portName](platform::Progress&) {
             Register scratch; // the connect only learns the own-text count
             return TextConnect(port, clock, scratch).run(portName);
@@ -377,10 +377,10 @@ void CTekstorDlg::connectUnit()
 
 void CTekstorDlg::disconnectUnit()
 {
-    if (m_worker.busy())
+    if (m_runner.busy())
         return;
     beginExchange(std::nullopt);
-    m_worker.start<bool>(
+    m_runner.start<bool>(
         [&port = m_port, &clock = m_clock](platform::Progress&) {
             TextDisconnect(port, clock).run();
             return true;
@@ -393,7 +393,7 @@ void CTekstorDlg::disconnectUnit()
 
 void CTekstorDlg::readTexts(TextKind kind)
 {
-    if (m_worker.busy())
+    if (m_runner.busy())
         return;
     QList<int> ranges;
     for (int r = 0; r < Register::IdRangeCount; ++r) {
@@ -410,9 +410,10 @@ void CTekstorDlg::readTexts(TextKind kind)
     const char language = languageCharacter(m_readLanguage->currentIndex());
     const bool editable = panel(kind).editButton()->isEnabled();
     beginExchange(kind);
-    m_worker.start<ReadBack>(
-        [&port = m_port, &clock = m_clock, texts = m_store, kind, ranges, language,
-         stop = &m_worker.stopFlag()](platform::Progress& progress) {
+    m_runner.start<ReadBack>(
+        [&port = m_port, &clock = m_clock, texts = m_store, kind, ranges,
+         language](platform::Progress& progress, const platform::ExchangeRunner::StopFlag& stopFlag) {
+            const std::atomic_bool* stop = &stopFlag;
             ReadBack back{ReadResult{}, texts};
             back.result = TextRead(port, clock, back.texts, progress, stop).read(kind, ranges, language);
             return back;
@@ -448,7 +449,7 @@ void CTekstorDlg::readTexts(TextKind kind)
 
 void CTekstorDlg::programTexts(TextKind kind)
 {
-    if (m_worker.busy())
+    if (m_runner.busy())
         return;
     const TextKindInfo& info = textKindInfo(kind);
     // ID texts go out by the ranges their tree shows; before a read or open there is none.
@@ -461,9 +462,10 @@ void CTekstorDlg::programTexts(TextKind kind)
         return;
     const QList<int> ranges = tree(TextKind::Ids)->rangesWithItems();
     beginExchange(kind);
-    m_worker.start<ProgramResult>(
-        [&port = m_port, &clock = m_clock, texts = m_store, kind, ranges,
-         stop = &m_worker.stopFlag()](platform::Progress& progress) {
+    m_runner.start<ProgramResult>(
+        [&port = m_port, &clock = m_clock, texts = m_store, kind,
+         ranges](platform::Progress& progress, const platform::ExchangeRunner::StopFlag& stopFlag) {
+            const std::atomic_bool* stop = &stopFlag;
             return TextProgram(port, clock, texts, progress, stop).program(kind, ranges);
         },
         [this, kind](const ProgramResult& result) {
@@ -522,7 +524,7 @@ bool CTekstorDlg::confirmUnsavedClose()
 
 void CTekstorDlg::reject()
 {
-    if (!m_worker.busy()) {
+    if (!m_runner.busy()) {
         if (confirmUnsavedClose())
             QDialog::reject();
         return;
@@ -534,14 +536,14 @@ void CTekstorDlg::reject()
                               platform::MessageIcon::Exclamation, platform::MessageButtons::YesNo);
     if (answer != platform::Answer::Yes)
         return;
-    if (!m_worker.busy()) {
+    if (!m_runner.busy()) {
         if (confirmUnsavedClose())
             QDialog::reject();
         return;
     }
     // The transfer ends at the next text and ends the line cleanly; then the window closes.
     m_closeAfterExchange = true;
-    m_worker.requestStop();
+    m_runner.requestStop();
 }
 
 // --- trees and edits ---
@@ -619,7 +621,7 @@ void CTekstorDlg::openFile()
 
 bool CTekstorDlg::loadTextFile(TextKind kind, const QString& path)
 {
-    if (m_worker.busy() || !confirmDiscard(kind, msg::openOverEdits(m_language)))
+    if (m_runner.busy() || !confirmDiscard(kind, msg::openOverEdits(m_language)))
         return false;
     if (TextFiles::load(path, kind, m_store) != FileOutcome::Ok) {
         platform::showMessage(this, msg::captionError(m_language), msg::fileNotRead(m_language),

@@ -4,7 +4,7 @@
 #include "displaytexts/app/TextKindStates.h"
 #include "displaytexts/texts/Messages.h"
 #include "displaytexts/texts/Register.h"
-#include "platform/Worker.h"
+#include "platform/ExchangeRunner.h"
 
 #include <QDialog>
 #include <QList>
@@ -49,7 +49,7 @@ public:
     TextKind mode() const { return m_mode; }
     Language language() const { return m_language; }
     // An exchange with the unit is running.
-    bool transferRunning() const { return m_worker.busy(); }
+    bool transferRunning() const { return m_runner.busy(); }
 
     void setMode(TextKind mode);
     void setLanguage(Language language);
@@ -136,7 +136,7 @@ private:
     QAction* m_english = nullptr;
 
     // Last, so a running exchange has ended before the port and the store go.
-    platform::Worker m_worker;
+    platform::ExchangeRunner m_runner;
 };
 
 } // namespace tekstor

@@ -94,25 +94,33 @@ FileOutcome TextFiles::save(const QString& path, TextKind kind, const Register& 
     return file.commit() ? FileOutcome::Ok : FileOutcome::WriteFailed;
 }
 
-QString TextFileCheck::text(TextKind kind) const
+QString TextFileCheck::text(TextKind kind, Language l) const
 {
     const bool own = kind == TextKind::Own;
-    const QString at = QStringLiteral("line %1: ").arg(line);
+    const QString at = msg::pick(l, "Zeile %1: ", "line %1: ").arg(line);
     switch (problem) {
     case Problem::None:
         return {};
     case Problem::CannotOpen:
-        return QStringLiteral("file could not be read");
+        return msg::pick(l, "Datei konnte nicht gelesen werden", "file could not be read");
     case Problem::BadCount:
-        return at + QStringLiteral("not the number of the last own text (0-999)");
+        return at + msg::pick(l, "keine Nummer des letzten eigenen Textes (0-999)",
+                              "not the number of the last own text (0-999)");
     case Problem::BadLength:
-        return at + QStringLiteral("a text must be %1 characters").arg(own ? 32 : 25);
+        return at + msg::pick(l, "ein Text muss %1 Zeichen lang sein", "a text must be %1 characters")
+                        .arg(own ? 32 : 25);
     case Problem::BadFlag:
-        return at + (own ? QStringLiteral("the text type must be 0, 1, 2, 3 or D")
-                         : QStringLiteral("the flag must be X, 0 or 1"));
+        return at +
+               (own ? msg::pick(l, "die Textart muss 0, 1, 2, 3 oder D sein",
+                                "the text type must be 0, 1, 2, 3 or D")
+                    : msg::pick(l, "die Kennzeichnung muss X, 0 oder 1 sein", "the flag must be X, 0 or 1"));
     case Problem::BadLineCount:
-        return at + QStringLiteral("the file must hold exactly %1 texts")
-                        .arg(own ? QStringLiteral("the counted") : QString::number(Register::capacity(kind)));
+        if (own)
+            return at + msg::pick(l, "die Datei muss genau die gezählten Texte enthalten",
+                                  "the file must hold exactly the counted texts");
+        return at +
+               msg::pick(l, "die Datei muss genau %1 Texte enthalten", "the file must hold exactly %1 texts")
+                   .arg(Register::capacity(kind));
     }
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "displaytexts/texts/Messages.h"
 #include "displaytexts/texts/Register.h"
 
 namespace tekstor {
@@ -27,8 +28,8 @@ struct TextFileCheck {
     int line = 0; // 1-based line of the problem; for a wrong count the first line missing or extra
 
     bool ok() const { return problem == Problem::None; }
-    // The problem in quarnctl's words, with the line: "line 3: a text must be 25 characters".
-    QString text(TextKind kind) const;
+    // The problem with its line, as quarnctl says it: "line 3: a text must be 25 characters".
+    QString text(TextKind kind, Language language) const;
 };
 
 // The three text files, one text per line, Windows-1252 bytes, CR LF after every line on
