@@ -104,9 +104,8 @@ CTekstorDlg::CTekstorDlg(platform::BytePort& port, platform::Clock& clock, QWidg
 
     m_captions.apply(m_language);
     fillReadLanguages(OwnTextsEntry);
-    applyConnectionState();
-    for (TextKindPanel* p : m_panels)
-        p->editButton()->setEnabled(false);
+    m_controls = std::make_unique<TekstorControls>(
+        TekstorControls::Widgets{m_connect, m_disconnect, m_panels, m_open, m_save});
     setMode(TextKind::Ids);
 }
 
@@ -316,38 +315,17 @@ void CTekstorDlg::setLanguage(Language language)
 
 // --- exchanges ---
 
-void CTekstorDlg::applyConnectionState()
-{
-    m_connect->setEnabled(!m_connected);
-    m_disconnect->setEnabled(m_connected);
-    for (TextKindPanel* p : m_panels) {
-        p->readButton()->setEnabled(m_connected);
-        p->writeButton()->setEnabled(m_connected);
-    }
-}
-
 void CTekstorDlg::beginExchange(std::optional<TextKind> kind)
 {
     if (kind)
         m_runningKind = *kind;
-    m_connect->setEnabled(false);
-    m_disconnect->setEnabled(false);
-    for (TextKindPanel* p : m_panels) {
-        p->readButton()->setEnabled(false);
-        p->writeButton()->setEnabled(false);
-    }
-    if (kind)
-        panel(*kind).editButton()->setEnabled(false);
-    m_open->setEnabled(false);
-    m_save->setEnabled(false);
+    m_controls->beginExchange(kind);
 }
 
-void CTekstorDlg::endExchange()
+void CTekstorDlg::endExchange(bool connected)
 {
     // Before any box of the exchange: the buttons are in their final state when it shows.
-    applyConnectionState();
-    m_open->setEnabled(true);
-    m_save->setEnabled(true);
+    m_controls->endExchange(connected);
 }
 
 void CTekstorDlg::connectUnit()
@@ -362,13 +340,13 @@ void CTekstorDlg::connectUnit()
             return TextConnect(port, clock, scratch).run(portName);
         },
         [this](const ConnectResult& result) {
-            m_connected = result.outcome == ConnectOutcome::Connected;
-            if (m_connected)
+            const bool connected = result.outcome == ConnectOutcome::Connected;
+            if (connected)
                 m_store.setLastOwnIndex(result.lastOwnIndex);
-            endExchange();
+            endExchange(connected);
             // The own-text tree follows the unit's count, so no item stands for a text
             // outside the table.
-            if (m_connected && tree(TextKind::Own)->hasNodes())
+            if (connected && tree(TextKind::Own)->hasNodes())
                 showTexts(TextKind::Own);
             keepSelectionInTable();
             tell(OutcomeText::connect(result, m_language));
@@ -385,10 +363,7 @@ void CTekstorDlg::disconnectUnit()
             TextDisconnect(port, clock).run();
             return true;
         },
-        [this](bool) {
-            m_connected = false;
-            endExchange();
-        });
+        [this](bool) { endExchange(false); });
 }
 
 void CTekstorDlg::readTexts(TextKind kind)
@@ -408,7 +383,6 @@ void CTekstorDlg::readTexts(TextKind kind)
     if (!confirmDiscard(kind, msg::readOverEdits(m_language)))
         return;
     const char language = languageCharacter(m_readLanguage->currentIndex());
-    const bool editable = panel(kind).editButton()->isEnabled();
     beginExchange(kind);
     m_runner.start<ReadBack>(
         [&port = m_port, &clock = m_clock, texts = m_store, kind, ranges,
@@ -418,14 +392,10 @@ void CTekstorDlg::readTexts(TextKind kind)
             back.result = TextRead(port, clock, back.texts, progress, stop).read(kind, ranges, language);
             return back;
         },
-        [this, kind, editable, ranges](const ReadBack& back) {
-            if (back.result.outcome == TransferOutcome::PortClosed)
-                m_connected = m_port.isOpen();
-            endExchange();
-            TextKindPanel& p = panel(kind);
+        [this, kind, ranges](const ReadBack& back) {
+            endExchange(m_port.isOpen());
             if (back.result.outcome != TransferOutcome::Done) {
                 // The table and the tree stay as they were.
-                p.editButton()->setEnabled(editable);
                 if (!closeIfAsked())
                     tell(OutcomeText::read(back.result, m_language), true);
                 return;
@@ -441,7 +411,7 @@ void CTekstorDlg::readTexts(TextKind kind)
             }
             m_store.takeTexts(kind, back.texts);
             m_state.read(kind);
-            p.editButton()->setEnabled(true);
+            m_controls->setEditable(kind);
             showTexts(kind, &shown);
             closeIfAsked();
         });
@@ -469,10 +439,8 @@ void CTekstorDlg::programTexts(TextKind kind)
             return TextProgram(port, clock, texts, progress, stop).program(kind, ranges);
         },
         [this, kind](const ProgramResult& result) {
-            if (result.outcome == TransferOutcome::PortClosed)
-                m_connected = m_port.isOpen();
-            endExchange();
-            panel(kind).editButton()->setEnabled(true);
+            endExchange(m_port.isOpen());
+            m_controls->setEditable(kind);
             if (!closeIfAsked())
                 tell(OutcomeText::program(kind, result, m_language), true);
         });
@@ -630,7 +598,7 @@ bool CTekstorDlg::loadTextFile(TextKind kind, const QString& path)
     }
     m_state.loaded(kind);
     showTexts(kind);
-    panel(kind).editButton()->setEnabled(true);
+    m_controls->setEditable(kind);
     return true;
 }
 

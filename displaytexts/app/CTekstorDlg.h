@@ -1,6 +1,7 @@
 #pragma once
 
 #include "displaytexts/app/CaptionSet.h"
+#include "displaytexts/app/TekstorControls.h"
 #include "displaytexts/app/TextKindStates.h"
 #include "displaytexts/texts/Messages.h"
 #include "displaytexts/texts/Register.h"
@@ -10,6 +11,7 @@
 #include <QList>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -81,8 +83,7 @@ private:
     // them (and the file commands and the running kind's "Ändern...") are off; afterwards
     // they follow the connection state.
     void beginExchange(std::optional<TextKind> kind);
-    void endExchange();
-    void applyConnectionState();
+    void endExchange(bool connected);
     void showTexts(TextKind kind, const QList<int>* numbers = nullptr);
     // The own-text selection stays inside the table.
     void keepSelectionInTable();
@@ -114,7 +115,6 @@ private:
     Language m_language = Language::German;
     int m_selectedOwn = 0;
     bool m_portsFilled = false;
-    bool m_connected = false;
     TextKind m_runningKind = TextKind::Ids;
     TextKindStates m_state;
     bool m_closeAfterExchange = false;
@@ -127,6 +127,7 @@ private:
     std::array<QCheckBox*, Register::IdRangeCount> m_ranges{};
     QComboBox* m_readLanguage = nullptr;
     std::array<TextKindPanel*, 3> m_panels{};
+    std::unique_ptr<TekstorControls> m_controls;
 
     QAction* m_open = nullptr;
     QAction* m_save = nullptr;
