@@ -168,8 +168,7 @@ int ShortDialCommand::write(const Invocation& call, PortSetup& setup)
             return ExitFailed;
         }
     }
-    call.out << check.entries.size() << " entries written from " << file
-             << (verify ? ", read back and compared" : "") << Qt::endl;
+    call.out << check.entries.size() << " entries written from " << file << Qt::endl;
     return ExitOk;
 }
 

@@ -3,6 +3,7 @@
 #include "displaytexts/texts/TextKindTable.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <QByteArrayView>
@@ -68,9 +69,14 @@ QString TextFiles::extension(TextKind kind)
 FileOutcome TextFiles::save(const QString& path, TextKind kind, const Register& store)
 {
     // Written beside the old file and put in its place only when complete, so a failed
-    // save leaves an earlier file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // save leaves an earlier file as it was. A path that is no regular file (a device) is
+    // written in place: it must never be replaced by a file.
+    const QFileInfo target(path);
+    QSaveFile atomic(path);
+    QFile direct(path);
+    const bool inPlace = target.exists() && !target.isFile();
+    QFileDevice& file = inPlace ? static_cast<QFileDevice&>(direct) : atomic;
+    if (!file.open(QIODevice::WriteOnly | (inPlace ? QIODevice::Truncate : QIODevice::NotOpen)))
         return FileOutcome::CannotOpen;
 
     // The whole file in one write: a thousand lines cost one system call, not a thousand,
@@ -87,11 +93,18 @@ FileOutcome TextFiles::save(const QString& path, TextKind kind, const Register& 
     }
     for (int i = 0; i < count; ++i)
         addLine(store.text(kind, i));
-    if (file.write(content) != content.size()) {
-        file.cancelWriting();
+    // The explicit flush: a write error that only shows when the buffer goes out (disk
+    // full) must fail the save, not be renamed over the earlier file.
+    const bool written =
+        file.write(content) == content.size() && file.flush() && file.error() == QFileDevice::NoError;
+    if (inPlace)
+        return written ? FileOutcome::Ok : FileOutcome::WriteFailed;
+    if (!written) {
+        atomic.cancelWriting();
+        atomic.commit(); // removes the temporary file, leaves the target alone
         return FileOutcome::WriteFailed;
     }
-    return file.commit() ? FileOutcome::Ok : FileOutcome::WriteFailed;
+    return atomic.commit() ? FileOutcome::Ok : FileOutcome::WriteFailed;
 }
 
 QString TextFileCheck::text(TextKind kind, Language l) const
