@@ -9,6 +9,7 @@
 #include "config/link/CommandFraming.h"
 #include "config/link/ShortDialExchange.h"
 #include "config/link/ShortDialFile.h"
+#include "config/link/ShortDialMessages.h"
 #include "config/register/Messages.h"
 
 using quarn::link::ShortDialExchange;
@@ -19,7 +20,7 @@ namespace cli {
 QStringList ShortDialCommand::usage() const
 {
     return {QStringLiteral("shortdial read [--ranges 0,1,...] -o FILE"),
-            QStringLiteral("shortdial write FILE")};
+            QStringLiteral("shortdial write FILE [--no-verify]")};
 }
 
 QString ShortDialCommand::details() const
@@ -27,14 +28,17 @@ QString ShortDialCommand::details() const
     return QStringLiteral(
         "  ranges: 0 = entries 000-099 ... 9 = entries 900-999 (default 0).\n"
         "  FILE: the unit's lines \"WP\" nnn \":\" and up to 16 dial characters padded with \".\",\n"
-        "  UTF-16LE as the configuration program saves it (write also takes UTF-8).\n");
+        "  UTF-16LE as the configuration program saves it (write also takes UTF-8).\n"
+        "  write reads the written entries back and compares them; --no-verify skips that.\n");
 }
 
 QList<QCommandLineOption> ShortDialCommand::options() const
 {
     return {QCommandLineOption(QStringLiteral("ranges"), QStringLiteral("the ranges to read"),
                                QStringLiteral("LIST")),
-            outputOption(QStringLiteral("the short-dial file to write (read)"))};
+            outputOption(QStringLiteral("the short-dial file to write (read)")),
+            QCommandLineOption(QStringLiteral("no-verify"),
+                               QStringLiteral("write: do not read the written entries back"))};
 }
 
 int ShortDialCommand::run(Invocation& call) const
@@ -58,6 +62,9 @@ int ShortDialCommand::run(Invocation& call) const
                                        .arg(list));
         if (call.value(QStringLiteral("output")).isEmpty())
             return call.usageError(diag.pick("-o DATEI fehlt", "-o FILE is missing"));
+        if (call.isSet(QStringLiteral("no-verify")))
+            return call.usageError(diag.pick("--no-verify gilt nur für shortdial write",
+                                             "--no-verify applies to shortdial write only"));
     } else {
         for (const char* option : {"ranges", "output"}) {
             if (call.isSet(QString::fromLatin1(option)))
@@ -101,17 +108,10 @@ int ShortDialCommand::read(const Invocation& call, PortSetup& setup, const QList
         ShortDialExchange(setup.port(), setup.clock()).read(ranges, progress);
     progress.finish();
     setup.port().close();
-    if (result.portFailed) {
-        call.diag.error(setup.portName(), sendFailed(diag) + QLatin1Char(' ') +
-                                              diag.pick("Nichts wurde gespeichert.", "Nothing was saved."));
-        return ExitFailed;
-    }
-    // A file without any entry line would only overwrite a good one with nothing.
-    if (!result.anyEntry) {
+    // The same rule as the dialog's: every entry of every range, and the line still there.
+    if (!result.complete()) {
         call.diag.error(
-            setup.portName(),
-            diag.pick("Das Gerät hat keinen Kurzwahleintrag gesendet; nichts wurde gespeichert.",
-                      "The unit sent no short-dial entry; nothing was saved."),
+            setup.portName(), quarn::link::ShortDialMessages::readIncomplete(result),
             {diag.pick("Prüfen Sie das Kabel, den Port und ob das Gerät ein Telefoninterface hat.",
                        "Check the cable, the port and that the unit has a telephone interface.")});
         return ExitFailed;
@@ -134,11 +134,18 @@ int ShortDialCommand::write(const Invocation& call, PortSetup& setup)
         call.diag.fileError(file, quarn::msg::fileNotRead(), false);
         return ExitFile;
     }
+    // Nothing goes out before the whole file has proved to be short-dial entries.
+    const quarn::link::ShortDialCheck check = ShortDialFile::check(text);
+    if (!check.ok()) {
+        call.diag.error(file, quarn::link::ShortDialMessages::fileRefused(file, check));
+        return ExitFile;
+    }
     if (const int code = openUnit(call, setup); code != ExitOk)
         return code;
     ConsoleProgress progress(call.err, call.progressShown());
     progress.setLabel(diag.pick("Senden", "Sending"));
-    const bool sent = ShortDialExchange(setup.port(), setup.clock()).write(text, progress);
+    ShortDialExchange exchange(setup.port(), setup.clock());
+    const bool sent = exchange.write(text, progress);
     progress.finish();
     if (!sent) {
         call.diag.error(setup.portName(),
@@ -150,7 +157,18 @@ int ShortDialCommand::write(const Invocation& call, PortSetup& setup)
                              .arg(file)});
         return ExitFailed;
     }
-    call.out << text.count(QLatin1String("WP")) << " entries written from " << file << Qt::endl;
+    const bool verify = !call.isSet(QStringLiteral("no-verify"));
+    if (verify) {
+        ConsoleProgress checking(call.err, call.progressShown());
+        checking.setLabel(diag.pick("Prüfen", "Checking"));
+        const quarn::link::ShortDialVerify result = exchange.verify(check.entries, checking);
+        checking.finish();
+        if (!result.ok) {
+            call.diag.error(setup.portName(), quarn::link::ShortDialMessages::verifyFailed(result));
+            return ExitFailed;
+        }
+    }
+    call.out << check.entries.size() << " entries written from " << file << Qt::endl;
     return ExitOk;
 }
 

@@ -10,6 +10,7 @@
 #include "config/link/LinkMessages.h"
 #include "config/register/Messages.h"
 
+#include "displaytexts/link/OutcomeText.h"
 #include "displaytexts/link/TextCommands.h"
 #include "displaytexts/link/TextConnect.h"
 #include "displaytexts/link/TextProgram.h"
@@ -130,16 +131,12 @@ int readTexts(const Invocation& call, PortSetup& setup, const Request& request, 
     progress.finish();
     tekstor::TextDisconnect(setup.port(), setup.clock()).run();
 
-    // Replies are matched to texts by their order, so after a missing one every later
-    // text may sit on the wrong number: an incomplete read is not saved, and a file
-    // from an earlier read stays as it was.
-    if (result.stored.size() < result.asked.size()) {
+    // Replies are matched to texts by their order: a read with any untrustworthy reply
+    // stores nothing and is not saved, so a file from an earlier read stays as it was.
+    if (result.outcome != tekstor::TransferOutcome::Done) {
         call.diag.error(setup.portName(),
-                        call.diag
-                            .pick("Das Gerät hat %1 von %2 Texten beantwortet; nichts wurde gespeichert.",
-                                  "The unit answered %1 of %2 texts; nothing was saved.")
-                            .arg(result.stored.size())
-                            .arg(result.asked.size()));
+                        tekstor::OutcomeText::read(result, textLanguage(call.diag)).text + QLatin1Char(' ') +
+                            call.diag.pick("Es wurde nichts gespeichert.", "Nothing was saved."));
         return ExitFailed;
     }
     if (tekstor::TextFiles::save(request.file, request.kind, store) != tekstor::FileOutcome::Ok) {
@@ -162,12 +159,15 @@ int writeTexts(const Invocation& call, PortSetup& setup, const Request& request,
     progress.finish();
     tekstor::TextDisconnect(setup.port(), setup.clock()).run();
 
+    const tekstor::OutcomeMessage message =
+        tekstor::OutcomeText::program(request.kind, result, textLanguage(call.diag));
+    if (result.outcome == tekstor::TransferOutcome::NothingAsked) {
+        call.out << message.text << "\n";
+        return ExitOk;
+    }
     call.out << result.sent << " " << kindName(request.kind) << " programmed\n";
-    if (result.refused > 0) {
-        call.diag.error(request.file, call.diag
-                                          .pick("%1 Texte waren zu lang und wurden nicht gesendet.",
-                                                "%1 texts were too long to send.")
-                                          .arg(result.refused));
+    if (message.failed()) {
+        call.diag.error(request.file, message.text);
         return ExitFailed;
     }
     return ExitOk;
@@ -208,8 +208,18 @@ int TextsCommand::run(Invocation& call) const
         return call.usageError(problem);
 
     return call.withUnit([&](PortSetup& setup) {
-        // A file to program is read completely before the unit is touched.
+        // A file to program is checked and read completely before the unit is touched:
+        // only a complete text file of the kind goes out.
         tekstor::Register fromFile;
+        if (!request.read) {
+            const tekstor::TextFileCheck check = tekstor::TextFiles::check(request.file, request.kind);
+            if (!check.ok()) {
+                call.diag.error(request.file,
+                                check.text(request.kind, textLanguage(call.diag)) +
+                                    call.diag.pick("; es wurde nichts gesendet.", "; nothing was sent."));
+                return int(ExitFile);
+            }
+        }
         if (!request.read &&
             tekstor::TextFiles::load(request.file, request.kind, fromFile) != tekstor::FileOutcome::Ok) {
             call.diag.fileError(request.file, quarn::msg::fileNotRead(), false);

@@ -33,7 +33,8 @@ void SimulatedPort::close()
 bool SimulatedPort::isOpen() const
 {
     QMutexLocker lock(&m_mutex);
-    return m_open;
+    // A unit that dropped the line is a port that hung up.
+    return m_open && !m_unit.lineDropped();
 }
 
 bool SimulatedPort::write(const QByteArray& bytes)

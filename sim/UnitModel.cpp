@@ -128,6 +128,8 @@ QByteArray UnitModel::takeOutputAtNs(qint64 nowNs)
         out.append(m_output.front().byte);
         m_output.pop_front();
     }
+    if (m_dropWhenSent && m_output.empty())
+        m_lineDropped = true;
     return out;
 }
 
@@ -587,7 +589,9 @@ void UnitModel::readText(char kind, char language, int n, qint64 atNs)
         return;
     if (corrupt)
         text[1] = text[1] == '#' ? '*' : '#';
-    send(header + text + "\n", atNs);
+    // A stray byte on the line just before the reply: the line is one character long.
+    const bool stray = m_options.fault == Fault::Stray && m_replyCount % m_options.faultParam == 0;
+    send((stray ? QByteArray("~") : QByteArray()) + header + text + "\n", atNs);
 }
 
 void UnitModel::programText(char kind, const QByteArray& rest)
@@ -619,6 +623,11 @@ void UnitModel::listShortDial(const QByteArray& command, qint64 atNs)
         const int first = number3(command, 2);
         const int last = number3(command, 6);
         for (int n = first; n <= last; ++n) {
+            if (m_options.fault == Fault::Cutoff && m_shortDialLinesSent++ >= m_options.faultParam) {
+                // The line dies here: what went out still arrives, then the line drops.
+                m_dropWhenSent = true;
+                break;
+            }
             const QByteArray& entry = m_shortDial[n];
             reply += "WP" + three(n) + ":" + entry + QByteArray(16 - entry.size(), '.') + "\r";
             if (ShortDialDefaults::strayHashAfter(n))

@@ -145,6 +145,8 @@ private:
     qint64 m_babbleNextNs = -1; // next byte of the babble fault; -1 before it started
     int m_commandCount = 0;
     bool m_lineDropped = false;
+    int m_shortDialLinesSent = 0; // cutoff=N: entry lines sent so far
+    bool m_dropWhenSent = false;  // cutoff=N: the line drops once the last byte went out
     bool m_pcMode = false;
     bool m_telephoneMode = false;
 };

@@ -36,6 +36,10 @@ bool parseFault(const QString& text, UnitOptions& options)
         fault = Fault::Break;
     else if (parseParam(text, QStringLiteral("hangup="), 1, param))
         fault = Fault::HangUp;
+    else if (parseParam(text, QStringLiteral("stray="), 1, param))
+        fault = Fault::Stray;
+    else if (parseParam(text, QStringLiteral("cutoff="), 0, param))
+        fault = Fault::Cutoff;
     else if (parseParam(text, QStringLiteral("drop="), 1, param))
         fault = Fault::Drop;
     else if (parseParam(text, QStringLiteral("corrupt="), 1, param))

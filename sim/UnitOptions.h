@@ -20,8 +20,11 @@ enum class Model { Q7k, Q8k };
 //  HangUp   takes faultParam commands, then drops the line: it answers nothing more and
 //           the pseudo-terminal server closes its side, as when a cable is pulled;
 //  Break    answers the first faultParam commands (0: none), then the line is in break: it
-//           delivers nothing but NUL bytes, one every millisecond, for ever.
-enum class Fault { None, Silent, Monitor, Drop, Corrupt, Slow, Noise, Babble, HangUp, Break };
+//           delivers nothing but NUL bytes, one every millisecond, for ever;
+//  Stray    one stray byte before every Nth text-read reply (N = faultParam), nothing else;
+//  Cutoff   the line dies after faultParam short-dial entry lines have gone out: the rest
+//           of the list is lost and the line drops as with HangUp.
+enum class Fault { None, Silent, Monitor, Drop, Corrupt, Slow, Noise, Babble, HangUp, Break, Stray, Cutoff };
 
 struct UnitOptions {
     Model model = Model::Q8k;
@@ -32,7 +35,7 @@ struct UnitOptions {
 };
 
 // Parses "silent", "monitor", "drop=N", "corrupt=N", "slow=MS", "noise", "noise=N", "babble",
-// "babble=N", "hangup=N", "break", "break=N" (and "none").
+// "babble=N", "hangup=N", "break", "break=N", "stray=N", "cutoff=N" (and "none").
 // Returns false for anything else; the options are then left unchanged.
 bool parseFault(const QString& text, UnitOptions& options);
 

@@ -6,6 +6,8 @@
 #include "platform/Clock.h"
 #include "platform/Progress.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace quarn::link {
@@ -61,22 +63,39 @@ ShortDialRead ShortDialExchange::read(const QList<int>& ranges, platform::Progre
     progress.setRange(maximum);
     progress.setPosition(0);
     int position = 0;
+    auto stopAsked = [stop] { return stop && stop->load(); };
 
     ShortDialRead result;
     QString received;
     for (int r : chosen) {
-        if (stop && stop->load())
+        if (stopAsked()) {
+            result.stopped = true;
             break;
+        }
         if (!framing::sendText(m_port, listCommand(r))) {
             result.portFailed = true;
             break;
         }
         const qint64 deadline = m_clock.nowMs() + MaxReplyMs;
+        qint64 lastUseful = m_clock.nowMs();
+        qint64 nextStopCheck = lastUseful + StopCheckMs;
         int count = 0;
         while (count < MaxReplyBytes && m_clock.nowMs() < deadline) {
+            if (m_clock.nowMs() >= nextStopCheck) {
+                nextStopCheck = m_clock.nowMs() + StopCheckMs;
+                if (stopAsked())
+                    break;
+            }
             const std::optional<char> byte = m_port.readByte();
             if (!byte)
                 break;
+            if (*byte == '\0') {
+                // A line in break: nothing the unit said.
+                if (m_clock.nowMs() - lastUseful >= QuietMs)
+                    break;
+                continue;
+            }
+            lastUseful = m_clock.nowMs();
             ++count;
             received.append(receivedChar(*byte));
             if (*byte == 'W' && position < maximum) {
@@ -84,13 +103,75 @@ ShortDialRead ShortDialExchange::read(const QList<int>& ranges, platform::Progre
                 ++position;
             }
         }
+        if (stopAsked()) {
+            result.stopped = true;
+            break;
+        }
     }
+    result.portLost = !m_port.isOpen();
     result.text = clean(received);
     result.anyEntry = result.text.contains(QLatin1String("WP"));
+
+    // Every entry of every range asked for must have its whole line. What lies between
+    // the lines is no entry (line noise, a stray byte) and is not kept: the text is the
+    // entry lines, each ended by its CR, as a clean line gives them.
+    QList<bool> listed(RangeCount * EntriesPerRange, false);
+    QString entries;
+    entries.reserve(result.text.size());
+    for (const QStringView line : QStringView(result.text).split(QLatin1Char('\r'))) {
+        const QList<ShortDialEntry> one = ShortDialFile::listedEntries(line.toString());
+        if (one.size() != 1 || listed[one.first().number] ||
+            !chosen.contains(one.first().number / EntriesPerRange))
+            continue;
+        listed[one.first().number] = true;
+        entries += line;
+        entries += QLatin1Char('\r');
+    }
+
+    for (int r : chosen) {
+        for (int n = r * EntriesPerRange; n < (r + 1) * EntriesPerRange && result.firstMissing < 0; ++n) {
+            if (!listed[n])
+                result.firstMissing = n;
+        }
+    }
+    if (result.complete())
+        result.text = entries;
     return result;
 }
 
-bool ShortDialExchange::write(const QString& text, platform::Progress& progress)
+QList<int> ShortDialExchange::rangesOf(const QList<ShortDialEntry>& entries)
+{
+    QList<int> ranges;
+    for (const ShortDialEntry& entry : entries) {
+        const int r = entry.number / EntriesPerRange;
+        if (!ranges.contains(r))
+            ranges.append(r);
+    }
+    std::sort(ranges.begin(), ranges.end());
+    return ranges;
+}
+
+ShortDialVerify ShortDialExchange::verify(const QList<ShortDialEntry>& written, platform::Progress& progress,
+                                          const std::atomic_bool* stop)
+{
+    ShortDialVerify result;
+    result.read = read(rangesOf(written), progress, stop);
+    QHash<int, QString> unit;
+    for (const ShortDialEntry& entry : ShortDialFile::listedEntries(result.read.text))
+        unit.insert(entry.number, entry.digits);
+    for (const ShortDialEntry& entry : written) {
+        // The unit keeps at most 16 characters and lists them padded with '.'.
+        const auto it = unit.constFind(entry.number);
+        if (it == unit.constEnd() || *it != entry.digits.left(ShortDialFile::MaxDialCharacters)) {
+            result.firstDiffering = entry.number;
+            break;
+        }
+    }
+    result.ok = result.read.complete() && result.firstDiffering < 0;
+    return result;
+}
+
+bool ShortDialExchange::write(const QString& text, platform::Progress& progress, const std::atomic_bool* stop)
 {
     progress.setRange(int(std::min<qsizetype>(text.size() * 2 / 95, WriteDonePosition)));
     progress.setPosition(0);
@@ -99,6 +180,10 @@ bool ShortDialExchange::write(const QString& text, platform::Progress& progress)
     // As the file is read in blocks: a text of exactly n chunks ends with one more,
     // empty block, which sends nothing but still waits and steps.
     for (;;) {
+        if (stop && stop->load()) {
+            sent = false;
+            break;
+        }
         const QString chunk = text.mid(pos, ChunkChars);
         pos += chunk.size();
         if (!chunk.isEmpty() && !framing::sendText(m_port, chunk)) {

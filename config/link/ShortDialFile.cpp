@@ -85,6 +85,70 @@ QString ShortDialFile::text(const QByteArray& bytes)
     return sent;
 }
 
+namespace {
+bool isEntryHead(QStringView line)
+{
+    return line.size() >= 6 && line.startsWith(u"WP") && line[2].isDigit() && line[3].isDigit() &&
+           line[4].isDigit() && line[2].unicode() < 128 && line[3].unicode() < 128 &&
+           line[4].unicode() < 128 && line[5] == QLatin1Char(':');
+}
+
+QString withoutPadding(QStringView dial)
+{
+    qsizetype end = dial.size();
+    while (end > 0 && dial[end - 1] == QLatin1Char('.'))
+        --end;
+    return dial.left(end).toString();
+}
+} // namespace
+
+ShortDialCheck ShortDialFile::check(const QString& text)
+{
+    ShortDialCheck result;
+    auto fail = [&](ShortDialCheck::Problem problem, int line) {
+        result.problem = problem;
+        result.line = line;
+        result.entries.clear();
+        return result;
+    };
+    QList<bool> seen(1000, false);
+    const QList<QStringView> lines = QStringView(text).split(QLatin1Char('\r'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QStringView line = lines[i];
+        const int lineNumber = int(i) + 1;
+        if (line.isEmpty())
+            continue;
+        if (!isEntryHead(line))
+            return fail(ShortDialCheck::Problem::NotAnEntry, lineNumber);
+        const QStringView dial = line.mid(6);
+        if (dial.size() > MaxDialCharacters)
+            return fail(ShortDialCheck::Problem::TooLong, lineNumber);
+        const QString digits = withoutPadding(dial);
+        for (QChar c : digits) {
+            if (!DialCharacters.contains(c))
+                return fail(ShortDialCheck::Problem::BadCharacter, lineNumber);
+        }
+        const int number = line.mid(2, 3).toInt();
+        if (seen[number])
+            return fail(ShortDialCheck::Problem::Duplicate, lineNumber);
+        seen[number] = true;
+        result.entries.append(ShortDialEntry{number, digits});
+    }
+    if (result.entries.isEmpty())
+        return fail(ShortDialCheck::Problem::NoEntries, 1);
+    return result;
+}
+
+QList<ShortDialEntry> ShortDialFile::listedEntries(const QString& cleaned)
+{
+    QList<ShortDialEntry> entries;
+    for (const QStringView line : QStringView(cleaned).split(QLatin1Char('\r'))) {
+        if (isEntryHead(line) && line.size() == 6 + MaxDialCharacters)
+            entries.append(ShortDialEntry{line.mid(2, 3).toInt(), withoutPadding(line.mid(6))});
+    }
+    return entries;
+}
+
 bool ShortDialFile::save(const QString& path, const QString& cleaned)
 {
     return quarn::writeFileAtomically(path, bytes(cleaned));

@@ -2054,11 +2054,54 @@ The FFSK emergency call can be enabled for all telegrams with BAK = F (all 5 dig
     </message>
 </context>
 <context>
-    <name>quarn::KWSpeicher</name>
+    <name>ShortDialMessages</name>
+    <message>
+        <source>Der Kurzwahlspeicher konnte nicht vollständig gelesen werden: Eintrag %1 ist nicht angekommen. Es wurde keine Datei gespeichert.</source>
+        <translation>The short-dial memory could not be read completely: entry %1 did not arrive. No file was saved.</translation>
+    </message>
     <message>
         <source>Der Kurzwahlspeicher konnte nicht gelesen werden, weil die Verbindung zum Quarn unterbrochen wurde. Es wurde keine Datei gespeichert.</source>
         <translation>The short-dial memory could not be read because the connection to the Quarn was interrupted. No file was saved.</translation>
     </message>
+    <message>
+        <source>Die Datei %1 enthält keinen Kurzwahleintrag. Es wurde nichts gesendet.</source>
+        <translation>The file %1 holds no short-dial entry. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>ist keine Zeile der Form WPnnn:Rufnummer</source>
+        <translation>is not a line of the form WPnnn:number</translation>
+    </message>
+    <message>
+        <source>enthält ein Zeichen, das nicht gewählt werden kann (erlaubt sind 0-9, A-D, * und #)</source>
+        <translation>holds a character that cannot be dialled (0-9, A-D, * and # are allowed)</translation>
+    </message>
+    <message>
+        <source>hat mehr als 16 Zeichen hinter dem Doppelpunkt</source>
+        <translation>has more than 16 characters after the colon</translation>
+    </message>
+    <message>
+        <source>nennt einen Eintrag ein zweites Mal</source>
+        <translation>names an entry a second time</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist keine Kurzwahlspeicher-Datei: Zeile %2 %3. Es wurde nichts gesendet.</source>
+        <translation>The file %1 is no short-dial file: line %2 %3. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Die Prüfung nach dem Schreiben ist fehlgeschlagen: Eintrag %1 weicht im Quarn von der Datei ab.</source>
+        <translation>The check after writing failed: entry %1 in the Quarn differs from the file.</translation>
+    </message>
+    <message>
+        <source>Die Prüfung nach dem Schreiben ist fehlgeschlagen, weil die Verbindung zum Quarn unterbrochen wurde.</source>
+        <translation>The check after writing failed because the connection to the Quarn was interrupted.</translation>
+    </message>
+    <message>
+        <source>Die Prüfung nach dem Schreiben ist fehlgeschlagen: Der Quarn hat den Kurzwahlspeicher nicht vollständig zurückgemeldet (zuerst fehlt Eintrag %1).</source>
+        <translation>The check after writing failed: the Quarn did not report the short-dial memory back completely (entry %1 is the first missing).</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::KWSpeicher</name>
     <message>
         <source>Der Kurzwahlspeicher konnte nicht vollständig geschrieben werden, weil die Verbindung zum Quarn unterbrochen wurde.</source>
         <translation>The short-dial memory could not be written completely because the connection to the Quarn was interrupted.</translation>

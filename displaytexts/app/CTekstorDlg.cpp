@@ -6,6 +6,7 @@
 #include "displaytexts/app/TextKindPanel.h"
 #include "displaytexts/app/TextTree.h"
 #include "displaytexts/app/TexteBearbeiten.h"
+#include "displaytexts/link/OutcomeText.h"
 #include "displaytexts/link/TextCommands.h"
 #include "displaytexts/link/TextConnect.h"
 #include "displaytexts/link/TextProgram.h"
@@ -31,6 +32,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tekstor {
 
@@ -92,20 +95,19 @@ CTekstorDlg::CTekstorDlg(platform::BytePort& port, platform::Clock& clock, QWidg
     layout->addLayout(bottom);
 
     // Progress of the running transfer goes to the bar of its kind.
-    connect(&m_worker, &platform::Worker::rangeChanged, this,
+    connect(&m_runner, &platform::ExchangeRunner::rangeChanged, this,
             [this](int maximum) { panel(m_runningKind).progress()->setRange(0, maximum); });
-    connect(&m_worker, &platform::Worker::positionChanged, this,
+    connect(&m_runner, &platform::ExchangeRunner::positionChanged, this,
             [this](int position) { panel(m_runningKind).progress()->setValue(position); });
-    connect(&m_worker, &platform::Worker::stepped, this, [this] {
+    connect(&m_runner, &platform::ExchangeRunner::stepped, this, [this] {
         QProgressBar* bar = panel(m_runningKind).progress();
         bar->setValue(qMin(bar->value() + 1, bar->maximum()));
     });
 
     m_captions.apply(m_language);
     fillReadLanguages(OwnTextsEntry);
-    applyConnectionState();
-    for (TextKindPanel* p : m_panels)
-        p->editButton()->setEnabled(false);
+    m_controls = std::make_unique<TekstorControls>(
+        TekstorControls::Widgets{m_connect, m_disconnect, m_panels, m_open, m_save});
     setMode(TextKind::Ids);
 }
 
@@ -318,158 +320,203 @@ void CTekstorDlg::setLanguage(Language language)
 
 // --- exchanges ---
 
-void CTekstorDlg::applyConnectionState()
-{
-    m_connect->setEnabled(!m_connected);
-    m_disconnect->setEnabled(m_connected);
-    for (TextKindPanel* p : m_panels) {
-        p->readButton()->setEnabled(m_connected);
-        p->writeButton()->setEnabled(m_connected);
-    }
-}
-
 void CTekstorDlg::beginExchange(std::optional<TextKind> kind)
 {
     if (kind)
         m_runningKind = *kind;
-    m_connect->setEnabled(false);
-    m_disconnect->setEnabled(false);
-    for (TextKindPanel* p : m_panels) {
-        p->readButton()->setEnabled(false);
-        p->writeButton()->setEnabled(false);
-    }
-    if (kind)
-        panel(*kind).editButton()->setEnabled(false);
-    m_open->setEnabled(false);
-    m_save->setEnabled(false);
+    m_controls->beginExchange(kind);
 }
 
-void CTekstorDlg::endExchange()
+void CTekstorDlg::endExchange(bool connected)
 {
     // Before any box of the exchange: the buttons are in their final state when it shows.
-    applyConnectionState();
-    m_open->setEnabled(true);
-    m_save->setEnabled(true);
+    m_controls->endExchange(connected);
 }
 
 void CTekstorDlg::connectUnit()
 {
-    if (m_worker.busy())
+    if (m_runner.busy())
         return;
     const QString portName = m_portList->currentText().trimmed();
     beginExchange(std::nullopt);
-    m_worker.start<ConnectResult>(
+    m_runner.start<ConnectResult>(
         [&port = m_port, &clock = m_clock, portName](platform::Progress&) {
             Register scratch; // the connect only learns the own-text count
             return TextConnect(port, clock, scratch).run(portName);
         },
         [this](const ConnectResult& result) {
-            m_connected = result.outcome == ConnectOutcome::Connected;
-            if (m_connected)
+            const bool connected = result.outcome == ConnectOutcome::Connected;
+            if (connected)
                 m_store.setLastOwnIndex(result.lastOwnIndex);
-            endExchange();
+            endExchange(connected);
+            // The own-text tree follows the unit's count, so no item stands for a text
+            // outside the table.
+            if (connected && tree(TextKind::Own)->hasNodes())
+                showTexts(TextKind::Own);
             keepSelectionInTable();
-            switch (result.outcome) {
-            case ConnectOutcome::Connected:
-                return;
-            case ConnectOutcome::PortFailed:
-                platform::showMessage(this, msg::captionError(m_language), msg::portInitFailed(m_language),
-                                      platform::MessageIcon::Stop, platform::MessageButtons::Ok,
-                                      m_port.lastErrorDetail());
-                return;
-            case ConnectOutcome::NoStart:
-            case ConnectOutcome::NoCount:
-                platform::showMessage(this, msg::captionUnitNotAnswering(m_language),
-                                      msg::unitNotAnswering(m_language), platform::MessageIcon::Stop);
-                return;
-            }
+            tell(OutcomeText::connect(result, m_language));
         });
 }
 
 void CTekstorDlg::disconnectUnit()
 {
-    if (m_worker.busy())
+    if (m_runner.busy())
         return;
     beginExchange(std::nullopt);
-    m_worker.start<bool>(
+    m_runner.start<bool>(
         [&port = m_port, &clock = m_clock](platform::Progress&) {
             TextDisconnect(port, clock).run();
             return true;
         },
-        [this](bool) {
-            m_connected = false;
-            endExchange();
-        });
+        [this](bool) { endExchange(false); });
 }
 
 void CTekstorDlg::readTexts(TextKind kind)
 {
-    if (m_worker.busy())
+    if (m_runner.busy())
         return;
     QList<int> ranges;
     for (int r = 0; r < Register::IdRangeCount; ++r) {
         if (m_ranges[static_cast<size_t>(r)]->isChecked())
             ranges.append(r);
     }
+    if (kind == TextKind::Ids && ranges.isEmpty()) {
+        platform::showMessage(this, msg::captionError(m_language), msg::selectRange(m_language),
+                              platform::MessageIcon::Stop);
+        return;
+    }
+    if (!confirmDiscard(kind, msg::readOverEdits(m_language)))
+        return;
     const char language = languageCharacter(m_readLanguage->currentIndex());
-    const bool editable = panel(kind).editButton()->isEnabled();
     beginExchange(kind);
-    m_worker.start<ReadBack>(
+    m_runner.start<ReadBack>(
         [&port = m_port, &clock = m_clock, texts = m_store, kind, ranges,
-         language](platform::Progress& progress) {
+         language](platform::Progress& progress, const platform::ExchangeRunner::StopFlag& stopFlag) {
+            const std::atomic_bool* stop = &stopFlag;
             ReadBack back{ReadResult{}, texts};
-            back.result = TextRead(port, clock, back.texts, progress).read(kind, ranges, language);
+            back.result = TextRead(port, clock, back.texts, progress, stop).read(kind, ranges, language);
             return back;
         },
-        [this, kind, editable](const ReadBack& back) {
-            endExchange();
-            TextKindPanel& p = panel(kind);
-            if (back.result.outcome == TransferOutcome::NoReply) {
-                // Not one line came: the table and the tree stay as they were.
-                p.editButton()->setEnabled(editable);
-                platform::showMessage(this, msg::captionUnitNotAnswering(m_language),
-                                      msg::unitNotAnswering(m_language), platform::MessageIcon::Stop);
+        [this, kind, ranges](const ReadBack& back) {
+            endExchange(m_port.isOpen());
+            if (back.result.outcome != TransferOutcome::Done) {
+                // The table and the tree stay as they were.
+                if (!closeIfAsked())
+                    tell(OutcomeText::read(back.result, m_language), true);
                 return;
             }
-            p.editButton()->setEnabled(true);
-            if (back.result.outcome != TransferOutcome::Done)
-                return;
+            // Only the texts read change; items of ID ranges not read stay.
+            QList<int> shown = back.result.stored;
+            if (kind == TextKind::Ids) {
+                for (int number : tree(kind)->shownNumbers()) {
+                    if (!ranges.contains(number / Register::IdRangeSize))
+                        shown.append(number);
+                }
+                std::sort(shown.begin(), shown.end());
+            }
             m_store.takeTexts(kind, back.texts);
-            m_hasTexts[index(kind)] = true;
-            showTexts(kind, &back.result.stored);
+            m_state.read(kind);
+            m_controls->setEditable(kind);
+            showTexts(kind, &shown);
+            closeIfAsked();
         });
 }
 
 void CTekstorDlg::programTexts(TextKind kind)
 {
-    if (m_worker.busy())
+    if (m_runner.busy())
         return;
     const TextKindInfo& info = textKindInfo(kind);
     // ID texts go out by the ranges their tree shows; before a read or open there is none.
     if (info.writesOnlyShownRanges && !tree(kind)->hasNodes())
         return;
-    if (!info.writesOnlyShownRanges && !m_hasTexts[index(kind)] &&
+    if (!info.writesOnlyShownRanges && !m_state.hasTexts(kind) &&
         platform::showMessage(this, msg::captionWarning(m_language), msg::overwriteUnreadTexts(m_language),
                               platform::MessageIcon::Exclamation,
                               platform::MessageButtons::YesNo) != platform::Answer::Yes)
         return;
     const QList<int> ranges = tree(TextKind::Ids)->rangesWithItems();
     beginExchange(kind);
-    m_worker.start<ProgramResult>(
-        [&port = m_port, &clock = m_clock, texts = m_store, kind, ranges](platform::Progress& progress) {
-            return TextProgram(port, clock, texts, progress).program(kind, ranges);
+    m_runner.start<ProgramResult>(
+        [&port = m_port, &clock = m_clock, texts = m_store, kind,
+         ranges](platform::Progress& progress, const platform::ExchangeRunner::StopFlag& stopFlag) {
+            const std::atomic_bool* stop = &stopFlag;
+            return TextProgram(port, clock, texts, progress, stop).program(kind, ranges);
         },
         [this, kind](const ProgramResult& result) {
-            endExchange();
-            panel(kind).editButton()->setEnabled(true);
-            if (result.complete()) {
-                platform::showMessage(this, QString(), textKindInfo(kind).programmed.in(m_language),
-                                      platform::MessageIcon::Information);
-            } else {
-                platform::showMessage(this, msg::captionError(m_language),
-                                      msg::textsNotSentCompletely(m_language), platform::MessageIcon::Stop);
-            }
+            endExchange(m_port.isOpen());
+            m_controls->setEditable(kind);
+            if (!closeIfAsked())
+                tell(OutcomeText::program(kind, result, m_language), true);
         });
+}
+
+void CTekstorDlg::tell(const OutcomeMessage& message, bool portDetail)
+{
+    if (message.kind == OutcomeMessage::Kind::Silent)
+        return;
+    const QString detail = message.portFailed || portDetail ? m_port.lastErrorDetail() : QString();
+    platform::showMessage(this, message.caption, message.text,
+                          message.failed() ? platform::MessageIcon::Stop : platform::MessageIcon::Information,
+                          platform::MessageButtons::Ok, message.portFailed ? detail : QString());
+}
+
+bool CTekstorDlg::confirmDiscard(TextKind kind, const QString& question)
+{
+    return !m_state.modified(kind) ||
+           platform::showMessage(this, msg::captionWarning(m_language), question,
+                                 platform::MessageIcon::Exclamation,
+                                 platform::MessageButtons::YesNo) == platform::Answer::Yes;
+}
+
+bool CTekstorDlg::closeIfAsked()
+{
+    if (!m_closeAfterExchange)
+        return false;
+    m_closeAfterExchange = false;
+    if (confirmUnsavedClose())
+        QDialog::reject();
+    return true;
+}
+
+bool CTekstorDlg::confirmUnsavedClose()
+{
+    if (!m_state.anyModified())
+        return true;
+    if (platform::showMessage(this, msg::captionSaveChanges(m_language), msg::saveBeforeClose(m_language),
+                              platform::MessageIcon::Question,
+                              platform::MessageButtons::YesNo) != platform::Answer::Yes)
+        return true;
+    // Each changed kind is saved in turn; a cancelled or failed save keeps the window open.
+    for (TextKind kind : PanelOrder) {
+        if (m_state.modified(kind) && !saveKind(kind))
+            return false;
+    }
+    return true;
+}
+
+void CTekstorDlg::reject()
+{
+    if (!m_runner.busy()) {
+        if (confirmUnsavedClose())
+            QDialog::reject();
+        return;
+    }
+    if (m_closeAfterExchange)
+        return; // already asked; the window closes when the transfer has ended
+    const platform::Answer answer =
+        platform::showMessage(this, msg::captionWarning(m_language), msg::transferRunning(m_language),
+                              platform::MessageIcon::Exclamation, platform::MessageButtons::YesNo);
+    if (answer != platform::Answer::Yes)
+        return;
+    if (!m_runner.busy()) {
+        if (confirmUnsavedClose())
+            QDialog::reject();
+        return;
+    }
+    // The transfer ends at the next text and ends the line cleanly; then the window closes.
+    m_closeAfterExchange = true;
+    m_runner.requestStop();
 }
 
 // --- trees and edits ---
@@ -508,6 +555,9 @@ void CTekstorDlg::editChecked(TextKind kind)
 
 void CTekstorDlg::editTexts(TextKind kind, const QList<int>& numbers)
 {
+    // An item may never stand for a text outside the table (own texts beyond the count).
+    if (kind == TextKind::Own && (numbers.isEmpty() || numbers.first() >= m_store.ownTextCount()))
+        return;
     std::unique_ptr<QDialog> dialog;
     switch (kind) {
     case TextKind::Ids:
@@ -522,7 +572,7 @@ void CTekstorDlg::editTexts(TextKind kind, const QList<int>& numbers)
     }
     if (dialog->exec() != QDialog::Accepted)
         return;
-    m_hasTexts[index(kind)] = true;
+    m_state.edited(kind);
     showTexts(kind);
     TextTree* t = tree(kind);
     if (!numbers.isEmpty())
@@ -535,8 +585,11 @@ void CTekstorDlg::editTexts(TextKind kind, const QList<int>& numbers)
 void CTekstorDlg::openFile()
 {
     const TextKind kind = m_mode;
-    loadFile(kind,
-             platform::userDialogs().openFileName(this, fileRequest(kind, m_language, {"Öffnen", "Open"})));
+    const QString path =
+        platform::userDialogs().openFileName(this, fileRequest(kind, m_language, {"Öffnen", "Open"}));
+    // A cancelled dialog leaves the window as it was.
+    if (!path.isEmpty())
+        loadTextFile(kind, path);
 }
 
 void CTekstorDlg::openFile(const QString& path)
@@ -545,7 +598,7 @@ void CTekstorDlg::openFile(const QString& path)
     for (TextKind kind : PanelOrder) {
         if (suffix.compare(QLatin1String(textKindInfo(kind).extension), Qt::CaseInsensitive) == 0) {
             setMode(kind);
-            loadFile(kind, path);
+            loadTextFile(kind, path);
             return;
         }
     }
@@ -553,33 +606,42 @@ void CTekstorDlg::openFile(const QString& path)
                           platform::MessageIcon::Stop);
 }
 
-void CTekstorDlg::loadFile(TextKind kind, const QString& path)
+bool CTekstorDlg::loadTextFile(TextKind kind, const QString& path)
 {
-    if (!path.isEmpty()) {
-        if (TextFiles::load(path, kind, m_store) == FileOutcome::Ok)
-            m_hasTexts[index(kind)] = true;
-        else
-            platform::showMessage(this, msg::captionError(m_language), msg::fileNotRead(m_language),
-                                  platform::MessageIcon::Stop);
+    if (m_runner.busy() || !confirmDiscard(kind, msg::openOverEdits(m_language)))
+        return false;
+    if (TextFiles::load(path, kind, m_store) != FileOutcome::Ok) {
+        platform::showMessage(this, msg::captionError(m_language), msg::fileNotRead(m_language),
+                              platform::MessageIcon::Stop);
+        return false;
     }
-    // Even a cancelled dialog shows the texts in memory.
+    m_state.loaded(kind);
     showTexts(kind);
-    panel(kind).editButton()->setEnabled(true);
+    m_controls->setEditable(kind);
+    return true;
 }
 
 void CTekstorDlg::saveFile()
 {
-    const TextKind kind = m_mode;
+    saveKind(m_mode);
+}
+
+bool CTekstorDlg::saveKind(TextKind kind)
+{
     const QString path =
         platform::userDialogs().saveFileName(this, fileRequest(kind, m_language, {"Speichern", "Save"}));
     if (path.isEmpty())
-        return;
+        return false;
     const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     platform::showMessage(this, QString(), msg::savedIn() + fullPath, platform::MessageIcon::Information);
     // The note above says where the file goes; a failed write must not pass for a saved file.
-    if (TextFiles::save(path, kind, m_store) != FileOutcome::Ok)
+    if (TextFiles::save(path, kind, m_store) != FileOutcome::Ok) {
         platform::showMessage(this, msg::captionError(m_language), msg::fileNotSaved(m_language),
                               platform::MessageIcon::Stop);
+        return false;
+    }
+    m_state.saved(kind);
+    return true;
 }
 
 void CTekstorDlg::showHelp()

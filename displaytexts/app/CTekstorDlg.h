@@ -1,14 +1,17 @@
 #pragma once
 
 #include "displaytexts/app/CaptionSet.h"
+#include "displaytexts/app/TekstorControls.h"
+#include "displaytexts/app/TextKindStates.h"
 #include "displaytexts/texts/Messages.h"
 #include "displaytexts/texts/Register.h"
-#include "platform/Worker.h"
+#include "platform/ExchangeRunner.h"
 
 #include <QDialog>
 #include <QList>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -24,6 +27,7 @@ class Clock;
 
 namespace tekstor {
 
+struct OutcomeMessage;
 class TextKindPanel;
 class TextTree;
 
@@ -47,7 +51,7 @@ public:
     TextKind mode() const { return m_mode; }
     Language language() const { return m_language; }
     // An exchange with the unit is running.
-    bool transferRunning() const { return m_worker.busy(); }
+    bool transferRunning() const { return m_runner.busy(); }
 
     void setMode(TextKind mode);
     void setLanguage(Language language);
@@ -57,6 +61,15 @@ public:
     // Loads the text file at path in the kind its extension names (.q8kk ID texts, .q8kt own
     // texts, .q8kc channel texts), shows that kind and its tree, with the messages of "Öffnen".
     void openFile(const QString& path);
+    // Loads a text file of kind, after asking when the kind has unsaved edits; the tree
+    // shows it. False (and the window as it was) when refused or not readable.
+    bool loadTextFile(TextKind kind, const QString& path);
+    // Edited since the last save, load or read of that kind.
+    bool modified(TextKind kind) const { return m_state.modified(kind); }
+
+    // Close box, Esc, "Beenden": asks over unsaved edits; during a transfer asks, then
+    // stops it at the next text and closes when it has ended.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -73,8 +86,7 @@ private:
     // them (and the file commands and the running kind's "Ändern...") are off; afterwards
     // they follow the connection state.
     void beginExchange(std::optional<TextKind> kind);
-    void endExchange();
-    void applyConnectionState();
+    void endExchange(bool connected);
     void showTexts(TextKind kind, const QList<int>* numbers = nullptr);
     // The own-text selection stays inside the table.
     void keepSelectionInTable();
@@ -88,8 +100,14 @@ private:
     void editTexts(TextKind kind, const QList<int>& numbers);
 
     void openFile();
-    void loadFile(TextKind kind, const QString& path);
     void saveFile();
+    bool saveKind(TextKind kind);
+
+    void tell(const OutcomeMessage& message, bool portDetail = false);
+    bool confirmDiscard(TextKind kind, const QString& question);
+    bool confirmUnsavedClose();
+    // After a transfer: closes the window when a close waited for it. True when it did.
+    bool closeIfAsked();
     void showHelp();
     void showAbout();
 
@@ -100,10 +118,9 @@ private:
     Language m_language = Language::German;
     int m_selectedOwn = 0;
     bool m_portsFilled = false;
-    bool m_connected = false;
     TextKind m_runningKind = TextKind::Ids;
-    // Per kind: texts were read, loaded or edited, so writing them sends what the user saw.
-    std::array<bool, 3> m_hasTexts{};
+    TextKindStates m_state;
+    bool m_closeAfterExchange = false;
     std::function<QStringList()> m_portSource;
     CaptionSet m_captions;
 
@@ -113,6 +130,7 @@ private:
     std::array<QCheckBox*, Register::IdRangeCount> m_ranges{};
     QComboBox* m_readLanguage = nullptr;
     std::array<TextKindPanel*, 3> m_panels{};
+    std::unique_ptr<TekstorControls> m_controls;
 
     QAction* m_open = nullptr;
     QAction* m_save = nullptr;
@@ -122,7 +140,7 @@ private:
     QAction* m_english = nullptr;
 
     // Last, so a running exchange has ended before the port and the store go.
-    platform::Worker m_worker;
+    platform::ExchangeRunner m_runner;
 };
 
 } // namespace tekstor

@@ -176,6 +176,16 @@ QList<int> TextTree::checkedNumbers() const
     return numbers;
 }
 
+QList<int> TextTree::shownNumbers() const
+{
+    QList<int> numbers;
+    for (int n = 0; n < m_items.size(); ++n) {
+        if (m_items[n])
+            numbers.append(n);
+    }
+    return numbers;
+}
+
 void TextTree::checkNumbers(const QList<int>& numbers)
 {
     if (!checkable())

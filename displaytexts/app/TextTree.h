@@ -38,6 +38,8 @@ public:
 
     // Numbers of the checked text items, ascending.
     QList<int> checkedNumbers() const;
+    // Numbers that have an item, ascending.
+    QList<int> shownNumbers() const;
     void checkNumbers(const QList<int>& numbers);
     // Selects the item of number, opens its node and scrolls it into view.
     void selectNumber(int number);

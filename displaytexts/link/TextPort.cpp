@@ -8,12 +8,18 @@
 namespace tekstor {
 
 namespace {
-void appendWithoutNul(QByteArray& buffer, const QByteArray& bytes)
+// A line in break reads as a stream of NUL bytes: they carry nothing and do not count as
+// the unit talking. True when anything else came.
+bool appendWithoutNul(QByteArray& buffer, const QByteArray& bytes)
 {
+    bool any = false;
     for (char c : bytes) {
-        if (c != '\0')
+        if (c != '\0') {
             buffer.append(c);
+            any = true;
+        }
     }
+    return any;
 }
 } // namespace
 
@@ -51,8 +57,7 @@ void TextPort::waitOnce(int ms, QByteArray& buffer)
 {
     const qint64 start = m_clock.nowMs();
     const QByteArray got = m_port.readAvailable(ms);
-    appendWithoutNul(buffer, got);
-    if (!got.isEmpty())
+    if (appendWithoutNul(buffer, got))
         m_lastArrivalMs = m_clock.nowMs();
     if (got.isEmpty()) {
         // A port that gave up early (closed, or one that does not move the clock) must
@@ -85,10 +90,8 @@ bool TextPort::collectUntilSize(int size, int timeoutMs, QByteArray& buffer)
 QByteArray TextPort::takeAvailable()
 {
     QByteArray buffer;
-    const QByteArray got = m_port.readAvailable(0);
-    if (!got.isEmpty())
+    if (appendWithoutNul(buffer, m_port.readAvailable(0)))
         m_lastArrivalMs = m_clock.nowMs();
-    appendWithoutNul(buffer, got);
     return buffer;
 }
 

@@ -2,11 +2,13 @@
 
 #include "displaytexts/link/TextCommands.h"
 
+#include <algorithm>
+
 namespace tekstor {
 
 TextProgram::TextProgram(platform::BytePort& port, platform::Clock& clock, const Register& store,
-                         platform::Progress& progress)
-    : m_line(port, clock), m_store(store), m_progress(progress)
+                         platform::Progress& progress, const std::atomic_bool* stop)
+    : m_line(port, clock), m_store(store), m_progress(progress), m_stop(stop)
 {}
 
 ProgramResult TextProgram::program(TextKind kind, const QList<int>& idRanges)
@@ -48,25 +50,43 @@ ProgramResult TextProgram::run(TextKind kind, const QList<int>& numbers, int end
     ProgramResult result;
     if (!m_line.isOpen())
         return result;
+    if (numbers.isEmpty()) {
+        result.outcome = TransferOutcome::NothingAsked;
+        return result;
+    }
 
     // What the unit answers is collected and not looked at.
     QByteArray ignored;
-    m_line.collectFor(BeforeSenderMs, ignored);
+    for (int waited = 0; waited < BeforeSenderMs && !stopAsked(); waited += AfterCommandMs)
+        m_line.collectFor(std::min(AfterCommandMs, BeforeSenderMs - waited), ignored);
 
     m_progress.setRange(int(numbers.size()));
     m_progress.setPosition(0);
+    result.outcome = TransferOutcome::Done;
     for (int number : numbers) {
-        if (m_line.send(programCommand(kind, number, m_store.text(kind, number))))
-            ++result.sent;
-        else
+        if (stopAsked()) {
+            result.outcome = TransferOutcome::Stopped;
+            break;
+        }
+        const QByteArray command = programCommand(kind, number, m_store.text(kind, number));
+        if (command.size() > TextPort::MaxSendLength) {
             ++result.refused;
+        } else if (m_line.send(command)) {
+            ++result.sent;
+        } else {
+            // The port went away: the rest would go nowhere.
+            result.outcome = TransferOutcome::PortClosed;
+            return result;
+        }
         m_progress.step();
         ignored.clear();
         m_line.collectFor(AfterCommandMs, ignored);
     }
-    m_line.send(programEndCommand(kind));
+    if (!m_line.send(programEndCommand(kind))) {
+        result.outcome = TransferOutcome::PortClosed;
+        return result;
+    }
     m_line.collectFor(endWaitMs, ignored);
-    result.outcome = TransferOutcome::Done;
     return result;
 }
 

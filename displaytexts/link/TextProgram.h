@@ -11,7 +11,7 @@ namespace tekstor {
 struct ProgramResult {
     TransferOutcome outcome = TransferOutcome::PortClosed;
     int sent = 0;    // programming commands written
-    int refused = 0; // commands not sent (longer than 100 bytes or the write failed)
+    int refused = 0; // commands not sent (longer than 100 bytes)
 
     // Every text went out.
     bool complete() const { return outcome == TransferOutcome::Done && refused == 0; }
@@ -20,8 +20,12 @@ struct ProgramResult {
 // Programs one kind of text into the unit. After 1000 ms (collecting and ignoring what
 // the unit sends), for each text: send "$P?" NNN text "\r", step the progress, wait
 // 70 ms; then the end command, 1000 ms (IDs) or 500 ms, done. Own texts always go to the
-// unit's own texts ("$PT"). The unit's replies are not checked. Usable from a worker
-// thread; reads the store, never changes it.
+// unit's own texts ("$PT"). The unit's replies are not checked. With no text to send
+// nothing at all goes out (NothingAsked). A write that fails ends the transfer
+// (PortClosed). A stop request is heard before the next text: the end command still goes
+// out, so the unit leaves its programming cleanly (Stopped). Every wait is fixed, so the
+// transfer ends a fixed time after its last command whatever the unit sends. Usable from
+// a worker thread; reads the store, never changes it.
 class TextProgram {
 public:
     static constexpr int BeforeSenderMs = 1000;
@@ -30,7 +34,7 @@ public:
     static constexpr int OtherEndWaitMs = 500;
 
     TextProgram(platform::BytePort& port, platform::Clock& clock, const Register& store,
-                platform::Progress& progress);
+                platform::Progress& progress, const std::atomic_bool* stop = nullptr);
 
     // One kind: the IDs of idRanges, or every own or channel text.
     ProgramResult program(TextKind kind, const QList<int>& idRanges);
@@ -46,9 +50,12 @@ public:
 private:
     ProgramResult run(TextKind kind, const QList<int>& numbers, int endWaitMs);
 
+    bool stopAsked() const { return m_stop && m_stop->load(); }
+
     TextPort m_line;
     const Register& m_store;
     platform::Progress& m_progress;
+    const std::atomic_bool* m_stop;
 };
 
 } // namespace tekstor

@@ -5,12 +5,25 @@
 #include "displaytexts/texts/UnitCodes.h"
 #include "platform/Clock.h"
 
+#include <algorithm>
+
 namespace tekstor {
 
 TextRead::TextRead(platform::BytePort& port, platform::Clock& clock, Register& store,
-                   platform::Progress& progress)
-    : m_line(port, clock), m_store(store), m_progress(progress)
+                   platform::Progress& progress, const std::atomic_bool* stop)
+    : m_line(port, clock), m_store(store), m_progress(progress), m_stop(stop)
 {}
+
+bool TextRead::collect(int ms, QByteArray& received)
+{
+    const qint64 end = m_line.clock().nowMs() + ms;
+    for (qint64 rest = ms; rest > 0; rest = end - m_line.clock().nowMs()) {
+        if (stopAsked())
+            return false;
+        m_line.collectFor(int(std::min<qint64>(rest, StopCheckMs)), received);
+    }
+    return !stopAsked();
+}
 
 ReadResult TextRead::read(TextKind kind, const QList<int>& idRanges, char language)
 {
@@ -52,47 +65,60 @@ ReadResult TextRead::run(TextKind kind, const QList<int>& numbers, int paceMs, c
     if (!m_line.isOpen())
         return result;
     result.asked = numbers;
+    if (numbers.isEmpty()) {
+        result.outcome = TransferOutcome::NothingAsked;
+        return result;
+    }
+    result.outcome = TransferOutcome::Stopped;
 
     // Everything the unit sends from now on belongs to this read.
     QByteArray received;
-    m_line.collectFor(BeforeSenderMs, received);
+    if (!collect(BeforeSenderMs, received))
+        return result;
 
     m_progress.setRange(int(numbers.size()));
     m_progress.setPosition(0);
     for (int number : numbers) {
-        m_line.collectFor(paceMs, received);
-        m_line.send(readCommand(kind, number, language));
+        if (!collect(paceMs, received))
+            return result;
+        if (!m_line.send(readCommand(kind, number, language))) {
+            // The port went away: what came so far is no whole read.
+            result.outcome = TransferOutcome::PortClosed;
+            return result;
+        }
         m_progress.step();
     }
-    m_line.collectFor(AfterLastMs, received);
-    const qint64 drainEnd = m_line.clock().nowMs() + MaxDrainMs;
+    if (!collect(AfterLastMs, received))
+        return result;
+    const qint64 drainEnd = m_line.clock().nowMs() + qint64(ReplyLineMs) * numbers.size();
     for (;;) {
         const qint64 now = m_line.clock().nowMs();
         const qint64 quietFor = now - m_line.lastArrivalMs();
         if (m_line.lastArrivalMs() < 0 || quietFor >= QuietMs || now >= drainEnd)
             break;
-        m_line.collectFor(int(QuietMs - quietFor), received);
+        if (!collect(int(std::min<qint64>(QuietMs - quietFor, drainEnd - now)), received))
+            return result;
     }
 
-    const auto texts = TextReply::texts(received, TextReply::textLength(kind == TextKind::Own));
-    result.lines = int(texts.size());
-    if (!numbers.isEmpty() && texts.isEmpty()) {
+    const TextReply::Checked reply =
+        TextReply::checked(received, TextReply::textLength(kind == TextKind::Own), int(numbers.size()));
+    result.lines = reply.lines;
+    result.unusable = reply.unusable;
+    // The receiver rests a second before the window takes new commands.
+    m_line.clock().sleepMs(AfterInterpretMs);
+    if (reply.lines == 0) {
         // Not one line came: the unit is not there. The table stays as it was.
-        m_line.clock().sleepMs(AfterInterpretMs);
         result.outcome = TransferOutcome::NoReply;
         return result;
     }
-    m_store.resetTexts(kind);
-    for (int i = 0; i < numbers.size() && i < texts.size(); ++i) {
-        // A line too short for its text leaves that text at its default.
-        if (!texts[i])
-            continue;
-        m_store.setText(kind, numbers[i], fromUnitCodes(*texts[i]));
+    if (reply.unusable > 0) {
+        result.outcome = TransferOutcome::Disturbed;
+        return result;
+    }
+    for (int i = 0; i < numbers.size(); ++i) {
+        m_store.setText(kind, numbers[i], fromUnitCodes(*reply.texts[i]));
         result.stored.append(numbers[i]);
     }
-
-    // The receiver rests a second before the window takes new commands.
-    m_line.clock().sleepMs(AfterInterpretMs);
     result.outcome = TransferOutcome::Done;
     return result;
 }

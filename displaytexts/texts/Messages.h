@@ -50,6 +50,31 @@ inline QString textsNotSentCompletely(Language l)
                 "The texts could not be sent completely.");
 }
 
+// A read whose replies do not fit the texts asked for (a stray or lost byte, a lost or
+// extra line): nothing is stored (no caption of its own: captionError).
+inline QString replyDisturbed(Language l, int unusable, int asked)
+{
+    return pick(l,
+                "Die Antwort des Quarns war gestört: %1 von %2 Texten konnten nicht gelesen werden. Die "
+                "Tabelle bleibt unverändert.",
+                "The Quarn's reply was disturbed: %1 of %2 texts could not be read. The table is left "
+                "unchanged.")
+        .arg(unusable)
+        .arg(asked);
+}
+
+// An ID read with no range checked (caption: captionError).
+inline QString selectRange(Language l)
+{
+    return pick(l, "Bitte mindestens einen Bereich auswählen.", "Select at least one range.");
+}
+
+// A write that had no text to send (no caption).
+inline QString noTextsSent(Language l)
+{
+    return pick(l, "Es wurden keine Texte gesendet.", "No texts were sent.");
+}
+
 // Before channel or own texts are written that were never read, loaded or edited: the
 // unit's texts would be overwritten with defaults.
 inline QString overwriteUnreadTexts(Language l)
@@ -64,6 +89,49 @@ inline QString overwriteUnreadTexts(Language l)
 inline QString captionWarning(Language l)
 {
     return pick(l, "Warnhinweis!", "Warning!");
+}
+
+// Reading a kind over edits not saved (caption: captionWarning).
+inline QString readOverEdits(Language l)
+{
+    return pick(l,
+                "Die Texte wurden geändert und nicht gespeichert. Beim Lesen gehen diese Änderungen "
+                "verloren. Trotzdem lesen?",
+                "The texts were changed and not saved. Reading discards these changes. Read anyway?");
+}
+
+// Opening a file of a kind over edits not saved (caption: captionWarning).
+inline QString openOverEdits(Language l)
+{
+    return pick(l,
+                "Die Texte wurden geändert und nicht gespeichert. Beim Öffnen gehen diese Änderungen "
+                "verloren. Trotzdem öffnen?",
+                "The texts were changed and not saved. Opening discards these changes. Open anyway?");
+}
+
+// Closing the window with edits not saved: Yes saves each changed kind first.
+inline QString saveBeforeClose(Language l)
+{
+    return pick(l,
+                "Die Texte wurden geändert und nicht gespeichert. Wollen Sie die Texte vor dem Schließen "
+                "der Anwendung speichern?",
+                "The texts were changed and not saved. Do you want to save the texts before closing the "
+                "application?");
+}
+inline QString captionSaveChanges(Language l)
+{
+    return pick(l, "Änderungen Speichern", "Save changes");
+}
+
+// Closing the window while a transfer runs (caption: captionWarning). Yes stops it at the
+// next text.
+inline QString transferRunning(Language l)
+{
+    return pick(l,
+                "Eine Übertragung zum Quarn läuft noch. Wird das Programm jetzt beendet, ist der Quarn "
+                "möglicherweise nur teilweise programmiert. Trotzdem beenden?",
+                "A transfer to the Quarn is still running. If the program is closed now, the Quarn may be "
+                "only partly programmed. Close anyway?");
 }
 
 // A text file that cannot be opened for loading.

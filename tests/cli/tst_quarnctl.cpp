@@ -350,7 +350,15 @@ private Q_SLOTS:
         QCOMPARE(w.out, QStringLiteral("%1 entries written from %2\n").arg(100 * ranges.size()).arg(file));
         const QByteArray sent = tracedWrites(readAll(trace));
         QVERIFY(sent.startsWith("$PROGENDE\r\r"));
-        QCOMPARE(sent.mid(11), expected.toLatin1());
+        QCOMPARE(sent.mid(11, expected.size()), expected.toLatin1());
+        // Then the written ranges are listed again and compared.
+        QByteArray readBack;
+        for (int b : ranges)
+            readBack += QStringLiteral("WL%1-%2\r")
+                            .arg(100 * b, 3, 10, QLatin1Char('0'))
+                            .arg(100 * b + 99, 3, 10, QLatin1Char('0'))
+                            .toLatin1();
+        QCOMPARE(sent.mid(11 + expected.size()), readBack);
     }
 
     void shortDialExitCodes_data()
@@ -373,12 +381,13 @@ private Q_SLOTS:
         QTest::newRow("no unit") << QStringList{"shortdial", "read", "-o", "f"} << 2 << "braucht --port";
         QTest::newRow("no telephone interface")
             << QStringList{"--simulate=8k", "shortdial", "read", "-o", "f"} << 1
-            << "Das Gerät hat keinen Kurzwahleintrag gesendet; nichts wurde gespeichert.";
+            << "Der Kurzwahlspeicher konnte nicht vollständig gelesen werden: Eintrag 000 ist nicht "
+               "angekommen.";
         QTest::newRow("file missing") << QStringList{"--simulate", "shortdial", "write", "missing.txt"} << 4
                                       << "Datei konnte nicht gelesen werden.";
         QTest::newRow("file not writable") << QStringList{"--simulate", "shortdial", "read", "-o", "no/dir/f"}
                                            << 4 << "Datei konnte nicht gespeichert werden.";
-        QTest::newRow("no such port") << QStringList{"--port", "no-such-port", "shortdial", "write", "kw.txt"}
+        QTest::newRow("no such port") << QStringList{"--port", "no-such-port", "shortdial", "read", "-o", "f"}
                                       << 3 << "Port konnte nicht initialisiert werden!";
     }
     void shortDialExitCodes()

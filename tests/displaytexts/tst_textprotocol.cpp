@@ -264,7 +264,7 @@ private slots:
         QCOMPARE(store.idText(399), QByteArray("1Text\x95"
                                                "399\x95\xFC$")
                                         .leftJustified(25, char(0x95)));
-        QCOMPARE(store.idText(5), Register::defaultIdText()); // every range is reset
+        QCOMPARE(store.idText(5), QByteArray("1stale")); // only the ranges read change
         QCOMPARE(store.idText(200), Register::defaultIdText());
         // Waiting happens on the port: one read for each reply and one for the rest of
         // each wait (and one for the stale greeting), not a read per byte or millisecond.
@@ -282,44 +282,126 @@ private slots:
         store.setIdText(1, "1old");
         RecordingProgress progress;
         const ReadResult r = TextRead(port, clock, store, progress).readIds({});
-        QCOMPARE(r.outcome, TransferOutcome::Done);
+        QCOMPARE(r.outcome, TransferOutcome::NothingAsked);
         QVERIFY(port.written().isEmpty());
-        QCOMPARE(progress.range(), 0);
-        QCOMPARE(store.idText(1), Register::defaultIdText());
+        QCOMPARE(store.idText(1), QByteArray("1old"));
     }
 
-    void shortRepliesKeepDefaults()
+    void untrustworthyRepliesChangeNothing_data()
     {
-        // A 31-character line gives its ID text characters 7 to 31, blanks as bullets; a
-        // line too short and the texts without any line keep their default.
+        // Per ID 0..99 the reply the unit sends; one deviation per row.
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QByteArray>("reply"); // "-": no reply at all
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<int>("unusable");
+        const auto done = int(TransferOutcome::Done);
+        const auto disturbed = int(TransferOutcome::Disturbed);
+        const QByteArray good = "$K042:1" + QByteArray(24, 'g') + "\n";
+        QTest::newRow("clean") << 42 << good << done << 0;
+        QTest::newRow("CR before LF")
+            << 42 << QByteArray("$K042:1" + QByteArray(24, 'g') + "\r\n") << done << 0;
+        QTest::newRow("NUL of a line in break") << 42 << QByteArray("\0" + good) << done << 0;
+        QTest::newRow("stray byte before") << 42 << QByteArray("~" + good) << disturbed << 1;
+        QTest::newRow("byte lost") << 42 << QByteArray("$K042:1" + QByteArray(23, 'g') + "\n") << disturbed
+                                   << 1;
+        QTest::newRow("line too long")
+            << 42 << QByteArray("$K042:1" + QByteArray(30, 'g') + "\n") << disturbed << 1;
+        QTest::newRow("reply dropped") << 42 << QByteArray("-") << disturbed << 1;
+        QTest::newRow("extra line") << 42 << QByteArray(good + good) << disturbed << 1;
+    }
+
+    void untrustworthyRepliesChangeNothing()
+    {
+        // The lines are matched to IDs by order alone: one too long, too short, missing or
+        // extra line would shift texts, so the whole read is refused and the table kept.
+        QFETCH(int, id);
+        QFETCH(QByteArray, reply);
+        QFETCH(int, outcome);
+        QFETCH(int, unusable);
         platform::VirtualClock clock;
         ScriptedPort port(clock);
         port.setReplyDelayMs(5);
-        port.setScript([](const QByteArray& cmd) -> QByteArray {
+        port.setScript([&](const QByteArray& cmd) -> QByteArray {
             const int n = cmd.mid(3, 3).toInt();
-            if (n == 0)
-                return "$K000:1A B  C                 Z\n"; // 31 characters
-            if (n == 1)
-                return "$K001:1tooshort\n";
-            if (n == 2)
-                return "$K002:0" + QByteArray(24, 'c') + "\n";
-            return {}; // 3..99: silence
+            if (n != id)
+                return "$K" + cmd.mid(3, 3) + ":0" + QByteArray(24, 'a' + char(n % 26)) + "\n";
+            return reply == "-" ? QByteArray() : reply;
+        });
+        QVERIFY(port.open("p"));
+        Register store;
+        store.setIdText(7, "1kept");
+        store.setIdText(150, "1other range");
+        RecordingProgress progress;
+        const ReadResult r = TextRead(port, clock, store, progress).readIds({0});
+        QCOMPARE(int(r.outcome), outcome);
+        QCOMPARE(r.unusable, unusable);
+        QCOMPARE(r.asked.size(), 100);
+        QCOMPARE(store.idText(150), QByteArray("1other range"));
+        if (outcome == int(TransferOutcome::Done)) {
+            QCOMPARE(store.idText(42), "1" + QByteArray(24, 'g'));
+            QCOMPARE(store.idText(7), "0" + QByteArray(24, 'h'));
+        } else {
+            QCOMPARE(store.idText(7), QByteArray("1kept"));
+            QVERIFY(r.stored.isEmpty());
+        }
+    }
+
+    void readEndsWhenThePortGoesOrOnStop()
+    {
+        platform::VirtualClock clock;
+        ScriptedPort port(clock);
+        port.setReplyDelayMs(5);
+        port.setScript([&port](const QByteArray& cmd) -> QByteArray {
+            if (cmd.startsWith("$RC010"))
+                port.close(); // the cable is pulled
+            return answerReads(cmd);
         });
         QVERIFY(port.open("p"));
         Register store;
         RecordingProgress progress;
-        const ReadResult r = TextRead(port, clock, store, progress).readIds({0});
-        QCOMPARE(r.asked.size(), 100);
-        QCOMPARE(r.lines, 3);
-        QCOMPARE(r.stored, (QList<int>{0, 2}));
-        QCOMPARE(store.idText(0), QByteArray("1A\x95"
-                                             "B\x95\x95"
-                                             "C\x95\x95\x95\x95\x95\x95\x95\x95\x95\x95\x95"
-                                             "\x95\x95\x95\x95\x95\x95Z"));
-        QCOMPARE(store.idText(0).size(), 25);
-        QCOMPARE(store.idText(1), Register::defaultIdText());
-        QCOMPARE(store.idText(2), "0" + QByteArray(24, 'c'));
-        QCOMPARE(store.idText(3), Register::defaultIdText());
+        const ReadResult gone = TextRead(port, clock, store, progress).readChannels();
+        QCOMPARE(gone.outcome, TransferOutcome::PortClosed);
+        QVERIFY(store.channelText(3).isEmpty());
+
+        // A stop request is heard within a second, whatever the unit sends.
+        port.setScript([](const QByteArray& cmd) { return answerReads(cmd); });
+        QVERIFY(port.open("p"));
+        std::atomic_bool stop{false};
+        struct StopAt final : platform::Progress {
+            std::atomic_bool* flag = nullptr;
+            int steps = 0;
+            void setRange(int) override {}
+            void setPosition(int) override {}
+            void step() override
+            {
+                if (++steps == 50)
+                    flag->store(true);
+            }
+        } stopping;
+        stopping.flag = &stop;
+        const qint64 start = clock.nowMs();
+        const ReadResult stopped = TextRead(port, clock, store, stopping, &stop).readChannels();
+        QCOMPARE(stopped.outcome, TransferOutcome::Stopped);
+        QVERIFY(clock.nowMs() - start < 1000 + 50 * 10 + 1000);
+        QVERIFY(store.channelText(3).isEmpty());
+    }
+
+    void drainIsBoundedOnANoisyLine()
+    {
+        // A line that never falls silent ends the read a fixed time after its last command.
+        platform::VirtualClock clock;
+        ScriptedPort port(clock);
+        port.setReplyDelayMs(5);
+        port.setScript(answerReads);
+        QVERIFY(port.open("p"));
+        for (int t = 0; t < 60000; t += 20)
+            port.inject("x", t);
+        Register store;
+        RecordingProgress progress;
+        const ReadResult r = TextRead(port, clock, store, progress).readChannels();
+        QCOMPARE(r.outcome, TransferOutcome::Disturbed);
+        QVERIFY(clock.nowMs() <= 1000 + 100 * 10 + 500 + 100 * TextRead::ReplyLineMs + 1000 + 100);
+        QVERIFY(store.channelText(0).isEmpty());
     }
 
     void readChannelsAndClosedPort()
@@ -336,6 +418,7 @@ private slots:
 
         QVERIFY(port.open("p"));
         const ReadResult r = TextRead(port, clock, store, progress).readChannels();
+        QCOMPARE(r.outcome, TransferOutcome::Done);
         QCOMPARE(r.stored.size(), 100);
         QCOMPARE(port.written().size(), 100);
         QCOMPARE(port.written()[1].atMs - port.written()[0].atMs, 10);
@@ -402,6 +485,12 @@ private slots:
         QCOMPARE(r.refused, 1);
         QVERIFY(port.writtenStartingWith("$PC007").isEmpty());
         QCOMPARE(port.written().last().bytes, QByteArray("$PC\r"));
+
+        // No text to send: nothing at all goes out, not even the end command.
+        const int before = int(port.written().size());
+        const ProgramResult none = TextProgram(port, clock, store, progress).programIds({});
+        QCOMPARE(none.outcome, TransferOutcome::NothingAsked);
+        QCOMPARE(int(port.written().size()), before);
     }
 
     void disconnect()

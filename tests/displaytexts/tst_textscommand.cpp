@@ -1,5 +1,5 @@
 // `quarnctl texts` in-process against the simulated unit on virtual time: the round trips
-// of all three kinds, the built-in languages and the exit codes.
+// of all three kinds, the built-in languages, the exit codes and every file it refuses to send.
 #include "cli/PortSetup.h"
 #include "cli/Quarnctl.h"
 
@@ -205,8 +205,8 @@ private slots:
         }
         {
             // Every 10th reply dropped: the lines that came would be assigned in order, so
-            // later texts would land on wrong numbers; the command says it is short and
-            // leaves the file of an earlier read alone.
+            // later texts would land on wrong numbers; the command says how many are unusable
+            // and leaves the file of an earlier read alone.
             sim::UnitOptions options;
             options.fault = sim::Fault::Drop;
             options.faultParam = 10;
@@ -220,10 +220,78 @@ private slots:
             earlier.close();
             const Run r = texts(&port, clock, {"read", "channels", "-o", path});
             QCOMPARE(r.code, 1);
-            QVERIFY2(r.err.contains(" von 100 Texten beantwortet; nichts wurde gespeichert."),
+            QVERIFY2(r.err.contains("Die Antwort des Quarns war gestört: 10 von 100 Texten konnten nicht "
+                                    "gelesen werden."),
                      qPrintable(r.err));
+            QVERIFY(r.err.contains("Es wurde nichts gespeichert."));
             QCOMPARE(fileLines(path), QList<QByteArray>{"earlier"});
         }
+    }
+
+    void nothingToSend()
+    {
+        // An ID file without one defined text: nothing goes out, and it says so.
+        sim::UnitModel unit;
+        platform::VirtualClock clock;
+        sim::SimulatedPort port(unit, clock);
+        QTemporaryDir dir;
+        const QString none = dir.filePath("none.q8kk");
+        QCOMPARE(TextFiles::save(none, TextKind::Ids, Register()), FileOutcome::Ok);
+        const Run r = texts(&port, clock, {"write", "ids", none});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.contains("Es wurden keine Texte gesendet."), qPrintable(r.out + r.err));
+        QVERIFY(!unit.commandsReceived().contains("$PK"));
+    }
+
+    void writeRefusesWhatIsNoCompleteTextFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("said");
+        const QByteArray channel = "0" + QByteArray(24, 'k') + "\r\n";
+        const QByteArray own = QByteArray(24, 'o') + "00000001\r\n";
+        QTest::newRow("two lines of words") << "ids" << QByteArray("hello world\r\nsecond line\r\n")
+                                            << "Zeile 1: ein Text muss 25 Zeichen lang sein";
+        QTest::newRow("empty file") << "channels" << QByteArray()
+                                    << "Zeile 1: die Datei muss genau 100 Texte enthalten";
+        QTest::newRow("one text short")
+            << "channels" << channel.repeated(99) << "Zeile 100: die Datei muss genau 100 Texte enthalten";
+        QTest::newRow("one text too many")
+            << "channels" << channel.repeated(101) << "Zeile 101: die Datei muss genau 100 Texte enthalten";
+        QTest::newRow("a character lost")
+            << "channels" << channel.repeated(2) + "0" + QByteArray(23, 'k') + "\r\n"
+            << "Zeile 3: ein Text muss 25 Zeichen lang sein";
+        QTest::newRow("a flag shifted in") << "channels" << channel + ":" + QByteArray(24, 'k') + "\r\n"
+                                           << "Zeile 2: die Kennzeichnung muss X, 0 oder 1 sein";
+        QTest::newRow("own count missing")
+            << "own" << own.repeated(3) << "Zeile 1: keine Nummer des letzten eigenen Textes";
+        QTest::newRow("own type unknown") << "own"
+                                          << "1\r\n" + own + QByteArray(24, 'o') + "70000001\r\n"
+                                          << "Zeile 3: die Textart muss 0, 1, 2, 3 oder D sein";
+        QTest::newRow("own texts fewer than counted")
+            << "own"
+            << "2\r\n" + own + own << "Zeile 4: die Datei muss genau die gezählten Texte enthalten";
+    }
+
+    void writeRefusesWhatIsNoCompleteTextFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("f");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(content);
+        f.close();
+        sim::UnitModel unit;
+        platform::VirtualClock clock;
+        sim::SimulatedPort port(unit, clock);
+        const Run r = texts(&port, clock, {"write", kind, path});
+        QCOMPARE(r.code, 4);
+        QVERIFY2(r.err.contains(said), qPrintable(r.err));
+        QVERIFY(r.err.contains("es wurde nichts gesendet"));
+        QVERIFY(port.writes().isEmpty());
     }
 };
 

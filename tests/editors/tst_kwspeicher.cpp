@@ -58,7 +58,7 @@ private:
 
 // The dialog as the main window opens it, on a unit with telephone interface.
 struct Rig {
-    Rig() : port(unit, clock)
+    explicit Rig(sim::UnitOptions options = {}) : unit(options), port(unit, clock)
     {
         image.telephoneInterface = true;
         dialog = std::make_unique<KWSpeicher>(&image, nullptr);
@@ -346,6 +346,9 @@ private slots:
         QCOMPARE(rig.controlStates(), Idle);
         QCOMPARE(rig.unit.shortDialEntry(7), QByteArray("4711"));
         QCOMPARE(rig.unit.shortDialEntry(8), QByteArray("0815#22"));
+        // Then read back: the second phase of the bar.
+        QCOMPARE(rig.unitCommands().last(), QByteArray("WL000-099"));
+        QCOMPARE(child<QProgressBar>(rig.dialog.get(), "progressBar")->maximum(), 100);
         QCOMPARE(rig.status("writeStatus"),
                  QStringLiteral("geschrieben von: ") + KWSpeicher::shortenedPath(path));
         QCOMPARE(rig.boxes.fileRequests().size(), 1);
@@ -396,7 +399,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("kurzwahl.txt"));
         QByteArray lines;
         for (int n = 0; n < 10; ++n)
-            lines += "WP" + QByteArray::number(300 + n) + ":0815.............\r";
+            lines += "WP" + QByteArray::number(300 + n) + ":0815............\r";
         QVERIFY(writeFile(path, utf16le(lines)));
         const bool writing = button == "writeButton";
         if (writing)
@@ -408,6 +411,95 @@ private slots:
         QCOMPARE(rig.boxes.last().caption, QStringLiteral("Fehler"));
         QCOMPARE(rig.status(writing ? "writeStatus" : "readStatus"), QString());
         QCOMPARE(rig.boxes.fileRequests().size(), writing ? 1 : 0); // nothing offered to save
+        QCOMPARE(rig.controlStates(), Idle);
+    }
+
+    void incompleteReadOffersNoFile_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("line dies after 40 lines")
+            << QStringLiteral("cutoff=40")
+            << QStringLiteral("Der Kurzwahlspeicher konnte nicht vollständig gelesen werden: Eintrag 040 ist "
+                              "nicht angekommen. Es wurde keine Datei gespeichert.");
+        QTest::newRow("silent unit")
+            << QStringLiteral("silent")
+            << QStringLiteral("Der Kurzwahlspeicher konnte nicht vollständig gelesen werden: Eintrag 000 ist "
+                              "nicht angekommen. Es wurde keine Datei gespeichert.");
+    }
+    void incompleteReadOffersNoFile()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, text);
+        sim::UnitOptions options;
+        QVERIFY(sim::parseFault(fault, options));
+        Rig rig(options);
+        QVERIFY(rig.open());
+        QVERIFY(rig.transfer("readButton"));
+        QCOMPARE(rig.boxes.texts(), QStringList{text});
+        QCOMPARE(rig.boxes.last().caption, QStringLiteral("Fehler"));
+        QVERIFY(rig.boxes.fileRequests().isEmpty());
+        QCOMPARE(rig.status("readStatus"), QString());
+        QCOMPARE(rig.controlStates(), Idle);
+    }
+
+    void writeRefusesWhatIsNoShortDialFile_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("words") << QByteArray("hello world")
+                               << QStringLiteral("Zeile 1 ist keine Zeile der Form WPnnn:Rufnummer");
+        QTest::newRow("too long") << QByteArray("WP000:12345678901234567890XYZ\r")
+                                  << QStringLiteral("Zeile 1 hat mehr als 16 Zeichen hinter dem Doppelpunkt");
+        QTest::newRow("four digits") << QByteArray("WP001:1\rWP1234:99\r")
+                                     << QStringLiteral("Zeile 2 ist keine Zeile der Form WPnnn:Rufnummer");
+        QTest::newRow("letters") << QByteArray("WPabc:1\r")
+                                 << QStringLiteral("Zeile 1 ist keine Zeile der Form WPnnn:Rufnummer");
+        QTest::newRow("not dialled") << QByteArray("WP001:0815-12\r")
+                                     << QStringLiteral(
+                                            "Zeile 1 enthält ein Zeichen, das nicht gewählt werden "
+                                            "kann (erlaubt sind 0-9, A-D, * und #)");
+        QTest::newRow("twice") << QByteArray("WP001:1\rWP001:2\r")
+                               << QStringLiteral("Zeile 2 nennt einen Eintrag ein zweites Mal");
+    }
+    void writeRefusesWhatIsNoShortDialFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, why);
+        Rig rig;
+        QVERIFY(rig.open());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("kurzwahl.txt"));
+        QVERIFY(writeFile(path, utf16le(content)));
+        rig.boxes.setNextFileName(path);
+        rig.port.inner().clearTrace();
+        QVERIFY(rig.transfer("writeButton"));
+        QCOMPARE(rig.boxes.texts(),
+                 QStringList{QStringLiteral("Die Datei %1 ist keine Kurzwahlspeicher-Datei: %2. Es wurde "
+                                            "nichts gesendet.")
+                                 .arg(QDir::toNativeSeparators(path), why)});
+        QVERIFY(rig.port.inner().writes().isEmpty());
+        QCOMPARE(rig.status("writeStatus"), QString());
+        QCOMPARE(rig.controlStates(), Idle);
+    }
+
+    void writeToASilentUnitFailsTheCheck()
+    {
+        sim::UnitOptions options;
+        options.fault = sim::Fault::Silent;
+        Rig rig(options);
+        QVERIFY(rig.open());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("kurzwahl.txt"));
+        QVERIFY(writeFile(path, utf16le("WP007:4711............\r")));
+        rig.boxes.setNextFileName(path);
+        QVERIFY(rig.transfer("writeButton"));
+        QCOMPARE(
+            rig.boxes.texts(),
+            QStringList{QStringLiteral("Die Prüfung nach dem Schreiben ist fehlgeschlagen: Der Quarn hat den "
+                                       "Kurzwahlspeicher nicht vollständig zurückgemeldet (zuerst fehlt "
+                                       "Eintrag 007).")});
+        QCOMPARE(rig.status("writeStatus"), QString());
         QCOMPARE(rig.controlStates(), Idle);
     }
 };

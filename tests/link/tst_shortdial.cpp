@@ -160,6 +160,8 @@ private Q_SLOTS:
         const ShortDialRead stopped = s.exchange.read({0, 1, 2}, s.progress, &stop);
         QCOMPARE(s.port.writtenCommands().size(), 1);
         QCOMPARE(stopped.text, QStringLiteral("WP000:1...............\r"));
+        QVERIFY(stopped.stopped);
+        QVERIFY(!stopped.complete());
 
         s.port.close();
         const ShortDialRead failed = s.exchange.read({0}, s.progress);
@@ -398,6 +400,170 @@ private Q_SLOTS:
         QVERIFY(!r.portFailed);
         QVERIFY(!r.text.contains(QLatin1String("WP")));
         QVERIFY(clock.nowMs() - start <= 2 * ShortDialExchange::MaxReplyMs + 500);
+        QVERIFY(!r.complete());
+        QCOMPARE(r.firstMissing, 0);
+    }
+
+    // --- a read counts only when every entry came; a write is read back ---
+
+    void readIsCompleteOnlyWithEveryEntry_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QList<int>>("ranges");
+        QTest::addColumn<int>("firstMissing"); // -1: complete
+        QTest::addColumn<bool>("portLost");
+        QTest::newRow("clean, two ranges") << "none" << QList<int>{0, 3} << -1 << false;
+        QTest::newRow("line dies after 40 lines") << "cutoff=40" << QList<int>{0} << 40 << true;
+        QTest::newRow("line dies in the second range") << "cutoff=130" << QList<int>{0, 1} << 130 << true;
+        QTest::newRow("silent unit") << "silent" << QList<int>{0} << 0 << false;
+        QTest::newRow("stray bytes before the list") << "noise" << QList<int>{0} << 0 << false;
+    }
+    void readIsCompleteOnlyWithEveryEntry()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QList<int>, ranges);
+        QFETCH(int, firstMissing);
+        QFETCH(bool, portLost);
+        sim::UnitOptions options;
+        QVERIFY(sim::parseFault(fault, options));
+        options.telephone = true;
+        SimBench b(options);
+        const ShortDialRead r = b.exchange.read(ranges, b.progress);
+        QCOMPARE(r.firstMissing, firstMissing);
+        QCOMPARE(r.portLost, portLost);
+        QCOMPARE(r.complete(), firstMissing < 0 && !portLost);
+        if (r.complete()) {
+            QCOMPARE(int(r.text.count(QLatin1Char('\r'))), 100 * int(ranges.size()));
+            QVERIFY(ShortDialFile::check(r.text).ok());
+        }
+    }
+
+    void junkBetweenLinesIsNotKept()
+    {
+        // What is no entry line (a stray byte between two lines) is not part of the text;
+        // the entries are, whole.
+        Scripted s;
+        QString list = QStringLiteral("WL000-099\r");
+        for (int n = 0; n < 100; ++n)
+            list += (n == 50 ? QStringLiteral("~\r") : QString()) + entryLine(n, QString::number(n));
+        s.port.setScript([&](const QByteArray&) { return latin1(list); });
+        const ShortDialRead r = s.exchange.read({0}, s.progress);
+        QVERIFY(r.complete());
+        QVERIFY(!r.text.contains(QLatin1Char('~')));
+        QCOMPARE(r.text.left(23), entryLine(0, QStringLiteral("0")));
+        QCOMPARE(int(r.text.size()), 100 * 23);
+    }
+
+    void lineInBreakAndStopEndTheReadSoon()
+    {
+        // A line in break reads as NUL bytes without end: they are no answer, so the range
+        // ends QuietMs after the last useful byte, not after the whole reply budget.
+        {
+            Scripted s;
+            s.port.setScript([](const QByteArray&) { return QByteArray("WL000-099\r"); });
+            for (int t = 0; t < 40000; ++t)
+                s.port.inject(QByteArray(1, '\0'), 5 + t);
+            const qint64 start = s.clock.nowMs();
+            const ShortDialRead r = s.exchange.read({0}, s.progress);
+            QVERIFY(!r.complete());
+            QVERIFY2(s.clock.nowMs() - start <= ShortDialExchange::QuietMs + 200,
+                     qPrintable(QString::number(s.clock.nowMs() - start)));
+        }
+        {
+            // Noise that never stops: a stop request ends the read within a second.
+            Scripted s;
+            for (int t = 0; t < 40000; ++t)
+                s.port.inject("x", t);
+            std::atomic_bool stop{false};
+            s.port.setScript([&](const QByteArray&) {
+                stop = true;
+                return QByteArray();
+            });
+            const qint64 start = s.clock.nowMs();
+            const ShortDialRead r = s.exchange.read({0, 1}, s.progress, &stop);
+            QVERIFY(r.stopped);
+            QVERIFY(s.clock.nowMs() - start < 1000);
+            QCOMPARE(s.port.writtenCommands().size(), 1);
+        }
+    }
+
+    void fileCheck_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("problem");
+        QTest::addColumn<int>("line");
+        using P = quarn::link::ShortDialCheck::Problem;
+        QTest::newRow("saved by the dialog")
+            << entryLine(1, "081512345") + entryLine(2, "*31#0815") << int(P::None) << 0;
+        QTest::newRow("edited, no padding, empty lines") << "WP001:0815\r\rWP002:\r" << int(P::None) << 0;
+        QTest::newRow("words") << "hello world\r" << int(P::NotAnEntry) << 1;
+        QTest::newRow("too long") << "WP000:12345678901234567890XYZ\r" << int(P::TooLong) << 1;
+        QTest::newRow("four digits") << entryLine(5, "1") + "WP1234:99\r" << int(P::NotAnEntry) << 2;
+        QTest::newRow("no number") << "WPabc:1\r" << int(P::NotAnEntry) << 1;
+        QTest::newRow("letter") << "WP007:0815x\r" << int(P::BadCharacter) << 1;
+        QTest::newRow("dot inside") << "WP007:08.15\r" << int(P::BadCharacter) << 1;
+        QTest::newRow("blank") << "WP007:0815 12\r" << int(P::BadCharacter) << 1;
+        QTest::newRow("twice") << entryLine(7, "1") + entryLine(8, "2") + entryLine(7, "3")
+                               << int(P::Duplicate) << 3;
+        QTest::newRow("nothing") << "\r\r" << int(P::NoEntries) << 1;
+    }
+    void fileCheck()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, problem);
+        QFETCH(int, line);
+        const quarn::link::ShortDialCheck check = ShortDialFile::check(text);
+        QCOMPARE(int(check.problem), problem);
+        QCOMPARE(check.line, line);
+        QCOMPARE(check.entries.isEmpty(), !check.ok());
+    }
+
+    void writeIsReadBack_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("firstDiffering");
+        QTest::newRow("clean") << "none" << true << -1;
+        QTest::newRow("silent unit") << "silent" << false << 105;
+        QTest::newRow("line dies while listing") << "cutoff=10" << false << 110;
+    }
+    void writeIsReadBack()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, ok);
+        QFETCH(int, firstDiffering);
+        sim::UnitOptions options;
+        QVERIFY(sim::parseFault(fault, options));
+        SimBench b(options);
+        const QString text = entryLine(105, "0815") + entryLine(110, "4711#") + entryLine(999, "1");
+        const quarn::link::ShortDialCheck check = ShortDialFile::check(text);
+        QVERIFY(check.ok());
+        QVERIFY(b.exchange.write(text, b.progress));
+        b.unit.clearCommandLog();
+        const quarn::link::ShortDialVerify v = b.exchange.verify(check.entries, b.progress);
+        QCOMPARE(v.ok, ok);
+        QCOMPARE(v.firstDiffering, firstDiffering);
+        if (ok)
+            QCOMPARE(b.unit.commandsReceived(), (QList<QByteArray>{"WL100-199", "WL900-999"}));
+    }
+
+    void writeReadBackNamesTheFirstDifference()
+    {
+        // The unit keeps something else than was sent (here: it lists its old entry).
+        Scripted s;
+        s.port.setScript([](const QByteArray& cmd) {
+            QString list;
+            if (cmd.startsWith("WL"))
+                for (int n = 0; n < 100; ++n)
+                    list += entryLine(n, n == 7 ? QStringLiteral("1111") : QStringLiteral("0815"));
+            return latin1(list);
+        });
+        const QList<quarn::link::ShortDialEntry> written{
+            {5, QStringLiteral("0815")}, {7, QStringLiteral("0815")}, {9, QStringLiteral("9999")}};
+        const quarn::link::ShortDialVerify v = s.exchange.verify(written, s.progress);
+        QVERIFY(v.read.complete());
+        QVERIFY(!v.ok);
+        QCOMPARE(v.firstDiffering, 7);
     }
 };
 

@@ -68,6 +68,13 @@ struct Bench {
         QCoreApplication::processEvents();
         return !window.transferRunning();
     }
+    // Shows the window's own table of kind as "Öffnen" of a file holding it does.
+    void showStore(TextKind kind)
+    {
+        const QString path = files.filePath(QStringLiteral("table.") + TextFiles::extension(kind));
+        QCOMPARE(TextFiles::save(path, kind, window.store()), FileOutcome::Ok);
+        QVERIFY(window.loadTextFile(kind, path));
+    }
     int writesStartingWith(const QByteArray& prefix) const
     {
         int n = 0;
@@ -76,6 +83,7 @@ struct Bench {
         return n;
     }
 
+    QTemporaryDir files;
     platform::ScriptedUserDialogs dialogs;
     sim::UnitModel unit;
     platform::VirtualClock clock;
@@ -111,7 +119,7 @@ private slots:
     void doubleClickEditsOneText();
     void languageSwitchRelabelsEverything();
     void modeMenuShowsOneGroup();
-    void cancelledOpenStillRebuildsTree();
+    void cancelledOpenLeavesTheWindow();
     void openLoadsTheFileOfTheMode();
     void saveShowsThePathInEnglishToo();
     void helpAndAbout();
@@ -121,7 +129,14 @@ private slots:
     void ownSelectionStaysInsideTheTable();
     void writingUnreadTextsAsksFirst_data();
     void writingUnreadTextsAsksFirst();
-    void readWithoutReplyKeepsTheTable();
+    void failedReadKeepsTheTable_data();
+    void failedReadKeepsTheTable();
+    void idReadChangesOnlyItsRanges();
+    void writeWithNothingToSendSaysSo();
+    void connectRebuildsOwnTreeToTheUnitsCount();
+    void unsavedEditsAreAskedFor_data();
+    void unsavedEditsAreAskedFor();
+    void closeDuringTransferStopsThenCloses();
 };
 
 void TekstorWindowTest::startState()
@@ -300,9 +315,16 @@ void TekstorWindowTest::connectFailures()
 
 void TekstorWindowTest::noIdChecked()
 {
+    QTemporaryDir dir;
+    Register texts;
+    texts.setIdText(5, QByteArray("1") + QByteArray(24, 'f'));
+    texts.resetChannelTexts();
+    const QString ids = dir.filePath(QStringLiteral("k.q8kk"));
+    const QString channels = dir.filePath(QStringLiteral("k.q8kc"));
+    QCOMPARE(TextFiles::save(ids, TextKind::Ids, texts), FileOutcome::Ok);
+    QCOMPARE(TextFiles::save(channels, TextKind::Channels, texts), FileOutcome::Ok);
     Bench b;
-    b.window.store().setIdText(5, QByteArray("1") + QByteArray(24, 'f'));
-    b.get<QAction>("openAction")->trigger(); // cancelled: the tree shows the table
+    QVERIFY(b.window.loadTextFile(TextKind::Ids, ids));
     QVERIFY(b.enabled("editIdButton"));
     b.click("editIdButton");
     QCOMPARE(b.dialogs.texts(), QStringList{QStringLiteral("Keine Kennung ausgewählt.")});
@@ -316,8 +338,7 @@ void TekstorWindowTest::noIdChecked()
 
     // Channels with nothing checked: nothing happens.
     b.window.setMode(TextKind::Channels);
-    b.window.store().resetChannelTexts();
-    b.get<QAction>("openAction")->trigger();
+    QVERIFY(b.window.loadTextFile(TextKind::Channels, channels));
     b.dialogs.clear();
     b.click("editChannelButton");
     QVERIFY(b.dialogs.messages().isEmpty());
@@ -329,7 +350,7 @@ void TekstorWindowTest::rangeNodeChecksItsIds()
     Bench b;
     for (int id : {100, 142, 199, 250})
         b.window.store().setIdText(id, QByteArray("1") + QByteArray(24, 'r'));
-    b.get<QAction>("openAction")->trigger();
+    b.showStore(TextKind::Ids);
     TextTree* tree = b.window.tree(TextKind::Ids);
     QCOMPARE(tree->topLevelItem(1)->childCount(), 3);
     QCOMPARE(tree->topLevelItem(2)->childCount(), 1);
@@ -350,7 +371,7 @@ void TekstorWindowTest::rangeNodeChecksItsIds()
     // The channel root does the same for all channels.
     b.window.setMode(TextKind::Channels);
     b.window.store().resetChannelTexts();
-    b.get<QAction>("openAction")->trigger();
+    b.showStore(TextKind::Channels);
     TextTree* channels = b.window.tree(TextKind::Channels);
     channels->topLevelItem(0)->setCheckState(0, Qt::Checked);
     QCOMPARE(channels->checkedNumbers().size(), 100);
@@ -363,7 +384,7 @@ void TekstorWindowTest::editFromTreeRebuildsAndRechecks()
     Bench b;
     for (int id = 100; id < 200; ++id)
         b.window.store().setIdText(id, QByteArray("0") + QByteArray(24, 'a'));
-    b.get<QAction>("openAction")->trigger();
+    b.showStore(TextKind::Ids);
     TextTree* tree = b.window.tree(TextKind::Ids);
     tree->topLevelItem(1)->setCheckState(0, Qt::Checked);
 
@@ -391,7 +412,7 @@ void TekstorWindowTest::doubleClickEditsOneText()
 {
     Bench b;
     b.window.setMode(TextKind::Own);
-    b.get<QAction>("openAction")->trigger(); // own texts 0..100 at their default
+    b.showStore(TextKind::Own);
     TextTree* own = b.window.tree(TextKind::Own);
     QCOMPARE(own->topLevelItem(0)->childCount(), 101);
     QTreeWidgetItem* item = own->itemOf(7);
@@ -458,7 +479,7 @@ void TekstorWindowTest::languageSwitchRelabelsEverything()
         return texts;
     };
     b.window.store().setIdText(1, QByteArray("1") + QByteArray(24, 'x'));
-    b.get<QAction>("openAction")->trigger();
+    b.showStore(TextKind::Ids);
     for (TextKind kind : {TextKind::Own, TextKind::Channels})
         b.window.tree(kind)->rebuildFromTable(b.window.store(), Language::German);
     const QStringList german = snapshot();
@@ -521,11 +542,11 @@ void TekstorWindowTest::languageSwitchRelabelsEverything()
     QCOMPARE(unchanged, names);
     // The tree nodes change their language with the window; rebuilding keeps it.
     QCOMPARE(b.window.tree(TextKind::Ids)->topLevelItem(0)->text(0), QStringLiteral("ID codes 0-99"));
-    b.get<QAction>("openAction")->trigger();
+    b.showStore(TextKind::Ids);
     QCOMPARE(b.window.tree(TextKind::Ids)->topLevelItem(0)->text(0), QStringLiteral("ID codes 0-99"));
 
     b.get<QAction>("germanAction")->trigger();
-    b.get<QAction>("openAction")->trigger();
+    b.showStore(TextKind::Ids);
     QCOMPARE(snapshot(), german);
 }
 
@@ -559,21 +580,23 @@ void TekstorWindowTest::modeMenuShowsOneGroup()
     QCOMPARE(b.window.height(), height);
 }
 
-void TekstorWindowTest::cancelledOpenStillRebuildsTree()
+void TekstorWindowTest::cancelledOpenLeavesTheWindow()
 {
+    // A cancelled "Öffnen" shows no default texts and enables nothing: the window stays.
+    for (TextKind kind : {TextKind::Ids, TextKind::Own}) {
+        Bench b;
+        b.window.setMode(kind);
+        b.window.store().setIdText(420, QByteArray("1") + QByteArray(24, 'w'));
+        b.get<QAction>("openAction")->trigger();
+        QCOMPARE(b.dialogs.fileRequests().size(), 1);
+        QCOMPARE(b.window.tree(kind)->topLevelItemCount(), 0);
+        QVERIFY(!b.enabled(kind == TextKind::Ids ? "editIdButton" : "editOwnButton"));
+        QVERIFY(b.dialogs.messages().isEmpty());
+    }
     Bench b;
-    b.window.store().setIdText(420, QByteArray("1") + QByteArray(24, 'w'));
     b.get<QAction>("openAction")->trigger();
-    QCOMPARE(b.dialogs.fileRequests().size(), 1);
     QCOMPARE(b.dialogs.fileRequests().last().filter, QStringLiteral("Kennungstexte (*.q8kk)"));
     QCOMPARE(b.dialogs.fileRequests().last().defaultSuffix, QStringLiteral("q8kk"));
-    TextTree* tree = b.window.tree(TextKind::Ids);
-    QCOMPARE(tree->topLevelItemCount(), 10);
-    QCOMPARE(tree->topLevelItem(4)->childCount(), 1);
-    QVERIFY(tree->topLevelItem(4)->font(0).bold());
-    QCOMPARE(tree->itemOf(420)->text(0), QStringLiteral("420: 1") + QString(24, QLatin1Char('w')));
-    QVERIFY(b.enabled("editIdButton"));
-    QVERIFY(b.dialogs.messages().isEmpty());
 }
 
 void TekstorWindowTest::openLoadsTheFileOfTheMode()
@@ -668,13 +691,17 @@ QTEST_MAIN(TekstorWindowTest)
 void TekstorWindowTest::failedSendIsAnError_data()
 {
     QTest::addColumn<bool>("portGone");
-    QTest::newRow("a text too long to send") << false;
-    QTest::newRow("the port went away") << true;
+    QTest::addColumn<QString>("german");
+    QTest::newRow("a text too long to send")
+        << false << QStringLiteral("Die Texte konnten nicht vollständig gesendet werden.");
+    QTest::newRow("the port went away")
+        << true << QStringLiteral("Fehler beim Initialisieren des gewählten Ports.");
 }
 
 void TekstorWindowTest::failedSendIsAnError()
 {
     QFETCH(bool, portGone);
+    QFETCH(QString, german);
     Bench b;
     QVERIFY(b.clickAndWait("connectButton"));
     QVERIFY(b.clickAndWait("readChannelButton"));
@@ -684,10 +711,13 @@ void TekstorWindowTest::failedSendIsAnError()
         b.window.store().setChannelText(3, QByteArray(120, 'x'));
 
     QVERIFY(b.clickAndWait("writeChannelButton"));
-    QCOMPARE(b.dialogs.texts(),
-             QStringList{QStringLiteral("Die Texte konnten nicht vollständig gesendet werden.")});
+    QCOMPARE(b.dialogs.texts(), QStringList{german});
     QCOMPARE(b.dialogs.last().caption, QStringLiteral("Fehler"));
     QCOMPARE(b.dialogs.last().icon, platform::MessageIcon::Stop);
+    // A port that went away leaves the window disconnected.
+    QCOMPARE(b.enabled("connectButton"), portGone);
+    if (portGone)
+        return;
 
     b.dialogs.clear();
     b.window.setLanguage(Language::English);
@@ -732,9 +762,13 @@ void TekstorWindowTest::ownSelectionStaysInsideTheTable()
     const QString path = dir.filePath(QStringLiteral("wenige.q8kt"));
     QCOMPARE(TextFiles::save(path, TextKind::Own, few), FileOutcome::Ok);
 
+    const QString many = dir.filePath(QStringLiteral("viele.q8kt"));
+    QCOMPARE(TextFiles::save(many, TextKind::Own, Register()), FileOutcome::Ok); // texts 0..100
+
     Bench b;
     b.window.setMode(TextKind::Own);
-    b.get<QAction>("openAction")->trigger(); // texts 0..100 at their default
+    b.dialogs.setNextFileName(many);
+    b.get<QAction>("openAction")->trigger();
     TextTree* own = b.window.tree(TextKind::Own);
     own->selectNumber(50);
     QCOMPARE(own->currentNumber(), 50);
@@ -803,13 +837,41 @@ void TekstorWindowTest::writingUnreadTextsAsksFirst()
     QVERIFY(b.dialogs.last().text.endsWith(QStringLiteral("programmed.")));
 }
 
-void TekstorWindowTest::readWithoutReplyKeepsTheTable()
+void TekstorWindowTest::failedReadKeepsTheTable_data()
 {
-    // A channel read takes 100 replies; from the 101st reply on the line carries only noise,
-    // so the second read gets not one line.
+    // The connect takes two commands and one reply; the first channel read 100 of each.
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("german");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("stray byte before one reply")
+        << QStringLiteral("stray=150")
+        << QStringLiteral(
+               "Die Antwort des Quarns war gestört: 1 von 100 Texten konnten nicht gelesen werden. "
+               "Die Tabelle bleibt unverändert.")
+        << QStringLiteral("Fehler");
+    QTest::newRow("one reply lost")
+        << QStringLiteral("drop=120")
+        << QStringLiteral(
+               "Die Antwort des Quarns war gestört: 1 von 100 Texten konnten nicht gelesen werden. "
+               "Die Tabelle bleibt unverändert.")
+        << QStringLiteral("Fehler");
+    QTest::newRow("noise, never a reply")
+        << QStringLiteral("babble=102")
+        << QStringLiteral("Die Antwort des Quarns war gestört: 100 von 100 Texten konnten nicht gelesen "
+                          "werden. Die Tabelle bleibt unverändert.")
+        << QStringLiteral("Fehler");
+    QTest::newRow("port gone") << QStringLiteral("hangup=103")
+                               << QStringLiteral("Fehler beim Initialisieren des gewählten Ports.")
+                               << QStringLiteral("Fehler");
+}
+
+void TekstorWindowTest::failedReadKeepsTheTable()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, german);
+    QFETCH(QString, caption);
     sim::UnitOptions options;
-    options.fault = sim::Fault::Noise;
-    options.faultParam = 101;
+    QVERIFY(sim::parseFault(fault, options));
     Bench b(options);
     b.unit.setChannelText(7, toUnitCodes("1" + padded("Kanal sieben")));
     QVERIFY(b.clickAndWait("connectButton"));
@@ -817,19 +879,200 @@ void TekstorWindowTest::readWithoutReplyKeepsTheTable()
     QVERIFY(b.dialogs.messages().isEmpty());
     const QByteArray seven = b.window.store().channelText(7);
     QVERIFY(seven.contains("Kanal"));
-    // An edit not yet sent or saved.
     b.window.store().setChannelText(9, QByteArray("1") + QByteArray(24, 'n'));
 
     QVERIFY(b.clickAndWait("readChannelButton"));
-    QCOMPARE(b.dialogs.texts(),
-             QStringList{
-                 QStringLiteral("Bitte überprüfen Sie ob das Gerät am gewählten Port angeschlossen ist und "
-                                "sich im Programmiermodus befindet.")});
-    QCOMPARE(b.dialogs.last().caption, QStringLiteral("Port nicht initialisiert"));
+    QCOMPARE(b.dialogs.texts(), QStringList{german});
+    QCOMPARE(b.dialogs.last().caption, caption);
+    QCOMPARE(b.dialogs.last().icon, platform::MessageIcon::Stop);
     QCOMPARE(b.window.store().channelText(7), seven);
     QCOMPARE(b.window.store().channelText(9), QByteArray("1") + QByteArray(24, 'n'));
     QCOMPARE(b.window.tree(TextKind::Channels)->topLevelItem(0)->childCount(), 100);
-    QVERIFY(b.allEnabled(SixTransferButtons, true));
+    QVERIFY(b.enabled("editChannelButton"));
+}
+
+void TekstorWindowTest::idReadChangesOnlyItsRanges()
+{
+    Bench b;
+    QVERIFY(b.clickAndWait("connectButton"));
+    // No range checked: refused, nothing sent.
+    b.get<QCheckBox>("range0")->setChecked(false);
+    QVERIFY(b.clickAndWait("readIdButton"));
+    QCOMPARE(b.dialogs.texts(), QStringList{QStringLiteral("Bitte mindestens einen Bereich auswählen.")});
+    QCOMPARE(b.writesStartingWith("$RK"), 0);
+    b.dialogs.clear();
+    b.window.setLanguage(Language::English);
+    QVERIFY(b.clickAndWait("readIdButton"));
+    QCOMPARE(b.dialogs.texts(), QStringList{QStringLiteral("Select at least one range.")});
+    b.window.setLanguage(Language::German);
+
+    // A file with texts in ranges 0 and 5; a read of range 0 leaves range 5 and its items.
+    QTemporaryDir dir;
+    Register texts;
+    texts.setIdText(5, "1" + padded("aus Datei fuenf"));
+    texts.setIdText(512, "1" + padded("aus Datei 512"));
+    const QString path = dir.filePath(QStringLiteral("k.q8kk"));
+    QCOMPARE(TextFiles::save(path, TextKind::Ids, texts), FileOutcome::Ok);
+    b.dialogs.setNextFileName(path);
+    b.get<QAction>("openAction")->trigger();
+    b.get<QCheckBox>("range0")->setChecked(true);
+    b.dialogs.clear();
+    QVERIFY(b.clickAndWait("readIdButton"));
+    QVERIFY(b.dialogs.messages().isEmpty());
+    QCOMPARE(b.writesStartingWith("$RK"), 100);
+    QCOMPARE(b.window.store().idText(512), "1" + padded("aus Datei 512"));
+    QVERIFY(b.window.store().idText(5) != "1" + padded("aus Datei fuenf"));
+    TextTree* tree = b.window.tree(TextKind::Ids);
+    QCOMPARE(tree->topLevelItem(0)->childCount(), 100);
+    QCOMPARE(tree->topLevelItem(5)->childCount(), 1);
+    QCOMPARE(tree->rangesWithItems(), (QList<int>{0, 5}));
+}
+
+void TekstorWindowTest::writeWithNothingToSendSaysSo()
+{
+    // An ID file without one defined text: the tree has its ranges but no items.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("leer.q8kk"));
+    QCOMPARE(TextFiles::save(path, TextKind::Ids, Register()), FileOutcome::Ok);
+    Bench b;
+    QVERIFY(b.clickAndWait("connectButton"));
+    b.dialogs.setNextFileName(path);
+    b.get<QAction>("openAction")->trigger();
+    QVERIFY(b.clickAndWait("writeIdButton"));
+    QCOMPARE(b.dialogs.texts(), QStringList{QStringLiteral("Es wurden keine Texte gesendet.")});
+    QCOMPARE(b.writesStartingWith("$PK"), 0);
+    b.dialogs.clear();
+    b.window.setLanguage(Language::English);
+    QVERIFY(b.clickAndWait("writeIdButton"));
+    QCOMPARE(b.dialogs.texts(), QStringList{QStringLiteral("No texts were sent.")});
+}
+
+void TekstorWindowTest::connectRebuildsOwnTreeToTheUnitsCount()
+{
+    QTemporaryDir dir;
+    Register few;
+    few.setLastOwnIndex(9);
+    const QString path = dir.filePath(QStringLiteral("wenige.q8kt"));
+    QCOMPARE(TextFiles::save(path, TextKind::Own, few), FileOutcome::Ok);
+    Bench b;
+    b.window.setMode(TextKind::Own);
+    b.dialogs.setNextFileName(path);
+    b.get<QAction>("openAction")->trigger();
+    TextTree* own = b.window.tree(TextKind::Own);
+    QCOMPARE(own->topLevelItem(0)->childCount(), 10);
+    QVERIFY(b.clickAndWait("connectButton"));
+    const int count = b.unit.lastOwnTextIndex() + 1;
+    QCOMPARE(b.window.store().ownTextCount(), count);
+    QCOMPARE(own->topLevelItem(0)->childCount(), count);
+    // Every item stands for a text of the table: the last one edits that text.
+    own->selectNumber(count - 1);
+    whenModal([](QDialog* dialog) { typeTextAndOk(dialog, QString(24, QLatin1Char('z'))); });
+    b.click("editOwnButton");
+    QVERIFY(b.window.store().ownText(count - 1).startsWith(QByteArray(24, 'z')));
+    QVERIFY(own->itemOf(count - 1)->text(0).contains(QString(24, QLatin1Char('z'))));
+}
+
+void TekstorWindowTest::unsavedEditsAreAskedFor_data()
+{
+    QTest::addColumn<QString>("action"); // what comes after an edit not saved
+    QTest::addColumn<QString>("german");
+    QTest::addColumn<QString>("english");
+    QTest::newRow("read") << QStringLiteral("readChannelButton")
+                          << QStringLiteral(
+                                 "Die Texte wurden geändert und nicht gespeichert. Beim Lesen gehen "
+                                 "diese Änderungen verloren. Trotzdem lesen?")
+                          << QStringLiteral("The texts were changed and not saved. Reading discards these "
+                                            "changes. Read anyway?");
+    QTest::newRow("open") << QStringLiteral("openAction")
+                          << QStringLiteral("Die Texte wurden geändert und nicht gespeichert. Beim Öffnen "
+                                            "gehen diese Änderungen verloren. Trotzdem öffnen?")
+                          << QStringLiteral("The texts were changed and not saved. Opening discards these "
+                                            "changes. Open anyway?");
+    QTest::newRow("close") << QStringLiteral("exitAction")
+                           << QStringLiteral(
+                                  "Die Texte wurden geändert und nicht gespeichert. Wollen Sie die "
+                                  "Texte vor dem Schließen der Anwendung speichern?")
+                           << QStringLiteral("The texts were changed and not saved. Do you want to save the "
+                                             "texts before closing the application?");
+}
+
+void TekstorWindowTest::unsavedEditsAreAskedFor()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, german);
+    QFETCH(QString, english);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("k.q8kc"));
+    Register texts;
+    texts.resetChannelTexts();
+    QCOMPARE(TextFiles::save(file, TextKind::Channels, texts), FileOutcome::Ok);
+
+    Bench b;
+    QVERIFY(b.clickAndWait("connectButton"));
+    b.window.setMode(TextKind::Channels);
+    QVERIFY(b.clickAndWait("readChannelButton"));
+    QVERIFY(!b.window.modified(TextKind::Channels));
+    b.window.tree(TextKind::Channels)->checkNumbers({4});
+    whenModal([](QDialog* dialog) { typeTextAndOk(dialog, QString(24, QLatin1Char('e'))); });
+    b.click("editChannelButton");
+    QVERIFY(b.window.modified(TextKind::Channels));
+    const QByteArray edited = b.window.store().channelText(4);
+    const int reads = b.writesStartingWith("$RC");
+
+    auto run = [&] {
+        if (action.endsWith(QLatin1String("Action")))
+            b.get<QAction>(action)->trigger();
+        else
+            QVERIFY(b.clickAndWait(action));
+    };
+    // No: the edit stays, nothing is read, opened or closed.
+    for (Language language : {Language::German, Language::English}) {
+        b.window.setLanguage(language);
+        b.dialogs.clear();
+        b.dialogs.setNextAnswer(platform::Answer::No);
+        b.dialogs.setNextFileName(file);
+        run();
+        QVERIFY(!b.dialogs.messages().isEmpty());
+        QCOMPARE(b.dialogs.messages().first().text, language == Language::German ? german : english);
+        if (action == QLatin1String("exitAction")) {
+            // No to saving closes without saving.
+            QVERIFY(!b.window.isVisible());
+            return;
+        }
+        QCOMPARE(b.dialogs.messages().first().caption,
+                 language == Language::German ? QStringLiteral("Warnhinweis!") : QStringLiteral("Warning!"));
+        QCOMPARE(b.window.store().channelText(4), edited);
+        QCOMPARE(b.writesStartingWith("$RC"), reads);
+        QVERIFY(b.window.modified(TextKind::Channels));
+    }
+}
+
+void TekstorWindowTest::closeDuringTransferStopsThenCloses()
+{
+    Bench b;
+    QVERIFY(b.clickAndWait("connectButton"));
+    QVERIFY(b.clickAndWait("readChannelButton"));
+    b.click("writeChannelButton");
+    QVERIFY(b.window.transferRunning());
+
+    // No: the transfer goes on.
+    b.dialogs.setNextAnswer(platform::Answer::No);
+    b.window.reject();
+    QCOMPARE(b.dialogs.texts(), QStringList{QStringLiteral(
+                                    "Eine Übertragung zum Quarn läuft noch. Wird das Programm jetzt beendet, "
+                                    "ist der Quarn möglicherweise nur teilweise programmiert. Trotzdem "
+                                    "beenden?")});
+    QVERIFY(b.window.isVisible());
+
+    // Yes: stopped at the next text, the line ended cleanly, then the window closes.
+    b.dialogs.clear();
+    b.dialogs.setNextAnswer(platform::Answer::Yes);
+    b.window.reject();
+    QVERIFY(b.window.isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!b.window.transferRunning(), 20000);
+    QVERIFY(!b.window.isVisible());
+    QCOMPARE(b.port.writes().last().bytes, QByteArray("$PC\r"));
+    QCOMPARE(b.dialogs.messages().size(), 1); // no "programmed" after the question
 }
 
 #include "tst_tekstorwindow.moc"

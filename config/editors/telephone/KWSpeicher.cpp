@@ -3,6 +3,7 @@
 #include "config/link/LinkMessages.h"
 #include "config/link/ShortDialExchange.h"
 #include "config/link/ShortDialFile.h"
+#include "config/link/ShortDialMessages.h"
 #include "config/register/Messages.h"
 #include "platform/BytePort.h"
 #include "platform/UserDialogs.h"
@@ -19,12 +20,6 @@
 namespace quarn {
 
 namespace {
-QString readFailedText()
-{
-    return KWSpeicher::tr("Der Kurzwahlspeicher konnte nicht gelesen werden, weil die Verbindung zum Quarn "
-                          "unterbrochen wurde. Es wurde keine Datei gespeichert.");
-}
-
 QString writeFailedText()
 {
     return KWSpeicher::tr("Der Kurzwahlspeicher konnte nicht vollständig geschrieben werden, weil die "
@@ -56,18 +51,16 @@ KWSpeicher::KWSpeicher(Register* image, QWidget* parent)
                "werden."));
 
     // The worker reports from its thread; these run on the dialog's.
-    connect(&m_worker, &platform::Worker::rangeChanged, m_progress,
+    connect(&m_runner, &platform::ExchangeRunner::rangeChanged, m_progress,
             [this](int maximum) { m_progress->setRange(0, qMax(1, maximum)); });
-    connect(&m_worker, &platform::Worker::positionChanged, m_progress,
+    connect(&m_runner, &platform::ExchangeRunner::positionChanged, m_progress,
             [this](int position) { m_progress->setValue(qBound(0, position, m_progress->maximum())); });
-    connect(&m_worker, &platform::Worker::stepped, m_progress,
+    connect(&m_runner, &platform::ExchangeRunner::stepped, m_progress,
             [this] { m_progress->setValue(qMin(m_progress->value() + 1, m_progress->maximum())); });
 }
 
-KWSpeicher::~KWSpeicher()
-{
-    m_worker.requestStop();
-}
+// The runner stops a running transfer and waits for it before the controls go.
+KWSpeicher::~KWSpeicher() = default;
 
 QWidget* KWSpeicher::buildReadGroup()
 {
@@ -184,7 +177,7 @@ void KWSpeicher::runOpening()
                                                     clock = m_line.clock](platform::Progress&) {
         return link::ShortDialExchange(*port, *clock).open();
     };
-    m_worker.start<bool>(std::move(job), [this](bool sent) {
+    m_runner.start<bool>(std::move(job), [this](bool sent) {
         if (!sent)
             portFailed();
         finish();
@@ -196,19 +189,22 @@ void KWSpeicher::readToFile()
     if (m_busy || !reopenPort())
         return;
     setBusy(true);
-    std::function<link::ShortDialRead(platform::Progress&)> job =
-        [port = m_line.port, clock = m_line.clock, ranges = checkedRanges(),
-         stop = &m_worker.stopFlag()](platform::Progress& progress) {
+    std::function<link::ShortDialRead(platform::Progress&, const platform::ExchangeRunner::StopFlag&)> job =
+        [port = m_line.port, clock = m_line.clock, ranges = checkedRanges()](
+            platform::Progress& progress, const platform::ExchangeRunner::StopFlag& stopFlag) {
+            const std::atomic_bool* stop = &stopFlag;
             link::ShortDialRead read = link::ShortDialExchange(*port, *clock).read(ranges, progress, stop);
             port->close();
             return read;
         };
-    m_worker.start<link::ShortDialRead>(std::move(job), [this](const link::ShortDialRead& read) {
-        if (read.portFailed)
-            platform::showMessage(this, msg::captionError(), readFailedText(),
-                                  platform::MessageIcon::Exclamation);
-        else
+    m_runner.start<link::ShortDialRead>(std::move(job), [this](const link::ShortDialRead& read) {
+        // Only a read of every entry asked for is offered for saving; the same rule as
+        // quarnctl's.
+        if (read.complete())
             saveReceived(read.text);
+        else if (!read.stopped)
+            platform::showMessage(this, msg::captionError(), link::ShortDialMessages::readIncomplete(read),
+                                  platform::MessageIcon::Exclamation);
         finish();
     });
 }
@@ -251,17 +247,38 @@ void KWSpeicher::writeFromFile()
         finish();
         return;
     }
+    // Nothing goes out before the whole file has proved to be short-dial entries.
+    const link::ShortDialCheck check = link::ShortDialFile::check(text);
+    if (!check.ok()) {
+        platform::showMessage(this, msg::captionError(),
+                              link::ShortDialMessages::fileRefused(QDir::toNativeSeparators(path), check),
+                              platform::MessageIcon::Exclamation);
+        finish();
+        return;
+    }
 
-    std::function<bool(platform::Progress&)> job = [port = m_line.port, clock = m_line.clock,
-                                                    text](platform::Progress& progress) {
-        return link::ShortDialExchange(*port, *clock).write(text, progress);
-    };
-    m_worker.start<bool>(std::move(job), [this, path](bool written) {
-        if (written)
-            m_writeStatus->setText(tr("geschrieben von: ") + shortenedPath(QDir::toNativeSeparators(path)));
-        else
+    // Written, then read back and compared: the bar runs twice, the second time for the check.
+    std::function<WriteResult(platform::Progress&, const platform::ExchangeRunner::StopFlag&)> job =
+        [port = m_line.port, clock = m_line.clock, text, entries = check.entries](
+            platform::Progress& progress, const platform::ExchangeRunner::StopFlag& stopFlag) {
+            const std::atomic_bool* stop = &stopFlag;
+            link::ShortDialExchange exchange(*port, *clock);
+            WriteResult result;
+            result.written = exchange.write(text, progress, stop);
+            if (result.written)
+                result.verify = exchange.verify(entries, progress, stop);
+            return result;
+        };
+    m_runner.start<WriteResult>(std::move(job), [this, path](const WriteResult& result) {
+        if (!result.written)
             platform::showMessage(this, msg::captionError(), writeFailedText(),
                                   platform::MessageIcon::Exclamation);
+        else if (!result.verify.ok && !result.verify.read.stopped)
+            platform::showMessage(this, msg::captionError(),
+                                  link::ShortDialMessages::verifyFailed(result.verify),
+                                  platform::MessageIcon::Exclamation);
+        else if (result.verify.ok)
+            m_writeStatus->setText(tr("geschrieben von: ") + shortenedPath(QDir::toNativeSeparators(path)));
         finish();
     });
 }

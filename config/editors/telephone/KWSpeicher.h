@@ -1,8 +1,9 @@
 #pragma once
 
 #include "config/editors/frame/SettingsDialog.h"
+#include "config/link/ShortDialExchange.h"
+#include "platform/ExchangeRunner.h"
 #include "platform/UserDialogs.h"
-#include "platform/Worker.h"
 
 #include <QList>
 #include <QString>
@@ -62,6 +63,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    struct WriteResult {
+        bool written = false;
+        link::ShortDialVerify verify;
+    };
+
     QWidget* buildReadGroup();
     QWidget* buildWriteGroup();
 
@@ -89,7 +95,7 @@ private:
     QProgressBar* m_progress = nullptr;
 
     // Last, so a running job has ended before the controls go.
-    platform::Worker m_worker;
+    platform::ExchangeRunner m_runner;
 };
 
 } // namespace quarn
