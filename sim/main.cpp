@@ -53,7 +53,7 @@ int main(int argc, char* argv[])
         QStringLiteral("Pace every byte at 9600 baud 8N1 in both directions."));
     const QCommandLineOption faultOption(QStringLiteral("fault"),
                                          QStringLiteral("silent, monitor, drop=N, corrupt=N, slow=MS, noise, "
-                                                        "noise=N, babble[=N], hangup=N or break[=N]."),
+                                                        "noise=N, babble[=N], hangup=N, break[=N], stray=N or cutoff=N."),
                                          QStringLiteral("FAULT"));
     parser.addOptions({modelOption, telephoneOption, stateOption, linkOption, baudOption, faultOption});
     if (!parser.parse(QCoreApplication::arguments()))
