@@ -997,6 +997,10 @@ Older units cannot be programmed with this software.</translation>
         <translation>Enter no more than %1 characters.</translation>
     </message>
     <message>
+        <source>Geben Sie genau eine Hex-Ziffer (0-9, A-F) ein.</source>
+        <translation>Enter exactly one hex digit (0-9, A-F).</translation>
+    </message>
+    <message>
         <source>Geben Sie genau %1 Hex-Ziffern (0-9, A-F) ein.</source>
         <translation>Enter exactly %1 hex digits (0-9, A-F).</translation>
     </message>

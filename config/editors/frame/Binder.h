@@ -93,6 +93,9 @@ public:
     void showWhile(std::initializer_list<QWidget*> widgets, std::function<bool()> condition);
     void refreshRules();
 
+    // The dialog is shown for the first time: what each control shows now is what the user found.
+    void opened();
+
     // Reads the control again from the digits (entries not yet confirmed are discarded).
     void reload(const QObject* control);
 
@@ -121,6 +124,7 @@ private:
         std::function<bool()> check;
         std::function<void(DigitSource&)> write;
         std::function<QList<DigitSpan>()> spans;
+        std::function<void()> opened = {};
     };
     struct Rule {
         QList<QWidget*> widgets;

@@ -70,6 +70,8 @@ protected:
     // "Warnhinweis!" question first; "Nein" checks it again. afterwards runs in either case.
     void askBeforeUnchecking(QCheckBox* box, const QString& question, std::function<void()> afterwards = {});
 
+    void showEvent(QShowEvent* event) override;
+
     // Small layout helper.
     static QHBoxLayout* row(std::initializer_list<QWidget*> widgets, bool stretchAtEnd = true);
 
@@ -86,6 +88,7 @@ private:
     QPushButton* m_help = nullptr;
     QString m_helpCaption;
     QString m_helpText;
+    bool m_opened = false;
 };
 
 } // namespace quarn

@@ -70,13 +70,14 @@ TastenProg::TastenProg(int mode, QWidget* parent, Register* image)
     content()->addLayout(row({m_word, wizard}));
     content()->addLayout(row({m_short, m_long}));
 
+    // A refused word keeps key and press; the radios show the press the label names.
     connect(m_short, &QRadioButton::clicked, this, [this] {
-        if (!select(m_key, 0))
-            m_long->setChecked(true);
+        select(m_key, 0);
+        showPress();
     });
     connect(m_long, &QRadioButton::clicked, this, [this] {
-        if (!select(m_key, 1))
-            m_short->setChecked(true);
+        select(m_key, 1);
+        showPress();
     });
     connect(wizard, &QPushButton::clicked, this, &TastenProg::runWizard);
 
@@ -130,6 +131,11 @@ bool TastenProg::select(int key, int press)
 void TastenProg::showLabel()
 {
     m_label->setText(tr("Taste ") + captionOf(m_key) + (m_press ? tr(" lang:") : tr(" kurz:")));
+}
+
+void TastenProg::showPress()
+{
+    (m_press ? m_long : m_short)->setChecked(true);
 }
 
 void TastenProg::runWizard()

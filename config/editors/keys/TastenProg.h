@@ -40,6 +40,7 @@ private:
     bool select(int key, int press);
     void runWizard();
     void showLabel();
+    void showPress();
 
     Register* m_image;
     RegisterCopy m_copy;

@@ -123,10 +123,4 @@ void DTMFDurch::fitSequences()
     fit(m_nightSequence, sequenceLength(m_nightMode->currentIndex()));
 }
 
-void DTMFDurch::showEvent(QShowEvent* event)
-{
-    SettingsDialog::showEvent(event);
-    fitSequences();
-}
-
 } // namespace quarn
