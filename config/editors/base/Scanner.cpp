@@ -129,7 +129,7 @@ IntegerEdit* Scanner::bindRangeField(int first, const char* name)
             s.setCharacters(RangeRegister, first,
                             QStringLiteral("%1").arg(edit->value(), 2, 10, QLatin1Char('0')));
     };
-    bind().custom({edit}, check, write, read);
+    bind().custom({{RangeRegister, first, 2}}, {edit}, check, write, read);
     return edit;
 }
 
@@ -170,7 +170,13 @@ void Scanner::bindChannelList()
             s.setCharacters(slotRegister(slot), slotDigit(slot), EndMark);
     };
     QList<QWidget*> controls(m_channels.begin(), m_channels.end());
-    bind().custom(controls, {}, write, read);
+    bind().custom({{RangeRegister, 0, 2},
+                   {ListRegister, 0, 4},
+                   {ListRegister + 1, 0, 4},
+                   {ListRegister + 2, 0, 4},
+                   {ListRegister + 3, 0, 4},
+                   {ListRegister + 4, 0, 4}},
+                  controls, {}, write, read);
 }
 
 } // namespace quarn

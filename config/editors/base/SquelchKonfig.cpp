@@ -34,7 +34,7 @@ SquelchKonfig::SquelchKonfig(Register* image, QWidget* parent)
     nf->setObjectName(QStringLiteral("nfSquelch"));
     const DigitSlot logicSlot = DigitSlot::hex(56, 0);
     bind().custom(
-        {logic, nf}, {},
+        logicSlot, {logic, nf}, {},
         [=](DigitSource& s) {
             if (const std::optional<int> d = logicMap(nf->isChecked()).digitOf(logic->currentIndex()))
                 logicSlot.write(s, *d);

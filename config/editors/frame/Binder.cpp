@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <memory>
 
 namespace quarn {
@@ -256,12 +257,22 @@ VolumeSelector* Binder::volume(const DigitSlot& slot, const QString& namePrefix)
     return selector;
 }
 
-void Binder::custom(const QList<QWidget*>& controls, std::function<bool()> check,
-                    std::function<void(DigitSource&)> write, std::function<void()> read,
-                    QList<DigitSpan> spans)
+Binder::Digits::Digits(const DigitSlot& slot) : m_spans(spansOf(slot)()) {}
+
+void Binder::custom(const Digits& digits, const QList<QWidget*>& controls, std::function<bool()> check,
+                    std::function<void(DigitSource&)> write, std::function<void()> read)
 {
+    const QList<DigitSpan> spans = digits.spans();
     add({controls, controls.value(0), std::move(read), std::move(check), std::move(write),
          [spans] { return spans; }});
+}
+
+void Binder::custom(std::function<Digits()> digits, const QList<QWidget*>& controls,
+                    std::function<bool()> check, std::function<void(DigitSource&)> write,
+                    std::function<void()> read)
+{
+    add({controls, controls.value(0), std::move(read), std::move(check), std::move(write),
+         [digits] { return digits().spans(); }});
 }
 
 void Binder::rule(std::function<bool()> check)
@@ -324,7 +335,16 @@ QList<Binder::Field> Binder::fields() const
         spans.removeIf([](const DigitSpan& s) { return s.count < 1; }); // a field that owns no digit now
         if (b.controls.isEmpty() || spans.isEmpty())
             continue;
-        out.append({b.controls, spans, anyActive(b.controls)});
+        auto same =
+            std::find_if(out.begin(), out.end(), [&b](const Field& f) { return f.controls == b.controls; });
+        if (same == out.end()) {
+            out.append({b.controls, spans, anyActive(b.controls)});
+            continue;
+        }
+        for (const DigitSpan& s : spans) {
+            if (!same->spans.contains(s))
+                same->spans.append(s);
+        }
     }
     return out;
 }

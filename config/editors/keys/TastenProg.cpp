@@ -2,6 +2,7 @@
 
 #include "config/editors/frame/CHexEdit.h"
 #include "config/editors/keys/FktAuswahl.h"
+#include "config/editors/keys/FunctionEditors.h"
 #include "config/register/Register.h"
 #include "config/register/RegisterCodecs.h"
 
@@ -131,6 +132,21 @@ bool TastenProg::select(int key, int press)
 void TastenProg::showLabel()
 {
     m_label->setText(tr("Taste ") + captionOf(m_key) + (m_press ? tr(" lang:") : tr(" kurz:")));
+}
+
+QList<SettingsDialog::Page> TastenProg::pages()
+{
+    // Keys of either model: a file may come from a unit of the other.
+    QList<Page> out;
+    const FunctionMode mode = m_mode ? FunctionMode::Telephone : FunctionMode::Normal;
+    for (int key = 0; key < KeyCount; ++key) {
+        for (int press = 0; press < 2; ++press) {
+            const int reg = registerOf(key, press, m_mode);
+            out << FunctionEditors::page((press ? tr("%1 lang") : tr("%1 kurz")).arg(captionOf(key)), reg,
+                                         m_image->registerText(reg), mode);
+        }
+    }
+    return out;
 }
 
 void TastenProg::showPress()
