@@ -90,6 +90,10 @@ QString labelBeside(const QWidget* control, const QWidget* dialog)
                 if (auto* label = qobject_cast<QLabel*>(before->widget()))
                     return label->text();
         }
+        // A field in front of its text ("180  s max. Sendezeit ...").
+        if (QLayoutItem* after = grid->itemAtPosition(row, column + columnSpan))
+            if (auto* label = qobject_cast<QLabel*>(after->widget()))
+                return label->text();
         return {};
     }
     if (auto* form = qobject_cast<QFormLayout*>(layout)) {
@@ -115,8 +119,33 @@ QString labelBeside(const QWidget* control, const QWidget* dialog)
             if (w)
                 break;
         }
+        // A field in front of its text ("100 ms Verweilzeit pro Kanal").
+        if (index == 0 && layout->count() > 1)
+            if (auto* label = qobject_cast<QLabel*>(layout->itemAt(1)->widget()))
+                return label->text();
     }
     return {};
+}
+
+// What the texts of a radio group share ("Kanalausgabe normal", "Kanalausgabe invertiert"), at a
+// word's end.
+QString commonWords(const QList<QWidget*>& controls)
+{
+    QString common;
+    for (int i = 0; i < controls.size(); ++i) {
+        const auto* b = qobject_cast<const QAbstractButton*>(controls.at(i));
+        const QString text = b ? plain(b->text()) : QString();
+        if (i == 0) {
+            common = text;
+            continue;
+        }
+        int n = 0;
+        while (n < common.size() && n < text.size() && common.at(n) == text.at(n))
+            ++n;
+        common.truncate(n);
+    }
+    const qsizetype space = common.lastIndexOf(QLatin1Char(' '));
+    return controls.size() > 1 && space > 0 ? common.left(space) : QString();
 }
 
 QString groupTitle(const QWidget* control, const QWidget* dialog)
@@ -165,19 +194,18 @@ FieldText FieldText::of(const QList<QWidget*>& controls, const QWidget* dialog)
     if (!first)
         return out;
     const bool radios = controls.size() > 1 || qobject_cast<const QRadioButton*>(first);
-    QString label;
-    if (!radios) {
-        if (const auto* box = qobject_cast<const QCheckBox*>(first))
-            label = box->text();
-        else
-            label = labelBeside(first, dialog);
-    } else {
-        label = labelBeside(first, dialog);
-    }
+    // A name the dialog gives a control without a text of its own (for screen readers) wins.
+    QString label = first->accessibleName();
+    // A check box reads its own text, also when it switches the controls bound with it.
+    const auto* box = qobject_cast<const QCheckBox*>(first);
+    if (label.isEmpty())
+        label = box ? box->text() : labelBeside(first, dialog);
     const QString group = plain(groupTitle(first, dialog));
     label = plain(label);
+    if (label.isEmpty() && radios)
+        label = commonWords(controls);
     if (label.isEmpty())
-        label = group.isEmpty() ? first->objectName() : group;
+        label = group.isEmpty() ? first->objectName() : group; // the last resort, which the tests refuse
     else if (!group.isEmpty() && group != label)
         label = group + QStringLiteral(" › ") + label;
     out.label = label;

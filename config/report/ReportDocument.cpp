@@ -20,6 +20,20 @@ QString ReportDocument::unitText(bool known, bool model7k, bool telephone)
     return model + QLatin1Char(' ') + (telephone ? tr("mit Telefoninterface") : tr("ohne Telefoninterface"));
 }
 
+QString ReportDocument::unshownText() const
+{
+    bool telephone = false;
+    for (const ReportLine& l : m_lines) {
+        for (const Binder::DigitSpan& s : l.spans)
+            telephone = telephone || s.reg >= 300;
+    }
+    QStringList numbers;
+    for (int n : SettingsReport::unshownRegisters(m_lines, telephone))
+        numbers << QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
+    return tr("Register, die kein Dialog zeigt") + QStringLiteral(": ") +
+           (numbers.isEmpty() ? tr("keine") : numbers.join(QStringLiteral(", ")));
+}
+
 QString ReportDocument::text() const
 {
     QString out;
@@ -37,6 +51,7 @@ QString ReportDocument::text() const
             out += QStringLiteral("  (") + tr("inaktiv") + QLatin1Char(')');
         out += QLatin1Char('\n');
     }
+    out += QLatin1Char('\n') + unshownText() + QLatin1Char('\n');
     return out;
 }
 
@@ -74,6 +89,7 @@ QString ReportDocument::html() const
     }
     if (open)
         out += QStringLiteral("</table>");
+    out += QStringLiteral("<p>%1</p>").arg(unshownText().toHtmlEscaped());
     out += QStringLiteral("</body></html>");
     return out;
 }

@@ -31,6 +31,9 @@ public:
     static QString unitText(bool known, bool model7k, bool telephone);
 
 private:
+    // The closing list: the registers of the image that no line shows.
+    QString unshownText() const;
+
     Heading m_heading;
     QList<ReportLine> m_lines;
 };

@@ -14,9 +14,30 @@ namespace quarn {
 
 namespace {
 
+// A page in words: its name, then what its dialog's active controls show.
+QString pageText(const SettingsDialog::Page& page)
+{
+    QStringList parts;
+    if (page.dialog) {
+        std::unique_ptr<SettingsDialog> shown(page.dialog());
+        for (const Binder::Field& f : shown->bind().fields()) {
+            if (!f.active)
+                continue;
+            const FieldText text = FieldText::of(f.controls, shown.get());
+            parts << text.label + QStringLiteral(": ") + text.value;
+        }
+    }
+    if (page.name.isEmpty())
+        return parts.join(QStringLiteral(", "));
+    return parts.isEmpty() ? page.name : page.name + QStringLiteral(" – ") + parts.join(QStringLiteral(", "));
+}
+
 void collect(SettingsDialog& dialog, const QString& item, QList<ReportLine>& out)
 {
-    for (const Binder::Field& f : dialog.bind().fields()) {
+    const QList<SettingsDialog::Page> pages = dialog.pages();
+    for (const SettingsDialog::Page& p : pages)
+        out.append({item, p.label, pageText(p), p.spans, true});
+    for (const Binder::Field& f : pages.isEmpty() ? dialog.bind().fields() : QList<Binder::Field>()) {
         const FieldText text = FieldText::of(f.controls, &dialog);
         out.append({item, text.label, text.value, f.spans, f.active});
     }

@@ -492,6 +492,14 @@ digits from the right</translation>
         <source>Register</source>
         <translation>Register</translation>
     </message>
+    <message>
+        <source>Register, die kein Dialog zeigt</source>
+        <translation>Registers no dialog shows</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
 </context>
 <context>
     <name>SettingsTree</name>
@@ -1003,6 +1011,10 @@ Older units cannot be programmed with this software.</translation>
     <message>
         <source>Geben Sie nicht mehr als %1 Zeichen ein.</source>
         <translation>Enter no more than %1 characters.</translation>
+    </message>
+    <message>
+        <source>Geben Sie genau eine Hex-Ziffer (0-9, A-F) ein.</source>
+        <translation>Enter exactly one hex digit (0-9, A-F).</translation>
     </message>
     <message>
         <source>Geben Sie genau %1 Hex-Ziffern (0-9, A-F) ein.</source>
@@ -1590,6 +1602,14 @@ Möchten Sie die Konfiguration jetzt durchführen?</source>
         <translation>You have given a function to an input that is not yet configured as an input and therefore will not work as one.
 
 Do you want to configure it now?</translation>
+    </message>
+    <message>
+        <source>%1: aktiv -&gt; passiv</source>
+        <translation>%1: active -&gt; passive</translation>
+    </message>
+    <message>
+        <source>%1: passiv -&gt; aktiv</source>
+        <translation>%1: passive -&gt; active</translation>
     </message>
 </context>
 <context>
@@ -4458,6 +4478,14 @@ It is started by hanging up the handset and by the function &quot;Speaker off&qu
     <message>
         <source> kurz:</source>
         <translation> short:</translation>
+    </message>
+    <message>
+        <source>%1 lang</source>
+        <translation>%1 long</translation>
+    </message>
+    <message>
+        <source>%1 kurz</source>
+        <translation>%1 short</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,15 @@ private slots:
         QTest::newRow("odd flag") << DigitSlot::oddFlag(0, 1) << "03000000" << 1 << 0 << "00000000";
         QTest::newRow("non-zero flag") << DigitSlot::nonZeroFlag(0, 1) << "07000000" << 1 << 1 << "01000000";
         QTest::newRow("inverted flag") << DigitSlot::invertedFlag(0, 4) << "00000000" << 1 << 0 << "00001000";
+        // A blank or non-hex flag digit (a never-read image) reads as "0" in every flag kind.
+        QTest::newRow("blank non-zero flag")
+            << DigitSlot::nonZeroFlag(0, 1) << "        " << 0 << 1 << " 1      ";
+        QTest::newRow("letter non-zero flag")
+            << DigitSlot::nonZeroFlag(0, 1) << "0X000000" << 0 << 0 << "00000000";
+        QTest::newRow("blank inverted flag")
+            << DigitSlot::invertedFlag(0, 4) << "        " << 1 << 1 << "    0   ";
+        QTest::newRow("blank flag") << DigitSlot::flag(0, 0) << "        " << 0 << 1 << "1       ";
+        QTest::newRow("blank odd flag") << DigitSlot::oddFlag(0, 0) << "        " << 0 << 0 << "0       ";
         QTest::newRow("bit kept others")
             << DigitSlot::bits(0, 4, 0b0010) << "0000D000" << 0 << 1 << "0000F000";
         QTest::newRow("bit cleared") << DigitSlot::bits(0, 4, 0b0001) << "0000F000" << 1 << 0 << "0000E000";

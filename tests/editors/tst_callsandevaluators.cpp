@@ -269,10 +269,10 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("empty #") << "hashId"
                                  << ""
-                                 << "Geben Sie genau 1 Hex-Ziffern (0-9, A-F) ein.";
+                                 << "Geben Sie genau eine Hex-Ziffer (0-9, A-F) ein.";
         QTest::newRow("empty BAK") << "bak"
                                    << ""
-                                   << "Geben Sie genau 1 Hex-Ziffern (0-9, A-F) ein.";
+                                   << "Geben Sie genau eine Hex-Ziffer (0-9, A-F) ein.";
         QTest::newRow("short emergency") << "emergencyTones"
                                          << "1234"
                                          << "Geben Sie genau 5 Hex-Ziffern (0-9, A-F) ein.";

@@ -10,6 +10,8 @@
 #include "config/editors/frame/DigitSource.h"
 #include "config/editors/frame/FieldEdit.h"
 #include "config/editors/frame/IdModeList.h"
+#include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/SettingsDialog.h"
 #include "config/editors/frame/ToneCounts.h"
 #include "config/editors/telephone/AMTSTONDECODERTAB.h"
 #include "config/editors/telephone/TELDECODERKONFIG.h"
@@ -17,12 +19,18 @@
 #include "platform/UserDialogs.h"
 #include "tests/editors/EditorTestSupport.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QSlider>
 
 #include <functional>
 #include <memory>
 
 using namespace editortest;
+using quarn::Binder;
 using quarn::Register;
 
 namespace {
@@ -400,8 +408,8 @@ void decimalDigits(Register& r, int reg, int first, int count, QRandomGenerator&
         setDigitFrom(r, reg, k, g, range(0, 9));
 }
 
-// "aus", "ein" or 1-13 seconds.
-const QList<int> switchDigits = {0, 1, 2, 7, 13, 15};
+// "aus", "ein" or 1-13 seconds; a stored 14 is kept as it is.
+const QList<int> switchDigits = {0, 1, 2, 7, 13, 14, 15};
 
 void consistentTargetCalls(Register& r, QRandomGenerator& g)
 {
@@ -717,6 +725,79 @@ QStringList snapshot(const Register& image)
     return out;
 }
 
+// The digits a dialog's bindings (and those of the dialogs it opens) show in the settings report.
+QSet<QPair<int, int>> shownDigits(QDialog* dialog)
+{
+    QSet<QPair<int, int>> out;
+    auto* settings = qobject_cast<quarn::SettingsDialog*>(dialog);
+    if (!settings)
+        return out;
+    QList<QList<Binder::DigitSpan>> spans;
+    for (const Binder::Field& f : settings->bind().fields())
+        spans << f.spans;
+    for (const quarn::SettingsDialog::Page& p : settings->pages())
+        spans << p.spans;
+    for (const QList<Binder::DigitSpan>& list : spans) {
+        for (const Binder::DigitSpan& s : list) {
+            for (int k = s.first; k < s.first + s.count; ++k)
+                out.insert({s.reg, k});
+        }
+    }
+    for (const quarn::SettingsDialog::Nested& n : settings->nestedDialogs()) {
+        std::unique_ptr<QDialog> owned(n.dialog);
+        out.unite(shownDigits(owned.get()));
+    }
+    return out;
+}
+
+// The controls a user can change, in a fixed order.
+QList<QWidget*> inputControls(QDialog* dialog)
+{
+    QList<QWidget*> out;
+    for (QWidget* w : dialog->findChildren<QWidget*>()) {
+        if (qobject_cast<QAbstractButton*>(w)
+                ? !qobject_cast<QPushButton*>(w)
+                : qobject_cast<QComboBox*>(w) || qobject_cast<QSlider*>(w) ||
+                      (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parentWidget())))
+            out << w;
+    }
+    return out;
+}
+
+// Changes the control as a user would; false when it takes no part or has nothing else to show.
+bool change(QWidget* w, QDialog* dialog)
+{
+    if (!w->isEnabled() || !w->isVisibleTo(dialog))
+        return false;
+    if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+        if (radio->isChecked())
+            return false;
+        radio->click();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        button->click();
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        if (combo->count() < 2 && combo->currentIndex() >= 0)
+            return false;
+        combo->setCurrentIndex((combo->currentIndex() + 1) % combo->count());
+    } else if (auto* slider = qobject_cast<QSlider*>(w)) {
+        slider->setValue(slider->value() == slider->minimum() ? slider->maximum() : slider->minimum());
+    } else if (auto* number = qobject_cast<quarn::IntegerEdit*>(w)) {
+        if (number->minimum() == number->maximum())
+            return false;
+        number->setValue(number->number() == number->minimum() ? number->minimum() + 1 : number->minimum());
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        if (edit->isReadOnly())
+            return false;
+        QString text = edit->text();
+        if (text.isEmpty())
+            text = QString(qBound(1, edit->maxLength(), 2), u'1');
+        else
+            text[0] = text.at(0) == u'1' ? u'2' : u'1';
+        edit->setText(text);
+    }
+    return true;
+}
+
 } // namespace
 
 class TestEditorCatalog : public QObject {
@@ -826,6 +907,143 @@ private slots:
         QVERIFY(!dialog->isVisible());
         QCOMPARE(snapshot(image), before);
         QVERIFY(!image.modified);
+    }
+
+    // An untouched dialog is never refused for what the image holds, whatever that is (every digit
+    // one value, random), and a number field showing a stored value outside its range
+    // leaves that value's digits as they were.
+    void untouchedOkKeepsWhatItCannotShow_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("fill"); // one character for every digit, or "random"
+        for (int i = 0; i < rows().size(); ++i) {
+            for (const char* fill : {"0", "9", "E", "F", "random"})
+                QTest::addRow("%s/'%s'", rows().at(i).name, fill) << i << QString::fromLatin1(fill);
+        }
+    }
+    void untouchedOkKeepsWhatItCannotShow()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, fill);
+        const Row& r = rows().at(row);
+        platform::ScriptedUserDialogs boxes;
+        Register image;
+        image.telephoneInterface = r.tree == Telephone;
+        QRandomGenerator random(static_cast<quint32>(row));
+        if (fill == QLatin1String("random"))
+            loadRandomImage(image, random, image.telephoneInterface);
+        else
+            for (int n : Register::numbers(image.telephoneInterface))
+                image.registerText(n) = QString(8, fill.at(0));
+
+        std::unique_ptr<QDialog> dialog(r.create(&image));
+        open(dialog.get());
+        boxes.clear();
+        auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("okButton"));
+        if (!ok || !ok->isVisible())
+            QSKIP("this dialog writes on buttons of its own");
+        QList<std::pair<Binder::DigitSpan, QString>> kept;
+        if (auto* settings = qobject_cast<quarn::SettingsDialog*>(dialog.get())) {
+            for (const Binder::Field& f : settings->bind().fields()) {
+                auto* edit = qobject_cast<quarn::IntegerEdit*>(f.controls.value(0));
+                const std::optional<int> n = edit ? edit->number() : std::nullopt;
+                if (!f.active || !n || (*n >= edit->minimum() && *n <= edit->maximum()))
+                    continue;
+                for (const Binder::DigitSpan& s : f.spans)
+                    kept.append({s, settings->digits().text(s.reg).mid(s.first, s.count)});
+            }
+        }
+        for (int i = 0; i < 4; ++i)
+            boxes.setNextAnswer(
+                platform::Answer::No); // a question on the way (an unconfigured pin) is declined
+        click(dialog.get(), "okButton");
+        QVERIFY2(!dialog->isVisible(), qPrintable(boxes.texts().join(QLatin1Char('|'))));
+        for (const auto& [s, digits] : kept)
+            QCOMPARE(image.registerText(s.reg).mid(s.first, s.count), digits);
+    }
+
+    // Showing a dialog again (minimised and restored) keeps every entry the user typed.
+    void secondShowKeepsTypedText_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < rows().size(); ++i)
+            QTest::addRow("%s", rows().at(i).name) << i;
+    }
+    void secondShowKeepsTypedText()
+    {
+        QFETCH(int, row);
+        const Row& r = rows().at(row);
+        platform::ScriptedUserDialogs boxes;
+        Register image;
+        loadFactoryImage(image, r.tree == Telephone);
+        std::unique_ptr<QDialog> dialog(r.create(&image));
+        open(dialog.get());
+        QStringList typed;
+        for (QLineEdit* e : dialog->findChildren<QLineEdit*>()) {
+            if (e->isEnabled() && e->isVisibleTo(dialog.get()) && !e->isReadOnly())
+                e->setText(e->text().left(e->text().size() - 1) + QLatin1Char('1'));
+        }
+        for (QLineEdit* e : dialog->findChildren<QLineEdit*>())
+            typed << e->objectName() + QLatin1Char('=') + e->text();
+        dialog->hide();
+        open(dialog.get());
+        QStringList shown;
+        for (QLineEdit* e : dialog->findChildren<QLineEdit*>())
+            shown << e->objectName() + QLatin1Char('=') + e->text();
+        QCOMPARE(shown, typed);
+    }
+
+    // What "OK" can change is what the settings report shows: each control in turn is changed
+    // on a fresh dialog and confirmed; every digit that changes is one of the dialog's bindings.
+    void reportShowsEveryDigitOkChanges_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < rows().size(); ++i)
+            QTest::addRow("%s", rows().at(i).name) << i;
+    }
+    void reportShowsEveryDigitOkChanges()
+    {
+        QFETCH(int, row);
+        const Row& r = rows().at(row);
+        platform::ScriptedUserDialogs boxes;
+        Register factory;
+        loadFactoryImage(factory, r.tree == Telephone);
+        QSet<QPair<int, int>> shown;
+        int controls = 0;
+        {
+            Register image = factory;
+            std::unique_ptr<QDialog> dialog(r.create(&image));
+            shown = shownDigits(dialog.get());
+            controls = static_cast<int>(inputControls(dialog.get()).size());
+        }
+        int confirmed = 0;
+        for (int i = 0; i < controls; ++i) {
+            Register image = factory;
+            std::unique_ptr<QDialog> dialog(r.create(&image));
+            open(dialog.get());
+            auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("okButton"));
+            if (!ok || !ok->isVisible())
+                QSKIP("this dialog writes on buttons of its own");
+            QWidget* w = inputControls(dialog.get()).value(i);
+            if (!w || !change(w, dialog.get()))
+                continue;
+            boxes.clear();
+            for (int k = 0; k < 4; ++k)
+                boxes.setNextAnswer(platform::Answer::No); // a question on the way is declined
+            click(dialog.get(), "okButton");
+            if (dialog->isVisible())
+                continue; // refused: nothing written
+            ++confirmed;
+            for (int n : Register::numbers(image.telephoneInterface)) {
+                for (int k = 0; k < 8; ++k) {
+                    if (image.registerText(n).mid(k, 1) != factory.registerText(n).mid(k, 1))
+                        QVERIFY2(
+                            shown.contains({n, k}),
+                            qPrintable(QStringLiteral("%1/%2 by %3").arg(n).arg(k).arg(w->objectName())));
+                }
+            }
+        }
+        QVERIFY(controls == 0 || confirmed > 0);
     }
 
     void helpChangesNothing_data()

@@ -233,6 +233,12 @@ private slots:
         QCOMPARE(boxes.messages().size(), 2);
         QCOMPARE(dialog.shownPress(), 0);
         QVERIFY(child<QAbstractButton>(&dialog, "shortPress")->isChecked());
+        // The press already shown, clicked again: key, press and radio stay as they are.
+        click(&dialog, "shortPress");
+        QCOMPARE(boxes.messages().size(), 3);
+        QCOMPARE(dialog.shownPress(), 0);
+        QVERIFY(child<QAbstractButton>(&dialog, "shortPress")->isChecked());
+        QVERIFY(!child<QAbstractButton>(&dialog, "longPress")->isChecked());
     }
 
     // From a key button through the wizard and the mode's editor into the register.

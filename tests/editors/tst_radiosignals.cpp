@@ -30,6 +30,12 @@ private slots:
             << "nfSquelch=1"
             << "20200000"
             << "nfSquelch=1;squelchInput=immer inaktiv";
+        QTest::newRow("switching NF-Squelch off from an unknown digit selects low aktiv")
+            << squelch << 56 << "A0351000"
+            << "nfSquelch=1;squelchInput="
+            << "nfSquelch=0"
+            << "00351000"
+            << "nfSquelch=0;squelchInput=low aktiv";
         QTest::newRow("an old 6 opens as immer inaktiv")
             << squelch << 56 << "60351000"
             << "nfSquelch=1;squelchInput=immer inaktiv;followUpTime=350;simplexOnlyWhenNotSending=0"
@@ -55,12 +61,6 @@ private slots:
                                                                             << "followUpTime=400"
                                                                             << "9A401000"
                                                                             << "nfSquelch=1;squelchInput=";
-        QTest::newRow("an unknown digit stays when NF-Squelch is switched off")
-            << squelch << 56 << "BA351000"
-            << ""
-            << "nfSquelch=0"
-            << "BA351000"
-            << "nfSquelch=1;squelchInput=";
         // Fields switched off are neither checked nor written.
         QTest::newRow("a follow-up time switched off is not checked")
             << squelch << 56 << "40200000"

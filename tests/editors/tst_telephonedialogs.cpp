@@ -96,7 +96,10 @@ const QList<TelDecoderCase>& telDecoderCases()
         // Fields of modes not chosen are not checked, whatever their defaults and the tone count.
         {"3-tone end call", "39000000", [](QDialog*) {}, "39000000"},
         {"too few tones show 5", "29000000", [](QDialog*) {}, "59000000"},
-        {"through-dial position above tone count", "33409000", [](QDialog*) {}, "33409000", "FFFFFFFF",
+        // A stored position beyond the tone count is kept while untouched, checked once typed.
+        {"through-dial position above tone count kept", "33409000", [](QDialog*) {}, "33409000"},
+        {"through-dial position above tone count typed", "33409000",
+         [](QDialog* d) { setText(d, "throughDialPosition", "5"); }, "33409000", "FFFFFFFF",
          "Geben Sie eine ganze Zahl zwischen 1 und 3 ein."},
         {"tone count 16", "59000000", [](QDialog* d) { setText(d, "toneCount", "16"); }, "59000000",
          "FFFFFFFF", "Geben Sie eine ganze Zahl zwischen 3 und 15 ein."},
@@ -128,7 +131,7 @@ const QList<TelDecoderCase>& telDecoderCases()
              setText(d, "shortDialDefault2", "7");
          },
          "52340007"},
-        {"short dial default above 9", "52030A00", [](QDialog* d) { setText(d, "shortDialDefault0", "10"); },
+        {"short dial default above 9", "52030A00", [](QDialog* d) { setText(d, "shortDialDefault0", "11"); },
          "52030A00", "FFFFFFFF", "Geben Sie eine ganze Zahl zwischen 0 und 9 ein."},
         // A begin-call action the list does not know keeps its digit.
         {"unknown begin action kept", "51710000", [](QDialog*) {}, "51710000"},

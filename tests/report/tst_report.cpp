@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -32,7 +33,10 @@ QString key(const QList<Binder::DigitSpan>& spans)
 // Bindings of a dialog and its nested dialogs, counted by their digits.
 void countBindings(quarn::SettingsDialog& dialog, QHash<QString, int>& count)
 {
-    for (const Binder::Field& f : dialog.bind().fields())
+    const QList<quarn::SettingsDialog::Page> pages = dialog.pages();
+    for (const quarn::SettingsDialog::Page& p : pages)
+        ++count[key(p.spans)];
+    for (const Binder::Field& f : pages.isEmpty() ? dialog.bind().fields() : QList<Binder::Field>())
         ++count[key(f.spans)];
     for (const quarn::SettingsDialog::Nested& n : dialog.nestedDialogs()) {
         std::unique_ptr<quarn::SettingsDialog> owned(n.dialog);
@@ -157,6 +161,41 @@ private slots:
             QVERIFY2(ownChanged, qPrintable(lines.at(i).item + QStringLiteral(" › ") + lines.at(i).field));
         }
         QVERIFY(tried.size() > 50);
+    }
+
+    // What a technician reads: every key press (both modes), input edge and LED in words, and no
+    // line named by an identifier.
+    void keysInputsAndLedsInWords()
+    {
+        Register image;
+        loadFactoryImage(image, true);
+        image.registerText(130) = QStringLiteral("22300000"); // "0" short: a target call
+        image.registerText(131) = QStringLiteral("D1234567"); // "0" long: a code no editor knows
+        const QList<ReportLine> lines = quarn::SettingsReport::build(image);
+        static const QRegularExpression identifier(QStringLiteral("^[a-z][A-Za-z0-9]*$"));
+        QHash<QString, int> perItem;
+        QStringList named;
+        for (const ReportLine& l : lines) {
+            ++perItem[l.item.section(QStringLiteral(" › "), -1)];
+            if (identifier.match(l.field).hasMatch())
+                named << l.item + QStringLiteral(" › ") + l.field;
+        }
+        QCOMPARE(named, QStringList());
+        QCOMPARE(perItem.value(QStringLiteral("Tasten")), 50);
+        QCOMPARE(perItem.value(QStringLiteral("Tastenprogrammierung (im Telefon-Mode)")), 50);
+        QCOMPARE(perItem.value(QStringLiteral("Eingänge")), 22);
+        QCOMPARE(perItem.value(QStringLiteral("LEDs")), 4);
+        auto valueOf = [&lines](const QString& field) {
+            for (const ReportLine& l : lines) {
+                if (l.field == field)
+                    return l.value;
+            }
+            return QString();
+        };
+        QVERIFY2(valueOf(QStringLiteral("0 kurz")).startsWith(QStringLiteral("Ruf senden – ")),
+                 qPrintable(valueOf(QStringLiteral("0 kurz"))));
+        QCOMPARE(valueOf(QStringLiteral("0 lang")), QStringLiteral("D1234567"));
+        QCOMPARE(valueOf(QStringLiteral("F1 kurz")), QStringLiteral("keine Funktion"));
     }
 
     void differenceBySettingName()

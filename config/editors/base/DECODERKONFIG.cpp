@@ -80,10 +80,4 @@ void DECODERKONFIG::refreshSequence()
     bind().reload(m_sequence);
 }
 
-void DECODERKONFIG::showEvent(QShowEvent* event)
-{
-    SettingsDialog::showEvent(event);
-    refreshSequence();
-}
-
 } // namespace quarn

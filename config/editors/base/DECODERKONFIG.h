@@ -20,9 +20,6 @@ public:
     // Length of the sequence field for the ID mode chosen now.
     int sequenceLength() const;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void refreshSequence();
 

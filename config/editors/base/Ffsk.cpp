@@ -166,10 +166,4 @@ void Ffsk::applyStatusConfiguration()
     bind().refreshRules();
 }
 
-void Ffsk::showEvent(QShowEvent* event)
-{
-    SettingsDialog::showEvent(event);
-    applyStatusConfiguration();
-}
-
 } // namespace quarn

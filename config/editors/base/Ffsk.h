@@ -20,9 +20,6 @@ public:
     // Status digits of the selected configuration: 0-2, or 0 with none selected.
     int statusDigits() const;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void applyStatusConfiguration();
 

@@ -43,7 +43,7 @@ Passwort::Passwort(Register* image, QWidget* parent) : SettingsDialog(image, par
     auto* noPassword = new QCheckBox(tr("kein Passwort setzen"), this);
     noPassword->setObjectName(QStringLiteral("noPassword"));
     bind().custom(
-        {noPassword}, {},
+        {{99, 0, 8}}, {noPassword}, {},
         [noPassword](DigitSource& s) {
             if (noPassword->isChecked())
                 s.setCharacters(99, 0, QStringLiteral("FFFFFFFF"));

@@ -161,12 +161,6 @@ void Rufgeber::refreshLayout()
     m_xCountLabel->setEnabled(layout.xCountEnabled);
 }
 
-void Rufgeber::showEvent(QShowEvent* event)
-{
-    SettingsDialog::showEvent(event);
-    refreshLayout();
-}
-
 bool Rufgeber::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_xCount && event->type() == QEvent::FocusOut)

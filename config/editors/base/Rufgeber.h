@@ -34,7 +34,6 @@ public:
     static int effectiveMode(int comboPosition, bool sendByCallKey, int callKeyModeDigit);
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -104,7 +104,8 @@ void Sammelrufauswerter::bindGroupCallTone()
             s.setCharacters(ToneRegister, 0, m_tone->text().toUpper());
         SpecialCall.write(s, special ? 1 : 0);
     };
-    bind().custom({m_active, m_fromTable, m_call1, m_call2, m_tone}, check, write, read);
+    bind().custom({{ToneRegister, 0, 2}}, {m_active, m_fromTable, m_call1, m_call2, m_tone}, check, write,
+                  read);
 }
 
 } // namespace quarn

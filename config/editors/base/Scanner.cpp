@@ -13,6 +13,8 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace quarn {
 
 namespace {
@@ -110,19 +112,24 @@ IntegerEdit* Scanner::bindRangeField(int first, const char* name)
     edit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), edit));
     // Anything but a channel number (the list mark "EE" among others) opens empty, so that
-    // leaving list mode asks for a real range instead of writing the mark back.
-    auto read = [this, edit, first] {
+    // leaving list mode asks for a real range instead of writing the mark back. Other digits
+    // that the user leaves empty stay as they are.
+    auto kept = std::make_shared<bool>(false);
+    auto read = [this, edit, first, kept] {
         const QString stored = digits().text(RangeRegister).mid(first, 2);
         edit->setText(isChannel(stored) ? stored : QString());
+        *kept = !isChannel(stored) && digits().text(RangeRegister).mid(0, 2) != ListMark;
         if (first == 0)
             m_listMode->setChecked(stored == ListMark);
     };
-    auto write = [edit, first](DigitSource& s) {
-        s.setCharacters(RangeRegister, first,
-                        QStringLiteral("%1").arg(edit->value(), 2, 10, QLatin1Char('0')));
+    auto untouched = [edit, kept] { return *kept && edit->text().isEmpty(); };
+    auto check = [edit, untouched] { return untouched() || edit->checkInput(); };
+    auto write = [edit, first, untouched](DigitSource& s) {
+        if (!untouched())
+            s.setCharacters(RangeRegister, first,
+                            QStringLiteral("%1").arg(edit->value(), 2, 10, QLatin1Char('0')));
     };
-    bind().custom(
-        {edit}, [edit] { return edit->checkInput(); }, write, read);
+    bind().custom({{RangeRegister, first, 2}}, {edit}, check, write, read);
     return edit;
 }
 
@@ -163,7 +170,13 @@ void Scanner::bindChannelList()
             s.setCharacters(slotRegister(slot), slotDigit(slot), EndMark);
     };
     QList<QWidget*> controls(m_channels.begin(), m_channels.end());
-    bind().custom(controls, {}, write, read);
+    bind().custom({{RangeRegister, 0, 2},
+                   {ListRegister, 0, 4},
+                   {ListRegister + 1, 0, 4},
+                   {ListRegister + 2, 0, 4},
+                   {ListRegister + 3, 0, 4},
+                   {ListRegister + 4, 0, 4}},
+                  controls, {}, write, read);
 }
 
 } // namespace quarn

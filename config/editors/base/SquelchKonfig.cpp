@@ -34,7 +34,7 @@ SquelchKonfig::SquelchKonfig(Register* image, QWidget* parent)
     nf->setObjectName(QStringLiteral("nfSquelch"));
     const DigitSlot logicSlot = DigitSlot::hex(56, 0);
     bind().custom(
-        {logic, nf}, {},
+        logicSlot, {logic, nf}, {},
         [=](DigitSource& s) {
             if (const std::optional<int> d = logicMap(nf->isChecked()).digitOf(logic->currentIndex()))
                 logicSlot.write(s, *d);
@@ -70,10 +70,11 @@ SquelchKonfig::SquelchKonfig(Register* image, QWidget* parent)
                 logic->insertItem(2, always);
             logic->setCurrentIndex(2);
         } else if (logic->count() == 4) {
-            // Removing the selected entry must not leave the list without a selection.
-            const bool wasSelected = logic->currentIndex() == 2;
+            // Off must not leave the list without a selection, or the stored digit (with
+            // NF-Squelch on) stays: the removed entry and an unknown digit both select the first.
+            const bool firstNeeded = logic->currentIndex() == 2 || logic->currentIndex() < 0;
             logic->removeItem(2);
-            if (wasSelected)
+            if (firstNeeded || logic->currentIndex() < 0)
                 logic->setCurrentIndex(0);
         }
         bind().refreshRules();

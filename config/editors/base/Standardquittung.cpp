@@ -19,7 +19,7 @@ Standardquittung::Standardquittung(Register* image, QWidget* parent)
     sequence->setAlignment(Qt::AlignHCenter);
     // Digit 7 counts the tones: the field shows that many and OK stores the length of the entry.
     bind().custom(
-        {sequence}, {},
+        {{17, 7}}, {sequence}, {},
         [sequence](DigitSource& s) { s.setDigit(17, 7, static_cast<int>(sequence->text().size())); },
         [this, sequence] {
             sequence->setText(

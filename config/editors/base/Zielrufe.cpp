@@ -154,10 +154,4 @@ void Zielrufe::layOutAll()
         layOut(call);
 }
 
-void Zielrufe::showEvent(QShowEvent* event)
-{
-    SettingsDialog::showEvent(event);
-    layOutAll();
-}
-
 } // namespace quarn

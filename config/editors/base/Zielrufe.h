@@ -33,9 +33,6 @@ public:
 
     int lengthOfCall(int call) const;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void layOut(int call);
     void layOutAll();

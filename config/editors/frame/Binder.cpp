@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <memory>
 
 namespace quarn {
@@ -60,12 +61,36 @@ bool Binder::refuseField(QWidget* field, const QString& text) const
 IntegerEdit* Binder::number(const DigitSlot& slot, int minimum, int maximum)
 {
     auto* edit = new IntegerEdit(minimum, maximum, m_owner);
+    // A stored value outside the field's range (newer firmware, the single-register editor) that
+    // the dialog shows on opening and the user leaves as it is stays in its digits; a value the
+    // user typed, or one that another control makes count, is checked as always.
+    struct Stored {
+        QString digits; // as read, written back while kept
+        QString text;
+        bool keep = false;
+    };
+    auto stored = std::make_shared<Stored>();
+    auto keptAsStored = [edit, stored] { return stored->keep && edit->text() == stored->text; };
     add({{edit},
          edit,
-         [this, edit, slot] { edit->setValue(slot.read(*m_source)); },
-         [edit] { return edit->checkInput(); },
-         [edit, slot](DigitSource& s) { slot.write(s, edit->value()); },
-         spansOf(slot)});
+         [this, edit, slot, stored] {
+             edit->setValue(slot.read(*m_source));
+             const DigitSpan span = spansOf(slot)().first();
+             *stored = Stored{m_source->text(span.reg).mid(span.first, span.count), QString(), false};
+         },
+         [edit, keptAsStored] { return keptAsStored() || edit->checkInput(); },
+         [edit, slot, stored, keptAsStored](DigitSource& s) {
+             if (keptAsStored())
+                 s.setCharacters(slot.reg, slot.first, stored->digits);
+             else
+                 slot.write(s, edit->value());
+         },
+         spansOf(slot),
+         [this, edit, stored] {
+             const std::optional<int> n = edit->number();
+             stored->text = edit->text();
+             stored->keep = isActive(edit) && n && (*n < edit->minimum() || *n > edit->maximum());
+         }});
     return edit;
 }
 
@@ -176,7 +201,9 @@ CHexEdit* Binder::tones(std::function<ToneSlot()> slotNow)
                 return false;
             }
             const QString message =
-                slot.minLength == slot.maxLength
+                slot.minLength == 1 && slot.maxLength == 1
+                    ? tr("Geben Sie genau eine Hex-Ziffer (0-9, A-F) ein.")
+                : slot.minLength == slot.maxLength
                     ? tr("Geben Sie genau %1 Hex-Ziffern (0-9, A-F) ein.").arg(slot.minLength)
                     : tr("Geben Sie mindestens %1 Hex-Ziffern (0-9, A-F) ein.").arg(slot.minLength);
             return refuseField(edit, message);
@@ -230,12 +257,22 @@ VolumeSelector* Binder::volume(const DigitSlot& slot, const QString& namePrefix)
     return selector;
 }
 
-void Binder::custom(const QList<QWidget*>& controls, std::function<bool()> check,
-                    std::function<void(DigitSource&)> write, std::function<void()> read,
-                    QList<DigitSpan> spans)
+Binder::Digits::Digits(const DigitSlot& slot) : m_spans(spansOf(slot)()) {}
+
+void Binder::custom(const Digits& digits, const QList<QWidget*>& controls, std::function<bool()> check,
+                    std::function<void(DigitSource&)> write, std::function<void()> read)
 {
+    const QList<DigitSpan> spans = digits.spans();
     add({controls, controls.value(0), std::move(read), std::move(check), std::move(write),
          [spans] { return spans; }});
+}
+
+void Binder::custom(std::function<Digits()> digits, const QList<QWidget*>& controls,
+                    std::function<bool()> check, std::function<void(DigitSource&)> write,
+                    std::function<void()> read)
+{
+    add({controls, controls.value(0), std::move(read), std::move(check), std::move(write),
+         [digits] { return digits().spans(); }});
 }
 
 void Binder::rule(std::function<bool()> check)
@@ -253,6 +290,14 @@ void Binder::showWhile(std::initializer_list<QWidget*> widgets, std::function<bo
 {
     m_rules.append({QList<QWidget*>(widgets), std::move(condition), true});
     refreshRules();
+}
+
+void Binder::opened()
+{
+    for (const Binding& b : m_bindings) {
+        if (b.opened)
+            b.opened();
+    }
 }
 
 void Binder::refreshRules()
@@ -290,7 +335,16 @@ QList<Binder::Field> Binder::fields() const
         spans.removeIf([](const DigitSpan& s) { return s.count < 1; }); // a field that owns no digit now
         if (b.controls.isEmpty() || spans.isEmpty())
             continue;
-        out.append({b.controls, spans, anyActive(b.controls)});
+        auto same =
+            std::find_if(out.begin(), out.end(), [&b](const Field& f) { return f.controls == b.controls; });
+        if (same == out.end()) {
+            out.append({b.controls, spans, anyActive(b.controls)});
+            continue;
+        }
+        for (const DigitSpan& s : spans) {
+            if (!same->spans.contains(s))
+                same->spans.append(s);
+        }
     }
     return out;
 }

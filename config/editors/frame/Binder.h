@@ -51,6 +51,18 @@ public:
         int count = 1;
         bool operator==(const DigitSpan&) const = default;
     };
+    // The digits of a custom binding: never none, so that every binding is in fields() and so
+    // in the settings report and the diff. custom({}, ...) does not compile.
+    class Digits {
+    public:
+        Digits() = delete;
+        Digits(std::initializer_list<DigitSpan> spans) : m_spans(spans) {}
+        Digits(const DigitSlot& slot);
+        const QList<DigitSpan>& spans() const { return m_spans; }
+
+    private:
+        QList<DigitSpan> m_spans;
+    };
     // What a binding shows, for the settings report: its controls and its digits now.
     struct Field {
         QList<QWidget*> controls;
@@ -80,11 +92,15 @@ public:
     DecimalFractionEdit* fraction(const DigitSlot& slot, const DecimalFormat& format);
     VolumeSelector* volume(const DigitSlot& slot, const QString& namePrefix);
 
-    // A binding for what the kinds above do not cover: check shows its message and returns
-    // false; write runs only after every check passed and only while a control is active.
-    void custom(const QList<QWidget*>& controls, std::function<bool()> check,
-                std::function<void(DigitSource&)> write, std::function<void()> read = {},
-                QList<DigitSpan> spans = {});
+    // A binding for what the kinds above do not cover, declaring every digit it reads or writes:
+    // check shows its message and returns false; write runs only after every check passed and
+    // only while a control is active. A binding on controls that another binding already has
+    // adds its digits to that one's line of the report.
+    void custom(const Digits& digits, const QList<QWidget*>& controls, std::function<bool()> check,
+                std::function<void(DigitSource&)> write, std::function<void()> read = {});
+    // The same with digits that follow other controls (the LED shown).
+    void custom(std::function<Digits()> digits, const QList<QWidget*>& controls, std::function<bool()> check,
+                std::function<void(DigitSource&)> write, std::function<void()> read = {});
     // A rule of the dialog that runs with the field checks, in binding order.
     void rule(std::function<bool()> check);
 
@@ -92,6 +108,9 @@ public:
     void enableWhile(std::initializer_list<QWidget*> widgets, std::function<bool()> condition);
     void showWhile(std::initializer_list<QWidget*> widgets, std::function<bool()> condition);
     void refreshRules();
+
+    // The dialog is shown for the first time: what each control shows now is what the user found.
+    void opened();
 
     // Reads the control again from the digits (entries not yet confirmed are discarded).
     void reload(const QObject* control);
@@ -121,6 +140,7 @@ private:
         std::function<bool()> check;
         std::function<void(DigitSource&)> write;
         std::function<QList<DigitSpan>()> spans;
+        std::function<void()> opened = {};
     };
     struct Rule {
         QList<QWidget*> widgets;

@@ -37,10 +37,11 @@ int DigitSlot::read(const DigitSource& source) const
         return source.text(reg).mid(first, 1) == QLatin1String("1") ? 1 : 0;
     case Kind::OddFlag:
         return d % 2;
+    // A blank or non-hex flag digit reads as "0", like every other unreadable digit.
     case Kind::NonZeroFlag:
-        return source.text(reg).mid(first, 1) == QLatin1String("0") ? 0 : 1;
+        return d != 0 ? 1 : 0;
     case Kind::InvertedFlag:
-        return source.text(reg).mid(first, 1) == QLatin1String("0") ? 1 : 0;
+        return d == 0 ? 1 : 0;
     case Kind::Bits:
         return (d & unit) >> lowestBit(unit);
     case Kind::Weighted:

@@ -87,6 +87,15 @@ void SettingsDialog::onOk()
     accept();
 }
 
+void SettingsDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!m_opened) {
+        m_opened = true;
+        m_binder->opened();
+    }
+}
+
 bool SettingsDialog::refuse(const QString& text, QWidget* focus)
 {
     platform::showMessage(this, msg::captionError(), text, platform::MessageIcon::Exclamation);

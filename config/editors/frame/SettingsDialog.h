@@ -51,6 +51,17 @@ public:
     };
     virtual QList<Nested> nestedDialogs() { return {}; }
 
+    // Settings this dialog shows one at a time (a key press, an input edge, an LED), for the
+    // settings report: one line each, in place of the bindings of the one shown now.
+    struct Page {
+        QString label; // "F1 kurz"
+        QList<Binder::DigitSpan> spans;
+        QString name; // the setting in words ("Ruf senden"); a word no editor knows: its digits
+        // The dialog that shows the page's parameters (the caller owns it); empty: none.
+        std::function<SettingsDialog*()> dialog = {};
+    };
+    virtual QList<Page> pages() { return {}; }
+
 protected:
     // The area above the buttons.
     QVBoxLayout* content() const { return m_content; }
@@ -70,6 +81,8 @@ protected:
     // "Warnhinweis!" question first; "Nein" checks it again. afterwards runs in either case.
     void askBeforeUnchecking(QCheckBox* box, const QString& question, std::function<void()> afterwards = {});
 
+    void showEvent(QShowEvent* event) override;
+
     // Small layout helper.
     static QHBoxLayout* row(std::initializer_list<QWidget*> widgets, bool stretchAtEnd = true);
 
@@ -86,6 +99,7 @@ private:
     QPushButton* m_help = nullptr;
     QString m_helpCaption;
     QString m_helpText;
+    bool m_opened = false;
 };
 
 } // namespace quarn

@@ -17,7 +17,7 @@ EINTON::EINTON(QWidget* parent, QString& word)
     auto* held = new QCheckBox(tr("so lange Taste gedrückt ist"), this);
     held->setObjectName(QStringLiteral("whileHeld"));
     bind().custom(
-        {held}, {},
+        {{0, 1}}, {held}, {},
         [held](DigitSource& s) {
             if (held->isChecked())
                 s.setDigit(0, 1, 0);

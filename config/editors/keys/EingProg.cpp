@@ -3,6 +3,7 @@
 #include "config/editors/base/InOutputs.h"
 #include "config/editors/frame/CHexEdit.h"
 #include "config/editors/keys/FktAuswahl.h"
+#include "config/editors/keys/FunctionEditors.h"
 #include "config/register/Register.h"
 #include "config/register/RegisterCodecs.h"
 #include "platform/UserDialogs.h"
@@ -48,6 +49,20 @@ EingProg::EingProg(Register* image, QWidget* parent)
     connect(risingWizard, &QPushButton::clicked, this, [this] { runWizard(m_rising); });
     connect(fallingWizard, &QPushButton::clicked, this, [this] { runWizard(m_falling); });
     showInput(m_shown);
+}
+
+QList<SettingsDialog::Page> EingProg::pages()
+{
+    QList<Page> out;
+    for (int input = 0; input < InputCount; ++input) {
+        for (int edge = 0; edge < 2; ++edge) {
+            const QString label =
+                (edge ? tr("%1: aktiv -> passiv") : tr("%1: passiv -> aktiv")).arg(m_input->itemText(input));
+            out << FunctionEditors::page(label, registerOf(input, edge),
+                                         image().registerText(registerOf(input, edge)), FunctionMode::Normal);
+        }
+    }
+    return out;
 }
 
 bool EingProg::configuredAsInput(const Register& image, int input)

@@ -26,6 +26,9 @@ public:
     static bool configuredAsInput(const Register& image, int input);
     int shownInput() const { return m_shown; }
 
+    // Both edges of every input, in words.
+    QList<Page> pages() override;
+
 protected:
     void confirmed() override;
 

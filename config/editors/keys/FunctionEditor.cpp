@@ -39,7 +39,7 @@ FunctionEditor::FunctionEditor(QWidget* parent, QString& word, int code, const Q
       m_copy(shownWord(word, code, defaults))
 {
     // Digit 0 becomes the editor's code whatever else the user chose.
-    bind().custom({}, {}, [code](DigitSource& s) { s.setDigit(0, 0, code); });
+    bind().custom({{0, 0}}, {}, {}, [code](DigitSource& s) { s.setDigit(0, 0, code); });
     m_form = new QFormLayout;
     content()->addLayout(m_form);
 }
@@ -80,7 +80,7 @@ IntegerEdit* FunctionEditor::numberOr(const DigitSlot& slot, int minimum, int ma
     auto* edit = new IntegerEdit(minimum, maximum, this);
     edit->setObjectName(QLatin1String(name));
     bind().custom(
-        {edit}, [edit] { return edit->checkInput(); },
+        slot, {edit}, [edit] { return edit->checkInput(); },
         [edit, slot](DigitSource& s) { slot.write(s, edit->value()); },
         [this, edit, slot, minimum, maximum, fallback] {
             const int v = slot.read(digits());

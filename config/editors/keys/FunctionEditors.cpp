@@ -14,7 +14,11 @@
 #include "config/editors/keys/TELRufnummer.h"
 #include "config/editors/keys/TELefonstatus.h"
 
+#include "config/register/RegisterCodecs.h"
+
 #include <QCoreApplication>
+
+#include <memory>
 
 namespace quarn {
 
@@ -77,6 +81,25 @@ QDialog* FunctionEditors::create(int code, FunctionMode mode, QWidget* parent, Q
 {
     const Entry* e = find(code, mode);
     return e && e->create ? e->create(parent, word) : nullptr;
+}
+
+SettingsDialog::Page FunctionEditors::page(const QString& label, int reg, const QString& word,
+                                           FunctionMode mode)
+{
+    SettingsDialog::Page out{label, {{reg, 0, 8}}, word};
+    const Entry* e =
+        word.size() == 8 && isHexText(word) ? find(hexValueOfCharacter(word.at(0)), mode) : nullptr;
+    if (!e)
+        return out;
+    // "2: Ruf senden" without its code.
+    out.name = listText(e->code, mode).section(QStringLiteral(": "), 1);
+    if (e->create) {
+        auto copy = std::make_shared<QString>(word);
+        out.dialog = [create = e->create, copy]() -> SettingsDialog* {
+            return dynamic_cast<SettingsDialog*>(create(nullptr, *copy));
+        };
+    }
+    return out;
 }
 
 } // namespace quarn

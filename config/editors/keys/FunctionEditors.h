@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/editors/frame/SettingsDialog.h"
+
 #include <QList>
 #include <QString>
 
@@ -35,6 +37,10 @@ public:
     static QString listText(int code, FunctionMode mode);
     // The editor of code in mode on word, or nullptr for "keine Funktion" and codes not offered.
     static QDialog* create(int code, FunctionMode mode, QWidget* parent, QString& word);
+
+    // A function word in register reg as a page of the settings report: the function's name and
+    // its editor on a copy of the word. A word no editor knows is named by its eight digits.
+    static SettingsDialog::Page page(const QString& label, int reg, const QString& word, FunctionMode mode);
 
 private:
     static const QList<Entry>& entries();

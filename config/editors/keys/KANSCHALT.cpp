@@ -32,7 +32,7 @@ KANSCHALT::KANSCHALT(QWidget* parent, QString& word)
     }
     // Digits 1-2: "FE" the working channel, "FF" entered by the user, else the channel.
     bind().custom(
-        {channelKind->button(0), channelKind->button(1), channelKind->button(2)}, {},
+        {{0, 1, 2}}, {channelKind->button(0), channelKind->button(1), channelKind->button(2)}, {},
         [channelKind](DigitSource& s) {
             if (channelKind->checkedId() == 1 || channelKind->checkedId() == 2) {
                 s.setDigit(0, 1, 15);

@@ -64,23 +64,26 @@ LEDProg::LEDProg(Register* image, QWidget* parent)
 
     // Digit 0 is the function; a digit no entry stands for (5-F) opens without selection and
     // stays as it is, and then no parameter is written either.
-    bind().custom({m_function}, {}, [this](DigitSource& s) {
+    auto shown = [this](int first, int count) {
+        return [this, first, count] { return Binder::Digits{{shownRegister(), first, count}}; };
+    };
+    bind().custom(shown(0, 1), {m_function}, {}, [this](DigitSource& s) {
         if (m_function->currentIndex() >= 0)
             s.setDigit(shownRegister(), 0, m_function->currentIndex());
     });
     bind().custom(
-        {m_output}, [this] { return m_output->checkInput(); },
+        shown(1, 2), {m_output}, [this] { return m_output->checkInput(); },
         [this](DigitSource& s) {
             s.setDigit(shownRegister(), 1, m_output->value());
             s.setDigit(shownRegister(), 2, m_activeHigh->isChecked() ? 1 : 0);
         });
     bind().custom(
-        {m_channel}, [this] { return m_channel->checkInput(); },
+        shown(1, 2), {m_channel}, [this] { return m_channel->checkInput(); },
         [this](DigitSource& s) {
             DigitSlot::weighted(shownRegister(), 1, 2, 1).write(s, m_channel->value());
         });
     bind().custom(
-        {m_decoder}, [this] { return m_decoder->checkInput(); },
+        shown(1, 2), {m_decoder}, [this] { return m_decoder->checkInput(); },
         [this](DigitSource& s) {
             s.setDigit(shownRegister(), 1, m_decoder->value());
             s.setDigit(shownRegister(), 2, m_decoderActive->isChecked() ? 1 : 0);
@@ -98,6 +101,19 @@ LEDProg::LEDProg(Register* image, QWidget* parent)
         bind().refreshRules();
     });
     load(0);
+}
+
+QList<SettingsDialog::Page> LEDProg::pages()
+{
+    QList<Page> out;
+    for (int led = 0; led < m_led->count(); ++led) {
+        out << Page{m_led->itemText(led), {{180 + led, 0, 3}}, {}, [this, led]() -> SettingsDialog* {
+                        auto* shown = new LEDProg(&image());
+                        shown->load(led);
+                        return shown;
+                    }};
+    }
+    return out;
 }
 
 void LEDProg::resetParameters()

@@ -19,6 +19,9 @@ public:
 
     int shownLed() const { return m_shown; }
 
+    // Every LED, each shown by a dialog of its own.
+    QList<Page> pages() override;
+
 private:
     enum Function { None, Output, Channel, TelephoneMode, DecoderState };
 

@@ -27,7 +27,7 @@ PTT::PTT(QWidget* parent, QString& word) : FunctionEditor(parent, word, 3, tr("F
     mic->addItems({tr("Schwanenhalsmikro"), tr("Headsetmikro"), tr("Handhörermikro"),
                    tr("Schwanenhals- oder Headsetmikro")});
     bind().custom(
-        {sub}, {},
+        {{0, 1}}, {sub}, {},
         [sub, mic](DigitSource& s) {
             switch (sub->currentIndex()) {
             case FromKey:
@@ -58,7 +58,7 @@ PTT::PTT(QWidget* parent, QString& word) : FunctionEditor(parent, word, 3, tr("F
         auto* box = new QCheckBox(text, this);
         box->setObjectName(QLatin1String(name));
         bind().custom(
-            {box}, {}, [box, k](DigitSource& s) { s.setDigit(0, k, box->isChecked() ? 4 : 0); },
+            {{0, k}}, {box}, {}, [box, k](DigitSource& s) { s.setDigit(0, k, box->isChecked() ? 4 : 0); },
             [this, box, k] { box->setChecked((digits().digit(0, k) & 4) != 0); });
         return box;
     };

@@ -32,7 +32,7 @@ RUF::RUF(QWidget* parent, QString& word)
 
     // Intercom, channel remote switching and alarm query carry no call options: digits 3 and 4
     // are "0" (the intercom check box below then sets digit 3).
-    bind().custom({}, {}, [kind](DigitSource& s) {
+    bind().custom({{0, 3, 2}}, {}, {}, [kind](DigitSource& s) {
         const int k = kind->currentIndex();
         if (k == Intercom || k == ChannelRemote || k == AlarmQuery) {
             s.setDigit(0, 3, 0);
@@ -60,7 +60,7 @@ RUF::RUF(QWidget* parent, QString& word)
     enterTarget->setObjectName(QStringLiteral("enterTarget"));
     connect(enterTarget, &QCheckBox::toggled, &bind(), &Binder::refreshRules);
     bind().custom(
-        {enterTarget}, {},
+        {{0, 2}}, {enterTarget}, {},
         [enterTarget](DigitSource& s) {
             if (enterTarget->isChecked())
                 s.setDigit(0, 2, 15);

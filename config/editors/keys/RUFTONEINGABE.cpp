@@ -37,7 +37,7 @@ RUFTONEINGABE::RUFTONEINGABE(QWidget* parent, QString& word)
     for (QRadioButton* b : buttonsOf(deleteKind))
         deleting->addRow(b);
     // Digit 4 is the scroll step for "Ruf +1" and "Ruf -1", "0" for the other two.
-    bind().custom({deleteBox}, {}, [deleteKind](DigitSource& s) {
+    bind().custom({{0, 4}}, {deleteBox}, {}, [deleteKind](DigitSource& s) {
         if (deleteKind->checkedId() == 0 || deleteKind->checkedId() == 1)
             s.setDigit(0, 4, 0);
     });
@@ -65,7 +65,7 @@ RUFTONEINGABE::RUFTONEINGABE(QWidget* parent, QString& word)
     m_inputDigits->installEventFilter(this);
     auto* inputLabel = new QLabel(tr("Eingabeziffern (1-5):"), this);
     bind().custom(
-        {m_inputDigits}, {}, [this](DigitSource& s) { s.setDigit(0, 2, inputDigits()); },
+        {{0, 2}}, {m_inputDigits}, {}, [this](DigitSource& s) { s.setDigit(0, 2, inputDigits()); },
         [this] { m_inputDigits->setText(QString::number(inputDigitsOf(digits().text(0).mid(2, 1)))); });
     // The count is settled before the call field's length is checked.
     bind().rule([this] {

@@ -33,7 +33,7 @@ STATUS::STATUS(QWidget* parent, QString& word)
     }
     // Digits 2-3: the status as two decimal digits, or "FF" for entry by the user.
     bind().custom(
-        {kind->button(0), kind->button(1)}, {},
+        {{0, 2, 2}}, {kind->button(0), kind->button(1)}, {},
         [kind](DigitSource& s) {
             if (kind->checkedId() == 1) {
                 s.setDigit(0, 2, 15);

@@ -2,6 +2,7 @@
 
 #include "config/editors/frame/CHexEdit.h"
 #include "config/editors/keys/FktAuswahl.h"
+#include "config/editors/keys/FunctionEditors.h"
 #include "config/register/Register.h"
 #include "config/register/RegisterCodecs.h"
 
@@ -70,13 +71,14 @@ TastenProg::TastenProg(int mode, QWidget* parent, Register* image)
     content()->addLayout(row({m_word, wizard}));
     content()->addLayout(row({m_short, m_long}));
 
+    // A refused word keeps key and press; the radios show the press the label names.
     connect(m_short, &QRadioButton::clicked, this, [this] {
-        if (!select(m_key, 0))
-            m_long->setChecked(true);
+        select(m_key, 0);
+        showPress();
     });
     connect(m_long, &QRadioButton::clicked, this, [this] {
-        if (!select(m_key, 1))
-            m_short->setChecked(true);
+        select(m_key, 1);
+        showPress();
     });
     connect(wizard, &QPushButton::clicked, this, &TastenProg::runWizard);
 
@@ -130,6 +132,26 @@ bool TastenProg::select(int key, int press)
 void TastenProg::showLabel()
 {
     m_label->setText(tr("Taste ") + captionOf(m_key) + (m_press ? tr(" lang:") : tr(" kurz:")));
+}
+
+QList<SettingsDialog::Page> TastenProg::pages()
+{
+    // Keys of either model: a file may come from a unit of the other.
+    QList<Page> out;
+    const FunctionMode mode = m_mode ? FunctionMode::Telephone : FunctionMode::Normal;
+    for (int key = 0; key < KeyCount; ++key) {
+        for (int press = 0; press < 2; ++press) {
+            const int reg = registerOf(key, press, m_mode);
+            out << FunctionEditors::page((press ? tr("%1 lang") : tr("%1 kurz")).arg(captionOf(key)), reg,
+                                         m_image->registerText(reg), mode);
+        }
+    }
+    return out;
+}
+
+void TastenProg::showPress()
+{
+    (m_press ? m_long : m_short)->setChecked(true);
 }
 
 void TastenProg::runWizard()

@@ -29,6 +29,9 @@ public:
     static bool exists(int key, bool model7k);
 
     int shownKey() const { return m_key; }
+
+    // Every key press of the mode, in words.
+    QList<Page> pages() override;
     int shownPress() const { return m_press; }
 
 protected:
@@ -40,6 +43,7 @@ private:
     bool select(int key, int press);
     void runWizard();
     void showLabel();
+    void showPress();
 
     Register* m_image;
     RegisterCopy m_copy;

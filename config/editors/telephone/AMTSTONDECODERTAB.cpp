@@ -34,7 +34,7 @@ AMTSTONDECODERTAB::AMTSTONDECODERTAB(Register* image, int entry, bool continuati
     m_pause = bind().number(DigitSlot::weighted(reg, 4, 3, 10), 0, MaxDuration);
     m_pause->setObjectName(QStringLiteral("pauseDuration"));
     bind().custom(
-        {m_type}, {}, [this](DigitSource& s) { writeEntry(s); },
+        {{reg, 0}, {reg, 7}}, {m_type}, {}, [this](DigitSource& s) { writeEntry(s); },
         [this, reg, continuation] {
             const int type = digits().digit(reg, 0);
             // An unused register holds no cadence to show: the usual one instead.

@@ -18,6 +18,9 @@ DTMFAllg::DTMFAllg(Register* image, QWidget* parent) : SettingsDialog(image, par
         // An empty field keeps the key it had: the digit must stay a hex digit.
         CHexEdit* key = bind().tones(ToneSlot::upTo(KeyRegister, i, 1, QChar()));
         key->setObjectName(QStringLiteral("key%1").arg(i));
+        // Its text beside it starts with the digits' legend; screen readers and the report read the key.
+        key->setAccessibleName((i % 2 == 0 ? tr("Löschtaste ") : tr("Endetaste ")) +
+                               (i < 2 ? tr("vom Funk") : tr("vom Tel")));
         key->setMaximumWidth(key->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
         auto* label = new QLabel(tr("(0-F; E=*; F=#)") + QLatin1Char('\t') +
                                      (i % 2 == 0 ? tr("Löschtaste ") : tr("Endetaste ")) +

@@ -25,12 +25,13 @@ DTMFBegSchluss::DTMFBegSchluss(Register* image, Mode mode, QWidget* parent)
     m_sequence = bind().tones(ToneSlot::upTo(reg, 1, 7, QLatin1Char('0')));
     m_sequence->setObjectName(QStringLiteral("sequence"));
     bind().custom(
-        {m_sequence}, {},
+        {{reg, 0}}, {m_sequence}, {},
         [this, reg](DigitSource& s) { s.setDigit(reg, 0, static_cast<int>(m_sequence->text().size())); },
         [this, reg] { m_sequence->setText(m_sequence->text().left(storedLength(digits().digit(reg, 0)))); });
 
     auto* label = new QLabel(word + tr(" durch DTMF bei Auswertung folgender Töne:"), this);
     label->setObjectName(QStringLiteral("sequenceLabel"));
+    label->setBuddy(m_sequence);
     content()->addWidget(label);
     content()->addLayout(row({m_sequence}));
 

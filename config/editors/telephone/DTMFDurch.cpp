@@ -64,7 +64,7 @@ DTMFDurch::DTMFDurch(Register* image, QWidget* parent)
     m_keepNightState = new QCheckBox(tr("letzten Status Nachtschaltung speichern"), this);
     m_keepNightState->setObjectName(QStringLiteral("keepNightState"));
     bind().custom(
-        {m_nightAtStart, m_keepNightState}, {},
+        {{NightRegister, OptionDigit}}, {m_nightAtStart, m_keepNightState}, {},
         [this](DigitSource& s) {
             const int kept = s.digit(NightRegister, OptionDigit) & 0xC;
             s.setDigit(NightRegister, OptionDigit,
@@ -121,12 +121,6 @@ void DTMFDurch::fitSequences()
 {
     fit(m_normalSequence, sequenceLength(m_normalMode->currentIndex()));
     fit(m_nightSequence, sequenceLength(m_nightMode->currentIndex()));
-}
-
-void DTMFDurch::showEvent(QShowEvent* event)
-{
-    SettingsDialog::showEvent(event);
-    fitSequences();
 }
 
 } // namespace quarn

@@ -19,9 +19,6 @@ public:
     // Tones of an ID-mode list position: 6-tone 6, 7-tone 7, everything else (no selection too) 5.
     static int sequenceLength(int modePosition);
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     // Completes each sequence with "0" to its ID mode's length and cuts it there.
     void fitSequences();

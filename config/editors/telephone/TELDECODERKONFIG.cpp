@@ -51,7 +51,7 @@ TELDECODERKONFIG::TELDECODERKONFIG(Register* image, int decoder, QWidget* parent
     m_mode->setCurrentIndex(modeMap().positionOf(m_storedMode));
     // A chosen mode rewrites the configuration from "00000000" before its own digits go in; a
     // mode the list does not know keeps digits 1-7 as they are.
-    bind().custom({m_mode}, {}, [this](DigitSource& s) {
+    bind().custom({{m_config, 1, 7}}, {m_mode}, {}, [this](DigitSource& s) {
         if (const std::optional<int> mode = modeMap().digitOf(m_mode->currentIndex())) {
             s.setCharacters(m_config, 1, QStringLiteral("0000000"));
             s.setDigit(m_config, 1, *mode);
@@ -102,7 +102,7 @@ QButtonGroup* TELDECODERKONFIG::radioDigit(int k, const QStringList& texts, cons
     const int position = m_storedMode == storedMode ? stored : defaultPosition;
     if (QAbstractButton* b = group->button(position))
         b->setChecked(true);
-    bind().custom(buttons, {}, [this, group, k, stored](DigitSource& s) {
+    bind().custom({{m_config, k}}, buttons, {}, [this, group, k, stored](DigitSource& s) {
         s.setDigit(m_config, k, group->checkedId() >= 0 ? group->checkedId() : stored);
     });
     connect(group, &QButtonGroup::idToggled, &bind(), &Binder::refreshRules);
@@ -190,7 +190,7 @@ QGroupBox* TELDECODERKONFIG::throughDialGroup()
     withPrefix->setChecked(storedLength == 1 || storedLength == 2);
     prefix->setText(withPrefix->isChecked() ? digits().text(m_config).mid(6, storedLength)
                                             : QStringLiteral("00"));
-    bind().custom({prefix}, {}, [this, prefix](DigitSource& s) {
+    bind().custom({{m_config, 5}}, {prefix}, {}, [this, prefix](DigitSource& s) {
         s.setDigit(m_config, 5, static_cast<int>(prefix->text().size()));
     });
     bind().enableWhile({prefix}, [withPrefix] { return withPrefix->isChecked(); });
