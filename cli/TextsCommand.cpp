@@ -7,7 +7,6 @@
 #include "cli/Invocation.h"
 #include "cli/PortSetup.h"
 #include "cli/RangeList.h"
-#include "config/link/LinkMessages.h"
 #include "config/register/Messages.h"
 
 #include "displaytexts/link/OutcomeText.h"
@@ -19,6 +18,8 @@
 #include "displaytexts/texts/TextFiles.h"
 #include "displaytexts/texts/TextKindTable.h"
 #include "platform/BytePort.h"
+
+#include <QFile>
 
 namespace cli {
 
@@ -103,20 +104,25 @@ QString kindName(TextKind kind)
     return QString::fromLatin1(tekstor::textKindInfo(kind).plural);
 }
 
+// Tekstor's outcome texts in the language of quarnctl's messages.
+tekstor::Language textLanguage(const Diagnostics& diag)
+{
+    return diag.language() == Language::English ? tekstor::Language::English : tekstor::Language::German;
+}
+
 int connect(PortSetup& setup, tekstor::Register& store, Diagnostics& diag)
 {
     platform::BytePort& port = setup.port();
-    switch (tekstor::TextConnect(port, setup.clock(), store).run(setup.portName()).outcome) {
-    case tekstor::ConnectOutcome::Connected:
+    // The window's words for the outcome; quarnctl adds the port's reason or what to check.
+    const tekstor::OutcomeMessage message = tekstor::OutcomeText::connect(
+        tekstor::TextConnect(port, setup.clock(), store).run(setup.portName()), textLanguage(diag));
+    if (!message.failed())
         return ExitOk;
-    case tekstor::ConnectOutcome::PortFailed:
+    if (message.portFailed) {
         diag.portError(setup.portName(), port.lastError(), port.lastErrorDetail());
         return ExitPort;
-    case tekstor::ConnectOutcome::NoStart:
-    case tekstor::ConnectOutcome::NoCount:
-        break;
     }
-    diag.noAnswer(setup.portName(), quarn::linkmsg::noQuarnFound());
+    diag.noAnswer(setup.portName(), message.text);
     return ExitFailed;
 }
 
@@ -212,6 +218,11 @@ int TextsCommand::run(Invocation& call) const
         // only a complete text file of the kind goes out.
         tekstor::Register fromFile;
         if (!request.read) {
+            // A file that cannot be opened at all is named with the reason the disk gives.
+            if (QFile file(request.file); !file.open(QIODevice::ReadOnly)) {
+                call.diag.fileError(request.file, quarn::msg::fileNotRead(), false);
+                return int(ExitFile);
+            }
             const tekstor::TextFileCheck check = tekstor::TextFiles::check(request.file, request.kind);
             if (!check.ok()) {
                 call.diag.error(request.file,

@@ -51,10 +51,11 @@ int main(int argc, char* argv[])
     const QCommandLineOption baudOption(
         QStringLiteral("baud-timing"),
         QStringLiteral("Pace every byte at 9600 baud 8N1 in both directions."));
-    const QCommandLineOption faultOption(QStringLiteral("fault"),
-                                         QStringLiteral("silent, monitor, drop=N, corrupt=N, slow=MS, noise, "
-                                                        "noise=N, babble[=N], hangup=N, break[=N], stray=N or cutoff=N."),
-                                         QStringLiteral("FAULT"));
+    const QCommandLineOption faultOption(
+        QStringLiteral("fault"),
+        QStringLiteral("silent, monitor, drop=N, corrupt=N, slow=MS, noise, "
+                       "noise=N, babble[=N], hangup=N, break[=N], stray=N or cutoff=N."),
+        QStringLiteral("FAULT"));
     parser.addOptions({modelOption, telephoneOption, stateOption, linkOption, baudOption, faultOption});
     if (!parser.parse(QCoreApplication::arguments()))
         return usage(parser.errorText());

@@ -108,7 +108,8 @@ private Q_SLOTS:
             << QStringList{};
         QTest::newRow("Quarn7k8k incomplete file")
             << false << QStringList{path("incomplete.rq7k8k")} << "incomplete.rq7k8k R057=12000000"
-            << QStringList{QStringLiteral("Nicht alle Register konnten aus Datei gelesen werden.")};
+            << QStringList{QStringLiteral(
+                   "Nicht alle Register konnten aus Datei gelesen werden. Erste fehlerhafte Zeile: 2.")};
         QTest::newRow("Quarn7k8k missing file")
             << false << QStringList{path("gone.rq7k8k")} << " R057=        " << QStringList{unread};
         QTest::newRow("Quarn7k8k two files") << false << QStringList{path("unit.rq7k8k"), path("unit.rq7k8k")}

@@ -199,7 +199,7 @@ private slots:
             sim::SimulatedPort port(unit, clock);
             const Run r = texts(&port, clock, {"read", "channels", "-o", dir.filePath("c.q8kc")});
             QCOMPARE(r.code, 1);
-            QVERIFY2(r.err.contains("Es konnte keine Verbindung zu einem Quarn 7k/8k hergestellt werden."),
+            QVERIFY2(r.err.contains("Bitte überprüfen Sie ob das Gerät am gewählten Port angeschlossen ist"),
                      qPrintable(r.err));
             QVERIFY(!port.isOpen());
         }

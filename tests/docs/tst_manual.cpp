@@ -93,8 +93,10 @@ private Q_SLOTS:
             << kQuarnSimManual << QStringLiteral("OPTIONS") << manualOption << QStringList{};
         QTest::newRow("quarn-sim faults")
             << kQuarnSim << QStringList{"--help"} << false
-            << QStringLiteral("(silent|monitor|drop|corrupt|slow|noise)") << kQuarnSimManual
-            << QStringLiteral("OPTIONS") << QStringLiteral("^\\t- \\*([a-z]+)=?\\*") << QStringList{};
+            << QStringLiteral(
+                   "\\b(silent|monitor|drop|corrupt|slow|noise|babble|hangup|break|stray|cutoff)\\b")
+            << kQuarnSimManual << QStringLiteral("OPTIONS") << QStringLiteral("^\\t- \\*([a-z]+)=?\\*")
+            << QStringList{};
         for (const auto& [program, manual] :
              {std::pair{kQuarn7k8k, kQuarn7k8kManual}, {kTekstor, kTekstorManual}})
             QTest::newRow(qPrintable(QFileInfo(program).fileName() + QStringLiteral(" options")))

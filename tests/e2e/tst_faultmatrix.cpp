@@ -73,6 +73,9 @@ QStringList filesIn(const QString& dir)
 const QString kPortFailed = QStringLiteral("Port konnte nicht initialisiert werden!");
 const QString kMonitor = QStringLiteral("Im Menü des Quarns muss \"PC-Verbindung\" ausgewählt werden");
 const QString kNoUnit = QStringLiteral("Es konnte keine Verbindung zu einem Quarn 7k/8k hergestellt werden.");
+// Tekstor's own words, which quarnctl texts prints too.
+const QString kTextsNoUnit =
+    QStringLiteral("Bitte überprüfen Sie ob das Gerät am gewählten Port angeschlossen ist");
 const QString kAborted = QStringLiteral("Sendevorgang war fehlerhaft und wurde abgebrochen!");
 const QString kNotAllRead =
     QStringLiteral("Nicht alle Register konnten gelesen werden. Erstes fehlendes Register: 36");
@@ -354,8 +357,8 @@ private Q_SLOTS:
         // clang-format off
         //                                  info                     read                           write                          verify                         texts read                          texts write             shortdial read / write
         table[QStringLiteral("none")]                         = {e(0, none, 12),         e(0, none, 14),             e(0, none, 12),             e(0, none, 14),             e(0, none, 10),                     e(0, none, 14), e(0, none, 6),  e(0, none, 9)};
-        table[QStringLiteral("silent")]                       = {e(1, kNoUnit, 12),      e(1, kNoUnit, 12),          e(1, kNoUnit, 12),          e(1, kNoUnit, 12),          e(1, kNoUnit, 6),              e(1, kNoUnit, 6), e(1, kShortDialIncomplete, 6),  e(1, kShortDialUnchecked, 9)};
-        table[QStringLiteral("monitor output")]               = {e(1, kMonitor, 12),     e(1, kMonitor, 12),         e(1, kMonitor, 12),         e(1, kMonitor, 12),         e(1, kNoUnit, 6),              e(1, kNoUnit, 6), e(0, none, 6),  e(0, none, 9)};
+        table[QStringLiteral("silent")]                       = {e(1, kNoUnit, 12),      e(1, kNoUnit, 12),          e(1, kNoUnit, 12),          e(1, kNoUnit, 12),          e(1, kTextsNoUnit, 6),              e(1, kTextsNoUnit, 6), e(1, kShortDialIncomplete, 6),  e(1, kShortDialUnchecked, 9)};
+        table[QStringLiteral("monitor output")]               = {e(1, kMonitor, 12),     e(1, kMonitor, 12),         e(1, kMonitor, 12),         e(1, kMonitor, 12),         e(1, kTextsNoUnit, 6),              e(1, kTextsNoUnit, 6), e(0, none, 6),  e(0, none, 9)};
         // A lost reply would move every later text one number early: the read fails.
         table[QStringLiteral("every 37th reply dropped")]     = {e(0, none, 12),         e(1, kNotAllRead, 14),      e(1, kAborted, 12),         e(1, kNotAllRead, 14),      e(1, kTextsDisturbed, 10),          e(0, none, 14), e(0, none, 6),  e(0, none, 9)};
         // A corrupted digit is still a digit: the line cannot tell it on a read; a write
@@ -371,8 +374,8 @@ private Q_SLOTS:
         // The line delivers nothing but NUL bytes: no command that waits for a reply may
         // take them for one. From the start, nothing connects; after the connect's two
         // answers, the transfers end within their bounds and commands that only send succeed.
-        table[QStringLiteral("line in break (NUL bytes)")]    = {e(1, kNoUnit, 12),      e(1, kNoUnit, 12),          e(1, kNoUnit, 12),          e(1, kNoUnit, 12),          e(1, kNoUnit, 6),              e(1, kNoUnit, 6), e(1, kShortDialIncomplete, 6),  e(1, kShortDialUnchecked, 9)};
-        table[QStringLiteral("line in break after the connect")] = {e(0, none, 12),      e(1, kAborted, 14),         e(1, kAborted, 12),         e(1, kAborted, 14),         e(1, kTextsDisturbed, 14),          e(0, none, 14), e(1, kShortDialIncomplete, 16),  e(1, kShortDialUnchecked, 18)};
+        table[QStringLiteral("line in break (NUL bytes)")]    = {e(1, kNoUnit, 12),      e(1, kNoUnit, 12),          e(1, kNoUnit, 12),          e(1, kNoUnit, 12),          e(1, kTextsNoUnit, 6),              e(1, kTextsNoUnit, 6), e(1, kShortDialIncomplete, 6),  e(1, kShortDialUnchecked, 9)};
+        table[QStringLiteral("line in break after the connect")] = {e(0, none, 12),      e(1, kAborted, 14),         e(1, kAborted, 12),         e(1, kAborted, 14),         e(1, kTextsNoUnit, 14),             e(0, none, 14), e(1, kShortDialIncomplete, 16),  e(1, kShortDialUnchecked, 18)};
         table[QStringLiteral("hang-up mid transfer")]         = {e(0, none, 12),         e(1, kAborted, 14),         e(1, kAborted, 12),         e(1, kAborted, 14),         e(1, kTextsNotSaved, 10),           e(1, none, 14), e(1, kShortDialLineLost, 6),  e(1, kSendFailed, 9)};
         table[QStringLiteral("stray byte before every 5th text reply")] = {e(0, none, 12), e(0, none, 14),          e(0, none, 12),             e(0, none, 14),             e(1, kTextsDisturbed, 10),          e(0, none, 14), e(0, none, 6),  e(0, none, 9)};
         table[QStringLiteral("line dies after 40 short-dial lines")]    = {e(0, none, 12), e(0, none, 14),          e(0, none, 12),             e(0, none, 14),             e(0, none, 10),                     e(0, none, 14), e(1, kShortDialIncomplete, 6),  e(1, kShortDialUnchecked, 9)};
