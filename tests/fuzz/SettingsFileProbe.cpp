@@ -75,9 +75,14 @@ QString probeSettingsBytes(const QByteArray& bytes)
             return QStringLiteral("register %1 holds an invalid text").arg(n);
         }
     }
-    if (invalid != r.invalidCount || firstInvalid != r.firstInvalidRegister)
+    // Register lines beyond the file's kind count once more, and only when every register
+    // of the kind was valid; they leave no register empty.
+    const int beyond = r.invalidCount - invalid;
+    if (beyond < 0 || beyond > 1 || firstInvalid != r.firstInvalidRegister)
         return QStringLiteral("invalid registers miscounted");
-    if ((invalid > 0) != (r.outcome == LoadOutcome::LoadedIncomplete))
+    if (beyond == 1 && (invalid > 0 || r.firstInvalidLine <= Register::numbers(r.withTelephone).size() + 1))
+        return QStringLiteral("a line beyond the kind counted where it is not");
+    if ((r.invalidCount > 0) != (r.outcome == LoadOutcome::LoadedIncomplete))
         return QStringLiteral("outcome does not match the registers");
 
     // What loaded saves and loads back unchanged.
@@ -86,7 +91,7 @@ QString probeSettingsBytes(const QByteArray& bytes)
     in2.open(QIODevice::ReadOnly);
     Register copy;
     const LoadResult r2 = readSettings(in2, copy);
-    if (r2.withTelephone != r.withTelephone || r2.invalidCount != r.invalidCount)
+    if (r2.withTelephone != r.withTelephone || r2.invalidCount != invalid)
         return QStringLiteral("saved image reads back differently");
     for (int n : Register::numbers(r.withTelephone)) {
         if (copy.registerText(n) != image.registerText(n))
