@@ -1,5 +1,5 @@
-// libFuzzer entry: any bytes as a short-dial file (what `write` sends) and as what the unit
-// sent during a read (what the cleaning keeps and the file saves).
+// libFuzzer entry: any bytes as a short-dial file (what `write` sends and the check it must
+// pass) and as what the unit sent during a read (what the cleaning keeps and the file saves).
 #include "config/link/ShortDialExchange.h"
 #include "config/link/ShortDialFile.h"
 #include "tests/fuzz/FuzzCheck.h"
@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdint>
 
+using quarn::link::ShortDialCheck;
+using quarn::link::ShortDialEntry;
 using quarn::link::ShortDialExchange;
 using quarn::link::ShortDialFile;
 
@@ -70,6 +72,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(!sent.contains(QLatin1Char('\n')));
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xEF\xBB\xBF"))
         FUZZ_CHECK(sent.size() < bytes.size());
+
+    // What may be sent: entries only from entry lines, each number once, at most 16
+    // dialling characters; the entries written out as the unit lists them check to the same.
+    const ShortDialCheck check = ShortDialFile::check(sent);
+    if (check.ok()) {
+        FUZZ_CHECK(!check.entries.isEmpty());
+        QList<bool> seen(1000, false);
+        QString listed;
+        for (const ShortDialEntry& entry : check.entries) {
+            FUZZ_CHECK(entry.number >= 0 && entry.number < 1000 && !seen[entry.number]);
+            seen[entry.number] = true;
+            FUZZ_CHECK(entry.digits.size() <= ShortDialFile::MaxDialCharacters);
+            for (QChar c : entry.digits)
+                FUZZ_CHECK(ShortDialFile::DialCharacters.contains(c));
+            listed += QStringLiteral("WP%1:").arg(entry.number, 3, 10, QLatin1Char('0')) +
+                      entry.digits.leftJustified(ShortDialFile::MaxDialCharacters, QLatin1Char('.')) +
+                      QLatin1Char('\r');
+        }
+        FUZZ_CHECK(ShortDialFile::listedEntries(listed) == check.entries);
+        const ShortDialCheck again = ShortDialFile::check(listed);
+        FUZZ_CHECK(again.ok() && again.entries == check.entries);
+    } else {
+        FUZZ_CHECK(check.entries.isEmpty() && check.line >= 1);
+    }
 
     // As received: the cleaning only removes, and every '#' it keeps lies in the
     // 22 characters of an entry line.
