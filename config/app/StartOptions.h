@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/StartArguments.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,7 +14,7 @@ namespace quarn {
 //   FILE                                 a settings file to open, as "Öffnen..." does
 //   -h, --help / -v, --version           print the usage or the version and end
 struct StartOptions {
-    enum class Request { Run, Help, Version };
+    using Request = platform::StartArguments::Request;
 
     Request request = Request::Run;
     QString port;

@@ -1,43 +1,19 @@
 #include "displaytexts/app/TekstorOptions.h"
 
+#include "platform/StartArguments.h"
+
 namespace tekstor {
 
 TekstorOptions TekstorOptions::parse(const QStringList& arguments)
 {
+    static const platform::StartArguments::Rules rules{QStringLiteral("text file"), {}, {}, false};
+    const platform::StartArguments given = platform::StartArguments::parse(arguments, rules);
     TekstorOptions o;
-    auto fail = [&o](const QString& error) {
-        if (o.error.isEmpty())
-            o.error = error;
-    };
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& a = arguments[i];
-        if (optionsEnded || !a.startsWith(QLatin1Char('-'))) {
-            if (!o.file.isEmpty())
-                fail(QStringLiteral("unexpected argument %1: one text file at a time").arg(a));
-            o.file = a;
-        } else if (a == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            o.request = Request::Help;
-        } else if (a == QLatin1String("--version") || a == QLatin1String("-v")) {
-            if (o.request == Request::Run)
-                o.request = Request::Version;
-        } else if (a == QLatin1String("--port")) {
-            if (i + 1 >= arguments.size())
-                fail(QStringLiteral("--port needs a port name"));
-            else
-                o.port = arguments[++i];
-        } else if (a.startsWith(QLatin1String("--port="))) {
-            o.port = a.mid(7);
-        } else if (a == QLatin1String("--simulate")) {
-            o.simulate = true;
-        } else {
-            fail(QStringLiteral("unknown option %1").arg(a));
-        }
-    }
-    if (o.request != Request::Run)
-        o.error.clear();
+    o.request = given.request;
+    o.port = given.port;
+    o.simulate = given.simulate;
+    o.file = given.file;
+    o.error = given.error;
     return o;
 }
 

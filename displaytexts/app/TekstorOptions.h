@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/StartArguments.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +13,7 @@ namespace tekstor {
 //   FILE               a text file to open in the kind its extension names (.q8kk, .q8kt, .q8kc)
 //   -h, --help / -v, --version   print the usage or the version and end
 struct TekstorOptions {
-    enum class Request { Run, Help, Version };
+    using Request = platform::StartArguments::Request;
 
     Request request = Request::Run;
     QString port;
