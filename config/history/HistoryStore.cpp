@@ -67,7 +67,7 @@ QString HistoryStore::keep(const QString& model, const QString& kind, const QStr
         path = m_root + QLatin1Char('/') + base + QStringLiteral("_%1.").arg(n) + extension;
     if (!write(path)) {
         QFile::remove(path);
-        return warning(path);
+        return warning(m_root);
     }
     prune();
     return {};

@@ -60,8 +60,9 @@ public:
     // The entry a name stands for, if the name is one of the history's.
     static bool parse(const QString& fileName, HistoryEntry& entry);
 
-    // The warning line for a folder or file that could not be written, in the program's language.
-    static QString warning(const QString& path);
+    // The warning line, naming the history's folder, in the configuration program's language
+    // (Tekstor says the same in its own words).
+    static QString warning(const QString& root);
 
 private:
     void prune();
