@@ -76,21 +76,28 @@ HistoryWindow::HistoryWindow(const QList<HistoryEntry>& entries, const Register&
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels(
         {tr("Datum"), tr("Uhrzeit"), tr("Modell"), tr("Art"), tr("Geänderte Einstellungen")});
-    // Newest first; each settings entry against the settings entry before it.
+    // Newest first; each settings entry against the settings entry before it. A comparison
+    // builds every dialog twice: the newest are counted at once, the others when selected.
+    int settingsEntries = 0;
+    for (const HistoryEntry& entry : entries)
+        settingsEntries += isSettings(entry) ? 1 : 0;
     QString previousSettings;
     QList<QTreeWidgetItem*> rows;
+    int settingsSeen = 0;
     for (const HistoryEntry& entry : entries) {
-        QString changed;
-        if (isSettings(entry)) {
-            const int count = previousSettings.isEmpty() ? -1 : changedSettings(previousSettings, entry.path);
-            changed = count < 0 ? QStringLiteral("–") : QString::number(count);
-            previousSettings = entry.path;
-        }
         auto* row = new QTreeWidgetItem(QStringList{entry.when.toString(QStringLiteral("yyyy-MM-dd")),
                                                     entry.when.toString(QStringLiteral("HH:mm:ss")),
-                                                    entry.model, kindText(entry.kind), changed});
+                                                    entry.model, kindText(entry.kind), QString()});
         row->setData(0, Qt::UserRole, entry.path);
         row->setData(1, Qt::UserRole, isSettings(entry));
+        if (isSettings(entry)) {
+            row->setData(4, Qt::UserRole, previousSettings);
+            if (settingsEntries - settingsSeen++ <= CountedAtOnce)
+                count(row);
+            else
+                row->setText(4, QStringLiteral("…"));
+            previousSettings = entry.path;
+        }
         rows.prepend(row);
     }
     m_list->addTopLevelItems(rows);
@@ -115,12 +122,22 @@ HistoryWindow::HistoryWindow(const QList<HistoryEntry>& entries, const Register&
     const auto follow = [this, open, compare] {
         const bool settings = !m_list->selectedItems().isEmpty() &&
                               m_list->selectedItems().constFirst()->data(1, Qt::UserRole).toBool();
+        if (settings && m_list->selectedItems().constFirst()->text(4) == QStringLiteral("…"))
+            count(m_list->selectedItems().constFirst());
         open->setEnabled(settings);
         compare->setEnabled(settings);
     };
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, follow);
     follow();
     resize(620, 420);
+}
+
+void HistoryWindow::count(QTreeWidgetItem* row)
+{
+    const QString before = row->data(4, Qt::UserRole).toString();
+    const int changed =
+        before.isEmpty() ? -1 : changedSettings(before, row->data(0, Qt::UserRole).toString());
+    row->setText(4, changed < 0 ? QStringLiteral("–") : QString::number(changed));
 }
 
 QString HistoryWindow::selectedPath() const

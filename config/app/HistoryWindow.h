@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace quarn {
 
@@ -31,7 +32,12 @@ public:
     // The lines of the comparison of entry path with image (old → current).
     static QStringList compare(const QString& path, const Register& image);
 
+    // How many of the newest settings entries are counted when the window opens.
+    static constexpr int CountedAtOnce = 20;
+
 private:
+    // Counts the settings changed since the entry before it, into its last column.
+    void count(QTreeWidgetItem* row);
     QString selectedPath() const;
     void openSelected();
     void compareSelected();

@@ -2,6 +2,7 @@
 #include "config/app/LanguageSettings.h"
 #include "config/app/Restarter.h"
 #include "config/app/SendReview.h"
+#include "config/app/UnitMemory.h"
 #include "config/editors/telephone/KWSpeicher.h"
 #include "config/history/HistoryStore.h"
 #include "config/register/SettingsFile.h"
@@ -119,6 +120,8 @@ private slots:
     void readKeepsHistoryAndReviewGuardsTheSend();
     void reviewOffersToReadAnUnknownUnit();
     void unwritableHistoryLeavesTheReadStanding();
+    void anotherUnitForgetsWhatWasRead_data();
+    void anotherUnitForgetsWhatWasRead();
 
 private:
     QTemporaryDir m_settingsDir;
@@ -1410,6 +1413,41 @@ void TestMainWindow::unwritableHistoryLeavesTheReadStanding()
     QCOMPARE(dialogs.last().caption, QStringLiteral("Warnhinweis!"));
     QCOMPARE(w.image().registerText(199), rig.unit.registerText(199));
     QCOMPARE(states(w), QStringLiteral("EEEEEEDDDE"));
+}
+
+void TestMainWindow::anotherUnitForgetsWhatWasRead_data()
+{
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<bool>("telephone");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("the same unit again") << "/dev/ttyS0"
+                                         << "Quarn 8k V3.20" << false << true;
+    QTest::newRow("another port") << "/dev/ttyUSB0"
+                                  << "Quarn 8k V3.20" << false << false;
+    QTest::newRow("another version") << "/dev/ttyS0"
+                                     << "Quarn 8k V3.21" << false << false;
+    QTest::newRow("a telephone interface now") << "/dev/ttyS0"
+                                               << "Quarn 8k V3.20" << true << false;
+}
+
+void TestMainWindow::anotherUnitForgetsWhatWasRead()
+{
+    QFETCH(QString, port);
+    QFETCH(QString, version);
+    QFETCH(bool, telephone);
+    QFETCH(bool, kept);
+    quarn::Register read;
+    read.model7k = false;
+    read.versionText = QStringLiteral("Quarn 8k V3.20");
+    quarn::UnitMemory memory;
+    memory.remember(read, QStringLiteral("/dev/ttyS0"));
+    quarn::Register connected;
+    connected.model7k = false;
+    connected.versionText = version;
+    connected.telephoneInterface = telephone;
+    memory.connected(connected, port);
+    QCOMPARE(memory.image() != nullptr, kept);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -5,6 +5,7 @@
 #include "config/register/SettingsFile.h"
 
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -88,6 +89,37 @@ private Q_SLOTS:
         // The newest survive.
         QCOMPARE(entries.last().when, kStart.addSecs(kept - 1));
         QCOMPARE(entries.first().when, kStart.addSecs(kept - entries.size()));
+    }
+
+    void limitsAreSettings_data()
+    {
+        QTest::addColumn<QVariant>("entries");
+        QTest::addColumn<QVariant>("megabytes");
+        QTest::addColumn<int>("maxEntries");
+        QTest::addColumn<qint64>("maxBytes");
+        QTest::newRow("nothing stored") << QVariant() << QVariant() << 500 << qint64(50) * 1024 * 1024;
+        QTest::newRow("both stored") << QVariant(20) << QVariant(2) << 20 << qint64(2) * 1024 * 1024;
+        QTest::newRow("unusable values")
+            << QVariant("viele") << QVariant(-3) << 500 << qint64(50) * 1024 * 1024;
+    }
+    void limitsAreSettings()
+    {
+        QFETCH(QVariant, entries);
+        QFETCH(QVariant, megabytes);
+        QTemporaryDir dir;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        {
+            QSettings settings(QStringLiteral("Vom lokalen Anwendungs-Assistenten generierte Anwendungen"),
+                               QStringLiteral("Quarn7k8k"));
+            settings.clear();
+            if (entries.isValid())
+                settings.setValue(QStringLiteral("HistoryMaxEntries"), entries);
+            if (megabytes.isValid())
+                settings.setValue(QStringLiteral("HistoryMaxMegabytes"), megabytes);
+        }
+        const HistoryLimits limits = HistoryLimits::stored();
+        QTEST(limits.maxEntries, "maxEntries");
+        QTEST(limits.maxBytes, "maxBytes");
     }
 
     void unwritableHistoryWarnsAndNeverThrows()
