@@ -2,6 +2,7 @@
 
 #include "cli/DiffCommand.h"
 #include "cli/GetCommand.h"
+#include "cli/HistoryCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/PortsCommand.h"
 #include "cli/ReadCommand.h"
@@ -33,6 +34,7 @@ std::vector<std::unique_ptr<Command>> make()
     all.push_back(std::make_unique<SetCommand>());
     all.push_back(std::make_unique<DiffCommand>());
     all.push_back(std::make_unique<ReportCommand>());
+    all.push_back(std::make_unique<HistoryCommand>());
     return all;
 }
 } // namespace

@@ -6,6 +6,7 @@
 #include "cli/Invocation.h"
 #include "cli/PortSetup.h"
 #include "cli/RangeList.h"
+#include "config/history/UnitHistory.h"
 #include "config/link/CommandFraming.h"
 #include "config/link/ShortDialExchange.h"
 #include "config/link/ShortDialFile.h"
@@ -116,6 +117,8 @@ int ShortDialCommand::read(const Invocation& call, PortSetup& setup, const QList
                        "Check the cable, the port and that the unit has a telephone interface.")});
         return ExitFailed;
     }
+    if (const QString warning = quarn::UnitHistory::keepShortDial(result.text); !warning.isEmpty())
+        call.diag.error(diag.pick("Verlauf", "history"), warning);
     if (!ShortDialFile::save(file, result.text)) {
         call.diag.fileError(file, quarn::msg::fileNotSaved(), true);
         return ExitFile;

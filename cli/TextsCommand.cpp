@@ -7,6 +7,7 @@
 #include "cli/Invocation.h"
 #include "cli/PortSetup.h"
 #include "cli/RangeList.h"
+#include "config/history/TextHistory.h"
 #include "config/register/Messages.h"
 
 #include "displaytexts/link/OutcomeText.h"
@@ -145,6 +146,8 @@ int readTexts(const Invocation& call, PortSetup& setup, const Request& request, 
                             call.diag.pick("Es wurde nichts gespeichert.", "Nothing was saved."));
         return ExitFailed;
     }
+    if (const QString warning = quarn::TextHistory::keepTexts(request.kind, store); !warning.isEmpty())
+        call.diag.error(call.diag.pick("Verlauf", "history"), warning);
     if (tekstor::TextFiles::save(request.file, request.kind, store) != tekstor::FileOutcome::Ok) {
         call.diag.fileError(request.file, quarn::msg::fileNotSaved(), true);
         return ExitFile;

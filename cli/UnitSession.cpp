@@ -5,6 +5,7 @@
 #include "cli/GlobalOptions.h"
 #include "cli/Invocation.h"
 #include "cli/PortSetup.h"
+#include "config/history/UnitHistory.h"
 #include "config/link/BulkRead.h"
 #include "config/link/BulkSend.h"
 #include "config/link/ConnectExchange.h"
@@ -64,7 +65,17 @@ int UnitSession::read()
 {
     m_progress.setLabel(m_call.diag.pick("Lesen", "Reading"));
     const LinkOutcome outcome = BulkRead(context()).execute();
-    return report(outcome, lineDropped());
+    const int code = report(outcome, lineDropped());
+    if (outcome.ok())
+        keepInHistory(quarn::UnitHistory::keepImage(m_image));
+    return code;
+}
+
+void UnitSession::keepInHistory(const QString& warning) const
+{
+    // The read stands: a history that cannot be written is only said.
+    if (!warning.isEmpty())
+        m_call.diag.error(m_call.diag.pick("Verlauf", "history"), warning);
 }
 
 int UnitSession::send(const QString& file)

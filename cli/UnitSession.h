@@ -20,8 +20,10 @@ public:
 
     quarn::Register& image() { return m_image; }
     int connect();
-    // Every register of the unit into the image.
+    // Every register of the unit into the image; a complete read is kept in the history.
     int read();
+    // Says a history warning (empty: nothing to say).
+    void keepInHistory(const QString& warning) const;
     // The outcome of the last exchange.
     quarn::link::LinkResult lastResult() const { return m_last; }
     // The image to the unit; file names the settings file for what to do after a failure.

@@ -4,14 +4,21 @@
 
 namespace cli {
 
-// Sends a settings file to the unit, each register confirmed by its echo.
+// Sends a settings file to the unit, each register confirmed by its echo. With --review it
+// reads the unit first, prints what will change by setting name and asks before sending.
 class WriteCommand final : public Command {
 public:
     QString name() const override { return QStringLiteral("write"); }
     QString summary() const override { return QStringLiteral("send a settings file to the unit"); }
-    QString synopsis() const override { return QStringLiteral("write FILE"); }
+    QString synopsis() const override { return QStringLiteral("write [--review [--yes]] FILE"); }
+    QString details() const override;
+    QList<QCommandLineOption> options() const override;
     Section section() const override { return Section::Unit; }
+    bool needsWidgets(const QStringList& args) const override;
     int run(Invocation& call) const override;
+
+private:
+    static bool confirmed(Invocation& call);
 };
 
 } // namespace cli

@@ -1,9 +1,12 @@
 #include "config/app/CQuarn7k8kDlg.h"
 
 #include "config/app/AboutBox.h"
+#include "config/app/HistoryWindow.h"
 #include "config/app/LanguageSettings.h"
 #include "config/app/PortComboBox.h"
 #include "config/app/Restarter.h"
+#include "config/app/SendReview.h"
+#include "config/history/UnitHistory.h"
 #include "config/link/BulkRead.h"
 #include "config/link/BulkSend.h"
 #include "config/link/ConnectExchange.h"
@@ -12,6 +15,7 @@
 #include "config/link/LinkContext.h"
 #include "config/link/LinkMessages.h"
 #include "config/register/Messages.h"
+#include "config/report/SettingsDiff.h"
 #include "platform/BytePort.h"
 #include "platform/Clock.h"
 #include "platform/UserDialogs.h"
@@ -114,7 +118,8 @@ CQuarn7k8kDlg::CQuarn7k8kDlg(Services services, QWidget* parent)
                               m_title},
         // A change of language restarts the program, which would cut a transfer short.
         QList<QWidget*>{m_portBox, m_languageMenu},
-        QList<QAction*>{m_openAction, m_saveAsAction, m_saveAction, m_pdfAction, m_versionAction});
+        QList<QAction*>{m_openAction, m_saveAsAction, m_saveAction, m_pdfAction, m_historyAction,
+                        m_versionAction});
     resize(420, 640);
 }
 
@@ -177,6 +182,8 @@ void CQuarn7k8kDlg::buildMenus()
     m_pdfAction =
         file->addAction(tr("Einstellungen als PDF speichern..."), this, [this] { saveReportPdf(); });
     m_pdfAction->setObjectName(QStringLiteral("pdfAction"));
+    m_historyAction = file->addAction(tr("&Verlauf..."), this, [this] { showHistory(); });
+    m_historyAction->setObjectName(QStringLiteral("historyAction"));
     file->addSeparator();
     QAction* quit = file->addAction(tr("&Beenden"), this, &CQuarn7k8kDlg::reject);
     quit->setObjectName(QStringLiteral("quitAction"));
@@ -326,10 +333,13 @@ void CQuarn7k8kDlg::startExchange(link::Exchange kind, Exchange exchange)
 void CQuarn7k8kDlg::onExchangeFinished(const ExchangeResult& result)
 {
     const link::LinkOutcome& outcome = result.outcome;
+    const bool forReview = std::exchange(m_readForReview, false);
     // An exchange that never reached the unit leaves the image exactly as it was; a connect
-    // always leaves whether a unit is connected (and changes nothing else when it fails).
-    if (outcome.ran || outcome.exchange == link::Exchange::Connect)
+    // always leaves whether a unit is connected (and changes nothing else when it fails). A
+    // read for the review leaves the image to be sent as it is.
+    if (!forReview && (outcome.ran || outcome.exchange == link::Exchange::Connect))
         m_image = result.image;
+    rememberUnit(outcome, result.image);
     m_controls->endExchange(outcome, m_image);
     // A unit without telephone interface has no telephone tree to stay on.
     if (outcome.ran && !m_image.telephoneInterface && !m_telephoneTree->isHidden() &&
@@ -347,7 +357,45 @@ void CQuarn7k8kDlg::onExchangeFinished(const ExchangeResult& result)
         platform::showMessage(this, message->caption, message->text, iconOf(message->severity),
                               MessageButtons::Ok, message->informative);
     }
+    if (!m_historyWarning.isEmpty())
+        platform::showMessage(this, msg::captionWarning(), std::exchange(m_historyWarning, {}));
     emit exchangeFinished();
+    // After the read the review shows what the send will change.
+    if (forReview && outcome.ok())
+        QMetaObject::invokeMethod(this, &CQuarn7k8kDlg::sendData, Qt::QueuedConnection);
+}
+
+HistoryStore CQuarn7k8kDlg::history() const
+{
+    return m_services.historyRoot.isEmpty() ? HistoryStore() : HistoryStore(m_services.historyRoot);
+}
+
+void CQuarn7k8kDlg::rememberUnit(const link::LinkOutcome& outcome, const Register& unitImage)
+{
+    if (!outcome.ok()) {
+        // A reset that ran has changed the unit in a way no image here records.
+        if (outcome.exchange == link::Exchange::FactoryReset && outcome.ran)
+            m_unit.forget();
+        return;
+    }
+    switch (outcome.exchange) {
+    case link::Exchange::Connect:
+        m_unit.connected(unitImage, m_selectedPort);
+        break;
+    case link::Exchange::BulkRead:
+        m_unit.remember(unitImage, m_selectedPort);
+        m_historyWarning = UnitHistory::keepImage(unitImage, history());
+        break;
+    case link::Exchange::BulkSend:
+        // Every register sent was confirmed by the unit's echo.
+        m_unit.remember(unitImage, m_selectedPort);
+        break;
+    case link::Exchange::FactoryReset:
+        m_unit.forget();
+        break;
+    case link::Exchange::Disconnect:
+        break;
+    }
 }
 
 void CQuarn7k8kDlg::connectUnit()
@@ -374,8 +422,35 @@ void CQuarn7k8kDlg::readData()
 
 void CQuarn7k8kDlg::sendData()
 {
+    if (m_worker.busy())
+        return;
+    if (SendReview::enabled() && !reviewBeforeSending())
+        return;
     startExchange(link::Exchange::BulkSend,
                   [](const link::LinkContext& ctx) { return link::BulkSend(ctx).execute(); });
+}
+
+bool CQuarn7k8kDlg::reviewBeforeSending()
+{
+    QStringList changes;
+    const bool known = m_unit.image() != nullptr;
+    if (known) {
+        // The diff builds the dialogs on the images; both are copies.
+        Register before = *m_unit.image();
+        Register after = m_image;
+        changes = SettingsDiff::lines(before, after);
+    }
+    SendReview review(changes, known, this);
+    review.exec();
+    SendReview::setEnabled(review.alwaysShow());
+    if (review.choice() == SendReview::Choice::ReadFirst) {
+        m_readForReview = true;
+        startExchange(link::Exchange::BulkRead,
+                      [](const link::LinkContext& ctx) { return link::BulkRead(ctx).execute(); });
+        if (!m_worker.busy())
+            m_readForReview = false;
+    }
+    return review.choice() == SendReview::Choice::Send;
 }
 
 void CQuarn7k8kDlg::factoryReset()
@@ -495,6 +570,20 @@ bool CQuarn7k8kDlg::saveFile()
 bool CQuarn7k8kDlg::saveReportPdf()
 {
     return m_document.savePdf();
+}
+
+void CQuarn7k8kDlg::showHistory()
+{
+    if (m_worker.busy())
+        return;
+    HistoryWindow window(history().entries(), m_image, this);
+    if (window.exec() != QDialog::Accepted || window.chosenPath().isEmpty())
+        return;
+    if (m_document.open(window.chosenPath())) {
+        // "Speichern" must never write into the history: the entry opens as a file without name.
+        m_image.filePath.clear();
+        m_controls->fileLoaded(m_image);
+    }
 }
 
 bool CQuarn7k8kDlg::confirmClose()

@@ -4,7 +4,9 @@
 #include "config/app/MainControls.h"
 #include "config/app/SettingsDocument.h"
 #include "config/app/SettingsTree.h"
+#include "config/app/UnitMemory.h"
 #include "config/editors/EditorCatalog.h"
+#include "config/history/HistoryStore.h"
 #include "config/link/LinkContext.h"
 #include "config/link/LinkOutcome.h"
 #include "config/register/Register.h"
@@ -62,6 +64,8 @@ public:
         Restarter* restarter = nullptr;
         // A port name given at start (--port, --simulate); kept in the list.
         QString preselectedPort;
+        // The unit history's folder; empty: the program's own (HistoryStore::defaultRoot()).
+        QString historyRoot;
     };
 
     explicit CQuarn7k8kDlg(Services services, QWidget* parent = nullptr);
@@ -90,6 +94,8 @@ public:
     bool saveFile();
     // Every setting by name as a PDF ("Datei" -> "Einstellungen als PDF speichern...").
     bool saveReportPdf();
+    // "Datei" -> "Verlauf...": every read kept, to open or to compare with the image.
+    void showHistory();
     void showHelp();
     void showVersion();
     void showAbout();
@@ -122,6 +128,12 @@ private:
     void onExchangeFinished(const ExchangeResult& result);
     void selectPortByUser();
     void closePort();
+    // The review before a send; true when the user chose "Senden".
+    bool reviewBeforeSending();
+    // What the unit holds now, after an exchange that ended well; a complete read goes into the
+    // history (a warning box when it cannot).
+    void rememberUnit(const link::LinkOutcome& outcome, const Register& unitImage);
+    HistoryStore history() const;
 
     void openSelectedItem(SettingsTree* tree);
     void keepOneGroupOpen(QTreeWidgetItem* expanded);
@@ -134,6 +146,9 @@ private:
     bool m_shownOnce = false;
     bool m_openingDialog = false;
     bool m_closeAfterExchange = false;
+    bool m_readForReview = false; // the running read only shows what the unit holds
+    UnitMemory m_unit;
+    QString m_historyWarning; // said after the exchange's own message
     link::Exchange m_runningExchange = link::Exchange::Connect;
     int m_languageIndex = 0;
 
@@ -154,6 +169,7 @@ private:
     QAction* m_saveAsAction = nullptr;
     QAction* m_saveAction = nullptr;
     QAction* m_pdfAction = nullptr;
+    QAction* m_historyAction = nullptr;
     QAction* m_versionAction = nullptr;
     QMenu* m_languageMenu = nullptr;
     QActionGroup* m_languageGroup = nullptr;

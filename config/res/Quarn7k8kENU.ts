@@ -281,6 +281,13 @@ digits from the right</translation>
     </message>
 </context>
 <context>
+    <name>HistoryStore</name>
+    <message>
+        <source>Der Verlauf konnte nicht geschrieben werden: %1</source>
+        <translation>The history could not be written: %1</translation>
+    </message>
+</context>
+<context>
     <name>IdModeList</name>
     <message>
         <source>5-Tonfolge</source>
@@ -452,6 +459,116 @@ digits from the right</translation>
     <message>
         <source>Erste fehlerhafte Zeile: %1.</source>
         <translation>First bad line: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::HistoryWindow</name>
+    <message>
+        <source>Verlauf</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Modell</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Art</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Geänderte Einstellungen</source>
+        <translation>Settings changed</translation>
+    </message>
+    <message>
+        <source>Als Einstellungen öffnen</source>
+        <translation>Open as settings</translation>
+    </message>
+    <message>
+        <source>Mit aktuellen Daten vergleichen</source>
+        <translation>Compare with current data</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Vergleich mit %1</source>
+        <translation>Comparison with %1</translation>
+    </message>
+    <message>
+        <source>Keine Einstellung unterscheidet sich.</source>
+        <translation>No setting differs.</translation>
+    </message>
+    <message>
+        <source>Einstellungen (Verlauf → aktuell):</source>
+        <translation>Settings (history → current):</translation>
+    </message>
+    <message>
+        <source>Einstellungen mit Telefoninterface</source>
+        <translation>Settings with telephone interface</translation>
+    </message>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Kurzwahlspeicher</source>
+        <translation>Short-dial memory</translation>
+    </message>
+    <message>
+        <source>Kennungstexte</source>
+        <translation>ID texts</translation>
+    </message>
+    <message>
+        <source>Kanaltexte</source>
+        <translation>Channel texts</translation>
+    </message>
+    <message>
+        <source>Eigene Texte</source>
+        <translation>Own texts</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::SendReview</name>
+    <message>
+        <source>Vor dem Senden prüfen</source>
+        <translation>Review before sending</translation>
+    </message>
+    <message>
+        <source>Der Inhalt des Quarns ist nicht bekannt: Er wurde seit dem Programmstart nicht gelesen. Zuerst lesen, um die Änderungen zu sehen? Die zu sendenden Daten bleiben erhalten.</source>
+        <translation>The unit&apos;s contents are not known: it has not been read since the program started. Read it first to see the changes? The data to be sent are kept.</translation>
+    </message>
+    <message>
+        <source>Die Daten stimmen mit dem zuletzt gelesenen Inhalt des Quarns überein.</source>
+        <translation>The data match what was last read from the unit.</translation>
+    </message>
+    <message>
+        <source>Diese Einstellungen ändern sich im Quarn (bisher → neu):</source>
+        <translation>These settings change in the unit (old → new):</translation>
+    </message>
+    <message>
+        <source>Vor dem Senden immer anzeigen</source>
+        <translation>Always show before sending</translation>
+    </message>
+    <message>
+        <source>Zuerst lesen</source>
+        <translation>Read first</translation>
+    </message>
+    <message>
+        <source>Senden</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1306,10 @@ Settings made can be saved as a file for later restoration with &quot;File&quot;
     <message>
         <source>Eine Übertragung vom Quarn läuft noch. Wird das Programm jetzt beendet, sind die Einstellungen nicht vollständig gelesen. Trotzdem beenden?</source>
         <translation>A transfer from the Quarn is still running. If the program ends now, the settings are not read completely. Quit anyway?</translation>
+    </message>
+    <message>
+        <source>&amp;Verlauf...</source>
+        <translation>&amp;History...</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,13 @@
 #include "displaytexts/app/CTekstorDlg.h"
 
+#include "config/history/TextHistory.h"
 #include "displaytexts/app/HelpTexts.h"
 #include "displaytexts/app/KanaeleBearbeiten.h"
 #include "displaytexts/app/Kennung.h"
 #include "displaytexts/app/TextKindPanel.h"
 #include "displaytexts/app/TextTree.h"
 #include "displaytexts/app/TexteBearbeiten.h"
+#include "displaytexts/app/WriteReview.h"
 #include "displaytexts/link/OutcomeText.h"
 #include "displaytexts/link/TextCommands.h"
 #include "displaytexts/link/TextConnect.h"
@@ -346,8 +348,11 @@ void CTekstorDlg::connectUnit()
         },
         [this](const ConnectResult& result) {
             const bool connected = result.outcome == ConnectOutcome::Connected;
-            if (connected)
+            if (connected) {
                 m_store.setLastOwnIndex(result.lastOwnIndex);
+                // The connect does not say which unit answers: what was known is forgotten.
+                m_unitKnown = {};
+            }
             endExchange(connected);
             // The own-text tree follows the unit's count, so no item stands for a text
             // outside the table.
@@ -388,6 +393,8 @@ void CTekstorDlg::readTexts(TextKind kind)
     if (!confirmDiscard(kind, msg::readOverEdits(m_language)))
         return;
     const char language = languageCharacter(m_readLanguage->currentIndex());
+    // Built-in language texts are not what "… schreiben" overwrites.
+    const bool unitsOwn = kind != TextKind::Own || m_readLanguage->currentIndex() == OwnTextsEntry;
     beginExchange(kind);
     m_runner.start<ReadBack>(
         [&port = m_port, &clock = m_clock, texts = m_store, kind, ranges,
@@ -397,7 +404,7 @@ void CTekstorDlg::readTexts(TextKind kind)
             back.result = TextRead(port, clock, back.texts, progress, stop).read(kind, ranges, language);
             return back;
         },
-        [this, kind, ranges](const ReadBack& back) {
+        [this, kind, ranges, unitsOwn](const ReadBack& back) {
             endExchange(m_port.isOpen());
             if (back.result.outcome != TransferOutcome::Done) {
                 // The table and the tree stay as they were.
@@ -415,6 +422,9 @@ void CTekstorDlg::readTexts(TextKind kind)
                 std::sort(shown.begin(), shown.end());
             }
             m_store.takeTexts(kind, back.texts);
+            if (unitsOwn)
+                unitHolds(kind, back.texts, back.result.stored);
+            keepInHistory(kind);
             m_state.read(kind);
             m_controls->setEditable(kind);
             showTexts(kind, &shown);
@@ -436,6 +446,9 @@ void CTekstorDlg::programTexts(TextKind kind)
                               platform::MessageButtons::YesNo) != platform::Answer::Yes)
         return;
     const QList<int> ranges = tree(TextKind::Ids)->rangesWithItems();
+    const QList<int> written = writtenNumbers(kind);
+    if (!confirmChanges(kind, written))
+        return;
     beginExchange(kind);
     m_runner.start<ProgramResult>(
         [&port = m_port, &clock = m_clock, texts = m_store, kind,
@@ -443,12 +456,85 @@ void CTekstorDlg::programTexts(TextKind kind)
             const std::atomic_bool* stop = &stopFlag;
             return TextProgram(port, clock, texts, progress, stop).program(kind, ranges);
         },
-        [this, kind](const ProgramResult& result) {
+        [this, kind, written, texts = m_store](const ProgramResult& result) {
             endExchange(m_port.isOpen());
+            if (result.complete())
+                unitHolds(kind, texts, written);
             m_controls->setEditable(kind);
             if (!closeIfAsked())
                 tell(OutcomeText::program(kind, result, m_language), true);
         });
+}
+
+void CTekstorDlg::unitHolds(TextKind kind, const Register& texts, const QList<int>& numbers)
+{
+    QList<int>& known = m_unitKnown[index(kind)];
+    if (kind == TextKind::Own) {
+        // Own texts always go and come as a whole table.
+        m_unitTexts.setLastOwnIndex(texts.lastOwnIndex());
+        known.clear();
+    }
+    for (int n : numbers) {
+        m_unitTexts.setText(kind, n, texts.text(kind, n));
+        if (!known.contains(n))
+            known << n;
+    }
+    std::sort(known.begin(), known.end());
+}
+
+QList<int> CTekstorDlg::writtenNumbers(TextKind kind) const
+{
+    QList<int> numbers;
+    if (kind == TextKind::Ids) {
+        for (int range : tree(TextKind::Ids)->rangesWithItems()) {
+            for (int k = 0; k < Register::IdRangeSize; ++k)
+                numbers << range * Register::IdRangeSize + k;
+        }
+        return numbers;
+    }
+    const int count = kind == TextKind::Own ? m_store.ownTextCount() : Register::capacity(kind);
+    for (int n = 0; n < count; ++n)
+        numbers << n;
+    return numbers;
+}
+
+bool CTekstorDlg::confirmChanges(TextKind kind, const QList<int>& written)
+{
+    const QList<int>& known = m_unitKnown[index(kind)];
+    if (known.isEmpty())
+        return true; // nothing known to compare with: the questions before say what there is to say
+    QList<int> compared;
+    for (int n : written) {
+        if (known.contains(n) || (kind == TextKind::Own && n > m_unitTexts.lastOwnIndex()))
+            compared << n;
+    }
+    // Own texts the unit holds beyond the new count go too.
+    if (kind == TextKind::Own) {
+        for (int n = m_store.ownTextCount(); n <= m_unitTexts.lastOwnIndex(); ++n)
+            compared << n;
+    }
+    const QList<int> changes = WriteReview::differing(kind, m_unitTexts, m_store, compared);
+    if (changes.isEmpty())
+        return true;
+    platform::Message question{msg::captionWarning(m_language),
+                               WriteReview::question(kind, changes, m_language),
+                               platform::MessageIcon::Question,
+                               platform::MessageButtons::YesNo,
+                               {},
+                               platform::Answer::Yes};
+    return platform::userDialogs().message(this, question) == platform::Answer::Yes;
+}
+
+void CTekstorDlg::keepInHistory(TextKind kind)
+{
+    const quarn::HistoryStore history =
+        m_historyRoot.isEmpty() ? quarn::HistoryStore() : quarn::HistoryStore(m_historyRoot);
+    if (quarn::TextHistory::keepTexts(kind, m_store, history).isEmpty())
+        return;
+    platform::showMessage(this, msg::captionWarning(m_language),
+                          msg::pick(m_language, "Der Verlauf konnte nicht geschrieben werden: %1",
+                                    "The history could not be written: %1")
+                              .arg(QDir::toNativeSeparators(history.root())));
 }
 
 void CTekstorDlg::tell(const OutcomeMessage& message, bool portDetail)

@@ -42,6 +42,9 @@ public:
     CTekstorDlg(platform::BytePort& port, platform::Clock& clock, QWidget* parent = nullptr);
     ~CTekstorDlg() override;
 
+    // The unit history's folder; empty (the default): the configuration program's.
+    void setHistoryRoot(const QString& root) { m_historyRoot = root; }
+
     // Where the port list comes from when the window is first shown (none by default).
     void setPortSource(std::function<QStringList()> source) { m_portSource = std::move(source); }
     // Fills the port list now; the first name is chosen.
@@ -104,6 +107,13 @@ private:
     bool saveKind(TextKind kind);
 
     void tell(const OutcomeMessage& message, bool portDetail = false);
+    // A read or a write ended well: the unit holds these texts of kind now.
+    void unitHolds(TextKind kind, const Register& texts, const QList<int>& numbers);
+    // Before "… schreiben": asks when texts differ from what the unit was last known to hold.
+    bool confirmChanges(TextKind kind, const QList<int>& written);
+    // The texts numbers "… schreiben" sends for kind.
+    QList<int> writtenNumbers(TextKind kind) const;
+    void keepInHistory(TextKind kind);
     bool confirmDiscard(TextKind kind, const QString& question);
     bool confirmUnsavedClose();
     // After a transfer: closes the window when a close waited for it. True when it did.
@@ -114,6 +124,10 @@ private:
     platform::BytePort& m_port;
     platform::Clock& m_clock;
     Register m_store;
+    // What the unit holds, as far as it was read or written since the connect.
+    Register m_unitTexts;
+    std::array<QList<int>, 3> m_unitKnown;
+    QString m_historyRoot;
     TextKind m_mode = TextKind::Ids;
     Language m_language = Language::German;
     int m_selectedOwn = 0;

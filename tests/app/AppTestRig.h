@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QSemaphore>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <atomic>
 #include <memory>
 
@@ -102,6 +103,7 @@ struct AppTestRig {
         services.editorNeeds = [this](const QString& key, quarn::SettingsTree::Kind tree) {
             return useCatalog ? quarn::catalogEditorNeeds(key, tree) : quarn::EditorNeeds{};
         };
+        services.historyRoot = historyDir.filePath(QStringLiteral("history"));
         services.languageFiles = std::move(languages);
         services.restarter = restarter;
         window = std::make_unique<quarn::CQuarn7k8kDlg>(std::move(services));
@@ -115,6 +117,7 @@ struct AppTestRig {
         return window->exchangeRunning() ? spy.wait(30000) : !spy.isEmpty();
     }
 
+    QTemporaryDir historyDir; // the window's unit history: never the user's
     sim::UnitModel unit;
     platform::VirtualClock clock;
     sim::SimulatedPort* port = nullptr; // owned by the window

@@ -1,17 +1,23 @@
 #include "config/app/LanguageFiles.h"
 #include "config/app/LanguageSettings.h"
 #include "config/app/Restarter.h"
+#include "config/app/SendReview.h"
+#include "config/app/UnitMemory.h"
 #include "config/editors/telephone/KWSpeicher.h"
+#include "config/history/HistoryStore.h"
+#include "config/register/SettingsFile.h"
 #include "platform/UserDialogs.h"
 #include "tests/app/AppTestRig.h"
 #include "tests/support/WidgetHelpers.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -111,6 +117,11 @@ private slots:
     void versionQuery();
     void languageMenuWithoutFile();
     void languageMenuWithFile();
+    void readKeepsHistoryAndReviewGuardsTheSend();
+    void reviewOffersToReadAnUnknownUnit();
+    void unwritableHistoryLeavesTheReadStanding();
+    void anotherUnitForgetsWhatWasRead_data();
+    void anotherUnitForgetsWhatWasRead();
 
 private:
     QTemporaryDir m_settingsDir;
@@ -122,6 +133,8 @@ void TestMainWindow::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    // The review before sending has its own tests below.
+    quarn::SendReview::setEnabled(false);
 }
 
 void TestMainWindow::startState()
@@ -242,7 +255,7 @@ void TestMainWindow::menus()
     QCOMPARE(titles, (QStringList{"&Datei", "&?", "Sprache"}));
     QCOMPARE(actionTexts(child<QMenu>(*rig.window, "fileMenu")),
              (QStringList{"Ö&ffnen...", "Speichern &unter...", "&Speichern",
-                          "Einstellungen als PDF speichern...", "-", "&Beenden"}));
+                          "Einstellungen als PDF speichern...", "&Verlauf...", "-", "&Beenden"}));
     QCOMPARE(actionTexts(child<QMenu>(*rig.window, "helpMenu")),
              (QStringList{"&Hilfe...", "Version des Quarns...", "-", "&Info..."}));
 
@@ -1272,6 +1285,169 @@ void TestMainWindow::languageMenuWithFile()
     menu->actions().at(1)->trigger();
     QVERIFY(dialogs.messages().isEmpty());
     QCOMPARE(restarter.count, 2);
+}
+
+void TestMainWindow::readKeepsHistoryAndReviewGuardsTheSend()
+{
+    platform::ScriptedUserDialogs dialogs;
+    quarn::SendReview::setEnabled(true);
+    AppTestRig rig(unitOf(false, false));
+    CQuarn7k8kDlg& w = *rig.window;
+    w.show();
+    QVERIFY(rig.exchange([&] { w.connectUnit(); }));
+    QVERIFY(rig.exchange([&] { w.readData(); }));
+    const quarn::HistoryStore history(rig.historyDir.filePath(QStringLiteral("history")));
+    QCOMPARE(history.entries().size(), 1);
+    QCOMPARE(history.entries().first().model + history.entries().first().kind,
+             QStringLiteral("Quarn8kBasis"));
+
+    // Pin 1 becomes an output: the review names it; "Zurück" sends nothing.
+    const QString before = rig.unit.registerText(95);
+    w.image().setDigit(95, 0, w.image().digit(95, 0) == 1 ? 0 : 1);
+    w.image().markModified();
+    const QString change = QStringLiteral("Konfiguration Ein-/Ausgänge › Ein-/Ausgang 1: ");
+    QStringList seen;
+    whenModal([&seen](QDialog* review) {
+        seen << child<QLabel>(review, "reviewText")->text();
+        auto* list = child<QListWidget>(review, "reviewList");
+        for (int i = 0; i < list->count(); ++i)
+            seen << list->item(i)->text();
+        child<QPushButton>(review, "reviewBackButton")->click();
+    });
+    w.sendData();
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen.first(), QStringLiteral("Diese Einstellungen ändern sich im Quarn (bisher → neu):"));
+    QVERIFY2(seen.last().startsWith(change), qPrintable(seen.last()));
+    QVERIFY(!w.exchangeRunning());
+    QCOMPARE(rig.unit.registerText(95), before);
+    QVERIFY(
+        !rig.unit.commandsReceived().contains(QByteArray("$P095") + w.image().registerText(95).toLatin1()));
+
+    // "Senden" sends; then the unit holds the image and the review says so.
+    whenModal([](QDialog* review) { child<QPushButton>(review, "reviewSendButton")->click(); });
+    QVERIFY(rig.exchange([&] { w.sendData(); }));
+    QCOMPARE(rig.unit.registerText(95), w.image().registerText(95));
+    seen.clear();
+    whenModal([&seen](QDialog* review) {
+        seen << child<QLabel>(review, "reviewText")->text();
+        // Turned off, it is not shown again.
+        child<QCheckBox>(review, "alwaysShowBox")->setChecked(false);
+        child<QPushButton>(review, "reviewBackButton")->click();
+    });
+    w.sendData();
+    QCOMPARE(seen, QStringList{QStringLiteral(
+                       "Die Daten stimmen mit dem zuletzt gelesenen Inhalt des Quarns überein.")});
+    QVERIFY(!quarn::SendReview::enabled());
+    QVERIFY(rig.exchange([&] { w.sendData(); })); // no review in the way
+
+    // A second read: the history window counts the one setting changed since the first.
+    QVERIFY(rig.exchange([&] { w.readData(); }));
+    QStringList newest;
+    whenModal([&newest](QDialog* window) {
+        const auto* list = child<QTreeWidget>(window, "historyList");
+        for (int c = 0; c < list->columnCount(); ++c)
+            newest << list->topLevelItem(0)->text(c);
+        newest << QString::number(list->topLevelItemCount());
+        window->reject();
+    });
+    w.showHistory();
+    QCOMPARE(newest.mid(2), (QStringList{"Quarn8k", "Einstellungen", "1", "2"}));
+    QCOMPARE(dialogs.texts(), QStringList());
+    quarn::SendReview::setEnabled(false);
+}
+
+void TestMainWindow::reviewOffersToReadAnUnknownUnit()
+{
+    platform::ScriptedUserDialogs dialogs;
+    quarn::SendReview::setEnabled(true);
+    AppTestRig rig(unitOf(true, false));
+    CQuarn7k8kDlg& w = *rig.window;
+    w.show();
+    QVERIFY(rig.exchange([&] { w.connectUnit(); }));
+    // A file to send, never read from this unit: its register 95 differs from the unit's.
+    QTemporaryDir dir;
+    quarn::Register file;
+    for (int n : quarn::Register::numbers(false))
+        file.registerText(n) = rig.unit.registerText(n);
+    file.setDigit(95, 0, file.digit(95, 0) == 1 ? 0 : 1);
+    const QString path = dir.filePath(QStringLiteral("file.rq7k8k"));
+    QVERIFY(quarn::saveSettingsFile(file, path) == quarn::SaveOutcome::Saved);
+    w.openFile(path);
+    const QString sending = w.image().registerText(95);
+
+    QStringList seen;
+    whenModal([&seen](QDialog* review) {
+        seen << child<QLabel>(review, "reviewText")->text();
+        child<QPushButton>(review, "readFirstButton")->click();
+    });
+    QVERIFY(rig.exchange([&] { w.sendData(); }));
+    QVERIFY2(seen.value(0).startsWith(QStringLiteral("Der Inhalt des Quarns ist nicht bekannt")),
+             qPrintable(seen.value(0)));
+    // After the read the review shows the change; the image to send is the file's still.
+    seen.clear();
+    whenModal([&seen](QDialog* review) {
+        seen << child<QListWidget>(review, "reviewList")->item(0)->text();
+        child<QPushButton>(review, "reviewBackButton")->click();
+    });
+    QTRY_COMPARE(seen.size(), 1);
+    QVERIFY(seen.first().startsWith(QStringLiteral("Konfiguration Ein-/Ausgänge › Ein-/Ausgang 1: ")));
+    QCOMPARE(w.image().registerText(95), sending);
+    QVERIFY(rig.unit.registerText(95) != sending);
+    QCOMPARE(quarn::HistoryStore(rig.historyDir.filePath(QStringLiteral("history"))).entries().size(), 1);
+    quarn::SendReview::setEnabled(false);
+}
+
+void TestMainWindow::unwritableHistoryLeavesTheReadStanding()
+{
+    platform::ScriptedUserDialogs dialogs;
+    AppTestRig rig(unitOf(true, false));
+    // A plain file where the folder should be.
+    const QString root = rig.historyDir.filePath(QStringLiteral("history"));
+    QVERIFY(QFile(root).open(QIODevice::WriteOnly));
+    CQuarn7k8kDlg& w = *rig.window;
+    w.show();
+    QVERIFY(rig.exchange([&] { w.connectUnit(); }));
+    QVERIFY(rig.exchange([&] { w.readData(); }));
+    QCOMPARE(dialogs.texts(),
+             QStringList{QStringLiteral("Der Verlauf konnte nicht geschrieben werden: %1").arg(root)});
+    QCOMPARE(dialogs.last().caption, QStringLiteral("Warnhinweis!"));
+    QCOMPARE(w.image().registerText(199), rig.unit.registerText(199));
+    QCOMPARE(states(w), QStringLiteral("EEEEEEDDDE"));
+}
+
+void TestMainWindow::anotherUnitForgetsWhatWasRead_data()
+{
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<bool>("telephone");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("the same unit again") << "/dev/ttyS0"
+                                         << "Quarn 8k V3.20" << false << true;
+    QTest::newRow("another port") << "/dev/ttyUSB0"
+                                  << "Quarn 8k V3.20" << false << false;
+    QTest::newRow("another version") << "/dev/ttyS0"
+                                     << "Quarn 8k V3.21" << false << false;
+    QTest::newRow("a telephone interface now") << "/dev/ttyS0"
+                                               << "Quarn 8k V3.20" << true << false;
+}
+
+void TestMainWindow::anotherUnitForgetsWhatWasRead()
+{
+    QFETCH(QString, port);
+    QFETCH(QString, version);
+    QFETCH(bool, telephone);
+    QFETCH(bool, kept);
+    quarn::Register read;
+    read.model7k = false;
+    read.versionText = QStringLiteral("Quarn 8k V3.20");
+    quarn::UnitMemory memory;
+    memory.remember(read, QStringLiteral("/dev/ttyS0"));
+    quarn::Register connected;
+    connected.model7k = false;
+    connected.versionText = version;
+    connected.telephoneInterface = telephone;
+    memory.connected(connected, port);
+    QCOMPARE(memory.image() != nullptr, kept);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,8 +1,10 @@
+#include "config/app/SendReview.h"
 #include "config/link/LinkMessages.h"
 #include "config/register/SettingsFile.h"
 #include "platform/UserDialogs.h"
 #include "tests/app/AppTestRig.h"
 
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -16,7 +18,15 @@ using quarn::CQuarn7k8kDlg;
 
 class TestWindowFaults : public QObject {
     Q_OBJECT
+    QTemporaryDir m_settingsDir;
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // Never the user's settings; the faults are the send's own, not the review's.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+        quarn::SendReview::setEnabled(false);
+    }
+
     void faultLeavesAWindowToGoOnWith_data()
     {
         QTest::addColumn<int>("fault");

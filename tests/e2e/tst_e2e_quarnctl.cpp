@@ -62,6 +62,8 @@ private Q_SLOTS:
         // a plain terminal may have no XDG_RUNTIME_DIR.
         qputenv("LC_ALL", "C.UTF-8");
         qunsetenv("XDG_RUNTIME_DIR");
+        // Every read lands in the unit history: here, never in the user's.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(path(QStringLiteral("data"))));
     }
 
     void info()
@@ -164,6 +166,34 @@ private Q_SLOTS:
         for (int i = 0; i < 40 && !readAll(state).contains("\r\nWP305:4711#...........\r\n"); ++i)
             QThread::msleep(50);
         QVERIFY(readAll(state).contains("\r\nWP305:4711#...........\r\n"));
+    }
+
+    void history()
+    {
+        // Pin 1 becomes an output: the review names it, then the unit holds the file.
+        const QString factory = factoryFile("7k");
+        const QString pin = quarnctl({"get", factory, "95"}).out.trimmed();
+        const QString file =
+            copyWith(factory, "review.rq7k8k", "95", (pin.startsWith('1') ? "0" : "1") + pin.mid(1));
+        SimProcess sim({"--model", "7k"});
+        // Nobody to ask (standard input is no terminal): refused before the unit is touched.
+        QuarnctlResult r = quarnctl({"--port", sim.device(), "write", "--review", file});
+        QCOMPARE(r.code, 2);
+        QVERIFY(r.err.startsWith(QStringLiteral("quarnctl: write: --review fragt am Terminal")));
+        const int before = quarnctl({"history"}).out.count(QLatin1Char('\n'));
+        r = quarnctl({"--port", sim.device(), "write", "--review", "--yes", file});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.startsWith(QStringLiteral("Im Gerät ändert sich (bisher → neu):\n"
+                                                 "  Konfiguration Ein-/Ausgänge › Ein-/Ausgang 1: ")),
+                 qPrintable(r.out));
+        // The read before the write is the newest entry; its file is the unit as it was.
+        const QStringList lines = quarnctl({"history"}).out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), before + 1);
+        QVERIFY2(lines.last().endsWith(QStringLiteral("  Quarn7k  Basis")), qPrintable(lines.last()));
+        const QString kept = quarnctl({"history", "show", QString::number(lines.size())}).out.trimmed();
+        QVERIFY(kept.endsWith(QStringLiteral("_Quarn7k-Basis.rq7k8k")));
+        QCOMPARE(quarnctl({"get", kept, "95"}).out.trimmed(), pin);
+        QCOMPARE(quarnctl({"history", "show", "0"}).code, 2);
     }
 
     void exitCodes()

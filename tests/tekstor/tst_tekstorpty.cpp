@@ -58,7 +58,11 @@ void TekstorPtyTest::connectReadProgramOverPty()
 
         window.store().setChannelText(43, QByteArray("1") + QByteArray(24, 'p'));
         click("writeChannelButton");
-        QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("Kanaltexte programmiert.")});
+        QCOMPARE(
+            dialogs.texts(),
+            (QStringList{QStringLiteral("Im Quarn ändert sich 1 Kanaltext gegenüber dem zuletzt gelesenen "
+                                        "Stand: Nr. 43. Jetzt schreiben?"),
+                         QStringLiteral("Kanaltexte programmiert.")}));
         QCOMPARE(server.unit().channelText(43), QByteArray("1") + QByteArray(24, 'p'));
 
         click("disconnectButton");

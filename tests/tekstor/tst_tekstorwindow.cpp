@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -137,6 +138,7 @@ private slots:
     void unsavedEditsAreAskedFor_data();
     void unsavedEditsAreAskedFor();
     void closeDuringTransferStopsThenCloses();
+    void writeNamesWhatChangesAndReadsAreKept();
 };
 
 void TekstorWindowTest::startState()
@@ -685,6 +687,44 @@ void TekstorWindowTest::helpAndAbout()
     QCOMPARE(b.dialogs.last().text, QStringLiteral("Quarn 7k/8k Tekstor Version 1.11"));
 }
 
+void TekstorWindowTest::writeNamesWhatChangesAndReadsAreKept()
+{
+    Bench b;
+    const QString root = b.files.filePath(QStringLiteral("history"));
+    b.window.setHistoryRoot(root);
+    QVERIFY(b.clickAndWait("connectButton"));
+    QVERIFY(b.clickAndWait("readChannelButton"));
+    QCOMPARE(QDir(root).entryList(QDir::Files).filter(QStringLiteral("_Quarn-Kanaltexte.q8kc")).size(), 1);
+    QVERIFY(b.dialogs.messages().isEmpty());
+
+    // Two channel texts edited: the question names them; No sends nothing.
+    for (int channel : {7, 3})
+        b.window.store().setChannelText(channel, "1" + padded("Neu"));
+    b.port.clearTrace();
+    b.dialogs.setNextAnswer(platform::Answer::No);
+    QVERIFY(b.clickAndWait("writeChannelButton"));
+    QCOMPARE(b.dialogs.texts(),
+             QStringList{QStringLiteral("Im Quarn ändern sich 2 Kanaltexte gegenüber dem zuletzt gelesenen "
+                                        "Stand: Nr. 3, 7. Jetzt schreiben?")});
+    QCOMPARE(b.writesStartingWith("$PC"), 0);
+    // Yes writes; then the unit holds them and the next write asks nothing.
+    b.dialogs.clear();
+    QVERIFY(b.clickAndWait("writeChannelButton"));
+    QVERIFY(b.writesStartingWith("$PC") > 0);
+    b.dialogs.clear();
+    QVERIFY(b.clickAndWait("writeChannelButton"));
+    QCOMPARE(b.dialogs.messages().size(), 1); // the confirmation only
+
+    // A history that cannot be written: the read stands, one warning says so.
+    QVERIFY(QDir(root).removeRecursively());
+    QVERIFY(QFile(root).open(QIODevice::WriteOnly));
+    b.dialogs.clear();
+    QVERIFY(b.clickAndWait("readChannelButton"));
+    QCOMPARE(b.dialogs.texts(),
+             QStringList{QStringLiteral("Der Verlauf konnte nicht geschrieben werden: %1").arg(root)});
+    QVERIFY(!b.window.modified(TextKind::Channels));
+}
+
 QTEST_MAIN(TekstorWindowTest)
 // --- what a technician found: nothing lost, nothing silently dropped ---
 
@@ -711,7 +751,9 @@ void TekstorWindowTest::failedSendIsAnError()
         b.window.store().setChannelText(3, QByteArray(120, 'x'));
 
     QVERIFY(b.clickAndWait("writeChannelButton"));
-    QCOMPARE(b.dialogs.texts(), QStringList{german});
+    // The changed text is named before it goes (and answered with Yes).
+    QCOMPARE(b.dialogs.texts().size(), portGone ? 1 : 2);
+    QCOMPARE(b.dialogs.texts().constLast(), german);
     QCOMPARE(b.dialogs.last().caption, QStringLiteral("Fehler"));
     QCOMPARE(b.dialogs.last().icon, platform::MessageIcon::Stop);
     // A port that went away leaves the window disconnected.
@@ -722,7 +764,11 @@ void TekstorWindowTest::failedSendIsAnError()
     b.dialogs.clear();
     b.window.setLanguage(Language::English);
     QVERIFY(b.clickAndWait("writeChannelButton"));
-    QCOMPARE(b.dialogs.texts(), QStringList{QStringLiteral("The texts could not be sent completely.")});
+    QCOMPARE(
+        b.dialogs.texts(),
+        (QStringList{
+            QStringLiteral("1 channel text in the Quarn changes from what was last read: no. 3. Write now?"),
+            QStringLiteral("The texts could not be sent completely.")}));
     QCOMPARE(b.dialogs.last().caption, QStringLiteral("Error"));
 }
 

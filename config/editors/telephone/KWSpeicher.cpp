@@ -1,5 +1,6 @@
 #include "config/editors/telephone/KWSpeicher.h"
 
+#include "config/history/UnitHistory.h"
 #include "config/link/LinkMessages.h"
 #include "config/link/ShortDialExchange.h"
 #include "config/link/ShortDialFile.h"
@@ -200,8 +201,12 @@ void KWSpeicher::readToFile()
     m_runner.start<link::ShortDialRead>(std::move(job), [this](const link::ShortDialRead& read) {
         // Only a read of every entry asked for is offered for saving; the same rule as
         // quarnctl's.
-        if (read.complete())
+        if (read.complete()) {
+            // Kept before the save is offered; a history that cannot be written is only said.
+            if (const QString warning = UnitHistory::keepShortDial(read.text); !warning.isEmpty())
+                platform::showMessage(this, msg::captionWarning(), warning);
             saveReceived(read.text);
+        }
         else if (!read.stopped)
             platform::showMessage(this, msg::captionError(), link::ShortDialMessages::readIncomplete(read),
                                   platform::MessageIcon::Exclamation);
