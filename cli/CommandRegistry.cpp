@@ -1,6 +1,7 @@
 #include "cli/CommandRegistry.h"
 
 #include "cli/DiffCommand.h"
+#include "cli/FleetCommand.h"
 #include "cli/GetCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/PortsCommand.h"
@@ -33,6 +34,7 @@ std::vector<std::unique_ptr<Command>> make()
     all.push_back(std::make_unique<SetCommand>());
     all.push_back(std::make_unique<DiffCommand>());
     all.push_back(std::make_unique<ReportCommand>());
+    all.push_back(std::make_unique<FleetCommand>());
     return all;
 }
 } // namespace
