@@ -1,6 +1,7 @@
 #include "config/app/CQuarn7k8kDlg.h"
 
 #include "config/app/AboutBox.h"
+#include "config/app/FleetDialog.h"
 #include "config/app/LanguageSettings.h"
 #include "config/app/PortComboBox.h"
 #include "config/app/Restarter.h"
@@ -114,7 +115,8 @@ CQuarn7k8kDlg::CQuarn7k8kDlg(Services services, QWidget* parent)
                               m_title},
         // A change of language restarts the program, which would cut a transfer short.
         QList<QWidget*>{m_portBox, m_languageMenu},
-        QList<QAction*>{m_openAction, m_saveAsAction, m_saveAction, m_pdfAction, m_versionAction});
+        QList<QAction*>{m_openAction, m_saveAsAction, m_saveAction, m_pdfAction, m_versionAction,
+                        m_fleetAction});
     resize(420, 640);
 }
 
@@ -177,6 +179,8 @@ void CQuarn7k8kDlg::buildMenus()
     m_pdfAction =
         file->addAction(tr("Einstellungen als PDF speichern..."), this, [this] { saveReportPdf(); });
     m_pdfAction->setObjectName(QStringLiteral("pdfAction"));
+    m_fleetAction = file->addAction(tr("Serienprogrammierung..."), this, [this] { openFleet(); });
+    m_fleetAction->setObjectName(QStringLiteral("fleetAction"));
     file->addSeparator();
     QAction* quit = file->addAction(tr("&Beenden"), this, &CQuarn7k8kDlg::reject);
     quit->setObjectName(QStringLiteral("quitAction"));
@@ -531,6 +535,14 @@ void CQuarn7k8kDlg::reject()
 {
     if (confirmClose())
         QDialog::reject();
+}
+
+void CQuarn7k8kDlg::openFleet()
+{
+    // The job opens the ports itself, the window's own included.
+    closePort();
+    FleetDialog dialog(m_selectedPort, this);
+    dialog.exec();
 }
 
 // --- help menu ---

@@ -90,6 +90,8 @@ public:
     bool saveFile();
     // Every setting by name as a PDF ("Datei" -> "Einstellungen als PDF speichern...").
     bool saveReportPdf();
+    // "Serienprogrammierung...": the fleet job dialog.
+    void openFleet();
     void showHelp();
     void showVersion();
     void showAbout();
@@ -154,6 +156,7 @@ private:
     QAction* m_saveAsAction = nullptr;
     QAction* m_saveAction = nullptr;
     QAction* m_pdfAction = nullptr;
+    QAction* m_fleetAction = nullptr;
     QAction* m_versionAction = nullptr;
     QMenu* m_languageMenu = nullptr;
     QActionGroup* m_languageGroup = nullptr;
