@@ -242,7 +242,7 @@ void TestMainWindow::menus()
     QCOMPARE(titles, (QStringList{"&Datei", "&?", "Sprache"}));
     QCOMPARE(actionTexts(child<QMenu>(*rig.window, "fileMenu")),
              (QStringList{"Ö&ffnen...", "Speichern &unter...", "&Speichern",
-                          "Einstellungen als PDF speichern...", "-", "&Beenden"}));
+                          "Einstellungen als PDF speichern...", "Serienprogrammierung...", "-", "&Beenden"}));
     QCOMPARE(actionTexts(child<QMenu>(*rig.window, "helpMenu")),
              (QStringList{"&Hilfe...", "Version des Quarns...", "-", "&Info..."}));
 
