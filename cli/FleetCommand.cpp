@@ -161,6 +161,7 @@ int FleetCommand::runJob(Invocation& call)
     });
     bool failed = false;
     bool logFailed = false;
+    QSet<int> done = run.skipped();
     QObject::connect(&run, &FleetRun::unitStarted, &run, [&](int line, const QString& port) {
         for (const FleetUnit& unit : plan->units) {
             if (unit.line == line)
@@ -179,6 +180,7 @@ int FleetCommand::runJob(Invocation& call)
                                  unit = unitText(u);
                          }
                          if (r.done()) {
+                             done.insert(line);
                              out << diag.pick("%1: Zeile %2 programmiert und geprüft.",
                                               "%1: row %2 programmed and verified.")
                                         .arg(port, unit)
@@ -206,7 +208,8 @@ int FleetCommand::runJob(Invocation& call)
         loop.exec();
     if (logFailed)
         return ExitFile;
-    return failed ? ExitFailed : ExitOk;
+    // A run stopped at the question with units left has not done its job either.
+    return failed || done.size() < plan->units.size() ? ExitFailed : ExitOk;
 }
 
 } // namespace cli
