@@ -1,6 +1,7 @@
 #include "cli/CommandRegistry.h"
 
 #include "cli/DiffCommand.h"
+#include "cli/FleetCommand.h"
 #include "cli/GetCommand.h"
 #include "cli/HistoryCommand.h"
 #include "cli/InfoCommand.h"
@@ -35,6 +36,7 @@ std::vector<std::unique_ptr<Command>> make()
     all.push_back(std::make_unique<DiffCommand>());
     all.push_back(std::make_unique<ReportCommand>());
     all.push_back(std::make_unique<HistoryCommand>());
+    all.push_back(std::make_unique<FleetCommand>());
     return all;
 }
 } // namespace

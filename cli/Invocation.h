@@ -25,6 +25,8 @@ public:
 
     bool isSet(const QString& option) const { return m_parser.isSet(option); }
     QString value(const QString& option) const { return m_parser.value(option); }
+    // Every value of an option given more than once, in order.
+    QStringList values(const QString& option) const { return m_parser.values(option); }
     // Whether progress bars are drawn: standard error is a terminal and no --quiet.
     bool progressShown() const;
 

@@ -40,6 +40,9 @@ bool PtyServer::start()
             m_error = QStringLiteral("cannot read state file %1").arg(m_stateFile);
             return false;
         }
+    } else if (!m_stateFile.isEmpty() && !StateFile::save(m_stateFile, m_unit)) {
+        m_error = QStringLiteral("cannot create state file %1").arg(m_stateFile);
+        return false;
     }
     m_savedRevision = m_unit.revision();
     if (!m_terminal->open()) {
@@ -48,6 +51,7 @@ bool PtyServer::start()
     }
     m_devicePath = m_terminal->slavePath();
     m_stop = false;
+    m_hungUp = false;
     m_thread = std::thread([this] { serve(); });
     return true;
 }
@@ -86,6 +90,7 @@ void PtyServer::serve()
         if (m_unit.lineDropped()) {
             // The unit pulled the cable: the program sees its port hang up.
             m_terminal->close();
+            m_hungUp = true;
             break;
         }
         unsent += m_unit.takeOutputAtUs(nowUs());

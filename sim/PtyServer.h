@@ -23,14 +23,17 @@ public:
     PtyServer(const PtyServer&) = delete;
     PtyServer& operator=(const PtyServer&) = delete;
 
-    // Registers are loaded from this file at start() (when it exists) and saved to it after
-    // every change, as soon as the line is quiet for 20 ms, and at stop(). Set before start().
+    // Registers are loaded from this file at start() (a missing file is created with the
+    // unit's factory values) and saved to it after every change, as soon as the line is quiet
+    // for 20 ms, and at stop(). Set before start().
     void setStateFile(const QString& path);
 
     // Opens the pseudo-terminal and starts serving; false (see errorString()) on failure.
     bool start();
     void stop();
     bool isRunning() const { return m_thread.joinable(); }
+    // The unit dropped the line (fault hangup=N): it serves nothing more.
+    bool hungUp() const { return m_hungUp; }
 
     QString devicePath() const { return m_devicePath; }
     QString errorString() const { return m_error; }
@@ -46,6 +49,7 @@ private:
     std::unique_ptr<platform::PseudoTerminal> m_terminal;
     std::thread m_thread;
     std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_hungUp{false};
     QString m_devicePath;
     QString m_stateFile;
     QString m_error;

@@ -2,6 +2,7 @@
 
 #include "config/app/AboutBox.h"
 #include "config/app/HistoryWindow.h"
+#include "config/app/FleetDialog.h"
 #include "config/app/LanguageSettings.h"
 #include "config/app/PortComboBox.h"
 #include "config/app/Restarter.h"
@@ -119,7 +120,7 @@ CQuarn7k8kDlg::CQuarn7k8kDlg(Services services, QWidget* parent)
         // A change of language restarts the program, which would cut a transfer short.
         QList<QWidget*>{m_portBox, m_languageMenu},
         QList<QAction*>{m_openAction, m_saveAsAction, m_saveAction, m_pdfAction, m_historyAction,
-                        m_versionAction});
+                        m_versionAction, m_fleetAction});
     resize(420, 640);
 }
 
@@ -184,6 +185,8 @@ void CQuarn7k8kDlg::buildMenus()
     m_pdfAction->setObjectName(QStringLiteral("pdfAction"));
     m_historyAction = file->addAction(tr("&Verlauf..."), this, [this] { showHistory(); });
     m_historyAction->setObjectName(QStringLiteral("historyAction"));
+    m_fleetAction = file->addAction(tr("Serienprogrammierung..."), this, [this] { openFleet(); });
+    m_fleetAction->setObjectName(QStringLiteral("fleetAction"));
     file->addSeparator();
     QAction* quit = file->addAction(tr("&Beenden"), this, &CQuarn7k8kDlg::reject);
     quit->setObjectName(QStringLiteral("quitAction"));
@@ -620,6 +623,14 @@ void CQuarn7k8kDlg::reject()
 {
     if (confirmClose())
         QDialog::reject();
+}
+
+void CQuarn7k8kDlg::openFleet()
+{
+    // The job opens the ports itself, the window's own included.
+    closePort();
+    FleetDialog dialog(m_selectedPort, this);
+    dialog.exec();
 }
 
 // --- help menu ---

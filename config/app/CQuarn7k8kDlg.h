@@ -96,6 +96,8 @@ public:
     bool saveReportPdf();
     // "Datei" -> "Verlauf...": every read kept, to open or to compare with the image.
     void showHistory();
+    // "Serienprogrammierung...": the fleet job dialog.
+    void openFleet();
     void showHelp();
     void showVersion();
     void showAbout();
@@ -170,6 +172,7 @@ private:
     QAction* m_saveAction = nullptr;
     QAction* m_pdfAction = nullptr;
     QAction* m_historyAction = nullptr;
+    QAction* m_fleetAction = nullptr;
     QAction* m_versionAction = nullptr;
     QMenu* m_languageMenu = nullptr;
     QActionGroup* m_languageGroup = nullptr;

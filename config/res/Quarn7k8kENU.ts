@@ -1311,6 +1311,10 @@ Settings made can be saved as a file for later restoration with &quot;File&quot;
         <source>&amp;Verlauf...</source>
         <translation>&amp;History...</translation>
     </message>
+    <message>
+        <source>Serienprogrammierung...</source>
+        <translation>Fleet programming...</translation>
+    </message>
 </context>
 <context>
     <name>quarn::DECODERKONFIG</name>
@@ -4834,6 +4838,250 @@ The external target calls are chosen with another key programmed especially for 
     <message>
         <source>Wollen Sie das Häkchen wirklich entfernen?</source>
         <translation>Do you really want to remove the tick?</translation>
+    </message>
+</context>
+<context>
+    <name>FleetPlan</name>
+    <message>
+        <source>Register %1 gibt es in der Vorlage nicht.</source>
+        <translation>The template has no register %1.</translation>
+    </message>
+    <message>
+        <source>Ein Register hat die Ziffern 0-7.</source>
+        <translation>A register has the digits 0-7.</translation>
+    </message>
+    <message>
+        <source>Die Spalte hat keine Überschrift.</source>
+        <translation>The column has no header.</translation>
+    </message>
+    <message>
+        <source>Dieselbe Überschrift steht schon in Spalte %1.</source>
+        <translation>The same header is already in column %1.</translation>
+    </message>
+    <message>
+        <source>Keine Einstellung heißt so: die Überschrift nennt eine Einstellung wie der Einstellungsbericht oder Registerziffern wie „R010/0-6“.</source>
+        <translation>No setting has this name: the header names a setting as the settings report does, or register digits such as &quot;R010/0-6&quot;.</translation>
+    </message>
+    <message>
+        <source>Mehrere Einstellungen heißen so; Registerziffern wie „R010/0-6“ nennen eine eindeutig.</source>
+        <translation>Several settings have this name; register digits such as &quot;R010/0-6&quot; name one unambiguously.</translation>
+    </message>
+    <message>
+        <source>Diese Einstellung zeigt ihr Dialog als eine von mehreren Seiten; sie wird mit Registerziffern wie „R010/0-6“ gesetzt.</source>
+        <translation>Its dialog shows this setting as one of several pages; it is set with register digits such as &quot;R010/0-6&quot;.</translation>
+    </message>
+    <message>
+        <source>Erwartet werden genau %1 Hex-Ziffern (0-9, A-F).</source>
+        <translation>Exactly %1 hex digits (0-9, A-F) are expected.</translation>
+    </message>
+    <message>
+        <source>Der Dialog dieser Einstellung ist nicht verfügbar.</source>
+        <translation>The dialog of this setting is not available.</translation>
+    </message>
+    <message>
+        <source>Dieser Dialog schreibt mit eigenen Schaltflächen statt mit „OK“; seine Einstellungen werden mit Registerziffern wie „R010/0-6“ gesetzt.</source>
+        <translation>This dialog writes with buttons of its own instead of &quot;OK&quot;; its settings are set with register digits such as &quot;R010/0-6&quot;.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Auswahl dieser Einstellung.</source>
+        <translation>&quot;%1&quot; is not a choice of this setting.</translation>
+    </message>
+    <message>
+        <source>Die Einstellung ist bei diesen Werten gesperrt; der Dialog würde sie nicht schreiben.</source>
+        <translation>The setting is disabled with these values; the dialog would not write it.</translation>
+    </message>
+    <message>
+        <source>Der Dialog nimmt diese Werte nicht an.</source>
+        <translation>The dialog does not accept these values.</translation>
+    </message>
+    <message>
+        <source>Die Tabelle nennt kein Gerät.</source>
+        <translation>The table names no unit.</translation>
+    </message>
+    <message>
+        <source>Die erste Spalte nennt das Gerät; sie ist leer.</source>
+        <translation>The first column names the unit; it is empty.</translation>
+    </message>
+    <message>
+        <source>Dieses Gerät steht schon in Zeile %1.</source>
+        <translation>This unit is already in line %1.</translation>
+    </message>
+    <message>
+        <source>Die Tabelle kann nicht gelesen werden (%1).</source>
+        <translation>The table cannot be read (%1).</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Spalte %2 „%3“: %4</source>
+        <translation>Line %1, column %2 &quot;%3&quot;: %4</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Spalte %2: %3</source>
+        <translation>Line %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>UnitProgramming</name>
+    <message>
+        <source>Angehalten.</source>
+        <translation>Stopped.</translation>
+    </message>
+    <message>
+        <source>Die Vorlage enthält die Register des Telefoninterface, das Gerät hat keines.</source>
+        <translation>The template holds the telephone interface&apos;s registers, the unit has none.</translation>
+    </message>
+    <message>
+        <source>Das angeschlossene Gerät ist noch das vorige.</source>
+        <translation>The unit attached is still the previous one.</translation>
+    </message>
+    <message>
+        <source>Nach dem Senden hält das Gerät in Register %1 „%2“ statt „%3“.</source>
+        <translation>After the send the unit holds &quot;%2&quot; in register %1 instead of &quot;%3&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>UnitsTable</name>
+    <message>
+        <source>Ein Anführungszeichen wird nicht geschlossen.</source>
+        <translation>A quotation mark is not closed.</translation>
+    </message>
+    <message>
+        <source>Die Tabelle ist nicht in UTF-8 geschrieben.</source>
+        <translation>The table is not written in UTF-8.</translation>
+    </message>
+    <message>
+        <source>Die Tabelle hat keine Kopfzeile.</source>
+        <translation>The table has no header line.</translation>
+    </message>
+    <message>
+        <source>Die Zeile hat %1 Felder, die Kopfzeile %2.</source>
+        <translation>The line has %1 fields, the header line %2.</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::FleetDialog</name>
+    <message>
+        <source>Serienprogrammierung</source>
+        <translation>Fleet programming</translation>
+    </message>
+    <message>
+        <source>Vorlage:</source>
+        <translation>Template:</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Gerätetabelle:</source>
+        <translation>Units table:</translation>
+    </message>
+    <message>
+        <source>Tabelle</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Mehrere Ports durch Leerzeichen oder Komma getrennt</source>
+        <translation>Several ports separated by blanks or commas</translation>
+    </message>
+    <message>
+        <source>Ports:</source>
+        <translation>Ports:</translation>
+    </message>
+    <message>
+        <source>neben der Gerätetabelle (….log.csv)</source>
+        <translation>beside the units table (….log.csv)</translation>
+    </message>
+    <message>
+        <source>Protokoll:</source>
+        <translation>Log:</translation>
+    </message>
+    <message>
+        <source>Zeile</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Zustand</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Prüfen</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Die Gerätetabelle wurde nicht angenommen; kein Gerät wurde verändert.
+
+%1</source>
+        <translation>The units table was not accepted; no unit was changed.
+
+%1</translation>
+    </message>
+    <message>
+        <source>laut Protokoll fertig</source>
+        <translation>done by the log</translation>
+    </message>
+    <message>
+        <source>wartet</source>
+        <translation>waiting</translation>
+    </message>
+    <message>
+        <source>Geben Sie mindestens einen Port an.</source>
+        <translation>Enter at least one port.</translation>
+    </message>
+    <message>
+        <source>Schließen Sie an %1 das nächste Gerät an (Zeile %2, %3) und wählen Sie dort „PC-Verbindung“.</source>
+        <translation>Attach the next unit to %1 (line %2, %3) and select &quot;PC-Verbindung&quot; on it.</translation>
+    </message>
+    <message>
+        <source>An %1 ist noch das vorige Gerät angeschlossen.</source>
+        <translation>The previous unit is still attached to %1.</translation>
+    </message>
+    <message>
+        <source>läuft</source>
+        <translation>running</translation>
+    </message>
+    <message>
+        <source>läuft (%1 %)</source>
+        <translation>running (%1 %)</translation>
+    </message>
+    <message>
+        <source>fertig</source>
+        <translation>done</translation>
+    </message>
+    <message>
+        <source>fehlgeschlagen: %1</source>
+        <translation>failed: %1</translation>
+    </message>
+    <message>
+        <source>Das Protokoll %1 kann nicht geschrieben werden.</source>
+        <translation>The log %1 cannot be written.</translation>
     </message>
 </context>
 </TS>

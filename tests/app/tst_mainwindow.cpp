@@ -255,7 +255,7 @@ void TestMainWindow::menus()
     QCOMPARE(titles, (QStringList{"&Datei", "&?", "Sprache"}));
     QCOMPARE(actionTexts(child<QMenu>(*rig.window, "fileMenu")),
              (QStringList{"Ö&ffnen...", "Speichern &unter...", "&Speichern",
-                          "Einstellungen als PDF speichern...", "&Verlauf...", "-", "&Beenden"}));
+                          "Einstellungen als PDF speichern...", "&Verlauf...", "Serienprogrammierung...", "-", "&Beenden"}));
     QCOMPARE(actionTexts(child<QMenu>(*rig.window, "helpMenu")),
              (QStringList{"&Hilfe...", "Version des Quarns...", "-", "&Info..."}));
 

@@ -93,8 +93,8 @@ private Q_SLOTS:
             << kQuarnSimManual << QStringLiteral("OPTIONS") << manualOption << QStringList{};
         QTest::newRow("quarn-sim faults")
             << kQuarnSim << QStringList{"--help"} << false
-            << QStringLiteral(
-                   "\\b(silent|monitor|drop|corrupt|slow|noise|babble|hangup|break|stray|cutoff)\\b")
+            // The faults as --help lists them ("Misbehave: silent, monitor, drop=N, ... or cutoff=N.").
+            << QStringLiteral("(?:Misbehave:|,|\\bor)\\s+([a-z]+)(?=[=\\[,.]|\\s+or\\b)")
             << kQuarnSimManual << QStringLiteral("OPTIONS") << QStringLiteral("^\\t- \\*([a-z]+)=?\\*")
             << QStringList{};
         for (const auto& [program, manual] :
