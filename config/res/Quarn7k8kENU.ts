@@ -950,6 +950,10 @@ Older units cannot be programmed with this software.</translation>
 <context>
     <name>quarn::AmtstonAusw</name>
     <message>
+        <source>Tabelleneintrag %1</source>
+        <translation>Table entry %1</translation>
+    </message>
+    <message>
         <source>Amtstonauswerter</source>
         <translation>Dial-tone evaluator</translation>
     </message>
