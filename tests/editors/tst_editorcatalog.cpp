@@ -17,7 +17,7 @@
 #include "config/editors/telephone/TELDECODERKONFIG.h"
 #include "config/register/RegisterCodecs.h"
 #include "platform/UserDialogs.h"
-#include "tests/editors/EditorTestSupport.h"
+#include "tests/support/EditorTestSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -717,14 +717,6 @@ void loadImage(Register& image, const Row& r, int row, int seed)
         r.makeConsistent(image, random);
 }
 
-QStringList snapshot(const Register& image)
-{
-    QStringList out;
-    for (int n = 0; n < Register::TableSize; ++n)
-        out << image.registerText(n);
-    return out;
-}
-
 // The digits a dialog's bindings (and those of the dialogs it opens) show in the settings report.
 QSet<QPair<int, int>> shownDigits(QDialog* dialog)
 {
@@ -782,8 +774,9 @@ QString unchangeable(const char* item)
         {QStringLiteral("AMTSTONDECODERTAB 19"), QStringLiteral("399/7")},
         // Calls 0-9 follow the Z key's ID mode (5 tones in the factory image) while the Z key sends
         // them all; unchecking that asks first, and the test declines.
-        {QStringLiteral("Zielrufe"), QStringLiteral("000/5 000/6 001/5 001/6 002/5 002/6 003/5 003/6 004/5 004/6 "
-                                                    "005/5 005/6 006/5 006/6 007/5 007/6 008/5 008/6 009/5 009/6")},
+        {QStringLiteral("Zielrufe"),
+         QStringLiteral("000/5 000/6 001/5 001/6 002/5 002/6 003/5 003/6 004/5 004/6 "
+                        "005/5 005/6 006/5 006/6 007/5 007/6 008/5 008/6 009/5 009/6")},
         // The list packs its channels: a later slot changes only when the fields before it hold one.
         {QStringLiteral("Scannerfunktion"),
          QStringLiteral("070/2 070/3 071/0 071/1 071/2 071/3 072/0 072/1 072/2 072/3 073/0 073/1 073/2 073/3 "

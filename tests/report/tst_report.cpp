@@ -7,7 +7,7 @@
 #include "config/report/ReportDocument.h"
 #include "config/report/SettingsDiff.h"
 #include "config/report/SettingsReport.h"
-#include "tests/editors/EditorTestSupport.h"
+#include "tests/support/EditorTestSupport.h"
 
 #include <QFile>
 #include <QProcess>
