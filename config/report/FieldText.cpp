@@ -75,25 +75,31 @@ QString labelBeside(const QWidget* control, const QWidget* dialog)
     int index = -1;
     QLayout* layout = parent && parent->layout() ? layoutHolding(parent->layout(), control, &index) : nullptr;
     if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
-        // A heading above the control in its column, else a label before it in its row.
+        // A table: a heading in the first row names the column, a label in the first column the
+        // row ("Stelle in Tonfolge, 10er"). A note that spans columns above a row is no heading.
         int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
         grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
-        for (int r = row - 1; r >= 0; --r) {
-            if (QLayoutItem* above = grid->itemAtPosition(r, column)) {
-                if (auto* label = qobject_cast<QLabel*>(above->widget()))
-                    return label->text();
-                break;
-            }
-        }
-        if (column > 0) {
-            if (QLayoutItem* before = grid->itemAtPosition(row, column - 1))
-                if (auto* label = qobject_cast<QLabel*>(before->widget()))
-                    return label->text();
-        }
+        auto labelAt = [grid](int r, int c) -> QLabel* {
+            QLayoutItem* item = grid->itemAtPosition(r, c);
+            int ir = 0, ic = 0, rs = 0, cs = 0;
+            if (!item || !qobject_cast<QLabel*>(item->widget()))
+                return nullptr;
+            grid->getItemPosition(grid->indexOf(item->widget()), &ir, &ic, &rs, &cs);
+            return ir == r && ic == c && cs == 1 ? static_cast<QLabel*>(item->widget()) : nullptr;
+        };
+        const QLabel* heading = row > 0 ? labelAt(0, column) : nullptr;
+        const QLabel* rowLabel = nullptr;
+        for (int c = column - 1; c >= 0 && !rowLabel; --c)
+            rowLabel = labelAt(row, c);
+        if (heading && rowLabel)
+            return plain(heading->text()) + QStringLiteral(", ") + plain(rowLabel->text());
+        if (rowLabel)
+            return rowLabel->text();
+        if (heading)
+            return heading->text();
         // A field in front of its text ("180  s max. Sendezeit ...").
-        if (QLayoutItem* after = grid->itemAtPosition(row, column + columnSpan))
-            if (auto* label = qobject_cast<QLabel*>(after->widget()))
-                return label->text();
+        if (QLabel* after = labelAt(row, column + columnSpan))
+            return after->text();
         return {};
     }
     if (auto* form = qobject_cast<QFormLayout*>(layout)) {
@@ -157,6 +163,17 @@ QString groupTitle(const QWidget* control, const QWidget* dialog)
     return {};
 }
 
+// The name a dialog gives a row of option buttons that shares a box with another row.
+QString containerName(const QWidget* control, const QWidget* dialog)
+{
+    for (const QWidget* w = control->parentWidget(); w && w != dialog && !qobject_cast<const QGroupBox*>(w);
+         w = w->parentWidget()) {
+        if (!w->accessibleName().isEmpty())
+            return w->accessibleName();
+    }
+    return {};
+}
+
 QString valueOf(const QList<QWidget*>& controls)
 {
     const QWidget* first = controls.value(0);
@@ -196,6 +213,8 @@ FieldText FieldText::of(const QList<QWidget*>& controls, const QWidget* dialog)
     const bool radios = controls.size() > 1 || qobject_cast<const QRadioButton*>(first);
     // A name the dialog gives a control without a text of its own (for screen readers) wins.
     QString label = first->accessibleName();
+    if (label.isEmpty() && radios)
+        label = containerName(first, dialog);
     // A check box reads its own text, also when it switches the controls bound with it.
     const auto* box = qobject_cast<const QCheckBox*>(first);
     if (label.isEmpty())

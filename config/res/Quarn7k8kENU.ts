@@ -900,6 +900,14 @@ Older units cannot be programmed with this software.</translation>
 <context>
     <name>quarn::Allgemein</name>
     <message>
+        <source>Simplex/Duplex</source>
+        <translation>Simplex/duplex</translation>
+    </message>
+    <message>
+        <source>4-Draht/2-Draht</source>
+        <translation>4-wire/2-wire</translation>
+    </message>
+    <message>
         <source>Allgemeine Konfiguration</source>
         <translation>General configuration</translation>
     </message>
@@ -1058,6 +1066,10 @@ Older units cannot be programmed with this software.</translation>
 </context>
 <context>
     <name>quarn::AmtstonAusw</name>
+    <message>
+        <source>Tabelleneintrag %1</source>
+        <translation>Table entry %1</translation>
+    </message>
     <message>
         <source>Amtstonauswerter</source>
         <translation>Dial-tone evaluator</translation>
@@ -2678,6 +2690,10 @@ or unused position)</translation>
 </context>
 <context>
     <name>quarn::LEDProg</name>
+    <message>
+        <source>Funktion</source>
+        <translation>Function</translation>
+    </message>
     <message>
         <source>Programmierung der LEDs</source>
         <translation>LED programming</translation>
@@ -4767,6 +4783,14 @@ It is started by hanging up the handset and by the function &quot;Speaker off&qu
 </context>
 <context>
     <name>quarn::Zielrufe</name>
+    <message>
+        <source>Zielruf %1</source>
+        <translation>Target call %1</translation>
+    </message>
+    <message>
+        <source>ID-Mode Zielruf %1</source>
+        <translation>ID mode target call %1</translation>
+    </message>
     <message>
         <source>Zielrufe</source>
         <translation>Target calls</translation>

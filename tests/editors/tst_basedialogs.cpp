@@ -6,7 +6,7 @@
 #include "config/editors/base/InOutputs.h"
 #include "config/editors/base/Rufgeber.h"
 #include "platform/UserDialogs.h"
-#include "tests/editors/EditorTestSupport.h"
+#include "tests/support/EditorTestSupport.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -8,7 +8,7 @@
 #include "config/editors/frame/ReactionSettings.h"
 #include "config/editors/frame/ToneCounts.h"
 #include "platform/UserDialogs.h"
-#include "tests/editors/EditorTestSupport.h"
+#include "tests/support/EditorTestSupport.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

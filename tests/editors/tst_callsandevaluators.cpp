@@ -9,7 +9,7 @@
 #include "config/editors/base/Scanner.h"
 #include "config/editors/base/Zielrufe.h"
 #include "platform/UserDialogs.h"
-#include "tests/editors/EditorTestSupport.h"
+#include "tests/support/EditorTestSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,14 +22,6 @@
 using namespace editortest;
 
 namespace {
-
-QStringList snapshot(const quarn::Register& image)
-{
-    QStringList out;
-    for (int n = 0; n < quarn::Register::TableSize; ++n)
-        out << image.registerText(n);
-    return out;
-}
 
 const QString tooFewDigits = QStringLiteral(
     "Ihre Eingabe im Feld \"Tonfolge\" enthält weniger Ziffern als aufgrund Ihrer Auswahl nötig sind.");

@@ -6,7 +6,7 @@
 #include "config/editors/frame/IdModeList.h"
 #include "config/editors/frame/IntegerEdit.h"
 #include "platform/UserDialogs.h"
-#include "tests/editors/EditorTestSupport.h"
+#include "tests/support/EditorTestSupport.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,15 +19,6 @@ using platform::MessageIcon;
 
 class TestEditorFrame : public QObject {
     Q_OBJECT
-
-private:
-    static QStringList snapshot(const quarn::Register& image)
-    {
-        QStringList out;
-        for (int n = 0; n < quarn::Register::TableSize; ++n)
-            out << image.registerText(n);
-        return out;
-    }
 
 private slots:
     void cancelWritesNothing()

@@ -5,7 +5,7 @@
 #include "config/editors/keys/FunctionEditors.h"
 #include "config/register/RegisterCodecs.h"
 #include "platform/UserDialogs.h"
-#include "tests/editors/EditorTestSupport.h"
+#include "tests/support/EditorTestSupport.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

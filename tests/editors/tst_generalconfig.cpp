@@ -4,7 +4,7 @@
 #include "config/editors/EditorCatalog.h"
 #include "config/editors/base/Passwort.h"
 #include "platform/UserDialogs.h"
-#include "tests/editors/EditorTestSupport.h"
+#include "tests/support/EditorTestSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -304,14 +304,6 @@ const QList<Opens>& opens()
          {{"line", "off"}, {"ch", "off"}, {"tx", "on"}, {"sql", "on"}}},
     };
     return all;
-}
-
-QStringList snapshot(const Register& image)
-{
-    QStringList out;
-    for (int n = 0; n < Register::TableSize; ++n)
-        out << image.registerText(n);
-    return out;
 }
 
 void prepare(Register& image, const Registers& before, bool model7k)

@@ -8,7 +8,7 @@
 #include "config/editors/keys/TastenProg.h"
 #include "config/register/RegisterCodecs.h"
 #include "platform/UserDialogs.h"
-#include "tests/editors/EditorTestSupport.h"
+#include "tests/support/EditorTestSupport.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -25,14 +25,6 @@ using quarn::FunctionMode;
 using quarn::Register;
 
 namespace {
-
-QStringList snapshot(const Register& image)
-{
-    QStringList out;
-    for (int n = 0; n < Register::TableSize; ++n)
-        out << image.registerText(n);
-    return out;
-}
 
 // Runs then on the next modal dialog once it is open.
 void whenModal(QObject* context, std::function<void(QWidget*)> then)

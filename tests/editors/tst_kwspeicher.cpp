@@ -6,7 +6,7 @@
 #include "platform/UserDialogs.h"
 #include "sim/SimulatedPort.h"
 #include "sim/UnitModel.h"
-#include "tests/editors/EditorTestSupport.h"
+#include "tests/support/EditorTestSupport.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,5 +1,5 @@
 // The squelch, pilot-tone, radio-mute and roger-beep dialogs, driven through their widgets.
-#include "tests/editors/DialogScript.h"
+#include "tests/support/DialogScript.h"
 
 using namespace editortest;
 

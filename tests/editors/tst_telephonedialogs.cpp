@@ -14,7 +14,7 @@
 #include "config/editors/telephone/TELDECODERKONFIG.h"
 #include "config/editors/telephone/TELDecoder.h"
 #include "platform/UserDialogs.h"
-#include "tests/editors/EditorTestSupport.h"
+#include "tests/support/EditorTestSupport.h"
 
 #include <QApplication>
 #include <QCheckBox>

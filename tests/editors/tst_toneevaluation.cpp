@@ -1,6 +1,6 @@
 // The ID evaluation, standard acknowledgement, muting/printer key tones and reference timing
 // dialogs, driven through their widgets.
-#include "tests/editors/DialogScript.h"
+#include "tests/support/DialogScript.h"
 
 using namespace editortest;
 

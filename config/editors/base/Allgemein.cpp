@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace quarn {
 
 namespace {
@@ -91,8 +93,16 @@ Allgemein::Allgemein(Register* image, QWidget* parent)
 
     auto* mode = new QGroupBox(tr("Modus Kommunikation"), this);
     auto* modeLayout = new QVBoxLayout(mode);
-    modeLayout->addLayout(row({simplex, duplex}));
-    modeLayout->addLayout(row({fourWire, twoWire}));
+    // Each row is one choice of its own; a screen reader (and the settings report) names it.
+    for (const auto& [name, pair] : {std::pair{tr("Simplex/Duplex"), std::pair{simplex, duplex}},
+                                     std::pair{tr("4-Draht/2-Draht"), std::pair{fourWire, twoWire}}}) {
+        auto* choice = new QWidget(mode);
+        choice->setAccessibleName(name);
+        QHBoxLayout* choiceRow = row({pair.first, pair.second});
+        choiceRow->setContentsMargins(0, 0, 0, 0);
+        choice->setLayout(choiceRow);
+        modeLayout->addWidget(choice);
+    }
     content()->addWidget(mode);
 
     auto* sent = new QGroupBox(tr("Gesendete Tonfolge mithören"), this);

@@ -51,6 +51,10 @@ Zielrufe::Zielrufe(Register* image, QWidget* parent) : SettingsDialog(image, par
             return ToneSlot{reg, 0, 7, length, length, QLatin1Char('0'), tooShort};
         });
         m_sequence[call]->setObjectName(QStringLiteral("call%1").arg(call));
+        // The row's heading is only its number; a screen reader and the report name the call.
+        const QString number = QString::number(call, 16).toUpper();
+        m_sequence[call]->setAccessibleName(tr("Zielruf %1").arg(number));
+        m_mode[call]->setAccessibleName(tr("ID-Mode Zielruf %1").arg(number));
         connect(m_mode[call], &QComboBox::currentIndexChanged, this, [this, call] { layOut(call); });
 
         QGridLayout* grid = call < ExternalCalls ? callGrid : externalGrid;

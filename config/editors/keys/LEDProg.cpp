@@ -25,6 +25,7 @@ LEDProg::LEDProg(Register* image, QWidget* parent)
                      tr("Funktion LED in F4")});
     m_function = new QComboBox(this);
     m_function->setObjectName(QStringLiteral("function"));
+    m_function->setAccessibleName(tr("Funktion")); // the LED list above it has the only text
     m_function->addItems({tr("keine Funktion"), tr("Anzeige Schaltausgangszustand"), tr("Anzeige Kanal"),
                           tr("Anzeige Telefonmode"), tr("Anzeige Decoderzustand")});
     content()->addWidget(m_led);

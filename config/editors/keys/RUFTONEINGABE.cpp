@@ -37,7 +37,11 @@ RUFTONEINGABE::RUFTONEINGABE(QWidget* parent, QString& word)
     for (QRadioButton* b : buttonsOf(deleteKind))
         deleting->addRow(b);
     // Digit 4 is the scroll step for "Ruf +1" and "Ruf -1", "0" for the other two.
-    bind().custom({{0, 4}}, {deleteBox}, {}, [deleteKind](DigitSource& s) {
+    // Bound on the delete buttons, so that digit 4 is read in their line of the report.
+    QList<QWidget*> deleteButtons;
+    for (QRadioButton* b : buttonsOf(deleteKind))
+        deleteButtons << b;
+    bind().custom({{0, 4}}, deleteButtons, {}, [deleteKind](DigitSource& s) {
         if (deleteKind->checkedId() == 0 || deleteKind->checkedId() == 1)
             s.setDigit(0, 4, 0);
     });

@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace quarn {
 
@@ -16,8 +17,14 @@ TELRufnummer::TELRufnummer(QWidget* parent, QString& word)
     QButtonGroup* clear =
         radios(DigitSlot::hex(0, 2), {tr("Nummer komplett löschen"), tr("letzte Eingabe löschen")}, "clear");
     const QList<QRadioButton*> clearButtons = buttonsOf(clear);
+    // The two buttons have no heading of their own; a screen reader (and the report) names them.
+    auto* clearChoice = new QWidget(this);
+    clearChoice->setAccessibleName(tr("Eingabe löschen"));
+    auto* clearLayout = new QVBoxLayout(clearChoice);
+    clearLayout->setContentsMargins(0, 0, 0, 0);
     for (QRadioButton* b : clearButtons)
-        form()->addRow(b);
+        clearLayout->addWidget(b);
+    form()->addRow(clearChoice);
     QComboBox* digit =
         choice(DigitSlot::hex(0, 2),
                {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),

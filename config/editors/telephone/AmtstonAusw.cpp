@@ -126,7 +126,8 @@ QList<SettingsDialog::Nested> AmtstonAusw::nestedDialogs()
 {
     QList<Nested> out;
     for (int entry = 1; entry <= 19; ++entry)
-        out.append({QString::number(entry), new AMTSTONDECODERTAB(&image(), entry, false, this)});
+        out.append(
+            {tr("Tabelleneintrag %1").arg(entry), new AMTSTONDECODERTAB(&image(), entry, false, this)});
     return out;
 }
 

@@ -7,7 +7,7 @@
 //   check box or radio button  "1" checked, "0" unchecked
 #include "config/editors/EditorCatalog.h"
 #include "platform/UserDialogs.h"
-#include "tests/editors/EditorTestSupport.h"
+#include "tests/support/EditorTestSupport.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -79,14 +79,6 @@ inline QString lastControl(const QString& script)
 {
     const auto all = steps(script);
     return all.isEmpty() ? QString() : all.last().first;
-}
-
-inline QStringList snapshot(const quarn::Register& image)
-{
-    QStringList out;
-    for (int n = 0; n < quarn::Register::TableSize; ++n)
-        out << image.registerText(n);
-    return out;
 }
 
 // A confirmed row: register reg holds before on the factory image; the dialog opens showing

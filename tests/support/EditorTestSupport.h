@@ -4,6 +4,7 @@
 // controls the way a user would.
 #include "config/register/Register.h"
 #include "sim/FactoryTable.h"
+#include "tests/support/WidgetHelpers.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -33,13 +34,16 @@ inline void loadRandomImage(quarn::Register& image, QRandomGenerator& random, bo
     }
 }
 
-template <class T = QWidget> T* child(QWidget* parent, const char* name)
+// Every register text in order, to compare an image before and after.
+inline QStringList snapshot(const quarn::Register& image)
 {
-    T* w = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!w)
-        qFatal("no control named %s", name);
-    return w;
+    QStringList out;
+    for (int n = 0; n < quarn::Register::TableSize; ++n)
+        out << image.registerText(n);
+    return out;
 }
+
+using ::child; // a control by its object name
 
 inline void click(QWidget* parent, const char* name)
 {
