@@ -8,6 +8,7 @@
 #include "config/fleet/FleetLog.h"
 #include "config/fleet/FleetPlan.h"
 #include "config/fleet/FleetRun.h"
+#include "config/history/UnitHistory.h"
 #include "config/register/Messages.h"
 #include "platform/SerialPort.h"
 
@@ -17,6 +18,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 using namespace quarn::fleet;
 
@@ -133,8 +135,15 @@ int FleetCommand::runJob(Invocation& call)
     FleetRun run(plan->units, ports, FleetLog(logPath),
                  [](const QString&) { return std::make_unique<platform::SerialPort>(); });
     run.skipDone(again);
-    // The unit history keeps what each unit held before: run.setImageRead(...) is where it joins.
     Diagnostics& diag = call.diag;
+    // The unit history keeps what each unit held before; a history that cannot be written
+    // is said once and the run goes on.
+    bool historySaid = false;
+    run.setImageRead([&diag, &historySaid](const FleetUnit&, const QString&, const quarn::Register& image) {
+        const QString warning = quarn::UnitHistory::keepImage(image);
+        if (!warning.isEmpty() && !std::exchange(historySaid, true))
+            diag.error(diag.pick("Verlauf", "history"), warning);
+    });
     QTextStream& out = call.out;
     for (const FleetUnit& unit : plan->units) {
         if (run.skipped().contains(unit.line))

@@ -1,8 +1,8 @@
 #include "config/app/CQuarn7k8kDlg.h"
 
 #include "config/app/AboutBox.h"
-#include "config/app/HistoryWindow.h"
 #include "config/app/FleetDialog.h"
+#include "config/app/HistoryWindow.h"
 #include "config/app/LanguageSettings.h"
 #include "config/app/PortComboBox.h"
 #include "config/app/Restarter.h"
@@ -630,7 +630,17 @@ void CQuarn7k8kDlg::openFleet()
     // The job opens the ports itself, the window's own included.
     closePort();
     FleetDialog dialog(m_selectedPort, this);
+    // Every unit's image before it was changed goes to the history; a history that cannot be
+    // written is said once, after the job.
+    const HistoryStore store = history();
+    dialog.setImageRead([this, store](const fleet::FleetUnit&, const QString&, const Register& image) {
+        const QString warning = UnitHistory::keepImage(image, store);
+        if (!warning.isEmpty() && m_historyWarning.isEmpty())
+            m_historyWarning = warning;
+    });
     dialog.exec();
+    if (!m_historyWarning.isEmpty())
+        platform::showMessage(this, msg::captionWarning(), std::exchange(m_historyWarning, {}));
 }
 
 // --- help menu ---
