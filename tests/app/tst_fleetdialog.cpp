@@ -4,7 +4,7 @@
 #include "config/register/SettingsFile.h"
 #include "platform/UserDialogs.h"
 #include "sim/PtyServer.h"
-#include "tests/editors/EditorTestSupport.h"
+#include "tests/support/EditorTestSupport.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
