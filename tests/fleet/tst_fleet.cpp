@@ -4,7 +4,7 @@
 #include "config/fleet/FleetPlan.h"
 #include "config/fleet/UnitsTable.h"
 #include "config/report/SettingsReport.h"
-#include "tests/editors/EditorTestSupport.h"
+#include "tests/support/EditorTestSupport.h"
 
 using namespace quarn::fleet;
 
