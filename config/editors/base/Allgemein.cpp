@@ -1,6 +1,7 @@
 #include "config/editors/base/Allgemein.h"
 
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -16,11 +17,6 @@
 namespace quarn {
 
 namespace {
-template <class W> W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 // Volts with three decimals in steps of 5 mV. The unit takes nothing above 4,995 V; a higher
 // entry is stored as 4,750 V.

@@ -1,6 +1,7 @@
 #include "config/editors/base/LSKonfig.h"
 
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 #include "config/register/Register.h"
 
 #include <QButtonGroup>
@@ -12,14 +13,6 @@
 #include <QVBoxLayout>
 
 namespace quarn {
-
-namespace {
-template <class W> W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-} // namespace
 
 LSKonfig::LSKonfig(Register* image, QWidget* parent)
     : SettingsDialog(image, parent, tr("Lautsprecherkonfiguration"))

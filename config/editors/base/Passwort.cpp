@@ -49,13 +49,12 @@ Passwort::Passwort(Register* image, QWidget* parent) : SettingsDialog(image, par
                 s.setCharacters(99, 0, QStringLiteral("FFFFFFFF"));
         },
         [this, noPassword] { noPassword->setChecked(digits().text(99).startsWith(QLatin1String("FFFFF"))); });
-    connect(noPassword, &QCheckBox::toggled, &bind(), &Binder::refreshRules);
 
     auto* label = new QLabel(tr("Passwort (5-stellig):"), this);
     content()->addLayout(row({label, password}));
     content()->addWidget(noPassword);
 
-    bind().enableWhile({label, password}, [noPassword] { return !noPassword->isChecked(); });
+    bind().enableWhile({label, password}, {noPassword}, [noPassword] { return !noPassword->isChecked(); });
     setHelp(tr("Hilfe: Passwort"), warningText());
 }
 

@@ -49,9 +49,8 @@ Sammelrufauswerter::Sammelrufauswerter(Register* image, QWidget* parent)
                                  ReactionSettings::SpeakerLed | ReactionSettings::OutputInLowBits,
                              5, this);
 
-    connect(m_active, &QCheckBox::toggled, &bind(), &Binder::refreshRules);
-    connect(group, &QButtonGroup::idToggled, &bind(), &Binder::refreshRules);
-    bind().enableWhile({m_tone}, [this] { return m_active->isChecked() && m_fromTable->isChecked(); });
+    bind().enableWhile({m_tone}, {m_active, group},
+                       [this] { return m_active->isChecked() && m_fromTable->isChecked(); });
 
     auto* toneBox = new QGroupBox(tr("Sammelrufton"), this);
     auto* toneLayout = new QVBoxLayout(toneBox);

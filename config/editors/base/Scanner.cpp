@@ -52,7 +52,6 @@ Scanner::Scanner(Register* image, QWidget* parent) : SettingsDialog(image, paren
 
     m_listMode = new QCheckBox(tr("Ausschließlich folgende Kanäle scannen:"), this);
     m_listMode->setObjectName(QStringLiteral("listMode"));
-    connect(m_listMode, &QCheckBox::toggled, &bind(), &Binder::refreshRules);
     IntegerEdit* from = bindRangeField(0, "rangeFrom");
     IntegerEdit* to = bindRangeField(2, "rangeTo");
     auto* fromLabel = new QLabel(tr("Scannen von Kanal:"), this);
@@ -86,9 +85,10 @@ Scanner::Scanner(Register* image, QWidget* parent) : SettingsDialog(image, paren
 
     bind().showWhile({dwell, dwellLabel, channelsBox, stop, wait, waitLabel},
                      [active] { return active->isChecked(); });
-    bind().enableWhile({fromLabel, from, toLabel, to}, [this] { return !m_listMode->isChecked(); });
+    bind().enableWhile({fromLabel, from, toLabel, to}, {m_listMode},
+                       [this] { return !m_listMode->isChecked(); });
     for (QLineEdit* field : m_channels)
-        bind().enableWhile({field}, [this] { return m_listMode->isChecked(); });
+        bind().enableWhile({field}, {m_listMode}, [this] { return m_listMode->isChecked(); });
     bind().enableWhile({wait, waitLabel}, [stop] { return stop->isChecked(); });
 
     setHelp(tr("Hilfe: Scannerfunktion"),

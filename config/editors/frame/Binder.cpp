@@ -9,6 +9,7 @@
 #include "config/register/RegisterCodecs.h"
 #include "platform/UserDialogs.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -290,6 +291,37 @@ void Binder::showWhile(std::initializer_list<QWidget*> widgets, std::function<bo
 {
     m_rules.append({QList<QWidget*>(widgets), std::move(condition), true});
     refreshRules();
+}
+
+void Binder::enableWhile(std::initializer_list<QWidget*> widgets, std::initializer_list<QObject*> watched,
+                         std::function<bool()> condition)
+{
+    watch(watched);
+    enableWhile(widgets, std::move(condition));
+}
+
+void Binder::showWhile(std::initializer_list<QWidget*> widgets, std::initializer_list<QObject*> watched,
+                       std::function<bool()> condition)
+{
+    watch(watched);
+    showWhile(widgets, std::move(condition));
+}
+
+void Binder::watch(std::initializer_list<QObject*> controls)
+{
+    for (QObject* c : controls) {
+        if (auto* button = qobject_cast<QAbstractButton*>(c))
+            connect(button, &QAbstractButton::toggled, this, &Binder::refreshRules, Qt::UniqueConnection);
+        else if (auto* combo = qobject_cast<QComboBox*>(c))
+            connect(combo, &QComboBox::currentIndexChanged, this, &Binder::refreshRules,
+                    Qt::UniqueConnection);
+        else if (auto* edit = qobject_cast<QLineEdit*>(c))
+            connect(edit, &QLineEdit::textChanged, this, &Binder::refreshRules, Qt::UniqueConnection);
+        else if (auto* group = qobject_cast<QButtonGroup*>(c))
+            connect(group, &QButtonGroup::idToggled, this, &Binder::refreshRules, Qt::UniqueConnection);
+        else
+            qFatal("Binder::watch: a control without a change signal");
+    }
 }
 
 void Binder::opened()

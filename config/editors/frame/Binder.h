@@ -107,6 +107,12 @@ public:
     // Declarative enable and show rules, evaluated now and whenever a bound choice changes.
     void enableWhile(std::initializer_list<QWidget*> widgets, std::function<bool()> condition);
     void showWhile(std::initializer_list<QWidget*> widgets, std::function<bool()> condition);
+    // The same for a rule that also follows controls no binding of a choice has (a check box, a
+    // button group, a field): a change of any watched control evaluates the rules again.
+    void enableWhile(std::initializer_list<QWidget*> widgets, std::initializer_list<QObject*> watched,
+                     std::function<bool()> condition);
+    void showWhile(std::initializer_list<QWidget*> widgets, std::initializer_list<QObject*> watched,
+                   std::function<bool()> condition);
     void refreshRules();
 
     // The dialog is shown for the first time: what each control shows now is what the user found.
@@ -149,6 +155,7 @@ private:
     };
 
     void add(Binding binding);
+    void watch(std::initializer_list<QObject*> controls);
     static std::function<QList<DigitSpan>()> spansOf(const DigitSlot& slot);
     bool anyActive(const QList<QWidget*>& controls) const;
 

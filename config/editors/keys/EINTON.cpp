@@ -23,7 +23,6 @@ EINTON::EINTON(QWidget* parent, QString& word)
                 s.setDigit(0, 1, 0);
         },
         [this, held] { held->setChecked(digits().digit(0, 1) == 0); });
-    connect(held, &QCheckBox::toggled, &bind(), &Binder::refreshRules);
 
     DecimalFormat tenths = DecimalFormat::tenths(1);
     // A word of a held tone opens with the default duration.
@@ -40,7 +39,7 @@ EINTON::EINTON(QWidget* parent, QString& word)
         return refuse(msg::valueOutOfRange(), duration);
     });
     auto* durationUnit = new QLabel(tr("s (0,1 - 1,5)"), this);
-    bind().enableWhile({duration, durationUnit}, [held] { return !held->isChecked(); });
+    bind().enableWhile({duration, durationUnit}, {held}, [held] { return !held->isChecked(); });
 
     IntegerEdit* frequency = bind().number(DigitSlot::weighted(0, 2, 3, 5), 0, 8000);
     frequency->setObjectName(QStringLiteral("frequency"));

@@ -44,7 +44,6 @@ KANSCHALT::KANSCHALT(QWidget* parent, QString& word)
             const int d2 = digits().digit(0, 2);
             channelKind->button(f && d2 == 15 ? 2 : f && d2 == 14 ? 1 : 0)->setChecked(true);
         });
-    connect(channelKind, &QButtonGroup::idToggled, &bind(), &Binder::refreshRules);
     IntegerEdit* number = numberOr(DigitSlot::weighted(0, 1, 2, 1), 0, 99, 0, "channel");
     channel->addRow(channelKind->button(0), number);
     channel->addRow(channelKind->button(1));
@@ -76,7 +75,7 @@ KANSCHALT::KANSCHALT(QWidget* parent, QString& word)
         output->addRow(b);
 
     bind().enableWhile({channelBox}, [sub] { return sub->currentIndex() == 0; });
-    bind().enableWhile({number}, [channelKind] { return channelKind->checkedId() == 0; });
+    bind().enableWhile({number}, {channelKind}, [channelKind] { return channelKind->checkedId() == 0; });
     bind().enableWhile({outputBox}, [sub] { return sub->currentIndex() == 1; });
     bind().enableWhile({outputNumber}, [outputKind] { return outputKind->checkedId() == 0; });
     bindingsDone();

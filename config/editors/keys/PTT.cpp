@@ -47,7 +47,6 @@ PTT::PTT(QWidget* parent, QString& word) : FunctionEditor(parent, word, 3, tr("F
             sub->setCurrentIndex(d < 4 ? FromKey : d < 8 ? FromInput : d == 8 ? MicSwitching : Off);
             mic->setCurrentIndex(d < 8 ? d % 4 : 0);
         });
-    connect(sub, &QComboBox::currentIndexChanged, &bind(), &Binder::refreshRules);
     form()->addRow(tr("Unterfunktion:"), sub);
     auto* micLabel = new QLabel(tr("Mikrofon:"), this);
     form()->addRow(micLabel, mic);
@@ -84,8 +83,8 @@ PTT::PTT(QWidget* parent, QString& word) : FunctionEditor(parent, word, 3, tr("F
     form()->addRow(hintLabel, hintTime);
 
     auto keyed = [sub] { return sub->currentIndex() == FromKey || sub->currentIndex() == FromInput; };
-    bind().enableWhile({micLabel, mic, idAtStart, idAtEnd, idTargetLabel, idTarget}, keyed);
-    bind().enableWhile({switchingLabel, switching, hintLabel, hintTime},
+    bind().enableWhile({micLabel, mic, idAtStart, idAtEnd, idTargetLabel, idTarget}, {sub}, keyed);
+    bind().enableWhile({switchingLabel, switching, hintLabel, hintTime}, {sub},
                        [sub] { return sub->currentIndex() == MicSwitching; });
     bindingsDone();
 }

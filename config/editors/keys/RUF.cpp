@@ -58,7 +58,6 @@ RUF::RUF(QWidget* parent, QString& word)
     QGroupBox* targetBox = group(tr("Zielruf senden"), &target);
     auto* enterTarget = new QCheckBox(tr("Eingabe Zielrufnummer"), this);
     enterTarget->setObjectName(QStringLiteral("enterTarget"));
-    connect(enterTarget, &QCheckBox::toggled, &bind(), &Binder::refreshRules);
     bind().custom(
         {{0, 2}}, {enterTarget}, {},
         [enterTarget](DigitSource& s) {
@@ -96,7 +95,8 @@ RUF::RUF(QWidget* parent, QString& word)
 
     bind().enableWhile({optionsBox}, [kind] { return hasCallOptions(kind->currentIndex()); });
     bind().enableWhile({targetBox}, [kind] { return kind->currentIndex() == Target; });
-    bind().enableWhile({targetNumber, targetLabel}, [enterTarget] { return !enterTarget->isChecked(); });
+    bind().enableWhile({targetNumber, targetLabel}, {enterTarget},
+                       [enterTarget] { return !enterTarget->isChecked(); });
     bind().enableWhile({intercomBox}, [kind] { return kind->currentIndex() == Intercom; });
     bind().enableWhile({externalBox}, [kind] { return kind->currentIndex() == ExternalTarget; });
     bind().enableWhile({remoteBox}, [kind] { return kind->currentIndex() == ChannelRemote; });

@@ -44,13 +44,12 @@ STATUS::STATUS(QWidget* parent, QString& word)
             const QString w = digits().text(0);
             kind->button(isDecimal(w, 2) && isDecimal(w, 3) ? 0 : 1)->setChecked(true);
         });
-    connect(kind, &QButtonGroup::idToggled, &bind(), &Binder::refreshRules);
     IntegerEdit* value = numberOr(DigitSlot::weighted(0, 2, 2, 1), 0, 99, 0, "status");
     status->addRow(kind->button(0), value);
     status->addRow(kind->button(1));
 
     bind().enableWhile({statusBox}, [sub] { return sub->currentIndex() == 1; });
-    bind().enableWhile({value}, [kind] { return kind->checkedId() == 0; });
+    bind().enableWhile({value}, {kind}, [kind] { return kind->checkedId() == 0; });
     bindingsDone();
 }
 

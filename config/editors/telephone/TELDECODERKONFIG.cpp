@@ -78,11 +78,10 @@ TELDECODERKONFIG::TELDECODERKONFIG(Register* image, int decoder, QWidget* parent
     content()->addWidget(frame);
 
     // Only the chosen mode's fields are enabled, and so only they are checked and written.
-    bind().enableWhile({begin}, [this] { return m_mode->currentIndex() == Begin; });
-    bind().enableWhile({shortDial}, [this] { return m_mode->currentIndex() == ShortDial; });
-    bind().enableWhile({throughDial}, [this] { return m_mode->currentIndex() == ThroughDial; });
-    bind().enableWhile({night}, [this] { return m_mode->currentIndex() == NightSwitch; });
-    connect(m_mode, &QComboBox::currentIndexChanged, &bind(), &Binder::refreshRules);
+    bind().enableWhile({begin}, {m_mode}, [this] { return m_mode->currentIndex() == Begin; });
+    bind().enableWhile({shortDial}, {m_mode}, [this] { return m_mode->currentIndex() == ShortDial; });
+    bind().enableWhile({throughDial}, {m_mode}, [this] { return m_mode->currentIndex() == ThroughDial; });
+    bind().enableWhile({night}, {m_mode}, [this] { return m_mode->currentIndex() == NightSwitch; });
     connect(m_toneCount, &QLineEdit::textChanged, this, &TELDECODERKONFIG::refreshRanges);
     refreshRanges();
 }
@@ -105,7 +104,6 @@ QButtonGroup* TELDECODERKONFIG::radioDigit(int k, const QStringList& texts, cons
     bind().custom({{m_config, k}}, buttons, {}, [this, group, k, stored](DigitSource& s) {
         s.setDigit(m_config, k, group->checkedId() >= 0 ? group->checkedId() : stored);
     });
-    connect(group, &QButtonGroup::idToggled, &bind(), &Binder::refreshRules);
     return group;
 }
 
@@ -155,8 +153,7 @@ QGroupBox* TELDECODERKONFIG::shortDialGroup()
         }
         m_positions << position;
         m_positionMinimum << 0;
-        bind().enableWhile({fallback}, [position] { return position->number() == 0; });
-        connect(position, &QLineEdit::textChanged, &bind(), &Binder::refreshRules);
+        bind().enableWhile({fallback}, {position}, [position] { return position->number() == 0; });
         grid->addWidget(new QLabel(places.at(j), box), j + 1, 0);
         grid->addWidget(position, j + 1, 1);
         grid->addWidget(fallback, j + 1, 2);
@@ -193,8 +190,7 @@ QGroupBox* TELDECODERKONFIG::throughDialGroup()
     bind().custom({{m_config, 5}}, {prefix}, {}, [this, prefix](DigitSource& s) {
         s.setDigit(m_config, 5, static_cast<int>(prefix->text().size()));
     });
-    bind().enableWhile({prefix}, [withPrefix] { return withPrefix->isChecked(); });
-    connect(withPrefix, &QCheckBox::toggled, &bind(), &Binder::refreshRules);
+    bind().enableWhile({prefix}, {withPrefix}, [withPrefix] { return withPrefix->isChecked(); });
     form->addRow(withPrefix, prefix);
     return box;
 }
@@ -226,7 +222,7 @@ QGroupBox* TELDECODERKONFIG::nightGroup()
     form->addRow(tr("aus:"), off);
     form->addRow(tr("toggeln:"), toggle);
     layout->addLayout(form);
-    bind().enableWhile({position, on, off, toggle}, [action] { return action->checkedId() == 2; });
+    bind().enableWhile({position, on, off, toggle}, {action}, [action] { return action->checkedId() == 2; });
     return box;
 }
 
