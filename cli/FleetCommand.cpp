@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <utility>
@@ -132,6 +133,18 @@ int FleetCommand::runJob(Invocation& call)
     const QString logPath = call.isSet(QStringLiteral("log")) ? call.value(QStringLiteral("log"))
                                                               : FleetLog::defaultPath(call.args.at(2));
 
+    for (int line : again) {
+        if (std::none_of(plan->units.begin(), plan->units.end(),
+                         [line](const FleetUnit& u) { return u.line == line; }))
+            return call.usageError(call.diag
+                                       .pick("--again %1: in dieser Zeile der Tabelle steht kein Gerät",
+                                             "--again %1: no unit stands in this line of the table")
+                                       .arg(line));
+    }
+    if (!FleetLog(logPath).writable()) {
+        call.diag.fileError(logPath, quarn::msg::fileNotSaved(), true);
+        return ExitFile;
+    }
     FleetRun run(plan->units, ports, FleetLog(logPath),
                  [](const QString&) { return std::make_unique<platform::SerialPort>(); });
     run.skipDone(again);
@@ -148,7 +161,7 @@ int FleetCommand::runJob(Invocation& call)
     for (const FleetUnit& unit : plan->units) {
         if (run.skipped().contains(unit.line))
             out << diag.pick("Zeile %1: laut Protokoll schon programmiert, übersprungen.",
-                             "Row %1: programmed already by the log, skipped.")
+                             "Line %1: programmed already by the log, skipped.")
                        .arg(unitText(unit))
                 << Qt::endl;
     }
@@ -161,7 +174,7 @@ int FleetCommand::runJob(Invocation& call)
                 << Qt::endl;
         out << diag.pick("%1: nächstes Gerät für Zeile %2 anschließen, „PC-Verbindung“ wählen und Enter "
                          "drücken (q beendet).",
-                         "%1: attach the next unit for row %2, select \"PC-Verbindung\" and press Enter "
+                         "%1: attach the next unit for line %2, select \"PC-Verbindung\" and press Enter "
                          "(q ends).")
                    .arg(port, unitText(next))
             << Qt::endl;
@@ -174,7 +187,7 @@ int FleetCommand::runJob(Invocation& call)
     QObject::connect(&run, &FleetRun::unitStarted, &run, [&](int line, const QString& port) {
         for (const FleetUnit& unit : plan->units) {
             if (unit.line == line)
-                out << diag.pick("%1: Zeile %2 wird programmiert.", "%1: programming row %2.")
+                out << diag.pick("%1: Zeile %2 wird programmiert.", "%1: programming line %2.")
                            .arg(port, unitText(unit))
                     << Qt::endl;
         }
@@ -191,13 +204,13 @@ int FleetCommand::runJob(Invocation& call)
                          if (r.done()) {
                              done.insert(line);
                              out << diag.pick("%1: Zeile %2 programmiert und geprüft.",
-                                              "%1: row %2 programmed and verified.")
+                                              "%1: line %2 programmed and verified.")
                                         .arg(port, unit)
                                  << Qt::endl;
                              return;
                          }
                          failed = true;
-                         diag.error(port, diag.pick("Zeile %1: %2", "row %1: %2").arg(unit, r.message));
+                         diag.error(port, diag.pick("Zeile %1: %2", "line %1: %2").arg(unit, r.message));
                      });
     QObject::connect(&run, &FleetRun::logNotWritten, &run, [&](const QString& path) {
         if (!logFailed)

@@ -198,6 +198,11 @@ void FleetDialog::start()
         platform::showMessage(this, msg::captionError(), tr("Geben Sie mindestens einen Port an."));
         return;
     }
+    if (!FleetLog(logPath()).writable()) {
+        platform::showMessage(this, msg::captionError(),
+                              tr("Das Protokoll %1 kann nicht geschrieben werden.").arg(logPath()));
+        return;
+    }
     m_run = std::make_unique<FleetRun>(m_plan->units, ports, FleetLog(logPath()), m_makePort);
     m_run->skipDone({});
     m_run->setImageRead(m_imageRead);

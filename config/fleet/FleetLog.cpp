@@ -49,6 +49,12 @@ QSet<int> FleetLog::doneRows() const
     return done;
 }
 
+bool FleetLog::writable() const
+{
+    QFile file(m_path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Append);
+}
+
 bool FleetLog::append(const Entry& e) const
 {
     QFile file(m_path);

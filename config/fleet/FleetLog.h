@@ -33,6 +33,9 @@ public:
     QSet<int> doneRows() const;
     // False when the line cannot be written.
     bool append(const Entry& entry) const;
+    // Whether lines can be appended (the file is created, empty, when missing): asked before
+    // the first unit is touched, so that no unit is programmed without its line.
+    bool writable() const;
 
 private:
     QString m_path;

@@ -264,6 +264,11 @@ private Q_SLOTS:
         QCOMPARE(changes(templ(), path("res-1.rq7k8k")), expected("120", "1212121"));
         QCOMPARE(changes(templ(), path("res-2.rq7k8k")), expected("130", "3434343"));
         QCOMPARE(logResults(log).value(3), QStringLiteral("ok"));
+        // A line without a unit is no row to program again.
+        QCOMPARE(
+            quarnctl({"fleet", "run", templ(), units, "--log", log, "--port", path("res-2"), "--again", "9"})
+                .code,
+            2);
     }
 };
 

@@ -243,8 +243,9 @@ private Q_SLOTS:
                             QStringLiteral("ok"),
                             QString(64, QLatin1Char('b'))}));
         QCOMPARE(log.doneRows(), (QSet<int>{2, 4}));
-        QVERIFY(!FleetLog(dir.filePath(QStringLiteral("no/such/dir/log.csv")))
-                     .append({now, {}, 2, {}, {}, {}, {}}));
+        const FleetLog nowhere(dir.filePath(QStringLiteral("no/such/dir/log.csv")));
+        QVERIFY(!nowhere.writable());
+        QVERIFY(!nowhere.append({now, {}, 2, {}, {}, {}, {}}));
     }
 };
 
