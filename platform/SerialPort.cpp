@@ -195,14 +195,18 @@ void SerialPort::closeDevice()
     char drained[64];
     while (::read(m_wake[0], drained, sizeof drained) > 0) {
     }
+    // The lock goes first: once the device is closed, a pseudo-terminal's number may be
+    // given to a new line at once, which must not find our lock on its name.
+    m_lockFile.reset();
     ::close(m_fd);
     m_fd = -1;
-    m_lockFile.reset();
 }
 
 void SerialPort::lineGone()
 {
     // The descriptor stays until close() or the next open(); nothing reads or writes it.
+    // Kept open, it also keeps a pseudo-terminal's number (and our lock on its name) from
+    // passing to a new line meanwhile.
     if (!m_open)
         return;
     m_open = false;
