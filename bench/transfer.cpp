@@ -1,7 +1,11 @@
 // bench/transfer: times `quarnctl read` and `quarnctl write` against `quarn-sim --baud-timing`
 // for a unit with and without telephone interface, and sets each against the protocol
 // floor: the prescribed waits plus the bytes on the line at 9600 baud 8N1, overlapped
-// where the exchange lets them overlap.
+// where the exchange lets them overlap. A lock-step write pays any latency per register
+// (a thread hand-over, a wake-up, a poll interval) 600 times, so beside each ratio stands
+// the overhead per register: the time over the floor after taking away what `quarnctl
+// info` (start-up, connect, disconnect) took over its own floor in the same run. The
+// verdict checks 1 % but never fails the run: a busy machine is slower, not wrong.
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -94,12 +98,13 @@ int main(int argc, char* argv[])
     const Unit units[] = {{"Quarn 8k", false}, {"Quarn 8k + telephone interface", true}};
 
     out << "quarnctl against quarn-sim --baud-timing (9600 baud 8N1 both ways)\n\n";
-    out << QStringLiteral("%1 %2 %3 %4 %5\n")
+    out << QStringLiteral("%1 %2 %3 %4 %5 %6\n")
                .arg("unit", -32)
                .arg("command", -8)
                .arg("measured s", 11)
                .arg("floor s", 9)
-               .arg("ratio", 7);
+               .arg("ratio", 7)
+               .arg("over/register ms", 17);
     bool failed = false;
     for (const Unit& unit : units) {
         QStringList simArgs{"--model", "8k", "--baud-timing"};
@@ -116,6 +121,12 @@ int main(int argc, char* argv[])
             return 1;
         const int reply = connectReplyBytes(trace);
         const double frame = connectFloor(reply) + disconnectFloor(unit.telephone);
+        // Again without the trace: what start-up, connect and disconnect cost over their floor.
+        const double info = timedQuarnctl({"--port", port, "--quiet", "info"});
+        if (info < 0)
+            return 1;
+        const double frameOver = info - frame;
+        const int registers = unit.telephone ? 600 : 200;
 
         const QString file = dir.filePath("unit.rq7k8k");
         const double read = timedQuarnctl({"--port", port, "--quiet", "read", "-o", file});
@@ -127,19 +138,22 @@ int main(int argc, char* argv[])
         const char* names[] = {"read", "write"};
         for (int i = 0; i < 2; ++i) {
             const double ratio = measured[i] / floors[i];
-            failed = failed || ratio > 1.05;
-            out << QStringLiteral("%1 %2 %3 %4 %5\n")
+            failed = failed || ratio > 1.01;
+            out << QStringLiteral("%1 %2 %3 %4 %5 %6\n")
                        .arg(unit.name, -32)
                        .arg(names[i], -8)
                        .arg(measured[i] / 1000.0, 11, 'f', 3)
                        .arg(floors[i] / 1000.0, 9, 'f', 3)
-                       .arg(ratio, 7, 'f', 3);
+                       .arg(ratio, 7, 'f', 3)
+                       .arg((measured[i] - floors[i] - frameOver) / registers, 17, 'f', 3);
         }
-        out << QStringLiteral("  (connect reply %1 bytes: connect floor %2 s)\n")
+        out << QStringLiteral("  (connect reply %1 bytes: connect floor %2 s; info %3 s over its floor)\n")
                    .arg(reply)
-                   .arg(connectFloor(reply) / 1000.0, 0, 'f', 3);
+                   .arg(connectFloor(reply) / 1000.0, 0, 'f', 3)
+                   .arg(frameOver / 1000.0, 0, 'f', 3);
         out.flush();
     }
-    out << (failed ? "\nnot within 5% of the floor\n" : "\nwithin 5% of the floor\n");
-    return failed ? 1 : 0;
+    out << (failed ? "\nnot every transfer within 1% of its floor\n"
+                   : "\nevery transfer within 1% of its floor\n");
+    return 0;
 }

@@ -1,207 +1,223 @@
 #include "platform/SerialPort.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QFileInfo>
-#include <QSerialPort>
-#include <QThread>
-
+// The serial port on Unix; platform/SerialPortQt.cpp holds the one for other systems.
 #ifdef Q_OS_UNIX
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <fcntl.h>
 #include <poll.h>
-#endif
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
 
 namespace platform {
 
 namespace {
 
-// What arrives while nobody reads (monitor output, line noise) is kept up to this size;
-// older bytes are dropped first, as a full receive buffer would.
-constexpr qsizetype kReceiveLimit = 1024 * 1024;
+constexpr int kReadChunk = 4096;
+
+// The device file behind a port name: "ttyUSB0" lies in /dev, a path is taken as it is.
+QString devicePath(const QString& name)
+{
+    const bool path = name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1String("./")) ||
+                      name.startsWith(QLatin1String("../"));
+    return path ? name : QStringLiteral("/dev/") + name;
+}
 
 // When the device file exists but this user may not read and write it, the reason with
 // the group that owns it (the user usually has to join it); empty otherwise.
-QString accessRefusedDetail(const QString& name)
+QString accessRefusedDetail(const QString& path)
 {
-#ifdef Q_OS_WIN
-    Q_UNUSED(name);
-    return {}; // Windows refuses a port that is open elsewhere
-#else
-    // The device file behind the name, as QSerialPort resolves it.
-    const bool path = name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1String("./")) ||
-                      name.startsWith(QLatin1String("../"));
-    const QFileInfo info(path ? name : QStringLiteral("/dev/") + name);
+    const QFileInfo info(path);
     if (!info.exists() || (info.isReadable() && info.isWritable()))
         return {};
     const QString group = info.group();
     return group.isEmpty() ? QStringLiteral("permission denied")
                            : QStringLiteral("permission denied (group %1)").arg(group);
-#endif
+}
+
+// The lock file other programs look for ("LCK..ttyUSB0"; "/dev/pts/3" gives "LCK..pts_3"),
+// in the first of the usual folders this user may write to.
+QString lockFilePath(const QString& path)
+{
+    QString name = path.startsWith(QLatin1String("/dev/")) ? path.mid(5) : QFileInfo(path).fileName();
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    for (const char* dir : {"/var/lock", "/run/lock", "/var/spool/locks", "/var/spool/uucp"}) {
+        const QFileInfo info(QString::fromLatin1(dir));
+        if (info.isDir() && info.isWritable())
+            return info.filePath() + QStringLiteral("/LCK..") + name;
+    }
+    return QDir::tempPath() + QStringLiteral("/LCK..") + name;
+}
+
+// 9600 baud, 8 data bits, no parity, 1 stop bit, no flow control, bytes as they are.
+bool setLine(int fd)
+{
+    termios t{};
+    if (::tcgetattr(fd, &t) != 0)
+        return false;
+    ::cfmakeraw(&t);
+    t.c_cflag &= ~tcflag_t(CSIZE | PARENB | CSTOPB | CRTSCTS);
+    t.c_cflag |= CS8 | CLOCAL | CREAD;
+    t.c_iflag &= ~tcflag_t(IXON | IXOFF | IXANY);
+    t.c_cc[VMIN] = 0;
+    t.c_cc[VTIME] = 0;
+    return ::cfsetispeed(&t, B9600) == 0 && ::cfsetospeed(&t, B9600) == 0 &&
+           ::tcsetattr(fd, TCSANOW, &t) == 0;
+}
+
+int pollMs(const QDeadlineTimer& deadline)
+{
+    const qint64 remaining = deadline.remainingTime();
+    return remaining < 0 ? -1 : int(qMin<qint64>(remaining, INT_MAX));
+}
+
+// A read or write error that means the device is gone (adapter pulled, the far end of a
+// pseudo-terminal closed), not that it merely had nothing to give.
+bool lineLost(int error)
+{
+    return error != EAGAIN && error != EWOULDBLOCK && error != EINTR;
 }
 
 } // namespace
 
-SerialPort::SerialPort() : m_thread(std::make_unique<QThread>())
+SerialPort::SerialPort()
 {
-    m_thread->setObjectName(QStringLiteral("serial port"));
-    m_context = new QObject;
-    m_context->moveToThread(m_thread.get());
-    QObject::connect(m_thread.get(), &QThread::finished, m_context, &QObject::deleteLater);
-    if (QCoreApplication::instance())
-        m_thread->start();
+    if (::pipe(m_wake) == 0) {
+        for (int fd : m_wake) {
+            ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+            ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+        }
+    }
 }
 
 SerialPort::~SerialPort()
 {
     close();
-    if (!m_thread->isRunning() && !m_thread->isFinished()) {
-        delete m_context; // the thread never ran, so nothing deletes it on finishing
-        return;
+    for (int fd : m_wake) {
+        if (fd >= 0)
+            ::close(fd);
     }
-    m_thread->quit();
-    m_thread->wait();
 }
 
 bool SerialPort::open(const QString& name)
 {
+    QMutexLocker opening(&m_openLock);
     {
         QMutexLocker lock(&m_mutex);
         if (m_open && name == m_name)
             return true;
     }
-    // Without a QCoreApplication the port thread has no event loop and runs nothing.
-    OpenResult result{PortError::Other,
-                      QStringLiteral("serial port thread not running (no QCoreApplication)")};
-    if (m_thread->isRunning())
-        QMetaObject::invokeMethod(
-            m_context, [&] { result = openOnPortThread(name); }, Qt::BlockingQueuedConnection);
-    QMutexLocker lock(&m_mutex);
-    m_error = result.error;
-    m_errorDetail = result.detail;
-    return result.error == PortError::None;
-}
+    closeDevice();
 
-SerialPort::OpenResult SerialPort::openOnPortThread(const QString& name)
-{
-    closeOnPortThread();
-    if (name.trimmed().isEmpty())
-        return {PortError::NotFound, QStringLiteral("no port chosen")};
-
-    auto* port = new QSerialPort(m_context);
-    port->setPortName(name);
-    port->setBaudRate(QSerialPort::Baud9600);
-    port->setDataBits(QSerialPort::Data8);
-    port->setParity(QSerialPort::NoParity);
-    port->setStopBits(QSerialPort::OneStop);
-    port->setFlowControl(QSerialPort::NoFlowControl);
-    if (!port->open(QIODevice::ReadWrite)) {
-        OpenResult result;
-        switch (port->error()) {
-        case QSerialPort::DeviceNotFoundError:
-            result = {PortError::NotFound, QStringLiteral("device not found")};
-            break;
-        case QSerialPort::PermissionError: {
-            // Qt reports both a refused open and a port that another program holds (its
-            // lock file, or the exclusive flag) as a permission error.
-            const QString refused = accessRefusedDetail(name);
-            result = refused.isEmpty()
-                         ? OpenResult{PortError::InUse, QStringLiteral("in use by another program")}
-                         : OpenResult{PortError::PermissionDenied, refused};
-            break;
+    PortError error = PortError::None;
+    QString detail;
+    int fd = -1;
+    auto lockFile = std::make_unique<QLockFile>(lockFilePath(devicePath(name)));
+    const QString path = devicePath(name);
+    if (name.trimmed().isEmpty()) {
+        error = PortError::NotFound;
+        detail = QStringLiteral("no port chosen");
+    } else if (m_wake[0] < 0) {
+        error = PortError::Other;
+        detail = QStringLiteral("no wake-up pipe");
+    } else if (!QFileInfo::exists(path)) {
+        error = PortError::NotFound;
+        detail = QStringLiteral("device not found");
+    } else if (!lockFile->tryLock(0)) {
+        error = PortError::InUse;
+        detail = QStringLiteral("in use by another program");
+    } else if ((fd = ::open(QFile::encodeName(path).constData(),
+                            O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC)) < 0) {
+        const int e = errno;
+        const QString refused = accessRefusedDetail(path);
+        if (!refused.isEmpty()) {
+            error = PortError::PermissionDenied;
+            detail = refused;
+        } else if (e == ENOENT || e == ENODEV || e == ENXIO) {
+            error = PortError::NotFound;
+            detail = QStringLiteral("device not found");
+        } else if (e == EBUSY || e == EACCES || e == EPERM) {
+            error = PortError::InUse; // another program holds it exclusively
+            detail = QStringLiteral("in use by another program");
+        } else {
+            error = PortError::Other;
+            detail = QString::fromLocal8Bit(std::strerror(e));
         }
-        case QSerialPort::OpenError:
-            result = {PortError::InUse, QStringLiteral("in use by another program")};
-            break;
-        case QSerialPort::UnsupportedOperationError:
-            result = {PortError::Settings,
-                      QStringLiteral("line settings not accepted (%1)").arg(port->errorString())};
-            break;
-        default:
-            result = {PortError::Other, port->errorString()};
-            break;
-        }
-        delete port;
-        return result;
+    } else if (::ioctl(fd, TIOCEXCL) != 0 || !setLine(fd)) {
+        error = PortError::Settings;
+        detail = QStringLiteral("line settings not accepted (%1)")
+                     .arg(QString::fromLocal8Bit(std::strerror(errno)));
+        ::close(fd);
+        fd = -1;
     }
 
-    QObject::connect(port, &QSerialPort::readyRead, m_context, [this] { takeArrived(); });
-    QObject::connect(port, &QSerialPort::errorOccurred, m_context, [this](QSerialPort::SerialPortError e) {
-#ifdef Q_OS_UNIX
-        // Qt also reports a read that found nothing as a read or resource error (for example
-        // inside waitForBytesWritten), so the port closes only when the line is really gone.
-        if ((e == QSerialPort::ResourceError || e == QSerialPort::ReadError) && hungUp())
-            portFailed();
-#else
-        if (e == QSerialPort::ResourceError)
-            portFailed();
-#endif
-    });
-    m_port = port;
     QMutexLocker lock(&m_mutex);
-    m_received.clear();
-    m_head = 0;
+    m_error = error;
+    m_errorDetail = detail;
+    if (fd < 0)
+        return false;
+    m_fd = fd;
+    m_lockFile = std::move(lockFile);
     m_open = true;
     m_name = name;
-    return {};
+    m_received.clear();
+    m_head = 0;
+    return true;
 }
 
 void SerialPort::close()
 {
-    {
-        QMutexLocker lock(&m_mutex);
-        if (!m_open)
-            return;
-    }
-    QMetaObject::invokeMethod(
-        m_context, [this] { closeOnPortThread(); }, Qt::BlockingQueuedConnection);
+    QMutexLocker opening(&m_openLock);
+    closeDevice();
 }
 
-void SerialPort::closeOnPortThread()
+void SerialPort::closeDevice()
 {
-    if (m_port) {
-        m_port->close();
-        delete m_port;
-        m_port = nullptr;
-    }
     QMutexLocker lock(&m_mutex);
     m_open = false;
     m_name.clear();
     m_received.clear();
     m_head = 0;
-    m_arrived.wakeAll();
-}
-
-bool SerialPort::hungUp() const
-{
-    // Qt reports a read that found nothing yet as a read error too, so only a line that
-    // is really gone counts. A pseudo-terminal whose far end closed reports a read error
-    // on every turn of the event loop and would otherwise keep this thread spinning.
-#ifdef Q_OS_UNIX
-    if (!m_port)
-        return false;
-    pollfd p{static_cast<int>(m_port->handle()), POLLIN, 0};
-    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL));
-#else
-    return false;
-#endif
-}
-
-void SerialPort::portFailed()
-{
-    // The device went away (adapter pulled, the far end of a pseudo-terminal closed).
-    // The port is closed here so its notifier does not fire without end; it is deleted
-    // later because this runs inside one of its own signals.
-    if (!m_port)
+    if (m_fd < 0)
         return;
-    QSerialPort* port = m_port;
-    m_port = nullptr;
-    port->disconnect(m_context);
-    port->close();
-    port->deleteLater();
-    QMutexLocker lock(&m_mutex);
+    // Wake every read and write that waits on the device, and close it once they left.
+    const char wake = 0;
+    [[maybe_unused]] const ssize_t ignored = ::write(m_wake[1], &wake, 1);
+    while (m_users > 0)
+        m_unused.wait(&m_mutex);
+    char drained[64];
+    while (::read(m_wake[0], drained, sizeof drained) > 0) {
+    }
+    // The lock goes first: once the device is closed, a pseudo-terminal's number may be
+    // given to a new line at once, which must not find our lock on its name.
+    m_lockFile.reset();
+    ::close(m_fd);
+    m_fd = -1;
+}
+
+void SerialPort::lineGone()
+{
+    // The descriptor stays until close() or the next open(); nothing reads or writes it.
+    // Kept open, it also keeps a pseudo-terminal's number (and our lock on its name) from
+    // passing to a new line meanwhile.
+    if (!m_open)
+        return;
     m_open = false;
     m_error = PortError::Other;
     m_errorDetail = QStringLiteral("device disappeared");
-    m_arrived.wakeAll();
+}
+
+void SerialPort::doneWithDevice()
+{
+    if (--m_users == 0)
+        m_unused.wakeAll();
 }
 
 bool SerialPort::isOpen() const
@@ -218,64 +234,86 @@ QString SerialPort::portName() const
 
 bool SerialPort::write(const QByteArray& bytes)
 {
-    if (!isOpen())
+    QMutexLocker writing(&m_writeLock);
+    QMutexLocker lock(&m_mutex);
+    if (!m_open)
         return false;
-    bool ok = false;
-    QMetaObject::invokeMethod(
-        m_context, [&] { ok = writeOnPortThread(bytes); }, Qt::BlockingQueuedConnection);
-    return ok;
-}
+    const int fd = m_fd;
+    ++m_users;
+    lock.unlock();
 
-bool SerialPort::writeOnPortThread(const QByteArray& bytes)
-{
-    if (!m_port)
-        return false;
-    if (bytes.isEmpty())
-        return true;
-    if (m_port->write(bytes) != bytes.size())
-        return false;
-    // flush() hands the bytes to the device without reading: waitForBytesWritten() also
-    // reads, and a read that finds nothing right after a partly read reply can be taken by
-    // Qt for a device error, which closed a healthy port.
-    m_port->flush();
     // 9600 baud moves about one byte per millisecond; twice that plus a second is ample.
     const QDeadlineTimer deadline(1000 + 2 * bytes.size());
-    while (m_port && m_port->bytesToWrite() > 0) {
-        if (!m_port->waitForBytesWritten(int(qMax<qint64>(1, deadline.remainingTime()))) ||
-            deadline.hasExpired())
+    qsizetype done = 0;
+    bool lost = false;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n > 0) {
+            done += n;
+            continue;
+        }
+        if (n < 0 && lineLost(errno)) {
+            lost = true;
+            break;
+        }
+        // The driver's buffer is full: wait until it takes more, the port closes or time is up.
+        pollfd p[2]{{fd, POLLOUT, 0}, {m_wake[0], POLLIN, 0}};
+        if (::poll(p, 2, pollMs(deadline)) <= 0 || (p[1].revents & POLLIN) ||
+            (p[0].revents & (POLLHUP | POLLERR | POLLNVAL)))
             break;
     }
-    return m_port && m_port->bytesToWrite() == 0;
+
+    lock.relock();
+    doneWithDevice();
+    if (lost)
+        lineGone();
+    return done == bytes.size() && m_open;
 }
 
-void SerialPort::takeArrived()
+void SerialPort::receive(const QDeadlineTimer& deadline)
 {
-    if (!m_port)
-        return;
-    const QByteArray data = m_port->readAll();
-    if (data.isEmpty())
-        return;
     QMutexLocker lock(&m_mutex);
-    if (m_head > 0 && (m_head == m_received.size() || m_head > 4096)) {
-        m_received.remove(0, m_head);
-        m_head = 0;
+    while (pendingLocked() == 0 && m_open) {
+        const int fd = m_fd;
+        ++m_users;
+        lock.unlock();
+
+        pollfd p[2]{{fd, POLLIN, 0}, {m_wake[0], POLLIN, 0}};
+        const int ready = ::poll(p, 2, pollMs(deadline));
+        const int pollError = ready < 0 ? errno : 0;
+        char buffer[kReadChunk];
+        ssize_t n = 0;
+        bool lost = false;
+        if (ready > 0 && !(p[1].revents & POLLIN) &&
+            (p[0].revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL))) {
+            n = ::read(fd, buffer, sizeof buffer);
+            // A hung-up line reads as its end (0) or as an error; a read that merely
+            // found nothing yet does not count.
+            lost = n < 0 ? lineLost(errno) : n == 0 && (p[0].revents & (POLLHUP | POLLERR | POLLNVAL));
+        }
+
+        lock.relock();
+        doneWithDevice();
+        if (n > 0) {
+            if (m_head > 0) {
+                m_received.remove(0, m_head);
+                m_head = 0;
+            }
+            m_received.append(buffer, n);
+        }
+        if (lost)
+            lineGone();
+        if (ready == 0 || (ready < 0 && pollError != EINTR) || deadline.hasExpired())
+            break;
     }
-    m_received.append(data);
-    if (pendingLocked() > kReceiveLimit) {
-        m_received.remove(0, m_received.size() - kReceiveLimit);
-        m_head = 0;
-    }
-    m_arrived.wakeAll();
 }
 
 std::optional<char> SerialPort::readByte()
 {
     const QDeadlineTimer deadline(m_readTimeoutMs.load());
+    QMutexLocker reading(&m_readLock);
+    receive(deadline);
     QMutexLocker lock(&m_mutex);
-    while (pendingLocked() == 0 && m_open) {
-        if (!m_arrived.wait(&m_mutex, deadline))
-            break;
-    }
     if (pendingLocked() == 0)
         return std::nullopt;
     const char c = m_received.at(m_head++);
@@ -289,11 +327,9 @@ std::optional<char> SerialPort::readByte()
 QByteArray SerialPort::readAvailable(int waitMs)
 {
     const QDeadlineTimer deadline(qMax(0, waitMs));
+    QMutexLocker reading(&m_readLock);
+    receive(deadline);
     QMutexLocker lock(&m_mutex);
-    while (pendingLocked() == 0 && m_open) {
-        if (!m_arrived.wait(&m_mutex, deadline))
-            break;
-    }
     const QByteArray out = m_received.mid(m_head);
     m_received.clear();
     m_head = 0;
@@ -318,3 +354,5 @@ QString SerialPort::lastErrorDetail() const
 }
 
 } // namespace platform
+
+#endif // Q_OS_UNIX

@@ -2,12 +2,14 @@
 
 #include "platform/BytePort.h"
 
+#include <QDeadlineTimer>
 #include <QMutex>
 #include <QWaitCondition>
 
 #include <atomic>
 #include <memory>
 
+class QLockFile;
 class QObject;
 class QSerialPort;
 class QThread;
@@ -19,11 +21,20 @@ namespace platform {
 // "/dev/pts/3".
 //
 // Exchanges run on changing threads (the UI thread connects, a worker reads, the UI thread
-// may close), while a QSerialPort belongs to the thread that created it. So the
-// QSerialPort lives on a thread of its own for as long as this object exists: every call
-// is safe from any thread, received bytes are collected there as they arrive, and
-// readByte()/readAvailable() only wait for them. Needs a QCoreApplication (without one,
-// open() fails with PortError::Other).
+// may close, Tekstor reads on one thread while another sends): every call is safe from any
+// thread.
+//
+// On Unix the calling thread reads and writes the device itself. A lock-step exchange
+// (one register written, its echo awaited, 600 times) pays every hand-over between threads
+// once per register, so none sits between the line and the caller. close() wakes a
+// waiting read or write through a pipe and closes the device once neither uses it. The
+// lock file in /var/lock keeps other programs (and a second port here) off the line, as
+// QSerialPort's does.
+//
+// Elsewhere the QSerialPort lives on a thread of its own (it belongs to the thread that
+// created it): received bytes are collected there as they arrive, and the reads only wait
+// for them. That needs a QCoreApplication (without one, open() fails with
+// PortError::Other).
 class SerialPort final : public BytePort {
 public:
     static constexpr int DefaultReadTimeoutMs = 102;
@@ -41,7 +52,8 @@ public:
     bool isOpen() const override;
     QString portName() const;
 
-    // Waits until every byte has left (bounded by about 1 s plus 2 ms per byte).
+    // Returns once every byte is handed to the driver (bounded by about 1 s plus 2 ms per
+    // byte).
     bool write(const QByteArray& bytes) override;
     std::optional<char> readByte() override;
     QByteArray readAvailable(int waitMs) override;
@@ -52,6 +64,28 @@ public:
     QString lastErrorDetail() const override;
 
 private:
+#ifdef Q_OS_UNIX
+    void closeDevice();    // with m_openLock held
+    void lineGone();       // with m_mutex held
+    void doneWithDevice(); // with m_mutex held: one read or write left its system call
+    qsizetype pendingLocked() const
+    {
+        return m_received.size() - m_head;
+    }
+    // Reads what the device holds into m_received, waiting until the deadline for the
+    // first byte; returns once something is pending, the deadline passed or the port closed.
+    void receive(const QDeadlineTimer& deadline);
+
+    QMutex m_openLock;       // open and close one at a time; taken before m_mutex
+    QMutex m_readLock;       // one reader of the device at a time: the bytes keep their order
+    QMutex m_writeLock;      // one writer at a time: commands are never interleaved
+    mutable QMutex m_mutex;  // guards everything below
+    QWaitCondition m_unused; // m_users dropped to zero
+    int m_fd = -1;
+    int m_users = 0;          // reads and writes inside a system call on m_fd
+    int m_wake[2] = {-1, -1}; // a byte in this pipe ends every wait on the device
+    std::unique_ptr<QLockFile> m_lockFile;
+#else
     struct OpenResult {
         PortError error = PortError::None;
         QString detail;
@@ -61,9 +95,11 @@ private:
     void closeOnPortThread();
     bool writeOnPortThread(const QByteArray& bytes);
     void takeArrived();
-    bool hungUp() const;
     void portFailed();
-    qsizetype pendingLocked() const { return m_received.size() - m_head; }
+    qsizetype pendingLocked() const
+    {
+        return m_received.size() - m_head;
+    }
 
     std::unique_ptr<QThread> m_thread;
     QObject* m_context = nullptr;  // lives on m_thread
@@ -71,6 +107,7 @@ private:
 
     mutable QMutex m_mutex; // guards everything below
     QWaitCondition m_arrived;
+#endif
     QByteArray m_received;
     qsizetype m_head = 0;
     bool m_open = false;
