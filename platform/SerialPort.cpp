@@ -191,7 +191,7 @@ void SerialPort::closeDevice()
     const char wake = 0;
     [[maybe_unused]] const ssize_t ignored = ::write(m_wake[1], &wake, 1);
     while (m_users > 0)
-        m_unused.wait(&m_mutex);
+        m_unused.wait(m_mutex);
     char drained[64];
     while (::read(m_wake[0], drained, sizeof drained) > 0) {
     }
@@ -217,7 +217,7 @@ void SerialPort::lineGone()
 void SerialPort::doneWithDevice()
 {
     if (--m_users == 0)
-        m_unused.wakeAll();
+        m_unused.notify_all();
 }
 
 bool SerialPort::isOpen() const

@@ -7,7 +7,9 @@
 #include <QWaitCondition>
 
 #include <atomic>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 
 class QLockFile;
 class QObject;
@@ -76,11 +78,13 @@ private:
     // first byte; returns once something is pending, the deadline passed or the port closed.
     void receive(const QDeadlineTimer& deadline);
 
-    QMutex m_openLock;       // open and close one at a time; taken before m_mutex
-    QMutex m_readLock;       // one reader of the device at a time: the bytes keep their order
-    QMutex m_writeLock;      // one writer at a time: commands are never interleaved
-    mutable QMutex m_mutex;  // guards everything below
-    QWaitCondition m_unused; // m_users dropped to zero
+    QMutex m_openLock;  // open and close one at a time; taken before m_mutex
+    QMutex m_readLock;  // one reader of the device at a time: the bytes keep their order
+    QMutex m_writeLock; // one writer at a time: commands are never interleaved
+    // Standard types here: a wait on a QWaitCondition releases the mutex inside Qt, out of
+    // ThreadSanitizer's sight, which then reports the guarded fields as raced.
+    mutable std::mutex m_mutex;           // guards everything below
+    std::condition_variable_any m_unused; // m_users dropped to zero
     int m_fd = -1;
     int m_users = 0;          // reads and writes inside a system call on m_fd
     int m_wake[2] = {-1, -1}; // a byte in this pipe ends every wait on the device
