@@ -1,11 +1,9 @@
 #include "config/fleet/SettingIndex.h"
 
-#include "config/editors/TreeItems.h"
 #include "config/editors/frame/SettingsDialog.h"
 #include "config/register/Register.h"
 #include "config/report/FieldText.h"
-
-#include <QCoreApplication>
+#include "config/report/SettingsReport.h"
 
 #include <memory>
 
@@ -43,23 +41,10 @@ void collect(SettingsDialog& dialog, const QString& name, SettingRef ref,
 
 SettingIndex::SettingIndex(Register& image)
 {
-    QList<EditorTree> trees{EditorTree::Base};
-    if (image.telephoneInterface)
-        trees << EditorTree::Telephone;
-    for (EditorTree tree : trees) {
-        QString group;
-        for (const TreeItem& it : treeItems(tree)) {
-            const QString shown = QCoreApplication::translate("SettingsTree", it.text);
-            if (it.depth == 0)
-                group = shown;
-            std::unique_ptr<QDialog> dialog(createEditor(QString::fromUtf8(it.text), &image, nullptr, tree));
-            auto* settings = dynamic_cast<SettingsDialog*>(dialog.get());
-            if (!settings)
-                continue;
-            SettingRef ref{tree, QString::fromUtf8(it.text), {}, -1, false};
-            collect(*settings, it.depth == 0 ? shown : group + QStringLiteral(" › ") + shown, ref, m_byName);
-        }
-    }
+    SettingsReport::forEachDialog(
+        image, [this](EditorTree tree, const char* itemText, SettingsDialog& dialog, const QString& name) {
+            collect(dialog, name, SettingRef{tree, QString::fromUtf8(itemText), {}, -1, false}, m_byName);
+        });
 }
 
 } // namespace quarn::fleet

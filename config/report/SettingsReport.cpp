@@ -65,9 +65,8 @@ QString ReportLine::digitsText() const
     return parts.join(QStringLiteral(", "));
 }
 
-QList<ReportLine> SettingsReport::build(Register& image)
+void SettingsReport::forEachDialog(Register& image, const DialogVisit& visit)
 {
-    QList<ReportLine> out;
     QList<EditorTree> trees{EditorTree::Base};
     if (image.telephoneInterface)
         trees << EditorTree::Telephone;
@@ -81,9 +80,17 @@ QList<ReportLine> SettingsReport::build(Register& image)
             auto* settings = dynamic_cast<SettingsDialog*>(dialog.get());
             if (!settings)
                 continue;
-            collect(*settings, it.depth == 0 ? shown : group + QStringLiteral(" › ") + shown, out);
+            visit(tree, it.text, *settings, it.depth == 0 ? shown : group + QStringLiteral(" › ") + shown);
         }
     }
+}
+
+QList<ReportLine> SettingsReport::build(Register& image)
+{
+    QList<ReportLine> out;
+    forEachDialog(image, [&out](EditorTree, const char*, SettingsDialog& dialog, const QString& name) {
+        collect(dialog, name, out);
+    });
     return out;
 }
 

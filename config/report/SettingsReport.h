@@ -6,9 +6,13 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace quarn {
 
 class Register;
+class SettingsDialog;
+enum class EditorTree;
 
 // One setting as the dialogs show it: where it is, what it is called, what it shows, and the
 // digits it is stored in.
@@ -31,6 +35,11 @@ class SettingsReport {
 
 public:
     static QList<ReportLine> build(Register& image);
+    // The walk every report-named list shares: each tree item's settings dialog, made on the
+    // image without being shown, with its report name ("Group › Item") and its catalog text.
+    using DialogVisit = std::function<void(EditorTree tree, const char* itemText, SettingsDialog& dialog,
+                                           const QString& name)>;
+    static void forEachDialog(Register& image, const DialogVisit& visit);
     // The registers of the image's file that no line binds.
     static QList<int> unshownRegisters(const QList<ReportLine>& lines, bool withTelephone);
 };
