@@ -14,8 +14,10 @@
 // nothing: `texts write ids` of a file without a defined ID connects and disconnects only.
 // Its best time over its floor is taken away from every measured time before the ratio is
 // formed; what is then left over the floor, divided by the texts or entries moved, is the
-// overhead per item. The verdict checks 1.02 x floor but never fails the run: a busy
-// machine is slower, not wrong. `exchanges WORD` times only the kinds whose name holds WORD.
+// overhead per item. A read's time also holds saving its file and the history copy, each
+// synced to disk; no floor has that. Runs shorter than 20 s are timed twice and the better
+// time counts. The verdict checks 1.02 x floor but never fails the run: a busy machine is
+// slower, not wrong. `exchanges WORD` times only the kinds whose name holds WORD.
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -31,6 +33,7 @@ namespace {
 
 constexpr double kByteMs = 10.0 * 1000.0 / 9600.0; // start bit, 8 data bits, stop bit
 constexpr double kAllowed = 1.02;
+constexpr double kBestOfTwoBelowMs = 20000;
 
 // The two directions of the line as the simulated unit times them.
 class Line {
@@ -289,11 +292,9 @@ int main(int argc, char* argv[])
     out << "the short-dial writes read the written ranges back; their floors include that\n\n";
     out.flush();
 
-    // The first read leaves a file whose IDs are all undefined: writing it without
-    // --ranges connects and disconnects only.
-    QList<double> measured(rows.size(), 0.0);
-    measured[0] = timedQuarnctl(base + rows[0].args);
-    if (measured[0] < 0)
+    // A first read, not timed (it also brings quarnctl into the page cache), leaves a file
+    // whose IDs are all undefined: writing it without --ranges connects and disconnects only.
+    if (timedQuarnctl(base + rows[0].args) < 0)
         return 1;
     const double frameFloor = textFloor(false, kIds, 0);
     double frameOver = 1e9;
@@ -316,20 +317,24 @@ int main(int argc, char* argv[])
         const Row& row = rows[i];
         if (!row.kind.contains(only))
             continue;
-        if (i > 0)
-            measured[i] = timedQuarnctl(base + row.args);
-        if (measured[i] < 0) {
+        // The best of two where a run is short: a busy machine adds, it never takes away.
+        double measured = timedQuarnctl(base + row.args);
+        if (measured >= 0 && row.floorMs < kBestOfTwoBelowMs) {
+            const double again = timedQuarnctl(base + row.args);
+            measured = again < 0 ? again : std::min(measured, again);
+        }
+        if (measured < 0) {
             // Named on stderr above; the other kinds still run.
             within = false;
             out << QStringLiteral("%1 %2\n").arg(row.kind, -34).arg("failed", 11);
             continue;
         }
-        const double transfer = measured[i] - frameOver;
+        const double transfer = measured - frameOver;
         const double ratio = transfer / row.floorMs;
         within = within && ratio <= kAllowed;
         out << QStringLiteral("%1 %2 %3 %4 %5\n")
                    .arg(row.kind, -34)
-                   .arg(measured[i] / 1000.0, 11, 'f', 3)
+                   .arg(measured / 1000.0, 11, 'f', 3)
                    .arg(row.floorMs / 1000.0, 9, 'f', 3)
                    .arg(ratio, 7, 'f', 3)
                    .arg((transfer - row.floorMs) / row.items, 13, 'f', 3);
