@@ -177,6 +177,13 @@ bool ShortDialExchange::write(const QString& text, platform::Progress& progress,
     progress.setPosition(0);
     bool sent = true;
     qsizetype pos = 0;
+    // Each pause ends 200 ms after the one before it: what a send and a progress step take
+    // is part of the pause, so hundreds of chunks do not add up their latencies.
+    qint64 due = m_clock.nowMs();
+    const auto pause = [this, &due] {
+        due += ChunkPauseMs;
+        m_clock.sleepMs(int(std::max<qint64>(0, due - m_clock.nowMs())));
+    };
     // As the file is read in blocks: a text of exactly n chunks ends with one more,
     // empty block, which sends nothing but still waits and steps.
     for (;;) {
@@ -190,13 +197,13 @@ bool ShortDialExchange::write(const QString& text, platform::Progress& progress,
             sent = false; // the port went away: the rest would go nowhere
             break;
         }
-        m_clock.sleepMs(ChunkPauseMs);
+        pause();
         progress.step();
         if (chunk.size() < ChunkChars)
             break;
     }
     progress.setPosition(WriteDonePosition);
-    m_clock.sleepMs(ChunkPauseMs);
+    pause();
     progress.setPosition(0);
     return sent;
 }

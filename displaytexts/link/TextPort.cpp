@@ -77,8 +77,14 @@ void TextPort::collectFor(int ms, QByteArray& buffer)
 
 bool TextPort::collectUntilSize(int size, int timeoutMs, QByteArray& buffer)
 {
+    return collectUntil([size](const QByteArray& b) { return b.size() >= size; }, timeoutMs, buffer);
+}
+
+bool TextPort::collectUntil(const std::function<bool(const QByteArray&)>& done, int timeoutMs,
+                            QByteArray& buffer)
+{
     const qint64 deadline = m_clock.nowMs() + timeoutMs;
-    while (buffer.size() < size) {
+    while (!done(buffer)) {
         const qint64 rest = deadline - m_clock.nowMs();
         if (rest <= 0)
             return false;

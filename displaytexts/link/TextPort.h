@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 namespace platform {
 class BytePort;
@@ -43,6 +44,11 @@ public:
     // Appends what arrives until buffer holds at least size bytes or timeoutMs of clock
     // time have passed; true when the size was reached.
     bool collectUntilSize(int size, int timeoutMs, QByteArray& buffer);
+
+    // Appends what arrives until done(buffer) holds or timeoutMs of clock time have passed;
+    // true when done held. Looked at after every arrival, so it ends with the byte that
+    // made it hold.
+    bool collectUntil(const std::function<bool(const QByteArray&)>& done, int timeoutMs, QByteArray& buffer);
 
     // What has arrived so far, without waiting (0x00 dropped).
     QByteArray takeAvailable();

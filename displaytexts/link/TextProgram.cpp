@@ -1,6 +1,7 @@
 #include "displaytexts/link/TextProgram.h"
 
 #include "displaytexts/link/TextCommands.h"
+#include "platform/Clock.h"
 
 #include <algorithm>
 
@@ -57,12 +58,16 @@ ProgramResult TextProgram::run(TextKind kind, const QList<int>& numbers, int end
 
     // What the unit answers is collected and not looked at.
     QByteArray ignored;
-    for (int waited = 0; waited < BeforeSenderMs && !stopAsked(); waited += AfterCommandMs)
-        m_line.collectFor(std::min(AfterCommandMs, BeforeSenderMs - waited), ignored);
+    const qint64 senderAt = m_line.clock().nowMs() + BeforeSenderMs;
+    for (qint64 rest = BeforeSenderMs; rest > 0 && !stopAsked(); rest = senderAt - m_line.clock().nowMs())
+        m_line.collectFor(int(std::min<qint64>(AfterCommandMs, rest)), ignored);
 
     m_progress.setRange(int(numbers.size()));
     m_progress.setPosition(0);
     result.outcome = TransferOutcome::Done;
+    // Each command is due 70 ms after the one before it, counted from when the first went
+    // out: the time a send and a progress step take is part of the 70 ms, not added to it.
+    qint64 due = m_line.clock().nowMs();
     for (int number : numbers) {
         if (stopAsked()) {
             result.outcome = TransferOutcome::Stopped;
@@ -80,7 +85,8 @@ ProgramResult TextProgram::run(TextKind kind, const QList<int>& numbers, int end
         }
         m_progress.step();
         ignored.clear();
-        m_line.collectFor(AfterCommandMs, ignored);
+        due += AfterCommandMs;
+        m_line.collectFor(int(std::max<qint64>(0, due - m_line.clock().nowMs())), ignored);
     }
     if (!m_line.send(programEndCommand(kind))) {
         result.outcome = TransferOutcome::PortClosed;

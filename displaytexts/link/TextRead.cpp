@@ -78,8 +78,12 @@ ReadResult TextRead::run(TextKind kind, const QList<int>& numbers, int paceMs, c
 
     m_progress.setRange(int(numbers.size()));
     m_progress.setPosition(0);
+    // Paced from the first command on, so what a send and a step take is not added to
+    // every pause.
+    qint64 due = m_line.clock().nowMs();
     for (int number : numbers) {
-        if (!collect(paceMs, received))
+        due += paceMs;
+        if (!collect(int(std::max<qint64>(0, due - m_line.clock().nowMs())), received))
             return result;
         if (!m_line.send(readCommand(kind, number, language))) {
             // The port went away: what came so far is no whole read.
@@ -91,14 +95,26 @@ ReadResult TextRead::run(TextKind kind, const QList<int>& numbers, int paceMs, c
     if (!collect(AfterLastMs, received))
         return result;
     const qint64 drainEnd = m_line.clock().nowMs() + qint64(ReplyLineMs) * numbers.size();
+    const int asked = int(numbers.size());
+    const auto allIn = [asked](const QByteArray& bytes) { return TextReply::completeLines(bytes) >= asked; };
     for (;;) {
         const qint64 now = m_line.clock().nowMs();
         const qint64 quietFor = now - m_line.lastArrivalMs();
-        if (m_line.lastArrivalMs() < 0 || quietFor >= QuietMs || now >= drainEnd)
+        const bool complete = allIn(received);
+        const int quietEnough = complete ? AllInQuietMs : QuietMs;
+        if (m_line.lastArrivalMs() < 0 || quietFor >= quietEnough || now >= drainEnd)
             break;
-        if (!collect(int(std::min<qint64>(QuietMs - quietFor, drainEnd - now)), received))
+        if (stopAsked())
             return result;
+        const int wait = int(std::min<qint64>({quietEnough - quietFor, drainEnd - now, StopCheckMs}));
+        // Waiting for the last line ends with its LF; after it only the short silence.
+        if (complete)
+            m_line.collectFor(wait, received);
+        else
+            m_line.collectUntil(allIn, wait, received);
     }
+    if (stopAsked())
+        return result;
 
     const TextReply::Checked reply =
         TextReply::checked(received, TextReply::textLength(kind == TextKind::Own), int(numbers.size()));

@@ -56,8 +56,12 @@ public:
     // it has been quiet this long (NUL bytes of a line in break are no answer), but not
     // beyond ReplyLineMs per text asked: an own-text reply line of 39 bytes takes 40.6 ms
     // at 9600 baud, so a unit that still owes every reply is heard out, while a line that
-    // never falls silent ends the read a fixed time after its last command.
-    static constexpr int QuietMs = 100;
+    // never falls silent ends the read a fixed time after its last command. While lines
+    // are still owed a pause of the unit (or of a busy adapter) is waited out generously;
+    // once a line has come for every text asked, the unit has said all it will: a short
+    // silence then ends the read (a further line would still be heard and refuse the read).
+    static constexpr int QuietMs = 250;
+    static constexpr int AllInQuietMs = 10;
     static constexpr int ReplyLineMs = 42;
     // Every wait of the read is cut in slices of this length, so a stop request is heard
     // well within a second.

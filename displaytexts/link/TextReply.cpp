@@ -34,6 +34,20 @@ QList<std::optional<QByteArray>> TextReply::texts(const QByteArray& received, in
     return out;
 }
 
+int TextReply::completeLines(const QByteArray& received)
+{
+    const QByteArray work = received.left(MaxBufferSize);
+    int lines = 0;
+    qsizetype start = 0;
+    for (qsizetype i = work.indexOf('\n'); i >= 0; i = work.indexOf('\n', start)) {
+        lines += i > start ? 1 : 0;
+        start = i + 1;
+    }
+    if (lines > 0 && work.contains("$START"))
+        --lines;
+    return lines;
+}
+
 TextReply::Checked TextReply::checked(const QByteArray& received, int textLength, int asked)
 {
     const QList<QByteArray> lines = replyLines(received);

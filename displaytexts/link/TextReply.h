@@ -34,6 +34,10 @@ public:
     };
     static Checked checked(const QByteArray& received, int textLength, int asked);
 
+    // Reply lines that have their LF, as checked() counts lines (empty ones and a "$START"
+    // line not counted): once it reaches the number of texts asked, every reply is in.
+    static int completeLines(const QByteArray& received);
+
     // Text length of a kind's reply lines.
     static int textLength(bool ownTexts) { return ownTexts ? 32 : 25; }
 };

@@ -106,6 +106,20 @@ private slots:
         texts = TextReply::texts(QByteArray(37, 'a') + "\n" + QByteArray(38, 'b') + "\n", 32);
         QVERIFY(!texts[0].has_value());
         QCOMPARE(*texts[1], QByteArray(32, 'b'));
+
+        // Only lines with their LF count as in, as texts() counts them.
+        const struct {
+            QByteArray received;
+            int lines;
+        } complete[] = {{"", 0},
+                        {body, 2},
+                        {body + "12345", 2},
+                        {"\n\n\n", 0},
+                        {"$START\r\n" + body, 2},
+                        {"xx$START", 0},
+                        {body + "$START\n", 2}};
+        for (const auto& c : complete)
+            QCOMPARE(TextReply::completeLines(c.received), c.lines);
     }
 
     void connectReadsOwnTextCount()
@@ -241,6 +255,7 @@ private slots:
         ScriptedPort port(clock);
         port.setReplyDelayMs(5);
         port.setScript(answerReads);
+        port.setWriteCostMs(1); // a write that takes its time does not stretch the pace
         QVERIFY(port.open("p"));
         port.inject("$START\r\n", 0); // a greeting still on the line: dropped
         Register store;
@@ -433,6 +448,8 @@ private slots:
         ScriptedPort port(clock);
         port.setReplyDelayMs(5);
         port.setScript([](const QByteArray&) { return QByteArray("$R echo\r\n"); });
+        // Each write takes 2 ms: the commands still go out 70 ms apart, not 72.
+        port.setWriteCostMs(2);
         QVERIFY(port.open("p"));
         Register store;
         store.setLastOwnIndex(2);
@@ -454,7 +471,7 @@ private slots:
                                               "D3100002\r");
         QCOMPARE(port.written()[3].bytes, QByteArray("$PT\r"));
         QCOMPARE(port.written()[3].atMs, 1210);
-        QCOMPARE(clock.nowMs(), 1210 + 500);
+        QCOMPARE(clock.nowMs(), 1210 + 2 + 500);
         QCOMPARE(progress.range(), 3);
         QCOMPARE(progress.steps, 3);
 
@@ -466,7 +483,7 @@ private slots:
         QCOMPARE(pk.size(), 101);
         QCOMPARE(pk.first(), "$PK200X" + QByteArray(24, ' ') + "\r");
         QCOMPARE(pk.last(), QByteArray("$PK\r"));
-        QCOMPARE(clock.nowMs() - start, 1000 + 100 * 70 + 1000);
+        QCOMPARE(clock.nowMs() - start, 1000 + 100 * 70 + 2 + 1000);
         QCOMPARE(progress.range(), 100);
     }
 

@@ -80,6 +80,13 @@ private slots:
         QCOMPARE(store.idText(999), QByteArray("1ID\x95"
                                                "999")
                                         .leftJustified(25, char(0x95)));
+        // Heard out, not waited out: the read rests its second a short silence after the
+        // last reply line.
+        qint64 lastByteMs = 0;
+        for (const sim::SimulatedPort::TraceEntry& e : port.trace())
+            lastByteMs = e.fromUnit ? e.atMs : lastByteMs;
+        QVERIFY2(clock.nowMs() - lastByteMs <= TextRead::AllInQuietMs + TextRead::AfterInterpretMs + 2,
+                 qPrintable(QString::number(clock.nowMs() - lastByteMs)));
 
         const ReadResult ch = TextRead(port, clock, store, progress).readChannels();
         QCOMPARE(ch.lines, 100);

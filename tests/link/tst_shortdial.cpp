@@ -276,6 +276,8 @@ private Q_SLOTS:
         QFETCH(QList<int>, chunks);
         QFETCH(int, steps);
         Scripted s;
+        // A driver that takes its time over each write does not move the schedule.
+        s.port.setWriteCostMs(3);
         QString text;
         for (int i = 0; i < length; ++i)
             text += QChar(i % 23 == 22 ? u'\r' : char16_t(u'0' + i % 10));
