@@ -155,95 +155,11 @@ inline void setRegisters(quarn::Register& image, const QString& script)
     }
 }
 
-// The name of the last control a script sets.
-inline QString lastControl(const QString& script)
-{
-    const auto all = steps(script);
-    return all.isEmpty() ? QString() : all.last().first;
-}
-
-// A confirmed row: register reg holds before on the factory image; the dialog opens showing
-// atOpen, takes edits and "OK"; then reg holds after, no other register changed, and the
-// dialog opens again showing reopen.
-inline void addConfirmedColumns()
-{
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<int>("reg");
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("atOpen");
-    QTest::addColumn<QString>("edits");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<QString>("reopen");
-}
-
-inline void runConfirmedRow()
-{
-    QFETCH(QString, item);
-    QFETCH(int, reg);
-    QFETCH(QString, before);
-    QFETCH(QString, atOpen);
-    QFETCH(QString, edits);
-    QFETCH(QString, after);
-    QFETCH(QString, reopen);
-    platform::ScriptedUserDialogs boxes;
-    quarn::Register image;
-    loadFactoryImage(image);
-    image.registerText(reg) = before;
-    quarn::Register expected = image;
-    expected.registerText(reg) = after;
-
-    std::unique_ptr<QDialog> dialog = openItem(item, image);
-    QCOMPARE(mismatch(dialog.get(), atOpen), QString());
-    apply(dialog.get(), edits);
-    click(dialog.get(), "okButton");
-    QCOMPARE(boxes.texts(), QStringList());
-    QVERIFY(!dialog->isVisible());
-    QCOMPARE(snapshot(image), snapshot(expected));
-    QVERIFY(image.modified);
-
-    dialog = openItem(item, image);
-    QCOMPARE(mismatch(dialog.get(), reopen), QString());
-}
-
-// A refused row: with register reg holding before, the edits and "OK" give exactly message;
-// the dialog stays open with the focus on the last edited control, and nothing is written.
-inline void addRefusedColumns()
-{
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<int>("reg");
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("edits");
-    QTest::addColumn<QString>("message");
-}
-
-inline void runRefusedRow()
-{
-    QFETCH(QString, item);
-    QFETCH(int, reg);
-    QFETCH(QString, before);
-    QFETCH(QString, edits);
-    QFETCH(QString, message);
-    platform::ScriptedUserDialogs boxes;
-    quarn::Register image;
-    loadFactoryImage(image);
-    image.registerText(reg) = before;
-    const QStringList unchanged = snapshot(image);
-
-    std::unique_ptr<QDialog> dialog = openItem(item, image);
-    apply(dialog.get(), edits);
-    click(dialog.get(), "okButton");
-    QCOMPARE(boxes.texts(), QStringList({message}));
-    QVERIFY(dialog->isVisible());
-    QCOMPARE(dialog->focusWidget(), control(dialog.get(), lastControl(edits)));
-    QCOMPARE(snapshot(image), unchanged);
-    QVERIFY(!image.modified);
-}
-
 // A scripted row: on the factory image with the registers of image, the dialog opens; the script
 // play (sets and compares) runs; "OK" is pressed. Then the messages "OK" shows are exactly message
-// ("|" between two). Without a message the dialog has closed, exactly the registers of after
-// changed, the image is marked, and the dialog opened again passes reopen. With one it stays open,
-// nothing is written or marked, and "Abbrechen" writes nothing either.
+// ("|" between two; "@name" after it: the focus is then on that control). Without a message the dialog has
+// closed, exactly the registers of after changed, the image is marked, and the dialog opened again passes
+// reopen. With one it stays open, nothing is written or marked, and "Abbrechen" writes nothing either.
 inline void addScriptColumns()
 {
     QTest::addColumn<QString>("dialog");
@@ -271,6 +187,11 @@ inline void runScriptRow(bool telephone, const DialogOpener& opener = {})
     QFETCH(QString, message);
     QFETCH(QString, after);
     QFETCH(QString, reopen);
+    QString focus; // "message@name": the refusal leaves the focus on that control
+    if (const qsizetype at = message.lastIndexOf(QLatin1Char('@')); at >= 0) {
+        focus = message.mid(at + 1);
+        message.truncate(at);
+    }
     auto make = [&](quarn::Register& r) {
         std::unique_ptr<QDialog> d(
             opener ? opener(dialog, r)
@@ -297,6 +218,8 @@ inline void runScriptRow(bool telephone, const DialogOpener& opener = {})
     if (!message.isEmpty()) {
         QCOMPARE(boxes.last().icon, platform::MessageIcon::Exclamation);
         QVERIFY(d->isVisible());
+        if (!focus.isEmpty())
+            QCOMPARE(d->focusWidget(), control(d.get(), focus));
         QCOMPARE(snapshot(r), before);
         QVERIFY(!r.modified);
         if (auto* cancel = d->findChild<QAbstractButton*>(QStringLiteral("cancelButton"))) {
