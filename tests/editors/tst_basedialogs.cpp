@@ -26,12 +26,6 @@ class TestBaseDialogs : public QObject {
 private:
     quarn::Register m_image;
 
-    static void focusOut(QWidget* w)
-    {
-        QFocusEvent event(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(w, &event);
-    }
-
 private slots:
     void init()
     {
@@ -275,9 +269,8 @@ private slots:
         QCOMPARE(table.cellLabel(1, 0)->text(), QStringLiteral("\nnein"));
         m_image.registerText(20) = QStringLiteral("00000001"); // changed behind the table's back
         bool cancelled = false;
-        QTimer::singleShot(0, this, [&] {
-            auto* config = qobject_cast<quarn::DECODERKONFIG*>(QApplication::activeModalWidget());
-            QVERIFY(config);
+        onNextModal(this, [&](QDialog* config) {
+            QVERIFY(qobject_cast<quarn::DECODERKONFIG*>(config));
             QCOMPARE(config->windowTitle(), QStringLiteral("Decoder-Konfiguration"));
             click(config, "cancelButton");
             cancelled = true;

@@ -25,16 +25,6 @@ using namespace editortest;
 
 namespace {
 
-// Runs what once the next modal dialog (opened by the click that follows) is up.
-void onNextModal(QObject* context, std::function<void(QDialog*)> what)
-{
-    QTimer::singleShot(0, context, [what] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        what(dialog);
-    });
-}
-
 void selectType(QDialog* entry, int position)
 {
     child<QComboBox>(entry, "lineType")->setCurrentIndex(position);
