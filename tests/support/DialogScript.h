@@ -155,11 +155,12 @@ inline void setRegisters(quarn::Register& image, const QString& script)
     }
 }
 
-// A scripted row: on the factory image with the registers of image, the dialog opens; the script
-// play (sets and compares) runs; "OK" is pressed. Then the messages "OK" shows are exactly message
-// ("|" between two; "@name" after it: the focus is then on that control). Without a message the dialog has
-// closed, exactly the registers of after changed, the image is marked, and the dialog opened again passes
-// reopen. With one it stays open, nothing is written or marked, and "Abbrechen" writes nothing either.
+// A scripted row: on the factory image with the registers of image, the dialog opens; the
+// script play (sets and compares) runs; "OK" is pressed. Then the messages "OK" shows are exactly
+// message ("|" between two; "@name" after it: the focus is then on that control). Without a
+// message the dialog has closed, exactly the registers of after changed, the image is marked, and
+// the dialog opened again passes reopen. With one it stays open, nothing is written or marked,
+// and "Abbrechen" writes nothing either.
 inline void addScriptColumns()
 {
     QTest::addColumn<QString>("dialog");
