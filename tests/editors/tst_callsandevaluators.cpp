@@ -306,17 +306,6 @@ private slots:
     }
     void dialogs() { runScriptRow(false); }
 
-    // The target calls' refusal is an error.
-    void shortTargetCallIsAnError()
-    {
-        platform::ScriptedUserDialogs boxes;
-        quarn::Zielrufe dialog(&m_image);
-        open(&dialog);
-        QCOMPARE(play(&dialog, "call7=12;okButton=click", boxes), QString());
-        QCOMPARE(boxes.texts(), QStringList({tooFewTones}));
-        QCOMPARE(boxes.last().caption, QStringLiteral("Fehler"));
-    }
-
     void uncheckingTheZKeyAsksFirst_data()
     {
         QTest::addColumn<int>("answer");

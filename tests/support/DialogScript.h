@@ -155,12 +155,24 @@ inline void setRegisters(quarn::Register& image, const QString& script)
     }
 }
 
+// A field's own range or format check speaks as the program; a dialog's own check and a
+// rejected decimal fraction speak as an error.
+inline QString refusalCaption(const QString& message)
+{
+    for (const char* field : {"Geben Sie eine ganze Zahl", "Geben Sie nur Hex-Ziffern", "Geben Sie genau ",
+                              "Geben Sie nicht mehr als"}) {
+        if (message.startsWith(QLatin1String(field)))
+            return QStringLiteral("Quarn7k8k");
+    }
+    return QStringLiteral("Fehler");
+}
+
 // A scripted row: on the factory image with the registers of image, the dialog opens; the
 // script play (sets and compares) runs; "OK" is pressed. Then the messages "OK" shows are exactly
 // message ("|" between two; "@name" after it: the focus is then on that control). Without a
 // message the dialog has closed, exactly the registers of after changed, the image is marked, and
 // the dialog opened again passes reopen. With one it stays open, nothing is written or marked,
-// and "Abbrechen" writes nothing either.
+// and "Abbrechen" writes nothing either; the message is an exclamation with refusalCaption().
 inline void addScriptColumns()
 {
     QTest::addColumn<QString>("dialog");
@@ -217,6 +229,7 @@ inline void runScriptRow(bool telephone, const DialogOpener& opener = {})
     click(d.get(), "okButton");
     QCOMPARE(boxes.texts().join(QLatin1Char('|')), message);
     if (!message.isEmpty()) {
+        QCOMPARE(boxes.last().caption, refusalCaption(message));
         QCOMPARE(boxes.last().icon, platform::MessageIcon::Exclamation);
         QVERIFY(d->isVisible());
         if (!focus.isEmpty())
