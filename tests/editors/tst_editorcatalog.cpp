@@ -96,39 +96,20 @@ int xCountOf(const Register& r)
 }
 
 // The unit's ID modes as the call encoder and the target calls number them: 0-5, 6 = 4-tone,
-// 7 = X-tone. Besides: every one of the seven positions, a digit the list does not offer, and
-// "wie bei Taste programmiert" (the mode programmed at the sending key).
-constexpr int AllPositions = 100;
-constexpr int NotListed = 101;
-constexpr int ByKey = 102;
+// 7 = X-tone. Besides: All, every one of the seven positions; Unlisted, a digit the list does not
+// offer; Key, "wie bei Taste programmiert" (the mode programmed at the sending key).
+constexpr int All = 100, Unlisted = 101, Key = 102;
 
 // Register digit 7 of a sent sequence → mode.
-constexpr int sendingModeOfDigit[16] = {0,         1,         2,         3,    4,         5,
-                                        NotListed, NotListed, 6,         7,    NotListed, NotListed,
-                                        NotListed, NotListed, NotListed, ByKey};
+constexpr int sendingModeOfDigit[16] = {0, 1, 2,        3,        4,        5,        Unlisted, Unlisted,
+                                        6, 7, Unlisted, Unlisted, Unlisted, Unlisted, Unlisted, Key};
 // The mode programmed in a key register's digit 3; a digit above 9 has no mode of its own.
-constexpr int modeOfKeyDigit[16] = {0,
-                                    1,
-                                    2,
-                                    3,
-                                    4,
-                                    5,
-                                    0,
-                                    0,
-                                    6,
-                                    7,
-                                    AllPositions,
-                                    AllPositions,
-                                    AllPositions,
-                                    AllPositions,
-                                    AllPositions,
-                                    AllPositions};
+constexpr int modeOfKeyDigit[16] = {0, 1, 2, 3, 4, 5, 0, 0, 6, 7, All, All, All, All, All, All};
 
 // Tones of a sent sequence by mode (X: the X-tone count).
 int sentLength(int mode, int x)
 {
-    static const QHash<int, int> fixed{{0, 5},        {3, 5}, {4, 5}, {5, 5}, {6, 4}, {AllPositions, 7},
-                                       {NotListed, 5}};
+    static const QHash<int, int> fixed{{0, 5}, {3, 5}, {4, 5}, {5, 5}, {6, 4}, {All, 7}, {Unlisted, 5}};
     return fixed.value(mode, x); // 1, 2 and 7: X tones
 }
 
@@ -149,11 +130,11 @@ void consistentCallEncoder(Register& r, QRandomGenerator& g)
     setDigitFrom(r, 82, 5, g, {0, 1});
     const int x = xCountOf(r);
     int mode = sendingModeOfDigit[r.digit(10, 7)];
-    if (mode == ByKey) // sent by the call key (checked on opening): the call key's mode
+    if (mode == Key) // sent by the call key (checked on opening): the call key's mode
         mode = modeOfKeyDigit[r.digit(172, 3)];
     fill(r, 10, sentLength(mode, x), 6, u'0');
     // Where the own "Kennung" ends in register 15; modes without one leave it alone.
-    static const QHash<int, int> idEnd{{3, 5}, {4, 5}, {5, 5}, {AllPositions, 7}};
+    static const QHash<int, int> idEnd{{3, 5}, {4, 5}, {5, 5}, {All, 7}};
     if (mode == 1 || mode == 2)
         fill(r, 15, x, 6, u'0');
     else if (idEnd.contains(mode))
@@ -478,9 +459,9 @@ void consistentTargetCalls(Register& r, QRandomGenerator& g)
         if (g.bounded(4) != 0)
             setDigitFrom(r, reg, 7, g, {0, 1, 2, 3, 4, 5, 8, 9, 15});
         int mode = sendingModeOfDigit[r.digit(reg, 7)];
-        if (mode == NotListed || (mode == ByKey && call >= 10))
-            mode = AllPositions;
-        else if (mode == ByKey) // calls 0-9 go by the Z key (checked on opening): its mode
+        if (mode == Unlisted || (mode == Key && call >= 10))
+            mode = All;
+        else if (mode == Key) // calls 0-9 go by the Z key (checked on opening): its mode
             mode = modeOfKeyDigit[r.digit(174, 3)];
         fill(r, reg, sentLength(mode, x), 6, u'0');
     }
