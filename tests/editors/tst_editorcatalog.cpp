@@ -3,19 +3,12 @@
 // A new dialog joins by one row in rows().
 #include "config/editors/EditorCatalog.h"
 #include "config/editors/base/DECODERKONFIG.h"
-#include "config/editors/base/DecoderTableText.h"
-#include "config/editors/base/Rufgeber.h"
-#include "config/editors/base/Zielrufe.h"
 #include "config/editors/frame/CHexEdit.h"
-#include "config/editors/frame/DigitSource.h"
 #include "config/editors/frame/FieldEdit.h"
-#include "config/editors/frame/IdModeList.h"
 #include "config/editors/frame/IntegerEdit.h"
 #include "config/editors/frame/SettingsDialog.h"
-#include "config/editors/frame/ToneCounts.h"
 #include "config/editors/telephone/AMTSTONDECODERTAB.h"
 #include "config/editors/telephone/TELDECODERKONFIG.h"
-#include "config/register/RegisterCodecs.h"
 #include "platform/UserDialogs.h"
 #include "tests/support/EditorTestSupport.h"
 
@@ -79,10 +72,53 @@ std::function<QDialog*(Register*)> telephoneDialog(const char* item)
     return [item](Register* r) { return catalogDialog(item, r, Telephone); };
 }
 
-// Weighted digits as the dialogs write them: the greedy encoding of a value.
+// Weighted digits as the dialogs write them: from the left each digit takes as many units of its
+// weight as it can, at most "F"; the value must fit exactly.
 void setWeighted(Register& r, int reg, int first, int count, int unit, int value)
 {
-    QVERIFY(quarn::writeDecimalIntoDigits(r.registerText(reg), first, value, count, unit));
+    static const char hex[] = "0123456789ABCDEF";
+    int weight = unit;
+    for (int k = 1; k < count; ++k)
+        weight *= 10;
+    for (int k = first; k < first + count; ++k, weight /= 10) {
+        const int d = qMin(15, value / weight);
+        r.registerText(reg)[k] = QLatin1Char(hex[d]);
+        value -= d * weight;
+    }
+    QCOMPARE(value, 0);
+}
+
+// The X-tone count: register 81 digit 5 when it is 3-7, otherwise 5.
+int xCountOf(const Register& r)
+{
+    const int d = r.digit(81, 5);
+    return d >= 3 && d <= 7 ? d : 5;
+}
+
+// The unit's ID modes as the call encoder and the target calls number them: 0-5, 6 = 4-tone,
+// 7 = X-tone. Besides: All, every one of the seven positions; Unlisted, a digit the list does not
+// offer; Key, "wie bei Taste programmiert" (the mode programmed at the sending key).
+constexpr int All = 100, Unlisted = 101, Key = 102;
+
+// Register digit 7 of a sent sequence → mode.
+constexpr int sendingModeOfDigit[16] = {0, 1, 2,        3,        4,        5,        Unlisted, Unlisted,
+                                        6, 7, Unlisted, Unlisted, Unlisted, Unlisted, Unlisted, Key};
+// The mode programmed in a key register's digit 3; a digit above 9 has no mode of its own.
+constexpr int modeOfKeyDigit[16] = {0, 1, 2, 3, 4, 5, 0, 0, 6, 7, All, All, All, All, All, All};
+
+// Tones of a sent sequence by mode (X: the X-tone count).
+int sentLength(int mode, int x)
+{
+    static const QHash<int, int> fixed{{0, 5}, {3, 5}, {4, 5}, {5, 5}, {6, 4}, {All, 7}, {Unlisted, 5}};
+    return fixed.value(mode, x); // 1, 2 and 7: X tones
+}
+
+// Tones of a decoder's sequence by its mode digit 0-D (X: the X-tone count).
+int decoderLength(int modeDigit, int x)
+{
+    constexpr int X = -1;
+    constexpr int lengths[16] = {5, X, X, 5, 5, 5, X, 5, 4, X, 5, 5, 6, 5, 5, 5};
+    return lengths[modeDigit] == X ? x : lengths[modeDigit];
 }
 
 void consistentCallEncoder(Register& r, QRandomGenerator& g)
@@ -92,19 +128,24 @@ void consistentCallEncoder(Register& r, QRandomGenerator& g)
     setDigitFrom(r, 82, 1, g, range(0, 9));                // weighted digits below the leading one
     setDigitFrom(r, 82, 4, g, range(0, 9));
     setDigitFrom(r, 82, 5, g, {0, 1});
-    const int position = quarn::IdModeList::sending().positionOfDigit(r.digit(10, 7));
-    const quarn::Rufgeber::Layout l = quarn::Rufgeber::layoutOf(
-        quarn::Rufgeber::effectiveMode(position, true, r.digit(172, 3)), r.digit(81, 5));
-    fill(r, 10, l.sequenceLength, 6, u'0');
-    if (l.idEnabled)
-        fill(r, 15, l.firstIdDigit + l.idLength, 6, u'0');
+    const int x = xCountOf(r);
+    int mode = sendingModeOfDigit[r.digit(10, 7)];
+    if (mode == Key) // sent by the call key (checked on opening): the call key's mode
+        mode = modeOfKeyDigit[r.digit(172, 3)];
+    fill(r, 10, sentLength(mode, x), 6, u'0');
+    // Where the own "Kennung" ends in register 15; modes without one leave it alone.
+    static const QHash<int, int> idEnd{{3, 5}, {4, 5}, {5, 5}, {All, 7}};
+    if (mode == 1 || mode == 2)
+        fill(r, 15, x, 6, u'0');
+    else if (idEnd.contains(mode))
+        fill(r, 15, idEnd.value(mode), 6, u'0');
 }
 
 MakeConsistent consistentDecoder(int decoder)
 {
     return [decoder](Register& r, QRandomGenerator& g) {
-        const int t = quarn::DecoderTableText::toneRegister(decoder);
-        const int rb = quarn::DecoderTableText::reactionBRegister(decoder);
+        const int t = 20 + decoder;  // its sequence
+        const int rb = 40 + decoder; // its mode and reactions
         setDigitFrom(r, t, 7, g, {0, 1});
         setDigitFrom(r, rb, 0, g, range(0, 13));
         setDigitFrom(r, rb, 1, g, range(0, 7));
@@ -119,10 +160,7 @@ MakeConsistent consistentDecoder(int decoder)
 std::function<void(Register&)> decoderUnusedPositions(int decoder)
 {
     return [decoder](Register& r) {
-        const int x = quarn::ToneCounts::xCount(r.digit(81, 5));
-        const int length = quarn::ToneCounts::evaluatorToneCount(
-            r.digit(quarn::DecoderTableText::reactionBRegister(decoder), 0), x);
-        fill(r, quarn::DecoderTableText::toneRegister(decoder), length, 6, u'F');
+        fill(r, 20 + decoder, decoderLength(r.digit(40 + decoder, 0), xCountOf(r)), 6, u'F');
     };
 }
 
@@ -414,16 +452,18 @@ const QList<int> switchDigits = {0, 1, 2, 7, 13, 14, 15};
 void consistentTargetCalls(Register& r, QRandomGenerator& g)
 {
     decimalBelow(r, 102, 0, 4, g);
-    const int x = quarn::ToneCounts::xCount(quarn::ImageDigits(r));
-    for (int call = 0; call < quarn::Zielrufe::Calls; ++call) {
-        const int reg = quarn::Zielrufe::registerOf(call);
+    const int x = xCountOf(r);
+    for (int call = 0; call < 15; ++call) {
+        const int reg = call < 10 ? call : 93 + call; // external calls A-E: registers 103-107
         // Now and then a mode the list does not know: it must survive, with all seven digits.
         if (g.bounded(4) != 0)
             setDigitFrom(r, reg, 7, g, {0, 1, 2, 3, 4, 5, 8, 9, 15});
-        const int position = quarn::IdModeList::sending().positionOfDigit(r.digit(reg, 7));
-        const int length = quarn::Zielrufe::lengthOf(
-            quarn::Zielrufe::effectiveMode(call, position, true, r.digit(174, 3)), x);
-        fill(r, reg, length, 6, u'0');
+        int mode = sendingModeOfDigit[r.digit(reg, 7)];
+        if (mode == Unlisted || (mode == Key && call >= 10))
+            mode = All;
+        else if (mode == Key) // calls 0-9 go by the Z key (checked on opening): its mode
+            mode = modeOfKeyDigit[r.digit(174, 3)];
+        fill(r, reg, sentLength(mode, x), 6, u'0');
     }
 }
 

@@ -5,7 +5,7 @@
 #include "config/editors/keys/FunctionEditors.h"
 #include "config/register/RegisterCodecs.h"
 #include "platform/UserDialogs.h"
-#include "tests/support/EditorTestSupport.h"
+#include "tests/support/DialogScript.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -27,30 +27,13 @@ quarn::FunctionEditor* editorOf(int code, FunctionMode mode, QString& word)
     return static_cast<quarn::FunctionEditor*>(FunctionEditors::create(code, mode, nullptr, word));
 }
 
-// One step a user takes: "name=N" selects entry N of a combo box, "name:text" types into a
-// field, "name!" clicks a check box or radio button.
-void apply(QWidget* dialog, const QString& step)
+// Sets the controls in order as a script does; each must be enabled when its turn comes.
+void playEnabled(QWidget* editor, const QString& script)
 {
-    if (step.endsWith(QLatin1Char('!'))) {
-        auto* b = child<QAbstractButton>(dialog, step.chopped(1).toLatin1().constData());
-        QVERIFY2(b->isEnabled(), qPrintable(step));
-        if (qobject_cast<QRadioButton*>(b))
-            b->setChecked(true);
-        else
-            b->toggle();
-        return;
+    for (const auto& [name, value] : steps(script)) {
+        QVERIFY2(control(editor, name)->isEnabled(), qPrintable(name));
+        set(editor, name, value);
     }
-    const qsizetype eq = step.indexOf(QLatin1Char('='));
-    const qsizetype colon = step.indexOf(QLatin1Char(':'));
-    if (eq > 0 && (colon < 0 || eq < colon)) {
-        auto* combo = child<QComboBox>(dialog, step.left(eq).toLatin1().constData());
-        QVERIFY2(combo->isEnabled(), qPrintable(step));
-        combo->setCurrentIndex(step.mid(eq + 1).toInt());
-        return;
-    }
-    auto* edit = child<QLineEdit>(dialog, step.left(colon).toLatin1().constData());
-    QVERIFY2(edit->isEnabled(), qPrintable(step));
-    edit->setText(step.mid(colon + 1));
 }
 
 struct Words {
@@ -159,95 +142,72 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<FunctionMode>("mode");
         QTest::addColumn<QString>("word");
-        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("steps"); // a script: name=value
         QTest::addColumn<QString>("expected");
         const auto N = FunctionMode::Normal;
         const auto T = FunctionMode::Telephone;
-        QTest::newRow("tone 1000 Hz 0,5 s")
-            << 1 << N << "00000000" << QStringList{"whileHeld!", "frequency:1000", "duration:0,5"}
-            << "15200000";
-        QTest::newRow("tone while held") << 1 << N << "15200000" << QStringList{"whileHeld!"} << "10200000";
-        QTest::newRow("tone 8000 Hz") << 1 << N << "10000000" << QStringList{"frequency:8000"} << "10FA0000";
-        QTest::newRow("tone 1,5 s") << 1 << N << "10000000" << QStringList{"whileHeld!", "duration:1.5"}
-                                    << "1F000000";
-        QTest::newRow("target call entered")
-            << 2 << N << "00000000" << QStringList{"kind=2", "enterTarget!"} << "22F01000";
-        QTest::newRow("target call 7")
-            << 2 << N << "22F01000" << QStringList{"enterTarget!", "targetNumber:7"} << "22701000";
-        QTest::newRow("X-tone stored 9") << 2 << N << "20001000" << QStringList{"idMode=8"} << "20091000";
-        QTest::newRow("4-tone stored 8") << 2 << N << "20001000" << QStringList{"idMode=7"} << "20081000";
-        QTest::newRow("stored 7 opens as pager") << 2 << N << "20071000" << QStringList{} << "20061000";
-        QTest::newRow("intercom toggles E")
-            << 2 << N << "20571000" << QStringList{"kind=3", "intercomAction=2", "intercomCall!"}
-            << "23E10000";
-        QTest::newRow("intercom 2 kept")
-            << 2 << N << "23210000" << QStringList{"intercomCall!"} << "23200000";
-        QTest::newRow("external target keeps empty digit")
-            << 2 << N << "24C1E000" << QStringList{"externalTarget:"} << "24C1E000";
-        QTest::newRow("alarm query zeroes options")
-            << 2 << N << "20591000" << QStringList{"kind=6"} << "26500000";
-        QTest::newRow("PTT from input, headset")
-            << 3 << N << "00000000" << QStringList{"subFunction=1", "microphone=1"} << "35000000";
-        QTest::newRow("PTT ID at start and end")
-            << 3 << N << "30000000" << QStringList{"idAtStart!", "idAtEnd!", "idTarget:E"} << "3044E000";
-        QTest::newRow("microphone switching toggles")
-            << 3 << N << "30000000" << QStringList{"subFunction=2", "micSwitching=3", "hintTime:1,2"}
-            << "38EC0000";
-        QTest::newRow("PTT switching 5 kept")
-            << 3 << N << "38530000" << QStringList{"hintTime:0,4"} << "38540000";
-        QTest::newRow("volume one step louder")
-            << 4 << N << "41509000" << QStringList{"change1!"} << "41A09000";
-        QTest::newRow("volume fixed 7")
-            << 4 << N << "41F09000" << QStringList{"change0!", "fixedValue:7"} << "41709000";
-        QTest::newRow("speaker toggle with scanner")
-            << 4 << N << "00000000" << QStringList{"startScanner!"} << "40100000";
-        QTest::newRow("channel 7") << 5 << N << "00000000" << QStringList{"channel:7"} << "50700000";
-        QTest::newRow("working channel")
-            << 5 << N << "50700000" << QStringList{"channelKind1!"} << "5FE00000";
-        QTest::newRow("output 3 toggled")
-            << 5 << N << "50700000" << QStringList{"subFunction=1", "output:3", "state2!"} << "5E3E0000";
-        QTest::newRow("decoder 10 toggled")
-            << 6 << N << "60000000" << QStringList{"subFunction=1", "decoder:10", "decoderAction2!"}
-            << "63AE0000";
-        QTest::newRow("ID memory next")
-            << 6 << N << "63A10000" << QStringList{"subFunction=0", "memory1!"} << "61A10000";
-        QTest::newRow("3 input digits, call 12")
-            << 7 << N << "00000000" << QStringList{"subFunction=2", "inputDigits:3", "call:12"} << "72312000";
-        QTest::newRow("input digits 0 clamped") << 7 << N << "72012345" << QStringList{} << "72212000";
-        QTest::newRow("input digits F clamped") << 7 << N << "72F12345" << QStringList{} << "72212000";
-        QTest::newRow("call +1 scrolls to text")
-            << 7 << N << "70000000" << QStringList{"delete2!", "scroll1!"} << "70021000";
-        QTest::newRow("last entry clears scroll")
-            << 7 << N << "70021000" << QStringList{"delete1!"} << "70010000";
-        QTest::newRow("status 42") << 8 << N << "81FF0000" << QStringList{"statusKind0!", "status:42"}
-                                   << "81420000";
-        QTest::newRow("status by user") << 8 << N << "81420000" << QStringList{"statusKind1!"} << "81FF0000";
-        QTest::newRow("AF muting on") << 9 << N << "90000000" << QStringList{"speakerMuting=4"} << "90050000";
-        QTest::newRow("TX LED blinks")
-            << 9 << N << "90000000" << QStringList{"subFunction=1", "txLed=1", "muting1!"} << "91110000";
-        QTest::newRow("standby toggled")
-            << 11 << N << "00000000" << QStringList{"subFunction=2", "standby=2"} << "BFE00000";
-        QTest::newRow("standby from 7") << 11 << N << "B7000000" << QStringList{} << "BF000000";
-        QTest::newRow("short-dial memory 999")
-            << 6 << T << "00000000" << QStringList{"memory:999"} << "60999000";
-        QTest::newRow("dial digit #")
-            << 7 << T << "00000000" << QStringList{"subFunction=1", "dialDigit=15"} << "71F00000";
-        QTest::newRow("hang up keeps speaker digit")
-            << 8 << T << "80300000" << QStringList{"subFunction=2"} << "82300000";
+        auto row = [](const char* name, int code, FunctionMode mode, const char* word, const char* steps,
+                      const char* expected) {
+            QTest::newRow(name) << code << mode << QString::fromLatin1(word) << QString::fromLatin1(steps)
+                                << QString::fromLatin1(expected);
+        };
+        row("tone 1000 Hz 0,5 s", 1, N, "00000000", "whileHeld=click;frequency=1000;duration=0,5",
+            "15200000");
+        row("tone while held", 1, N, "15200000", "whileHeld=click", "10200000");
+        row("tone 8000 Hz", 1, N, "10000000", "frequency=8000", "10FA0000");
+        row("tone 1,5 s", 1, N, "10000000", "whileHeld=click;duration=1.5", "1F000000");
+        row("target call entered", 2, N, "00000000", "kind=#2;enterTarget=click", "22F01000");
+        row("target call 7", 2, N, "22F01000", "enterTarget=click;targetNumber=7", "22701000");
+        row("X-tone stored 9", 2, N, "20001000", "idMode=#8", "20091000");
+        row("4-tone stored 8", 2, N, "20001000", "idMode=#7", "20081000");
+        row("stored 7 opens as pager", 2, N, "20071000", "", "20061000");
+        row("intercom toggles E", 2, N, "20571000", "kind=#3;intercomAction=#2;intercomCall=click",
+            "23E10000");
+        row("intercom 2 kept", 2, N, "23210000", "intercomCall=click", "23200000");
+        row("external target keeps empty digit", 2, N, "24C1E000", "externalTarget=", "24C1E000");
+        row("alarm query zeroes options", 2, N, "20591000", "kind=#6", "26500000");
+        row("PTT from input, headset", 3, N, "00000000", "subFunction=#1;microphone=#1", "35000000");
+        row("PTT ID at start and end", 3, N, "30000000", "idAtStart=click;idAtEnd=click;idTarget=E",
+            "3044E000");
+        row("microphone switching toggles", 3, N, "30000000", "subFunction=#2;micSwitching=#3;hintTime=1,2",
+            "38EC0000");
+        row("PTT switching 5 kept", 3, N, "38530000", "hintTime=0,4", "38540000");
+        row("volume one step louder", 4, N, "41509000", "change1=click", "41A09000");
+        row("volume fixed 7", 4, N, "41F09000", "change0=click;fixedValue=7", "41709000");
+        row("speaker toggle with scanner", 4, N, "00000000", "startScanner=click", "40100000");
+        row("channel 7", 5, N, "00000000", "channel=7", "50700000");
+        row("working channel", 5, N, "50700000", "channelKind1=click", "5FE00000");
+        row("output 3 toggled", 5, N, "50700000", "subFunction=#1;output=3;state2=click", "5E3E0000");
+        row("decoder 10 toggled", 6, N, "60000000", "subFunction=#1;decoder=10;decoderAction2=click",
+            "63AE0000");
+        row("ID memory next", 6, N, "63A10000", "subFunction=#0;memory1=click", "61A10000");
+        row("3 input digits, call 12", 7, N, "00000000", "subFunction=#2;inputDigits=3;call=12", "72312000");
+        row("input digits 0 clamped", 7, N, "72012345", "", "72212000");
+        row("input digits F clamped", 7, N, "72F12345", "", "72212000");
+        row("call +1 scrolls to text", 7, N, "70000000", "delete2=click;scroll1=click", "70021000");
+        row("last entry clears scroll", 7, N, "70021000", "delete1=click", "70010000");
+        row("status 42", 8, N, "81FF0000", "statusKind0=click;status=42", "81420000");
+        row("status by user", 8, N, "81420000", "statusKind1=click", "81FF0000");
+        row("AF muting on", 9, N, "90000000", "speakerMuting=#4", "90050000");
+        row("TX LED blinks", 9, N, "90000000", "subFunction=#1;txLed=#1;muting1=click", "91110000");
+        row("standby toggled", 11, N, "00000000", "subFunction=#2;standby=#2", "BFE00000");
+        row("standby from 7", 11, N, "B7000000", "", "BF000000");
+        row("short-dial memory 999", 6, T, "00000000", "memory=999", "60999000");
+        row("dial digit #", 7, T, "00000000", "subFunction=#1;dialDigit=#15", "71F00000");
+        row("hang up keeps speaker digit", 8, T, "80300000", "subFunction=#2", "82300000");
     }
     void edits()
     {
         QFETCH(int, code);
         QFETCH(FunctionMode, mode);
         QFETCH(QString, word);
-        QFETCH(QStringList, steps);
+        QFETCH(QString, steps);
         QFETCH(QString, expected);
         platform::ScriptedUserDialogs boxes;
         QString edited = word;
         std::unique_ptr<quarn::FunctionEditor> editor(editorOf(code, mode, edited));
         open(editor.get());
-        for (const QString& step : steps)
-            apply(editor.get(), step);
+        playEnabled(editor.get(), steps);
         click(editor.get(), "okButton");
         QCOMPARE(boxes.texts(), QStringList());
         QCOMPARE(edited, expected);
@@ -293,49 +253,45 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<FunctionMode>("mode");
         QTest::addColumn<QString>("word");
-        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("steps"); // a script: name=value
         QTest::addColumn<QString>("message");
         const auto N = FunctionMode::Normal;
         const QString tooHigh = QStringLiteral("Ein eingegebener Wert ist zu hoch/niedrig.");
-        QTest::newRow("timed tone 0,0 s")
-            << 1 << N << "35440A00" << QStringList{"whileHeld!", "duration:0,0"} << tooHigh;
-        QTest::newRow("duration 1,6 s") << 1 << N << "15200000" << QStringList{"duration:1,6"} << tooHigh;
-        QTest::newRow("duration not a number")
-            << 1 << N << "15200000" << QStringList{"duration:a"} << "Bitte geben Sie eine Dezimalzahl ein!";
-        QTest::newRow("frequency 8001") << 1 << N << "15200000" << QStringList{"frequency:8001"}
-                                        << "Geben Sie eine ganze Zahl zwischen 0 und 8000 ein.";
-        QTest::newRow("hint time not a number")
-            << 3 << N << "30000000" << QStringList{"subFunction=2", "hintTime:x"}
-            << "Bitte geben Sie eine Dezimalzahl ein!";
-        QTest::newRow("decoder 11") << 6 << N << "63100000" << QStringList{"decoder:11"}
-                                    << "Geben Sie eine ganze Zahl zwischen 1 und 10 ein.";
-        QTest::newRow("decoder 0") << 6 << N << "63100000" << QStringList{"decoder:0"}
-                                   << "Geben Sie eine ganze Zahl zwischen 1 und 10 ein.";
-        QTest::newRow("short-dial memory 1000")
-            << 6 << FunctionMode::Telephone << "60123000" << QStringList{"memory:1000"}
-            << "Geben Sie eine ganze Zahl zwischen 0 und 999 ein.";
-        QTest::newRow("channel 100") << 5 << N << "50700000" << QStringList{"channel:100"}
-                                     << "Geben Sie eine ganze Zahl zwischen 0 und 99 ein.";
-        QTest::newRow("output 8") << 5 << N << "5E31ABCD" << QStringList{"output:8"}
-                                  << "Geben Sie eine ganze Zahl zwischen 1 und 7 ein.";
-        QTest::newRow("volume 10") << 4 << N << "41529000" << QStringList{"maximumVolume:10"}
-                                   << "Geben Sie eine ganze Zahl zwischen 0 und 9 ein.";
-        QTest::newRow("status 100") << 8 << N << "81420000" << QStringList{"status:100"}
-                                    << "Geben Sie eine ganze Zahl zwischen 0 und 99 ein.";
+        auto row = [](const char* name, int code, FunctionMode mode, const char* word, const char* steps,
+                      const QString& message) {
+            QTest::newRow(name) << code << mode << QString::fromLatin1(word) << QString::fromLatin1(steps)
+                                << message;
+        };
+        row("timed tone 0,0 s", 1, N, "35440A00", "whileHeld=click;duration=0,0", tooHigh);
+        row("duration 1,6 s", 1, N, "15200000", "duration=1,6", tooHigh);
+        row("duration not a number", 1, N, "15200000", "duration=a", "Bitte geben Sie eine Dezimalzahl ein!");
+        row("frequency 8001", 1, N, "15200000", "frequency=8001",
+            "Geben Sie eine ganze Zahl zwischen 0 und 8000 ein.");
+        row("hint time not a number", 3, N, "30000000", "subFunction=#2;hintTime=x",
+            "Bitte geben Sie eine Dezimalzahl ein!");
+        row("decoder 11", 6, N, "63100000", "decoder=11", "Geben Sie eine ganze Zahl zwischen 1 und 10 ein.");
+        row("decoder 0", 6, N, "63100000", "decoder=0", "Geben Sie eine ganze Zahl zwischen 1 und 10 ein.");
+        row("short-dial memory 1000", 6, FunctionMode::Telephone, "60123000", "memory=1000",
+            "Geben Sie eine ganze Zahl zwischen 0 und 999 ein.");
+        row("channel 100", 5, N, "50700000", "channel=100",
+            "Geben Sie eine ganze Zahl zwischen 0 und 99 ein.");
+        row("output 8", 5, N, "5E31ABCD", "output=8", "Geben Sie eine ganze Zahl zwischen 1 und 7 ein.");
+        row("volume 10", 4, N, "41529000", "maximumVolume=10",
+            "Geben Sie eine ganze Zahl zwischen 0 und 9 ein.");
+        row("status 100", 8, N, "81420000", "status=100", "Geben Sie eine ganze Zahl zwischen 0 und 99 ein.");
     }
     void refusedOkThenCancelLeavesTheWord()
     {
         QFETCH(int, code);
         QFETCH(FunctionMode, mode);
         QFETCH(QString, word);
-        QFETCH(QStringList, steps);
+        QFETCH(QString, steps);
         QFETCH(QString, message);
         platform::ScriptedUserDialogs boxes;
         QString edited = word;
         std::unique_ptr<quarn::FunctionEditor> editor(editorOf(code, mode, edited));
         open(editor.get());
-        for (const QString& step : steps)
-            apply(editor.get(), step);
+        playEnabled(editor.get(), steps);
         click(editor.get(), "okButton");
         QCOMPARE(boxes.texts(), QStringList{message});
         QVERIFY(editor->isVisible());

@@ -4,7 +4,7 @@
 #include "config/editors/EditorCatalog.h"
 #include "config/editors/base/Passwort.h"
 #include "platform/UserDialogs.h"
-#include "tests/support/EditorTestSupport.h"
+#include "tests/support/DialogScript.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,36 +18,11 @@ using quarn::Register;
 
 namespace {
 
-using Registers = QList<QPair<int, QString>>;
-using Action = std::function<void(QDialog*)>;
-
 const char* const General = "Allgemeine Konfiguration";
 const char* const Speaker = "Lautsprecherkonfiguration";
 const char* const Password = "User-Passwort";
 const char* const Printer = "Druckerparameter";
 const char* const Rs232 = "RS232-Parameter";
-
-Action type(const char* name, const QString& text)
-{
-    return [=](QDialog* d) { setText(d, name, text); };
-}
-// A click on a radio button, or a check box toggled.
-Action press(const char* name)
-{
-    return [=](QDialog* d) { tick(child<QAbstractButton>(d, name)); };
-}
-Action choose(const char* name, int position)
-{
-    return [=](QDialog* d) { child<QComboBox>(d, name)->setCurrentIndex(position); };
-}
-Action keys(const char* name, const QString& typed)
-{
-    return [=](QDialog* d) {
-        auto* edit = child<QLineEdit>(d, name);
-        edit->clear();
-        QTest::keyClicks(edit, typed);
-    };
-}
 
 QString range(int from, int to)
 {
@@ -56,262 +31,125 @@ QString range(int from, int to)
 const QString FiveDigits =
     QStringLiteral("Die Passwörter müssen aus genau 5 hexadezimalen Zahlen bestehen (0-9,A-F).");
 
-struct Confirm {
-    const char* name;
-    const char* item;
-    Registers before;
-    QList<Action> actions;
-    Registers after;      // the registers that change; every other one stays as it was
-    QString refusal = {}; // set: "OK" shows this one message and nothing is written
-    bool model7k = true;
-};
-
-const QList<Confirm>& confirms()
+void addConfirmRows()
 {
-    static const QList<Confirm> all = {
-        // --- general configuration ---
-        {"own texts store F", General, {{11, "20015000"}}, {choose("language", 6)}, {{11, "F0015000"}}},
-        {"unknown language survives", General, {{11, "90015000"}}, {}, {}},
-        {"odd monitor digit is on and written 1", General, {{11, "00035000"}}, {}, {{11, "00015000"}}},
-        {"duplex two-wire keeps bits 2-3",
-         General,
-         {{51, "00084000"}},
-         {press("duplex"), press("twoWire")},
-         {{51, "000B4000"}}},
-        {"simplex four-wire keeps bits 2-3",
-         General,
-         {{51, "000F4000"}},
-         {press("simplex"), press("fourWire")},
-         {{51, "000C4000"}}},
-        {"listening keeps the speaker bit",
-         General,
-         {{51, "0000D000"}},
-         {press("listen")},
-         {{51, "0000F000"}}},
-        {"transmit lock keeps bits 2-3",
-         General,
-         {{53, "C0000000"}},
-         {press("lockOnCarrier"), press("lockOnMuting")},
-         {{53, "F0000000"}}},
-        {"transmit limit 1665", General, {}, {type("transmitLimit", "1665")}, {{51, "FFF01000"}}},
-        {"transmit limit 1666 refused", General, {}, {type("transmitLimit", "1666")}, {}, range(0, 1665)},
-        {"pre-key time 1650", General, {}, {type("preKeyTime", "1650")}, {{55, "FF100000"}}},
-        {"key time 16 refused", General, {}, {type("keyTime", "16")}, {}, range(0, 15)},
-        {"backlight 2 s after an event",
-         General,
-         {{52, "00100000"}},
-         {press("lightAfterEvent"), type("lightTime", "2")},
-         {{52, "00200000"}}},
-        {"backlight 1665 s", General, {}, {type("lightTime", "1665")}, {{52, "FFF00000"}}},
-        {"backlight 1 s would mean always on",
-         General,
-         {{52, "00100000"}},
-         {press("lightAfterEvent")},
-         {},
-         range(2, 1665)},
-        {"backlight 0 s would mean always off", General, {}, {type("lightTime", "0")}, {}, range(2, 1665)},
-        {"backlight always off ignores its time",
-         General,
-         {{52, "12300000"}},
-         {press("lightOff"), type("lightTime", "x")},
-         {{52, "00000000"}}},
-        {"backlight always on", General, {}, {press("lightOn")}, {{52, "00100000"}}},
-        {"headset 4,995 V", General, {}, {type("headsetThreshold", "4,995")}, {{189, "99900000"}}},
-        {"headset 5,000 V stored as 4,750 V",
-         General,
-         {},
-         {type("headsetThreshold", "5,000")},
-         {{189, "95000000"}}},
-        {"headset 9.999 V stored as 4,750 V",
-         General,
-         {},
-         {type("headsetThreshold", "9.999")},
-         {{189, "95000000"}}},
-        {"headset 0,952 V rounds down",
-         General,
-         {},
-         {type("headsetThreshold", "0,952")},
-         {{189, "19000000"}}},
-        {"headset too high refused",
-         General,
-         {},
-         {type("headsetThreshold", "99999")},
-         {},
-         QStringLiteral("Ein eingegebener Wert ist zu hoch/niedrig.")},
-        {"headset not a number refused after other changes",
-         General,
-         {},
-         {choose("language", 6), type("keyTime", "9"), press("keyBeep"), type("transmitLimit", "5"),
-          press("duplex"), press("listen"), type("listenLevel", "7"), press("lightOn"),
-          type("headsetThreshold", "2,5V")},
-         {},
-         QStringLiteral("Bitte geben Sie eine Dezimalzahl ein!")},
-
-        // --- speaker ---
-        {"open operation stores FFF", Speaker, {{50, "12000000"}}, {press("timerOpen")}, {{50, "FFF00000"}}},
-        {"timer 1664", Speaker, {}, {type("timerSeconds", "1664")}, {{50, "FFE00000"}}},
-        {"timer 0 refused", Speaker, {}, {type("timerSeconds", "0")}, {}, range(1, 1664)},
-        {"timer 1665 refused", Speaker, {}, {type("timerSeconds", "1665")}, {}, range(1, 1664)},
-        {"timer off ignores its field",
-         Speaker,
-         {},
-         {press("timerOff"), type("timerSeconds", "abc")},
-         {{50, "00000000"}}},
-        {"open operation confirmed unchanged", Speaker, {{50, "FFF21000"}}, {}, {}},
-        {"timer off confirmed unchanged", Speaker, {{50, "00021000"}}, {}, {}},
-        {"hanging up: off and scanner on", Speaker, {}, {press("hangingUpScanner")}, {{50, "03003000"}}},
-        {"unknown lifting state survives",
-         Speaker,
-         {{50, "03050000"}},
-         {press("hangingUpOn")},
-         {{50, "03051000"}}},
-        {"8k: switching on writes digit 4 only",
-         Speaker,
-         {{50, "03070000"}},
-         {press("switchingOnOn")},
-         {{50, "03071000"}},
-         {},
-         false},
-        {"8k: unknown switch-on state survives", Speaker, {{50, "03073000"}}, {}, {}, {}, false},
-        {"kept volume leaves its value alone", Speaker, {{100, "1F000000"}}, {}, {}},
-        {"volume checked once the last value is not kept",
-         Speaker,
-         {{100, "1F000000"}},
-         {press("keepVolume")},
-         {},
-         range(0, 9)},
-        {"volume after switching on",
-         Speaker,
-         {{100, "1F000000"}},
-         {press("keepVolume"), type("volumeAfterSwitchingOn", "9")},
-         {{100, "09000000"}}},
-        {"speaker after a call keeps the other bits",
-         Speaker,
-         {{51, "0600E000"}},
-         {press("speakerAfterCall")},
-         {{51, "0600F000"}}},
-
-        // --- user password ---
-        {"password of five digits keeps digits 5-7",
-         Password,
-         {{99, "FFFFF123"}},
-         {press("noPassword"), type("password", "12345")},
-         {{99, "12345123"}}},
-        {"typed password is upper case hex",
-         Password,
-         {{99, "00000000"}},
-         {keys("password", "1x2y3ab")},
-         {{99, "123AB000"}}},
-        {"short password refused", Password, {{99, "00000000"}}, {type("password", "123")}, {}, FiveDigits},
-        {"empty password refused", Password, {{99, "00000000"}}, {type("password", "")}, {}, FiveDigits},
-        {"pasted prefix refused",
-         Password,
-         {{99, "00000000"}},
-         {type("password", "0x12A")},
-         {},
-         QStringLiteral("Geben Sie nur Hex-Ziffern (0-9, A-F) ein.")},
-        {"no password is the whole register", Password, {{99, "FFFFF123"}}, {}, {{99, "FFFFFFFF"}}},
-        {"setting no password", Password, {{99, "12345678"}}, {press("noPassword")}, {{99, "FFFFFFFF"}}},
-
-        // --- printer ---
-        {"165 lines per page", Printer, {}, {type("linesPerPage", "165")}, {{57, "1FF00000"}}},
-        {"0 lines per page refused", Printer, {}, {type("linesPerPage", "0")}, {}, range(1, 165)},
-        {"166 lines per page refused", Printer, {}, {type("linesPerPage", "166")}, {}, range(1, 165)},
-
-        // --- RS232 output ---
-        {"TX and SQL store C",
-         Rs232,
-         {{59, "30000000"}},
-         {press("line"), press("ch"), press("tx"), press("sql")},
-         {{59, "C0000000"}}},
-        {"all twelve store FFF",
-         Rs232,
-         {{59, "00012345"}},
-         {press("line"), press("ch"), press("tx"), press("sql"), press("key"), press("hook"), press("ffsk"),
-          press("fms"), press("sequence"), press("emergency"), press("inBandTone"), press("specialTone")},
-         {{59, "FFF12345"}}},
-        {"odd monitor digit is on here too", Rs232, {{11, "00035000"}}, {}, {{11, "00015000"}}},
-        {"even monitor digit is off", Rs232, {{11, "00025000"}}, {}, {{11, "00005000"}}},
-    };
-    return all;
+    // --- general configuration ---
+    scriptRow("own texts store F", General, "11=20015000", "language=#6", "", "11=F0015000");
+    scriptRow("unknown language survives", General, "11=90015000", "", "", "");
+    scriptRow("odd monitor digit is on and written 1", General, "11=00035000", "", "", "11=00015000");
+    scriptRow("duplex two-wire keeps bits 2-3", General, "51=00084000", "duplex=click;twoWire=click", "",
+              "51=000B4000");
+    scriptRow("simplex four-wire keeps bits 2-3", General, "51=000F4000", "simplex=click;fourWire=click", "",
+              "51=000C4000");
+    scriptRow("listening keeps the speaker bit", General, "51=0000D000", "listen=click", "", "51=0000F000");
+    scriptRow("transmit lock keeps bits 2-3", General, "53=C0000000",
+              "lockOnCarrier=click;lockOnMuting=click", "", "53=F0000000");
+    scriptRow("transmit limit 1665", General, "", "transmitLimit=1665", "", "51=FFF01000");
+    scriptRow("transmit limit 1666 refused", General, "", "transmitLimit=1666", range(0, 1665), "");
+    scriptRow("pre-key time 1650", General, "", "preKeyTime=1650", "", "55=FF100000");
+    scriptRow("key time 16 refused", General, "", "keyTime=16", range(0, 15), "");
+    scriptRow("backlight 2 s after an event", General, "52=00100000", "lightAfterEvent=click;lightTime=2", "",
+              "52=00200000");
+    scriptRow("backlight 1665 s", General, "", "lightTime=1665", "", "52=FFF00000");
+    scriptRow("backlight 1 s would mean always on", General, "52=00100000", "lightAfterEvent=click",
+              range(2, 1665), "");
+    scriptRow("backlight 0 s would mean always off", General, "", "lightTime=0", range(2, 1665), "");
+    scriptRow("backlight always off ignores its time", General, "52=12300000", "lightOff=click;lightTime=x",
+              "", "52=00000000");
+    scriptRow("backlight always on", General, "", "lightOn=click", "", "52=00100000");
+    scriptRow("headset 4,995 V", General, "", "headsetThreshold=4,995", "", "189=99900000");
+    scriptRow("headset 5,000 V stored as 4,750 V", General, "", "headsetThreshold=5,000", "", "189=95000000");
+    scriptRow("headset 9.999 V stored as 4,750 V", General, "", "headsetThreshold=9.999", "", "189=95000000");
+    scriptRow("headset 0,952 V rounds down", General, "", "headsetThreshold=0,952", "", "189=19000000");
+    scriptRow("headset too high refused", General, "", "headsetThreshold=99999",
+              QStringLiteral("Ein eingegebener Wert ist zu hoch/niedrig."), "");
+    scriptRow("headset not a number refused after other changes", General, "",
+              "language=#6;keyTime=9;keyBeep=click;transmitLimit=5;duplex=click;listen=click;listenLevel=7;"
+              "lightOn=click;headsetThreshold=2,5V",
+              QStringLiteral("Bitte geben Sie eine Dezimalzahl ein!"), "");
+    // --- speaker ---
+    scriptRow("open operation stores FFF", Speaker, "50=12000000", "timerOpen=click", "", "50=FFF00000");
+    scriptRow("timer 1664", Speaker, "", "timerSeconds=1664", "", "50=FFE00000");
+    scriptRow("timer 0 refused", Speaker, "", "timerSeconds=0", range(1, 1664), "");
+    scriptRow("timer 1665 refused", Speaker, "", "timerSeconds=1665", range(1, 1664), "");
+    scriptRow("timer off ignores its field", Speaker, "", "timerOff=click;timerSeconds=abc", "",
+              "50=00000000");
+    scriptRow("open operation confirmed unchanged", Speaker, "50=FFF21000", "", "", "");
+    scriptRow("timer off confirmed unchanged", Speaker, "50=00021000", "", "", "");
+    scriptRow("hanging up: off and scanner on", Speaker, "", "hangingUpScanner=click", "", "50=03003000");
+    scriptRow("unknown lifting state survives", Speaker, "50=03050000", "hangingUpOn=click", "",
+              "50=03051000");
+    scriptRow("8k: switching on writes digit 4 only", Speaker, "model=8k;50=03070000", "switchingOnOn=click",
+              "", "50=03071000");
+    scriptRow("8k: unknown switch-on state survives", Speaker, "model=8k;50=03073000", "", "", "");
+    scriptRow("kept volume leaves its value alone", Speaker, "100=1F000000", "", "", "");
+    scriptRow("volume checked once the last value is not kept", Speaker, "100=1F000000", "keepVolume=click",
+              range(0, 9), "");
+    scriptRow("volume after switching on", Speaker, "100=1F000000",
+              "keepVolume=click;volumeAfterSwitchingOn=9", "", "100=09000000");
+    scriptRow("speaker after a call keeps the other bits", Speaker, "51=0600E000", "speakerAfterCall=click",
+              "", "51=0600F000");
+    // --- user password ---
+    scriptRow("password of five digits keeps digits 5-7", Password, "99=FFFFF123",
+              "noPassword=click;password=12345", "", "99=12345123");
+    scriptRow("typed password is upper case hex", Password, "99=00000000", "password+=1x2y3ab", "",
+              "99=123AB000");
+    scriptRow("short password refused", Password, "99=00000000", "password=123", FiveDigits, "");
+    scriptRow("empty password refused", Password, "99=00000000", "password=", FiveDigits, "");
+    scriptRow("pasted prefix refused", Password, "99=00000000", "password=0x12A",
+              QStringLiteral("Geben Sie nur Hex-Ziffern (0-9, A-F) ein."), "");
+    scriptRow("no password is the whole register", Password, "99=FFFFF123", "", "", "99=FFFFFFFF");
+    scriptRow("setting no password", Password, "99=12345678", "noPassword=click", "", "99=FFFFFFFF");
+    // --- printer ---
+    scriptRow("165 lines per page", Printer, "", "linesPerPage=165", "", "57=1FF00000");
+    scriptRow("0 lines per page refused", Printer, "", "linesPerPage=0", range(1, 165), "");
+    scriptRow("166 lines per page refused", Printer, "", "linesPerPage=166", range(1, 165), "");
+    // --- RS232 output ---
+    scriptRow("TX and SQL store C", Rs232, "59=30000000", "line=click;ch=click;tx=click;sql=click", "",
+              "59=C0000000");
+    scriptRow("all twelve store FFF", Rs232, "59=00012345",
+              "line=click;ch=click;tx=click;sql=click;key=click;hook=click;ffsk=click;fms=click;sequence="
+              "click;emergency=click;inBandTone=click;specialTone=click",
+              "", "59=FFF12345");
+    scriptRow("odd monitor digit is on here too", Rs232, "11=00035000", "", "", "11=00015000");
+    scriptRow("even monitor digit is off", Rs232, "11=00025000", "", "", "11=00005000");
 }
 
-// What a control shows: "hidden", or its state with "disabled:" before it.
-QString describe(QDialog* dialog, const char* name)
+// A dialog opened on the factory image with the registers set shows what the script compares
+// ("name==value" for a state, "name.visible==false" for a hidden control).
+void openRow(const char* name, const char* item, const char* image, const char* shows)
 {
-    auto* w = child<QWidget>(dialog, name);
-    if (!w->isVisibleTo(dialog))
-        return QStringLiteral("hidden");
-    QString state;
-    if (auto* button = qobject_cast<QAbstractButton*>(w))
-        state = button->isChecked() ? QStringLiteral("on") : QStringLiteral("off");
-    else if (auto* combo = qobject_cast<QComboBox*>(w))
-        state = combo->currentIndex() < 0 ? QStringLiteral("(none)") : combo->currentText();
-    else if (auto* edit = qobject_cast<QLineEdit*>(w))
-        state = edit->text();
-    return w->isEnabled() ? state : QStringLiteral("disabled:") + state;
+    QTest::newRow(name) << QString::fromUtf8(item) << QString::fromLatin1(image) << QString::fromUtf8(shows);
 }
 
-struct Opens {
-    const char* name;
-    const char* item;
-    Registers before;
-    QList<QPair<const char*, QString>> shows;
-    bool model7k = true;
-};
-
-const QList<Opens>& opens()
+void addOpenRows()
 {
-    static const QList<Opens> all = {
-        {"language F is the last entry", General, {{11, "F0000000"}}, {{"language", "eigene Texte"}}},
-        {"unknown language selects nothing", General, {{11, "90000000"}}, {{"language", "(none)"}}},
-        {"monitor digit 3", General, {{11, "00030000"}}, {{"rs232Monitor", "on"}}},
-        {"monitor digit 2", General, {{11, "00020000"}}, {{"rs232Monitor", "off"}}},
-        {"backlight 000", General, {{52, "00000000"}}, {{"lightOff", "on"}, {"lightTime", "disabled:0"}}},
-        {"backlight 001", General, {{52, "00100000"}}, {{"lightOn", "on"}, {"lightTime", "disabled:1"}}},
-        {"backlight 002", General, {{52, "00200000"}}, {{"lightAfterEvent", "on"}, {"lightTime", "2"}}},
-        {"backlight FFF", General, {{52, "FFF00000"}}, {{"lightAfterEvent", "on"}, {"lightTime", "1665"}}},
-        {"headset 950 steps", General, {{189, "95000000"}}, {{"headsetThreshold", "4,750"}}},
-        {"headset 190 steps", General, {{189, "19000000"}}, {{"headsetThreshold", "0,950"}}},
-        {"communication mode 3", General, {{51, "00030000"}}, {{"duplex", "on"}, {"twoWire", "on"}}},
-        {"7k handset groups",
-         Speaker,
-         {},
-         {{"liftingOff", "on"}, {"hangingUpOff", "on"}, {"switchingOnOff", "hidden"}}},
-        {"8k switch-on group",
-         Speaker,
-         {{50, "03001000"}},
-         {{"liftingOff", "hidden"}, {"hangingUpUnchanged", "hidden"}, {"switchingOnOn", "on"}},
-         false},
-        {"8k unknown switch-on state",
-         Speaker,
-         {{50, "03003000"}},
-         {{"switchingOnOff", "off"}, {"switchingOnOn", "off"}},
-         false},
-        {"timer 000", Speaker, {{50, "00000000"}}, {{"timerOff", "on"}, {"timerSeconds", "disabled:0"}}},
-        {"timer FFF", Speaker, {{50, "FFF00000"}}, {{"timerOpen", "on"}, {"timerSeconds", "disabled:1665"}}},
-        {"timer 123", Speaker, {{50, "12300000"}}, {{"timerOn", "on"}, {"timerSeconds", "123"}}},
-        {"kept volume",
-         Speaker,
-         {{100, "15000000"}},
-         {{"keepVolume", "on"}, {"volumeAfterSwitchingOn", "disabled:5"}}},
-        {"no password", Password, {{99, "FFFFF123"}}, {{"noPassword", "on"}, {"password", "disabled:FFFFF"}}},
-        {"password", Password, {{99, "12345FFF"}}, {{"noPassword", "off"}, {"password", "12345"}}},
-        {"monitor digit 3 in RS232", Rs232, {{11, "00030000"}}, {{"rs232Monitor", "on"}}},
-        {"RS232 bits",
-         Rs232,
-         {{59, "C0000000"}},
-         {{"line", "off"}, {"ch", "off"}, {"tx", "on"}, {"sql", "on"}}},
-    };
-    return all;
-}
-
-void prepare(Register& image, const Registers& before, bool model7k)
-{
-    loadFactoryImage(image);
-    image.model7k = model7k;
-    for (const auto& [n, text] : before)
-        image.registerText(n) = text;
+    openRow("language F is the last entry", General, "11=F0000000", "language==eigene Texte");
+    openRow("unknown language selects nothing", General, "11=90000000", "language==#-1");
+    openRow("monitor digit 3", General, "11=00030000", "rs232Monitor==1");
+    openRow("monitor digit 2", General, "11=00020000", "rs232Monitor==0");
+    openRow("backlight 000", General, "52=00000000", "lightOff==1;lightTime.enabled==false;lightTime==0");
+    openRow("backlight 001", General, "52=00100000", "lightOn==1;lightTime.enabled==false;lightTime==1");
+    openRow("backlight 002", General, "52=00200000", "lightAfterEvent==1;lightTime==2");
+    openRow("backlight FFF", General, "52=FFF00000", "lightAfterEvent==1;lightTime==1665");
+    openRow("headset 950 steps", General, "189=95000000", "headsetThreshold==4,750");
+    openRow("headset 190 steps", General, "189=19000000", "headsetThreshold==0,950");
+    openRow("communication mode 3", General, "51=00030000", "duplex==1;twoWire==1");
+    openRow("7k handset groups", Speaker, "", "liftingOff==1;hangingUpOff==1;switchingOnOff.visible==false");
+    openRow("8k switch-on group", Speaker, "model=8k;50=03001000",
+            "liftingOff.visible==false;hangingUpUnchanged.visible==false;switchingOnOn==1");
+    openRow("8k unknown switch-on state", Speaker, "model=8k;50=03003000",
+            "switchingOnOff==0;switchingOnOn==0");
+    openRow("timer 000", Speaker, "50=00000000", "timerOff==1;timerSeconds.enabled==false;timerSeconds==0");
+    openRow("timer FFF", Speaker, "50=FFF00000",
+            "timerOpen==1;timerSeconds.enabled==false;timerSeconds==1665");
+    openRow("timer 123", Speaker, "50=12300000", "timerOn==1;timerSeconds==123");
+    openRow("kept volume", Speaker, "100=15000000",
+            "keepVolume==1;volumeAfterSwitchingOn.enabled==false;volumeAfterSwitchingOn==5");
+    openRow("no password", Password, "99=FFFFF123", "noPassword==1;password.enabled==false;password==FFFFF");
+    openRow("password", Password, "99=12345FFF", "noPassword==0;password==12345");
+    openRow("monitor digit 3 in RS232", Rs232, "11=00030000", "rs232Monitor==1");
+    openRow("RS232 bits", Rs232, "59=C0000000", "line==0;ch==0;tx==1;sql==1");
 }
 
 std::unique_ptr<QDialog> openDialog(const char* item, Register& image)
@@ -329,64 +167,41 @@ class TestGeneralConfig : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each row: the registers set on the factory image, what the user does, and what "OK"
+    // writes or the one message that refuses it.
     void confirm_data()
     {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < confirms().size(); ++i)
-            QTest::addRow("%s: %s", confirms().at(i).item, confirms().at(i).name) << i;
+        addScriptColumns();
+        addConfirmRows();
     }
-    void confirm()
-    {
-        QFETCH(int, row);
-        const Confirm& c = confirms().at(row);
-        platform::ScriptedUserDialogs boxes;
-        Register image;
-        prepare(image, c.before, c.model7k);
-        const QStringList before = snapshot(image);
-        Register expected = image;
-        for (const auto& [n, text] : c.after)
-            expected.registerText(n) = text;
-
-        std::unique_ptr<QDialog> dialog = openDialog(c.item, image);
-        boxes.clear(); // the password's warning
-        for (const Action& act : c.actions)
-            act(dialog.get());
-        click(dialog.get(), "okButton");
-
-        if (c.refusal.isEmpty()) {
-            QCOMPARE(boxes.texts(), QStringList());
-            QVERIFY(!dialog->isVisible());
-            QCOMPARE(snapshot(image), snapshot(expected));
-            QVERIFY(image.modified);
-            return;
-        }
-        QCOMPARE(boxes.texts(), QStringList({c.refusal}));
-        QCOMPARE(boxes.last().icon, platform::MessageIcon::Exclamation);
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(snapshot(image), before);
-        QVERIFY(!image.modified);
-        click(dialog.get(), "cancelButton");
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(snapshot(image), before);
-        QVERIFY(!image.modified);
-    }
+    void confirm() { runScriptRow(false); }
 
     void opening_data()
     {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < opens().size(); ++i)
-            QTest::addRow("%s: %s", opens().at(i).item, opens().at(i).name) << i;
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<QString>("shows");
+        addOpenRows();
     }
     void opening()
     {
-        QFETCH(int, row);
-        const Opens& o = opens().at(row);
+        QFETCH(QString, item);
+        QFETCH(QString, image);
+        QFETCH(QString, shows);
         platform::ScriptedUserDialogs boxes;
-        Register image;
-        prepare(image, o.before, o.model7k);
-        std::unique_ptr<QDialog> dialog = openDialog(o.item, image);
-        for (const auto& [name, state] : o.shows)
-            QCOMPARE(describe(dialog.get(), name), state);
+        Register r;
+        loadFactoryImage(r);
+        setRegisters(r, image);
+        std::unique_ptr<QDialog> dialog = openDialog(item.toUtf8().constData(), r);
+        QCOMPARE(play(dialog.get(), shows, boxes), QString());
+        // A state shown is shown to the user: visible, and enabled unless the row says otherwise.
+        for (const auto& [name, value] : steps(shows)) {
+            if (name.contains(QLatin1Char('.')))
+                continue;
+            QWidget* w = control(dialog.get(), name);
+            QVERIFY2(w->isVisibleTo(dialog.get()), qPrintable(name));
+            QCOMPARE(w->isEnabled(), !shows.contains(name + QStringLiteral(".enabled==false")));
+        }
     }
 
     // Changing the mode follows at once: the time of the backlight, the speaker timer, the
@@ -460,7 +275,8 @@ private slots:
             image.registerText(11)[3] = QLatin1Char(*digit);
             std::unique_ptr<QDialog> general = openDialog(General, image);
             std::unique_ptr<QDialog> rs232 = openDialog(Rs232, image);
-            QCOMPARE(describe(rs232.get(), "rs232Monitor"), describe(general.get(), "rs232Monitor"));
+            QCOMPARE(actual(rs232.get(), QStringLiteral("rs232Monitor"), {}),
+                     actual(general.get(), QStringLiteral("rs232Monitor"), {}));
         }
     }
 };

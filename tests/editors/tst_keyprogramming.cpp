@@ -8,7 +8,7 @@
 #include "config/editors/keys/TastenProg.h"
 #include "config/register/RegisterCodecs.h"
 #include "platform/UserDialogs.h"
-#include "tests/support/EditorTestSupport.h"
+#include "tests/support/DialogScript.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -23,20 +23,6 @@
 using namespace editortest;
 using quarn::FunctionMode;
 using quarn::Register;
-
-namespace {
-
-// Runs then on the next modal dialog once it is open.
-void whenModal(QObject* context, std::function<void(QWidget*)> then)
-{
-    QTimer::singleShot(0, context, [then] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal);
-        then(modal);
-    });
-}
-
-} // namespace
 
 class TestKeyProgramming : public QObject {
     Q_OBJECT
@@ -118,7 +104,7 @@ private slots:
         open(&wizard);
         wizard.list()->setCurrentRow(1);
         bool seen = false;
-        whenModal(this, [&](QWidget* editor) {
+        onNextModal(this, [&](QDialog* editor) {
             QCOMPARE(editor->windowTitle(), QStringLiteral("Funktion 1: Einton senden"));
             // A refused duration first, then "Abbrechen".
             child<QAbstractButton>(editor, "whileHeld")->setChecked(false);
@@ -238,18 +224,20 @@ private slots:
     {
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("title");
-        QTest::addColumn<QStringList>("steps"); // combo name=index or field name:text
+        QTest::addColumn<QString>("steps"); // a script: name=value
         QTest::addColumn<QString>("expected");
-        QTest::newRow("normal") << 0 << "Funktion 7: Ruftoneingabe" << QStringList{"subFunction=1", "tone:E"}
+        QTest::newRow("normal") << 0 << "Funktion 7: Ruftoneingabe"
+                                << "subFunction=#1;tone=E"
                                 << "71E00000";
         QTest::newRow("telephone") << 1 << "Funktion 7: Rufnummerneingabe"
-                                   << QStringList{"subFunction=1", "dialDigit=15"} << "71F00000";
+                                   << "subFunction=#1;dialDigit=#15"
+                                   << "71F00000";
     }
     void keyThroughWizardAndEditorToRegister()
     {
         QFETCH(int, mode);
         QFETCH(QString, title);
-        QFETCH(QStringList, steps);
+        QFETCH(QString, steps);
         QFETCH(QString, expected);
         platform::ScriptedUserDialogs boxes;
         const int reg = 172 + (mode ? 300 : 0);
@@ -260,21 +248,13 @@ private slots:
         QCOMPARE(child<QLineEdit>(&dialog, "functionWord")->text(), QStringLiteral("00000000"));
 
         bool edited = false;
-        whenModal(this, [&](QWidget* wizard) {
+        onNextModal(this, [&](QDialog* wizard) {
             auto* list = child<QListWidget>(wizard, "functionList");
             QCOMPARE(list->currentRow(), 0);
             list->setCurrentRow(7);
-            whenModal(this, [&](QWidget* editor) {
+            onNextModal(this, [&](QDialog* editor) {
                 QCOMPARE(editor->windowTitle(), title);
-                for (const QString& step : steps) {
-                    const qsizetype eq = step.indexOf(QLatin1Char('='));
-                    if (eq > 0)
-                        child<QComboBox>(editor, step.left(eq).toLatin1().constData())
-                            ->setCurrentIndex(step.mid(eq + 1).toInt());
-                    else
-                        setText(editor, step.section(QLatin1Char(':'), 0, 0).toLatin1().constData(),
-                                step.section(QLatin1Char(':'), 1));
-                }
+                QCOMPARE(play(editor, steps, boxes), QString());
                 click(editor, "okButton");
                 edited = true;
             });
@@ -296,10 +276,10 @@ private slots:
         open(&dialog);
         setText(&dialog, "functionWord", QStringLiteral("3"));
         bool seen = false;
-        whenModal(this, [&](QWidget* wizard) {
+        onNextModal(this, [&](QDialog* wizard) {
             auto* list = child<QListWidget>(wizard, "functionList");
             QCOMPARE(list->currentRow(), 3);
-            whenModal(this, [&](QWidget* editor) {
+            onNextModal(this, [&](QDialog* editor) {
                 QCOMPARE(child<QComboBox>(editor, "subFunction")->currentIndex(), 0);
                 QCOMPARE(child<QLineEdit>(editor, "idTarget")->text(), QStringLiteral("0"));
                 click(editor, "cancelButton");
@@ -432,7 +412,7 @@ private slots:
         setText(&dialog, "risingWord", QStringLiteral("35000000"));
         boxes.setNextAnswer(platform::Answer::Yes);
         bool configured = false;
-        whenModal(this, [&](QWidget* modal) {
+        onNextModal(this, [&](QDialog* modal) {
             QVERIFY(qobject_cast<quarn::InOutputs*>(modal));
             child<QComboBox>(modal, "pin0")->setCurrentIndex(2);
             click(modal, "okButton");
@@ -454,18 +434,14 @@ private slots:
         m_image.registerText(181) = QStringLiteral("4A1ABCDE");
         quarn::LEDProg dialog(&m_image);
         open(&dialog);
-        child<QComboBox>(&dialog, "function")->setCurrentIndex(2);
-        QVERIFY(child<QLineEdit>(&dialog, "channel")->isEnabled());
-        QVERIFY(!child<QLineEdit>(&dialog, "decoder")->isEnabled());
-        setText(&dialog, "channel", QStringLiteral("7"));
-        child<QComboBox>(&dialog, "led")->setCurrentIndex(1);
+        QCOMPARE(
+            play(&dialog, "function=#2;channel.enabled==true;decoder.enabled==false;channel=7;led=#1", boxes),
+            QString());
         QCOMPARE(m_image.registerText(180), QStringLiteral("20712345"));
         QVERIFY(m_image.modified);
-        QCOMPARE(child<QComboBox>(&dialog, "function")->currentIndex(), 4);
-        QCOMPARE(child<QLineEdit>(&dialog, "decoder")->text(), QStringLiteral("10"));
-        QVERIFY(child<QAbstractButton>(&dialog, "decoderActive")->isChecked());
-        child<QAbstractButton>(&dialog, "decoderOff")->setChecked(true);
-        click(&dialog, "okButton");
+        QCOMPARE(
+            play(&dialog, "function==#4;decoder==10;decoderActive==1;decoderOff=1;okButton=click", boxes),
+            QString());
         QCOMPARE(m_image.registerText(181), QStringLiteral("4A0ABCDE"));
         QVERIFY(boxes.messages().isEmpty());
     }
@@ -476,12 +452,9 @@ private slots:
         m_image.registerText(183) = QStringLiteral("00000000");
         quarn::LEDProg dialog(&m_image);
         open(&dialog);
-        child<QComboBox>(&dialog, "led")->setCurrentIndex(3);
-        child<QComboBox>(&dialog, "function")->setCurrentIndex(1);
-        setText(&dialog, "output", QStringLiteral("6"));
-        child<QAbstractButton>(&dialog, "activeHigh")->setChecked(true);
-        child<QComboBox>(&dialog, "led")->setCurrentIndex(0);
-        click(&dialog, "cancelButton");
+        platform::ScriptedUserDialogs boxes;
+        QCOMPARE(play(&dialog, "led=#3;function=#1;output=6;activeHigh=1;led=#0;cancelButton=click", boxes),
+                 QString());
         QCOMPARE(m_image.registerText(183), QStringLiteral("16100000"));
         QVERIFY(m_image.modified);
     }
@@ -491,10 +464,9 @@ private slots:
         m_image.registerText(182) = QStringLiteral("7ABCDEF0");
         quarn::LEDProg dialog(&m_image);
         open(&dialog);
-        child<QComboBox>(&dialog, "led")->setCurrentIndex(2);
-        QCOMPARE(child<QComboBox>(&dialog, "function")->currentIndex(), -1);
-        QVERIFY(!child<QLineEdit>(&dialog, "output")->isEnabled());
-        click(&dialog, "okButton");
+        platform::ScriptedUserDialogs boxes;
+        QCOMPARE(play(&dialog, "led=#2;function==#-1;output.enabled==false;okButton=click", boxes),
+                 QString());
         QCOMPARE(m_image.registerText(182), QStringLiteral("7ABCDEF0"));
     }
 

@@ -17,122 +17,79 @@ class TestToneEvaluation : public QObject {
 private slots:
     void confirmed_data()
     {
-        addConfirmedColumns();
-        QTest::newRow("key tones 12 leave the other positions F") << ids << 16 << "FFFFFFFF"
-                                                                  << "keyTones=FFFFFFFF"
-                                                                  << "keyTones=12"
-                                                                  << "12FFFFFF"
-                                                                  << "keyTones=12FFFFFF";
-        QTest::newRow("no key tones at all") << ids << 16 << "12345678"
-                                             << ""
-                                             << "keyTones="
-                                             << "FFFFFFFF"
-                                             << "keyTones=FFFFFFFF";
-
-        QTest::newRow("muting tones are upper case") << keys << 18 << "12345678"
-                                                     << "muting=12"
-                                                     << "muting=ee"
-                                                     << "EE345678"
-                                                     << "muting=EE";
-        QTest::newRow("printer tones leave digit 7") << keys << 19 << "00000003"
-                                                     << "printer=0000000"
-                                                     << "printer=12"
-                                                     << "12FFFFF3"
-                                                     << "printer=12FFFFF";
-
+        addScriptColumns();
+        scriptRow("key tones 12 leave the other positions F", ids, "16=FFFFFFFF",
+                  "keyTones==FFFFFFFF;keyTones=12", "", "16=12FFFFFF", "keyTones=12FFFFFF");
+        scriptRow("no key tones at all", ids, "16=12345678", "keyTones=", "", "16=FFFFFFFF",
+                  "keyTones=FFFFFFFF");
+        scriptRow("muting tones are upper case", keys, "18=12345678", "muting==12;muting=ee", "",
+                  "18=EE345678", "muting=EE");
+        scriptRow("printer tones leave digit 7", keys, "19=00000003", "printer==0000000;printer=12", "",
+                  "19=12FFFFF3", "printer=12FFFFF");
         // Digit 7 counts the tones; a count that is not 1-7 must not read past digit 6.
-        QTest::newRow("three tones") << ack << 17 << "20001005"
-                                     << "sequence=20001"
-                                     << "sequence=123"
-                                     << "12300003"
-                                     << "sequence=123";
-        QTest::newRow("count 0 means five tones") << ack << 17 << "12345670"
-                                                  << "sequence=12345"
-                                                  << ""
-                                                  << "12345005"
-                                                  << "sequence=12345";
-        QTest::newRow("count above 7 reads seven tones") << ack << 17 << "123456AB"
-                                                         << "sequence=123456A"
-                                                         << ""
-                                                         << "123456A7"
-                                                         << "sequence=123456A";
-        QTest::newRow("seven tones") << ack << 17 << "20001005"
-                                     << ""
-                                     << "sequence=abcdef0"
-                                     << "ABCDEF07"
-                                     << "sequence=ABCDEF0";
-
+        scriptRow("three tones", ack, "17=20001005", "sequence==20001;sequence=123", "", "17=12300003",
+                  "sequence=123");
+        scriptRow("count 0 means five tones", ack, "17=12345670", "sequence==12345", "", "17=12345005",
+                  "sequence=12345");
+        scriptRow("count above 7 reads seven tones", ack, "17=123456AB", "sequence==123456A", "",
+                  "17=123456A7", "sequence=123456A");
+        scriptRow("seven tones", ack, "17=20001005", "sequence=abcdef0", "", "17=ABCDEF07",
+                  "sequence=ABCDEF0");
         // Register 81 digit 5 ("9" here) is the call encoder's and never changes.
-        QTest::newRow("90 ms as 5 ms steps") << ref << 80 << "00000000"
-                                             << "firstToneMax=0"
-                                             << "firstToneMax=90"
-                                             << "01800000"
-                                             << "firstToneMax=90";
-        QTest::newRow("8325 ms fills the digits") << ref << 81 << "01810900"
-                                                  << "furtherTonesMax=90"
-                                                  << "furtherTonesMax=8325"
-                                                  << "FFF10900"
-                                                  << "furtherTonesMax=8325";
-        QTest::newRow("blocking time with a point") << ref << 81 << "01800900"
-                                                    << "blockingTime=0,0"
-                                                    << "blockingTime=0.1"
-                                                    << "01810900"
-                                                    << "blockingTime=0,1";
-        QTest::newRow("blocking time with a comma") << ref << 81 << "01800900"
-                                                    << ""
-                                                    << "blockingTime=0,1"
-                                                    << "01810900"
-                                                    << "blockingTime=0,1";
-        QTest::newRow("longest blocking time") << ref << 81 << "01800900"
-                                               << ""
-                                               << "blockingTime=1,5"
-                                               << "018F0900"
-                                               << "blockingTime=1,5";
-        QTest::newRow("tone series CCIR") << ref << 81 << "01810900"
-                                          << "toneSeries=ZVEI"
-                                          << "toneSeries=CCIR"
-                                          << "01811900"
-                                          << "toneSeries=CCIR";
-        QTest::newRow("an unknown tone series stays") << ref << 81 << "0181F900"
-                                                      << "toneSeries="
-                                                      << ""
-                                                      << "0181F900"
-                                                      << "toneSeries=";
+        scriptRow("90 ms as 5 ms steps", ref, "80=00000000", "firstToneMax==0;firstToneMax=90", "",
+                  "80=01800000", "firstToneMax=90");
+        scriptRow("8325 ms fills the digits", ref, "81=01810900", "furtherTonesMax==90;furtherTonesMax=8325",
+                  "", "81=FFF10900", "furtherTonesMax=8325");
+        scriptRow("blocking time with a point", ref, "81=01800900", "blockingTime==0,0;blockingTime=0.1", "",
+                  "81=01810900", "blockingTime=0,1");
+        scriptRow("blocking time with a comma", ref, "81=01800900", "blockingTime=0,1", "", "81=01810900",
+                  "blockingTime=0,1");
+        scriptRow("longest blocking time", ref, "81=01800900", "blockingTime=1,5", "", "81=018F0900",
+                  "blockingTime=1,5");
+        scriptRow("tone series CCIR", ref, "81=01810900", "toneSeries==ZVEI;toneSeries=CCIR", "",
+                  "81=01811900", "toneSeries=CCIR");
+        scriptRow("an unknown tone series stays", ref, "81=0181F900", "toneSeries==", "", "81=0181F900",
+                  "toneSeries=");
     }
-    void confirmed() { runConfirmedRow(); }
+    void confirmed() { runScriptRow(false); }
 
     void refused_data()
     {
-        addRefusedColumns();
+        addScriptColumns();
         // A short muting entry would mute every sequence beginning with it and "0"; "EE" is off.
         const QString twoDigits = QStringLiteral("Geben Sie genau 2 Hex-Ziffern (0-9, A-F) ein.");
-        QTest::newRow("one muting tone") << keys << 18 << "EE000000"
-                                         << "printer=1;muting=E" << twoDigits;
-        QTest::newRow("no muting tone") << keys << 18 << "EE000000"
-                                        << "muting=" << twoDigits;
+        scriptRow("one muting tone", keys, "18=EE000000", "printer=1;muting=E",
+                  twoDigits + QStringLiteral("@muting"), "");
+        scriptRow("no muting tone", keys, "18=EE000000", "muting=", twoDigits + QStringLiteral("@muting"),
+                  "");
         // An empty acknowledgement would read back as the five tones "00000".
-        QTest::newRow("no acknowledgement tone")
-            << ack << 17 << "20001005"
-            << "sequence=" << QStringLiteral("Geben Sie mindestens eine Hex-Ziffer (0-9, A-F) ein.");
+        scriptRow("no acknowledgement tone", ack, "17=20001005", "sequence=",
+                  QStringLiteral("Geben Sie mindestens eine Hex-Ziffer (0-9, A-F) ein.") +
+                      QStringLiteral("@sequence"),
+                  "");
         // The blocking time is checked before anything is written.
-        QTest::newRow("blocking time too long after other changes")
-            << ref << 80 << "01810000"
-            << "firstToneMax=100;toneSeries=CCIR;blockingTime=1,6"
-            << QStringLiteral("Ein eingegebener Wert ist zu hoch/niedrig.");
-        QTest::newRow("blocking time not a number")
-            << ref << 80 << "01810000"
-            << "blockingTime=a" << QStringLiteral("Bitte geben Sie eine Dezimalzahl ein!");
-        QTest::newRow("only the first failing field speaks")
-            << ref << 80 << "01810000"
-            << "bursts=16;blockingTime=1,6" << QStringLiteral("Ein eingegebener Wert ist zu hoch/niedrig.");
-        QTest::newRow("too many bursts")
-            << ref << 78 << "31030000"
-            << "bursts=16" << QStringLiteral("Geben Sie eine ganze Zahl zwischen 0 und 15 ein.");
-        QTest::newRow("burst longer than the digits")
-            << ref << 78 << "31030000"
-            << "burstMax=830" << QStringLiteral("Geben Sie eine ganze Zahl zwischen 0 und 825 ein.");
+        scriptRow("blocking time too long after other changes", ref, "80=01810000",
+                  "firstToneMax=100;toneSeries=CCIR;blockingTime=1,6",
+                  QStringLiteral("Ein eingegebener Wert ist zu hoch/niedrig.") +
+                      QStringLiteral("@blockingTime"),
+                  "");
+        scriptRow("blocking time not a number", ref, "80=01810000", "blockingTime=a",
+                  QStringLiteral("Bitte geben Sie eine Dezimalzahl ein!") + QStringLiteral("@blockingTime"),
+                  "");
+        scriptRow("only the first failing field speaks", ref, "80=01810000", "bursts=16;blockingTime=1,6",
+                  QStringLiteral("Ein eingegebener Wert ist zu hoch/niedrig.") +
+                      QStringLiteral("@blockingTime"),
+                  "");
+        scriptRow("too many bursts", ref, "78=31030000", "bursts=16",
+                  QStringLiteral("Geben Sie eine ganze Zahl zwischen 0 und 15 ein.") +
+                      QStringLiteral("@bursts"),
+                  "");
+        scriptRow("burst longer than the digits", ref, "78=31030000", "burstMax=830",
+                  QStringLiteral("Geben Sie eine ganze Zahl zwischen 0 und 825 ein.") +
+                      QStringLiteral("@burstMax"),
+                  "");
     }
-    void refused() { runRefusedRow(); }
+    void refused() { runScriptRow(false); }
 
     // The factory values are the ones the "Standards..." box lists.
     void factoryValuesAreTheStandards()

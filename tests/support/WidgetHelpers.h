@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFocusEvent>
 #include <QObject>
 #include <QTest>
 #include <QTimer>
@@ -28,6 +29,24 @@ inline void whenModal(std::function<void(QDialog*)> handle)
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
             handle(dialog);
     });
+}
+
+// Runs then on the next modal dialog, opened by the click that follows, from inside its event
+// loop; a click that opens none fails the test.
+inline void onNextModal(QObject* context, std::function<void(QDialog*)> then)
+{
+    QTimer::singleShot(0, context, [then] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        then(dialog);
+    });
+}
+
+// A control losing the focus, as when the user tabs on.
+inline void focusOut(QWidget* w)
+{
+    QFocusEvent event(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(w, &event);
 }
 
 // Presses a key (Escape to leave) on the modal dialog that is about to open.
