@@ -2,6 +2,7 @@
 
 #include "config/editors/frame/CHexEdit.h"
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 #include "config/editors/telephone/TELDecoder.h"
 #include "config/register/RegisterCodecs.h"
 
@@ -35,17 +36,14 @@ TELDECODERKONFIG::TELDECODERKONFIG(Register* image, int decoder, QWidget* parent
     m_storedMode = digits().digit(m_config, 1);
 
     // Unused trailing positions of the sequence are "F".
-    CHexEdit* sequence =
-        bind().tones(ToneSlot::upTo(TELDecoder::sequenceRegister(decoder), 0, 8, QLatin1Char('F')));
-    sequence->setObjectName(QStringLiteral("sequence"));
+    CHexEdit* sequence = bind().tones(
+        "sequence", ToneSlot::upTo(TELDecoder::sequenceRegister(decoder), 0, 8, QLatin1Char('F')));
     // Checked before every position, whose ranges it sets.
-    m_toneCount = bind().number(DigitSlot::hex(m_config, 0), MinTones, MaxTones);
-    m_toneCount->setObjectName(QStringLiteral("toneCount"));
+    m_toneCount = bind().number("toneCount", DigitSlot::hex(m_config, 0), MinTones, MaxTones);
     if (digits().digit(m_config, 0) < MinTones)
         m_toneCount->setValue(ShownForTooFewTones);
 
-    m_mode = new QComboBox(this);
-    m_mode->setObjectName(QStringLiteral("mode"));
+    m_mode = named(new QComboBox(this), "mode");
     m_mode->addItems({tr("unbenutzt"), tr("Beginnruf"), tr("Kurzwahl"), tr("Durchwahl"), tr("Nachtschaltung"),
                       tr("Schlussruf")});
     m_mode->setCurrentIndex(modeMap().positionOf(m_storedMode));
@@ -92,8 +90,7 @@ QButtonGroup* TELDECODERKONFIG::radioDigit(int k, const QStringList& texts, cons
     auto* group = new QButtonGroup(this);
     QList<QWidget*> buttons;
     for (int i = 0; i < texts.size(); ++i) {
-        auto* b = new QRadioButton(texts.at(i), this);
-        b->setObjectName(QString::fromLatin1(namePrefix) + QString::number(i));
+        auto* b = named(new QRadioButton(texts.at(i), this), QLatin1String(namePrefix) + QString::number(i));
         group->addButton(b, i);
         buttons << b;
     }
@@ -112,9 +109,8 @@ CHexEdit* TELDECODERKONFIG::characterDigit(int k, int storedMode, QChar defaultC
     const QString text = digits().text(m_config);
     const QChar stored = k < text.size() ? text.at(k) : QChar();
     const QChar shown = m_storedMode == storedMode && isHexText(QString(stored)) ? stored : defaultCharacter;
-    CHexEdit* edit = bind().tones(ToneSlot::upTo(m_config, k, 1, shown));
+    CHexEdit* edit = bind().tones(name, ToneSlot::upTo(m_config, k, 1, shown));
     edit->setText(shown);
-    edit->setObjectName(QString::fromLatin1(name));
     return edit;
 }
 
@@ -126,8 +122,8 @@ QGroupBox* TELDECODERKONFIG::beginGroup()
         radioDigit(2, {tr("nur Beginnruf"), tr("Schlussruf falls Gespräch besteht")}, "beginAction", 1, 0);
     for (QAbstractButton* b : action->buttons())
         layout->addWidget(b);
-    QCheckBox* confirm = bind().flag(tr("Bestätigungston senden"), DigitSlot::flag(m_config, 3));
-    confirm->setObjectName(QStringLiteral("confirmTone"));
+    QCheckBox* confirm =
+        bind().flag("confirmTone", tr("Bestätigungston senden"), DigitSlot::flag(m_config, 3));
     if (m_storedMode != 1)
         confirm->setChecked(false);
     layout->addWidget(confirm);
@@ -143,10 +139,10 @@ QGroupBox* TELDECODERKONFIG::shortDialGroup()
     const QStringList places = {tr("100er"), tr("10er"), tr("1er")};
     for (int j = 0; j < 3; ++j) {
         // Position 0: the digit is not in the sequence, its default value is dialled.
-        IntegerEdit* position = bind().number(DigitSlot::hex(m_config, 2 + j), 0, MaxTones);
-        position->setObjectName(QStringLiteral("shortDialPosition%1").arg(j));
-        IntegerEdit* fallback = bind().number(DigitSlot::hex(m_config, 5 + j), 0, 9);
-        fallback->setObjectName(QStringLiteral("shortDialDefault%1").arg(j));
+        IntegerEdit* position = bind().number(QStringLiteral("shortDialPosition%1").arg(j),
+                                              DigitSlot::hex(m_config, 2 + j), 0, MaxTones);
+        IntegerEdit* fallback =
+            bind().number(QStringLiteral("shortDialDefault%1").arg(j), DigitSlot::hex(m_config, 5 + j), 0, 9);
         if (m_storedMode != 2) {
             position->setValue(3 + j);
             fallback->setValue(0);
@@ -167,8 +163,7 @@ QGroupBox* TELDECODERKONFIG::throughDialGroup()
     const bool stored = m_storedMode == 3;
     auto* box = new QGroupBox(tr("Durchwahl"), this);
     auto* form = new QFormLayout(box);
-    IntegerEdit* first = bind().number(DigitSlot::hex(m_config, 2), 1, MaxTones);
-    first->setObjectName(QStringLiteral("throughDialPosition"));
+    IntegerEdit* first = bind().number("throughDialPosition", DigitSlot::hex(m_config, 2), 1, MaxTones);
     if (!stored)
         first->setValue(4);
     m_positions << first;
@@ -179,10 +174,8 @@ QGroupBox* TELDECODERKONFIG::throughDialGroup()
     form->addRow(tr("Größter erlaubter Wert:"), characterDigit(4, 3, QLatin1Char('9'), "throughDialMaximum"));
 
     // Digit 5 counts the prefix characters in digits 6-7; an empty prefix stores none.
-    auto* withPrefix = new QCheckBox(tr("Vorwahl zum Telefon (1-2 Ziffern)"), box);
-    withPrefix->setObjectName(QStringLiteral("withPrefix"));
-    CHexEdit* prefix = bind().tones(ToneSlot{m_config, 6, 2, 0, 2, QChar(), {}});
-    prefix->setObjectName(QStringLiteral("prefix"));
+    auto* withPrefix = named(new QCheckBox(tr("Vorwahl zum Telefon (1-2 Ziffern)"), box), "withPrefix");
+    CHexEdit* prefix = bind().tones("prefix", ToneSlot{m_config, 6, 2, 0, 2, QChar(), {}});
     const int storedLength = stored ? digits().digit(m_config, 5) : 0;
     withPrefix->setChecked(storedLength == 1 || storedLength == 2);
     prefix->setText(withPrefix->isChecked() ? digits().text(m_config).mid(6, storedLength)
@@ -204,8 +197,7 @@ QGroupBox* TELDECODERKONFIG::nightGroup()
     for (QAbstractButton* b : action->buttons())
         layout->addWidget(b);
 
-    IntegerEdit* position = bind().number(DigitSlot::hex(m_config, 3), 1, MaxTones);
-    position->setObjectName(QStringLiteral("nightPosition"));
+    IntegerEdit* position = bind().number("nightPosition", DigitSlot::hex(m_config, 3), 1, MaxTones);
     const bool byValue = m_storedMode == 4 && digits().digit(m_config, 2) == 2;
     if (!byValue)
         position->setValue(5);
