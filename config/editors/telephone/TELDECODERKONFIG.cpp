@@ -26,14 +26,17 @@ constexpr int ShownForTooFewTones = 5;
 
 ChoiceMap TELDECODERKONFIG::modeMap()
 {
-    return ChoiceMap::of({0, 1, 2, 3, 4, 9});
+    QList<int> digits;
+    for (const TELDecoder::ModeEntry& m : TELDecoder::modes())
+        digits << m.digit;
+    return ChoiceMap::of(digits);
 }
 
 TELDECODERKONFIG::TELDECODERKONFIG(Register* image, int decoder, QWidget* parent)
     : SettingsDialog(image, parent, tr("Decoder-Konfiguration")), m_decoder(decoder),
       m_config(TELDecoder::configRegister(decoder))
 {
-    m_storedMode = digits().digit(m_config, 1);
+    m_storedMode = modeMap().positionOf(digits().digit(m_config, 1));
 
     // Unused trailing positions of the sequence are "F".
     CHexEdit* sequence = bind().tones(
@@ -44,9 +47,9 @@ TELDECODERKONFIG::TELDECODERKONFIG(Register* image, int decoder, QWidget* parent
         m_toneCount->setValue(ShownForTooFewTones);
 
     m_mode = named(new QComboBox(this), "mode");
-    m_mode->addItems({tr("unbenutzt"), tr("Beginnruf"), tr("Kurzwahl"), tr("Durchwahl"), tr("Nachtschaltung"),
-                      tr("Schlussruf")});
-    m_mode->setCurrentIndex(modeMap().positionOf(m_storedMode));
+    for (const TELDecoder::ModeEntry& m : TELDecoder::modes())
+        m_mode->addItem(TELDecoder::modeName(m.digit));
+    m_mode->setCurrentIndex(m_storedMode);
     // A chosen mode rewrites the configuration from "00000000" before its own digits go in; a
     // mode the list does not know keeps digits 1-7 as they are.
     bind().custom({{m_config, 1, 7}}, {m_mode}, {}, [this](DigitSource& s) {
@@ -85,7 +88,7 @@ TELDECODERKONFIG::TELDECODERKONFIG(Register* image, int decoder, QWidget* parent
 }
 
 QButtonGroup* TELDECODERKONFIG::radioDigit(int k, const QStringList& texts, const char* namePrefix,
-                                           int storedMode, int defaultPosition)
+                                           bool storedCounts, int defaultPosition)
 {
     auto* group = new QButtonGroup(this);
     QList<QWidget*> buttons;
@@ -95,7 +98,7 @@ QButtonGroup* TELDECODERKONFIG::radioDigit(int k, const QStringList& texts, cons
         buttons << b;
     }
     const int stored = digits().digit(m_config, k);
-    const int position = m_storedMode == storedMode ? stored : defaultPosition;
+    const int position = storedCounts ? stored : defaultPosition;
     if (QAbstractButton* b = group->button(position))
         b->setChecked(true);
     bind().custom({{m_config, k}}, buttons, {}, [this, group, k, stored](DigitSource& s) {
@@ -104,11 +107,11 @@ QButtonGroup* TELDECODERKONFIG::radioDigit(int k, const QStringList& texts, cons
     return group;
 }
 
-CHexEdit* TELDECODERKONFIG::characterDigit(int k, int storedMode, QChar defaultCharacter, const char* name)
+CHexEdit* TELDECODERKONFIG::characterDigit(int k, bool storedCounts, QChar defaultCharacter, const char* name)
 {
     const QString text = digits().text(m_config);
     const QChar stored = k < text.size() ? text.at(k) : QChar();
-    const QChar shown = m_storedMode == storedMode && isHexText(QString(stored)) ? stored : defaultCharacter;
+    const QChar shown = storedCounts && isHexText(QString(stored)) ? stored : defaultCharacter;
     CHexEdit* edit = bind().tones(name, ToneSlot::upTo(m_config, k, 1, shown));
     edit->setText(shown);
     return edit;
@@ -118,13 +121,13 @@ QGroupBox* TELDECODERKONFIG::beginGroup()
 {
     auto* box = new QGroupBox(tr("Beginnruf"), this);
     auto* layout = new QVBoxLayout(box);
-    QButtonGroup* action =
-        radioDigit(2, {tr("nur Beginnruf"), tr("Schlussruf falls Gespräch besteht")}, "beginAction", 1, 0);
+    QButtonGroup* action = radioDigit(2, {tr("nur Beginnruf"), tr("Schlussruf falls Gespräch besteht")},
+                                      "beginAction", m_storedMode == Begin, 0);
     for (QAbstractButton* b : action->buttons())
         layout->addWidget(b);
     QCheckBox* confirm =
         bind().flag("confirmTone", tr("Bestätigungston senden"), DigitSlot::flag(m_config, 3));
-    if (m_storedMode != 1)
+    if (m_storedMode != Begin)
         confirm->setChecked(false);
     layout->addWidget(confirm);
     return box;
@@ -143,7 +146,7 @@ QGroupBox* TELDECODERKONFIG::shortDialGroup()
                                               DigitSlot::hex(m_config, 2 + j), 0, MaxTones);
         IntegerEdit* fallback =
             bind().number(QStringLiteral("shortDialDefault%1").arg(j), DigitSlot::hex(m_config, 5 + j), 0, 9);
-        if (m_storedMode != 2) {
+        if (m_storedMode != ShortDial) {
             position->setValue(3 + j);
             fallback->setValue(0);
         }
@@ -160,7 +163,7 @@ QGroupBox* TELDECODERKONFIG::shortDialGroup()
 
 QGroupBox* TELDECODERKONFIG::throughDialGroup()
 {
-    const bool stored = m_storedMode == 3;
+    const bool stored = m_storedMode == ThroughDial;
     auto* box = new QGroupBox(tr("Durchwahl"), this);
     auto* form = new QFormLayout(box);
     IntegerEdit* first = bind().number("throughDialPosition", DigitSlot::hex(m_config, 2), 1, MaxTones);
@@ -170,8 +173,9 @@ QGroupBox* TELDECODERKONFIG::throughDialGroup()
     m_positionMinimum << 1;
     form->addRow(tr("Stelle der ersten Durchwahlziffer:"), first);
     form->addRow(tr("Kleinster erlaubter Wert:"),
-                 characterDigit(3, 3, QLatin1Char('0'), "throughDialMinimum"));
-    form->addRow(tr("Größter erlaubter Wert:"), characterDigit(4, 3, QLatin1Char('9'), "throughDialMaximum"));
+                 characterDigit(3, stored, QLatin1Char('0'), "throughDialMinimum"));
+    form->addRow(tr("Größter erlaubter Wert:"),
+                 characterDigit(4, stored, QLatin1Char('9'), "throughDialMaximum"));
 
     // Digit 5 counts the prefix characters in digits 6-7; an empty prefix stores none.
     auto* withPrefix = named(new QCheckBox(tr("Vorwahl zum Telefon (1-2 Ziffern)"), box), "withPrefix");
@@ -193,21 +197,20 @@ QGroupBox* TELDECODERKONFIG::nightGroup()
     auto* box = new QGroupBox(tr("Nachtschaltung"), this);
     auto* layout = new QVBoxLayout(box);
     QButtonGroup* action = radioDigit(2, {tr("aus"), tr("ein"), tr("gemäß Wert in Tonfolge:"), tr("toggeln")},
-                                      "nightAction", 4, 0);
+                                      "nightAction", m_storedMode == NightSwitch, 0);
     for (QAbstractButton* b : action->buttons())
         layout->addWidget(b);
 
     IntegerEdit* position = bind().number("nightPosition", DigitSlot::hex(m_config, 3), 1, MaxTones);
-    const bool byValue = m_storedMode == 4 && digits().digit(m_config, 2) == 2;
+    const bool byValue = m_storedMode == NightSwitch && digits().digit(m_config, 2) == 2;
     if (!byValue)
         position->setValue(5);
     m_positions << position;
     m_positionMinimum << 1;
     // The three values only count for the action "gemäß Wert in Tonfolge:".
-    const int byValueMode = byValue ? 4 : -1;
-    CHexEdit* on = characterDigit(4, byValueMode, QLatin1Char('1'), "nightOn");
-    CHexEdit* off = characterDigit(5, byValueMode, QLatin1Char('0'), "nightOff");
-    CHexEdit* toggle = characterDigit(6, byValueMode, QLatin1Char('2'), "nightToggle");
+    CHexEdit* on = characterDigit(4, byValue, QLatin1Char('1'), "nightOn");
+    CHexEdit* off = characterDigit(5, byValue, QLatin1Char('0'), "nightOff");
+    CHexEdit* toggle = characterDigit(6, byValue, QLatin1Char('2'), "nightToggle");
     auto* form = new QFormLayout;
     form->addRow(tr("Auszuwertende Stelle in Tonfolge:"), position);
     form->addRow(tr("ein:"), on);
