@@ -16,8 +16,8 @@ RadioMute::RadioMute(Register* image, QWidget* parent) : SettingsDialog(image, p
 {
     IntegerEdit* output = bind().number("output", DigitSlot::hex(83, 0), 0, 8);
     // Digit 1: bit 0 mute on RX, bit 1 mute on TX, bit 2 the output's polarity; bit 3 is kept.
-    auto* lowOnMute = named(new QRadioButton(tr("Mute aktiv"), this), "lowOnMute");
-    auto* lowOnNoMute = named(new QRadioButton(tr("kein Mute"), this), "lowOnNoMute");
+    auto* lowOnMute = namedRadio(tr("Mute aktiv"), "lowOnMute", this);
+    auto* lowOnNoMute = namedRadio(tr("kein Mute"), "lowOnNoMute", this);
     bind().radios(DigitSlot::bits(83, 1, 0b0100), {lowOnMute, lowOnNoMute});
     QCheckBox* onRx = bind().flag("onRx", tr("RX aktiv"), DigitSlot::bits(83, 1, 0b0001));
     QCheckBox* onTx = bind().flag("onTx", tr("TX aktiv"), DigitSlot::bits(83, 1, 0b0010));

@@ -25,9 +25,9 @@ Sammelrufauswerter::Sammelrufauswerter(Register* image, QWidget* parent)
     : SettingsDialog(image, parent, tr("Konfiguration für Sammelrufauswerter"))
 {
     m_active = named(new QCheckBox(tr("Sammelrufauswerter ist aktiv"), this), "active");
-    m_fromTable = named(new QRadioButton(tr("Ton aus Tontabelle (0-E):"), this), "toneFromTable");
-    m_call1 = named(new QRadioButton(tr("Ruf 1"), this), "call1");
-    m_call2 = named(new QRadioButton(tr("Ruf 2"), this), "call2");
+    m_fromTable = namedRadio(tr("Ton aus Tontabelle (0-E):"), "toneFromTable", this);
+    m_call1 = namedRadio(tr("Ruf 1"), "call1", this);
+    m_call2 = namedRadio(tr("Ruf 2"), "call2", this);
     auto* group = new QButtonGroup(this);
     group->addButton(m_fromTable);
     group->addButton(m_call1);

@@ -100,8 +100,7 @@ QButtonGroup* FunctionEditor::radios(const DigitSlot& slot, const QStringList& t
 {
     QList<QRadioButton*> buttons;
     for (int i = 0; i < texts.size(); ++i) {
-        auto* b = named(new QRadioButton(texts.at(i), this),
-                        QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i));
+        auto* b = namedRadio(texts.at(i), QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i), this);
         buttons << b;
     }
     return bind().radios(slot, buttons, map);

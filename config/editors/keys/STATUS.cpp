@@ -28,7 +28,7 @@ STATUS::STATUS(QWidget* parent, QString& word)
     auto* kind = new QButtonGroup(this);
     const QStringList texts = {tr("neuer Status (0-99):"), tr("Eingabe durch Benutzer")};
     for (int i = 0; i < texts.size(); ++i) {
-        auto* b = named(new QRadioButton(texts.at(i), this), QStringLiteral("statusKind%1").arg(i));
+        auto* b = namedRadio(texts.at(i), QStringLiteral("statusKind%1").arg(i), this);
         kind->addButton(b, i);
     }
     // Digits 2-3: the status as two decimal digits, or "FF" for entry by the user.

@@ -58,8 +58,8 @@ TastenProg::TastenProg(int mode, QWidget* parent, Register* image)
     m_word = bind().tones("functionWord",
                           [this] { return ToneSlot::upTo(registerOf(m_key, m_press, m_mode), 0, 8, u'0'); });
     m_word->setAlignment(Qt::AlignCenter);
-    m_short = named(new QRadioButton(tr("Tastendruck kurz"), this), "shortPress");
-    m_long = named(new QRadioButton(tr("Tastendruck lang"), this), "longPress");
+    m_short = namedRadio(tr("Tastendruck kurz"), "shortPress", this);
+    m_long = namedRadio(tr("Tastendruck lang"), "longPress", this);
     m_short->setChecked(true);
     auto* wizard = named(new QPushButton(tr("Prog.-Assistent..."), this), "wizardButton");
     wizard->setAutoDefault(false);

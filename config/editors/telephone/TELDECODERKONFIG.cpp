@@ -93,7 +93,7 @@ QButtonGroup* TELDECODERKONFIG::radioDigit(int k, const QStringList& texts, cons
     auto* group = new QButtonGroup(this);
     QList<QWidget*> buttons;
     for (int i = 0; i < texts.size(); ++i) {
-        auto* b = named(new QRadioButton(texts.at(i), this), QLatin1String(namePrefix) + QString::number(i));
+        auto* b = namedRadio(texts.at(i), QLatin1String(namePrefix) + QString::number(i), this);
         group->addButton(b, i);
         buttons << b;
     }
