@@ -36,47 +36,43 @@ DecimalFormat headsetThreshold()
 Allgemein::Allgemein(Register* image, QWidget* parent)
     : SettingsDialog(image, parent, tr("Allgemeine Konfiguration"))
 {
-    auto radio = [this](const QString& text, const char* name) {
-        return named(new QRadioButton(text, this), name);
-    };
-    QRadioButton* simplex = radio(tr("Simplex"), "simplex");
-    QRadioButton* duplex = radio(tr("Duplex"), "duplex");
-    QRadioButton* fourWire = radio(tr("4-Draht"), "fourWire");
-    QRadioButton* twoWire = radio(tr("2-Draht"), "twoWire");
-    QRadioButton* lightOff = radio(tr("immer aus"), "lightOff");
-    QRadioButton* lightOn = radio(tr("immer an"), "lightOn");
-    QRadioButton* lightAfterEvent = radio(tr("nach Ereignis an für"), "lightAfterEvent");
+    QRadioButton* simplex = namedRadio(tr("Simplex"), "simplex", this);
+    QRadioButton* duplex = namedRadio(tr("Duplex"), "duplex", this);
+    QRadioButton* fourWire = namedRadio(tr("4-Draht"), "fourWire", this);
+    QRadioButton* twoWire = namedRadio(tr("2-Draht"), "twoWire", this);
+    QRadioButton* lightOff = namedRadio(tr("immer aus"), "lightOff", this);
+    QRadioButton* lightOn = namedRadio(tr("immer an"), "lightOn", this);
+    QRadioButton* lightAfterEvent = namedRadio(tr("nach Ereignis an für"), "lightAfterEvent", this);
 
     const QStringList languages = {tr("Deutsch"),     tr("Englisch"),    tr("Französisch"), tr("Holländisch"),
                                    tr("Italienisch"), tr("Tschechisch"), tr("eigene Texte")};
 
     // "eigene Texte" is "F" whatever the number of built-in languages.
-    auto* language = named(
-        bind().choice(DigitSlot::hex(11, 0), languages, ChoiceMap::of({0, 1, 2, 3, 4, 5, 15})), "language");
-    auto* monitor =
-        named(bind().flag(tr("RS232-Monitor automatisch aktiv nach Einschalten"), DigitSlot::oddFlag(11, 3)),
-              "rs232Monitor");
-    auto* keyTime = named(bind().number(DigitSlot::hex(11, 4), 0, 15), "keyTime");
-    auto* keyBeep = named(bind().flag(tr("Tastenpieps aktiv"), DigitSlot::oddFlag(55, 2)), "keyBeep");
-    auto* transmitLimit = named(bind().number(DigitSlot::weighted(51, 0, 3, 1)), "transmitLimit");
-    auto* preKeyTime = named(bind().number(DigitSlot::weighted(55, 0, 2, 10)), "preKeyTime");
+    auto* language =
+        bind().choice("language", DigitSlot::hex(11, 0), languages, ChoiceMap::of({0, 1, 2, 3, 4, 5, 15}));
+    auto* monitor = bind().flag("rs232Monitor", tr("RS232-Monitor automatisch aktiv nach Einschalten"),
+                                DigitSlot::oddFlag(11, 3));
+    auto* keyTime = bind().number("keyTime", DigitSlot::hex(11, 4), 0, 15);
+    auto* keyBeep = bind().flag("keyBeep", tr("Tastenpieps aktiv"), DigitSlot::oddFlag(55, 2));
+    auto* transmitLimit = bind().number("transmitLimit", DigitSlot::weighted(51, 0, 3, 1));
+    auto* preKeyTime = bind().number("preKeyTime", DigitSlot::weighted(55, 0, 2, 10));
     bind().radios(DigitSlot::bits(51, 3, 0b0001), {simplex, duplex});
     bind().radios(DigitSlot::bits(51, 3, 0b0010), {fourWire, twoWire});
-    auto* listen = named(bind().flag(tr("aktiviert"), DigitSlot::bits(51, 4, 0b0010)), "listen");
-    auto* listenLevel = named(bind().number(DigitSlot::weighted(101, 0, 3, 1)), "listenLevel");
+    auto* listen = bind().flag("listen", tr("aktiviert"), DigitSlot::bits(51, 4, 0b0010));
+    auto* listenLevel = bind().number("listenLevel", DigitSlot::weighted(101, 0, 3, 1));
     auto* lockOnCarrier =
-        named(bind().flag(tr("bei anliegendem Träger"), DigitSlot::bits(53, 0, 0b0001)), "lockOnCarrier");
+        bind().flag("lockOnCarrier", tr("bei anliegendem Träger"), DigitSlot::bits(53, 0, 0b0001));
     auto* lockOnMuting =
-        named(bind().flag(tr("bei externem Muting"), DigitSlot::bits(53, 0, 0b0010)), "lockOnMuting");
+        bind().flag("lockOnMuting", tr("bei externem Muting"), DigitSlot::bits(53, 0, 0b0010));
     // "000" always off, "001" always on, any other value the seconds after an event; that time
     // is written by its field, so 0 and 1, which would change the mode, are out of its range.
     QButtonGroup* light = bind().radios(DigitSlot::weighted(52, 0, 3, 1),
                                         {lightOff, lightOn, lightAfterEvent}, ChoiceMap::of({0, 1}));
     if (!light->checkedButton())
         lightAfterEvent->setChecked(true);
-    auto* lightTime = named(bind().number(DigitSlot::weighted(52, 0, 3, 1), 2, 1665), "lightTime");
+    auto* lightTime = bind().number("lightTime", DigitSlot::weighted(52, 0, 3, 1), 2, 1665);
     auto* headset =
-        named(bind().fraction(DigitSlot::weighted(189, 0, 3, 1), headsetThreshold()), "headsetThreshold");
+        bind().fraction("headsetThreshold", DigitSlot::weighted(189, 0, 3, 1), headsetThreshold());
 
     auto label = [this](const QString& text) { return new QLabel(text, this); };
     content()->addLayout(row({label(tr("Display-Sprache")), language}));

@@ -21,13 +21,11 @@ DECODERKONFIG::DECODERKONFIG(Register* image, int decoder, QWidget* parent)
     const int t = DecoderTableText::toneRegister(decoder);
     const int rb = DecoderTableText::reactionBRegister(decoder);
 
-    m_active = bind().flag(tr("Decoder ist aktiv"), DigitSlot::oddFlag(t, 7));
-    m_active->setObjectName(QStringLiteral("active"));
-    m_mode =
-        bind().choice(DigitSlot::hex(rb, 0), IdModeList::decoders().texts(), IdModeList::decoders().map());
-    m_mode->setObjectName(QStringLiteral("idMode"));
+    m_active = bind().flag("active", tr("Decoder ist aktiv"), DigitSlot::oddFlag(t, 7));
+    m_mode = bind().choice("idMode", DigitSlot::hex(rb, 0), IdModeList::decoders().texts(),
+                           IdModeList::decoders().map());
     // Unused positions of an evaluator's sequence are "F".
-    m_sequence = bind().tones([this, t] {
+    m_sequence = bind().tones("sequence", [this, t] {
         const int length = sequenceLength();
         return ToneSlot{
             t,
@@ -39,7 +37,6 @@ DECODERKONFIG::DECODERKONFIG(Register* image, int decoder, QWidget* parent)
             tr("Ihre Eingabe im Feld \"Tonfolge\" enthält weniger Ziffern als aufgrund Ihrer Auswahl "
                "nötig sind.")};
     });
-    m_sequence->setObjectName(QStringLiteral("sequence"));
     m_reaction = new ReactionSettings(bind(), DecoderTableText::reactionARegister(decoder), rb,
                                       ReactionSettings::AllGroups, 6, this);
 

@@ -11,17 +11,13 @@ namespace quarn {
 Druckerparameter::Druckerparameter(Register* image, QWidget* parent)
     : SettingsDialog(image, parent, tr("Druckerparameter"))
 {
-    QCheckBox* header = bind().flag(tr("Kopf ausdrucken"), DigitSlot::flag(57, 0));
-    IntegerEdit* lines = bind().number(DigitSlot::weighted(57, 1, 2, 1), 1, 165);
-    QCheckBox* sent = bind().flag(tr("gesendeten Ruf ausdrucken"), DigitSlot::flag(58, 0));
-    QCheckBox* received = bind().flag(tr("empfangenen Ruf ausdrucken"), DigitSlot::flag(58, 1));
-    QCheckBox* emergency = bind().flag(tr("empfangenen Notruf ausdrucken"), DigitSlot::flag(58, 2));
-
-    header->setObjectName(QStringLiteral("printHeader"));
-    lines->setObjectName(QStringLiteral("linesPerPage"));
-    sent->setObjectName(QStringLiteral("printSent"));
-    received->setObjectName(QStringLiteral("printReceived"));
-    emergency->setObjectName(QStringLiteral("printEmergency"));
+    QCheckBox* header = bind().flag("printHeader", tr("Kopf ausdrucken"), DigitSlot::flag(57, 0));
+    IntegerEdit* lines = bind().number("linesPerPage", DigitSlot::weighted(57, 1, 2, 1), 1, 165);
+    QCheckBox* sent = bind().flag("printSent", tr("gesendeten Ruf ausdrucken"), DigitSlot::flag(58, 0));
+    QCheckBox* received =
+        bind().flag("printReceived", tr("empfangenen Ruf ausdrucken"), DigitSlot::flag(58, 1));
+    QCheckBox* emergency =
+        bind().flag("printEmergency", tr("empfangenen Notruf ausdrucken"), DigitSlot::flag(58, 2));
 
     content()->addWidget(header);
     content()->addLayout(row({new QLabel(tr("Datenzeilen pro Seite (1-165)"), this), lines}));

@@ -1,6 +1,7 @@
 #include "config/editors/base/EinzelnesRegister.h"
 
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 #include "config/register/Messages.h"
 #include "config/register/Register.h"
 #include "config/register/RegisterCodecs.h"
@@ -17,20 +18,16 @@ EinzelnesRegister::EinzelnesRegister(Register* image, QWidget* parent)
 {
     m_content = image->registerText(0);
 
-    m_numberEdit = new IntegerEdit(0, 999, this);
-    m_numberEdit->setObjectName(QStringLiteral("registerNumber"));
+    m_numberEdit = named(new IntegerEdit(0, 999, this), "registerNumber");
     m_numberEdit->installEventFilter(this);
-    m_contentEdit = new QLineEdit(this);
-    m_contentEdit->setObjectName(QStringLiteral("registerContent"));
+    m_contentEdit = named(new QLineEdit(this), "registerContent");
     m_contentEdit->setMaxLength(8);
     m_contentEdit->setMaximumWidth(
         m_contentEdit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 16);
 
-    auto* read = new QPushButton(tr("Lesen"), this);
-    read->setObjectName(QStringLiteral("readButton"));
+    auto* read = named(new QPushButton(tr("Lesen"), this), "readButton");
     read->setAutoDefault(false);
-    auto* write = new QPushButton(tr("Schreiben"), this);
-    write->setObjectName(QStringLiteral("writeButton"));
+    auto* write = named(new QPushButton(tr("Schreiben"), this), "writeButton");
     write->setAutoDefault(false);
 
     auto* form = new QFormLayout;

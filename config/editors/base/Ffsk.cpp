@@ -22,8 +22,7 @@ namespace quarn {
 Ffsk::Ffsk(Register* image, QWidget* parent) : SettingsDialog(image, parent, tr("FFSK-Modus (+FMS)"))
 {
     // --- calls and identifiers ---
-    CHexEdit* limit = bind().tones(ToneSlot::leftPadded(90, 0, 3, QLatin1Char('0')));
-    limit->setObjectName(QStringLiteral("limitNumber"));
+    CHexEdit* limit = bind().tones("limitNumber", ToneSlot::leftPadded(90, 0, 3, QLatin1Char('0')));
     QRadioButton* toneMode = namedRadio(tr("Tonfolge-Modus"), "toneMode", this);
     QRadioButton* ffskMode = namedRadio(tr("FFSK-Modus"), "ffskMode", this);
     // Only "1" means FFSK above the limit.
@@ -31,16 +30,12 @@ Ffsk::Ffsk(Register* image, QWidget* parent) : SettingsDialog(image, parent, tr(
     for (int d = 2; d <= 15; ++d)
         aboveLimit.reading(d, 0);
     bind().radios(DigitSlot::hex(90, 3), {toneMode, ffskMode}, aboveLimit);
-    CHexEdit* hashId = bind().tones(ToneSlot::exact(90, 4, 1));
-    hashId->setObjectName(QStringLiteral("hashId"));
-    CHexEdit* bak = bind().tones(ToneSlot::exact(91, 1, 1));
-    bak->setObjectName(QStringLiteral("bak"));
-    QCheckBox* suppression = bind().flag(tr("FFSK-Unterdrückung"), DigitSlot::flag(91, 4));
-    suppression->setObjectName(QStringLiteral("suppression"));
-    QCheckBox* idAtStart = bind().flag(tr("FFSK-Kennung bei Beginn PTT"), DigitSlot::flag(55, 3));
-    idAtStart->setObjectName(QStringLiteral("idAtPttStart"));
-    QCheckBox* idAtEnd = bind().flag(tr("FFSK-Kennung bei Ende PTT"), DigitSlot::flag(55, 4));
-    idAtEnd->setObjectName(QStringLiteral("idAtPttEnd"));
+    CHexEdit* hashId = bind().tones("hashId", ToneSlot::exact(90, 4, 1));
+    CHexEdit* bak = bind().tones("bak", ToneSlot::exact(91, 1, 1));
+    QCheckBox* suppression = bind().flag("suppression", tr("FFSK-Unterdrückung"), DigitSlot::flag(91, 4));
+    QCheckBox* idAtStart =
+        bind().flag("idAtPttStart", tr("FFSK-Kennung bei Beginn PTT"), DigitSlot::flag(55, 3));
+    QCheckBox* idAtEnd = bind().flag("idAtPttEnd", tr("FFSK-Kennung bei Ende PTT"), DigitSlot::flag(55, 4));
 
     // --- status configuration ---
     QRadioButton* statusNone = namedRadio(tr("keiner"), "statusNone", this);
@@ -51,17 +46,14 @@ Ffsk::Ffsk(Register* image, QWidget* parent) : SettingsDialog(image, parent, tr(
         tr("Die Zeichenzahl des angegebenen Startstatus stimmt nicht mit der darüber befindlichen Auswahl "
            "überein! Bitte ändern Sie die Eingaben entsprechend.");
     // One status digit is digit 2, two are digits 1-2.
-    m_startStatus = bind().tones([this, statusMismatch] {
+    m_startStatus = bind().tones("startStatus", [this, statusMismatch] {
         const int n = statusDigits();
         return ToneSlot{54, 3 - qMax(n, 1), n, n, n, QChar(), statusMismatch};
     });
-    m_startStatus->setObjectName(QStringLiteral("startStatus"));
     auto* startStatusLabel = new QLabel(tr("Startstatus nach Einschalten:"), this);
     bind().enableWhile({m_startStatus, startStatusLabel}, [this] { return statusDigits() > 0; });
-    IntegerEdit* status5 = bind().number(DigitSlot::hex(54, 3), 0, 15);
-    status5->setObjectName(QStringLiteral("status5Time"));
-    IntegerEdit* status9 = bind().number(DigitSlot::hex(54, 4), 0, 15);
-    status9->setObjectName(QStringLiteral("status9Time"));
+    IntegerEdit* status5 = bind().number("status5Time", DigitSlot::hex(54, 3), 0, 15);
+    IntegerEdit* status9 = bind().number("status9Time", DigitSlot::hex(54, 4), 0, 15);
 
     // --- emergency call ---
     QRadioButton* emergencyOff = namedRadio(tr("FFSK-Notruf deaktiviert"), "emergencyOff", this);
@@ -71,14 +63,13 @@ Ffsk::Ffsk(Register* image, QWidget* parent) : SettingsDialog(image, parent, tr(
                    "emergencyDefined", this);
     bind().radios(DigitSlot::hex(91, 0), {emergencyOff, emergencyBak, emergencyDefined});
     // "F" is a position shown on the display.
-    CHexEdit* emergencyTones = bind().tones(ToneSlot::exact(94, 0, 5));
-    emergencyTones->setObjectName(QStringLiteral("emergencyTones"));
+    CHexEdit* emergencyTones = bind().tones("emergencyTones", ToneSlot::exact(94, 0, 5));
     auto* emergencyTonesLabel = new QLabel(tr("Tonfolge:"), this);
     bind().enableWhile({emergencyTones, emergencyTonesLabel},
                        [emergencyDefined] { return emergencyDefined->isChecked(); });
-    QComboBox* emergencyMode = bind().choice(DigitSlot::hex(93, 0), IdModeList::ffskEmergency().texts(),
-                                             IdModeList::ffskEmergency().map());
-    emergencyMode->setObjectName(QStringLiteral("emergencyIdMode"));
+    QComboBox* emergencyMode =
+        bind().choice("emergencyIdMode", DigitSlot::hex(93, 0), IdModeList::ffskEmergency().texts(),
+                      IdModeList::ffskEmergency().map());
     auto* reaction = new ReactionSettings(
         bind(), 92, 93,
         ReactionSettings::AlarmTone | ReactionSettings::CallVolume | ReactionSettings::SwitchOutput |
@@ -163,7 +154,6 @@ void Ffsk::applyStatusConfiguration()
     if (statusDigits() != 2 || m_startStatus->text().size() < 2)
         bind().reload(m_startStatus);
     m_startStatus->setMaxLength(qMax(1, statusDigits()));
-    bind().refreshRules();
 }
 
 } // namespace quarn

@@ -20,8 +20,8 @@ InOutputs::InOutputs(Register* image, QWidget* parent)
 
     auto* form = new QFormLayout;
     for (int row = 0; row < 8; ++row) {
-        QComboBox* combo = bind().choice(pins[row], functions, digitOfPosition);
-        combo->setObjectName(QStringLiteral("pin%1").arg(row));
+        QComboBox* combo =
+            bind().choice(QStringLiteral("pin%1").arg(row), pins[row], functions, digitOfPosition);
         auto* label = new QLabel(
             row < 7 ? tr("Ein-/Ausgang") + QStringLiteral(" %1").arg(row + 1, 0, 16).toUpper() : tr("TX"),
             this);

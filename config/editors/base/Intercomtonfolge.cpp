@@ -11,9 +11,10 @@ Intercomtonfolge::Intercomtonfolge(Register* image, QWidget* parent)
     : SettingsDialog(image, parent, tr("Intercomtonfolge"))
 {
     // Always four tones: a shorter entry would leave old digits behind the new ones.
-    CHexEdit* sequence = bind().tones(ToneSlot::exact(14, 0, 4).refusingShortWith(tr(
-        "Ihre Eingabe im Feld \"Tonfolge\" enthält weniger Ziffern als aufgrund Ihrer Auswahl nötig sind.")));
-    sequence->setObjectName(QStringLiteral("intercomSequence"));
+    CHexEdit* sequence = bind().tones(
+        "intercomSequence",
+        ToneSlot::exact(14, 0, 4).refusingShortWith(tr("Ihre Eingabe im Feld \"Tonfolge\" enthält weniger "
+                                                       "Ziffern als aufgrund Ihrer Auswahl nötig sind.")));
     content()->addLayout(row({new QLabel(tr("Intercomtonfolge:"), this), sequence}));
 
     setHelp(tr("Hilfe: Intercomtonfolge"),

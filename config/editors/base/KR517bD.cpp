@@ -17,8 +17,7 @@ KR517bD::KR517bD(Register* image, QWidget* parent)
     : SettingsDialog(image, parent, tr("KR517bD Alarmauswerterkonfiguration"))
 {
     // Always four digits: a shorter entry would leave old digits behind the new ones.
-    CHexEdit* sequence = bind().tones(ToneSlot::exact(75, 0, 4));
-    sequence->setObjectName(QStringLiteral("alarmSequence"));
+    CHexEdit* sequence = bind().tones("alarmSequence", ToneSlot::exact(75, 0, 4));
     // Keyed by "5", "6", "7"; any other digit opens as the last entry.
     ChoiceMap keyingMap = ChoiceMap::of({5, 6, 7});
     for (int d = 0; d <= 15; ++d) {
@@ -26,22 +25,20 @@ KR517bD::KR517bD(Register* image, QWidget* parent)
             keyingMap.reading(d, 2);
     }
     QComboBox* keying =
-        bind().choice(DigitSlot::hex(75, 4),
+        bind().choice("keying", DigitSlot::hex(75, 4),
                       {tr("mit Pilotton"), tr("ohne Pilotton"), tr("ohne Pilotton, ohne TX")}, keyingMap);
-    keying->setObjectName(QStringLiteral("keying"));
-    QCheckBox* query = bind().flag(tr("Alarmabfrage beim Einschalten"), DigitSlot::flag(77, 0));
-    query->setObjectName(QStringLiteral("queryAtSwitchOn"));
-    QCheckBox* acknowledge = bind().flag(tr("Quittung senden"), DigitSlot::flag(77, 3));
-    acknowledge->setObjectName(QStringLiteral("sendAcknowledgement"));
+    QCheckBox* query =
+        bind().flag("queryAtSwitchOn", tr("Alarmabfrage beim Einschalten"), DigitSlot::flag(77, 0));
+    QCheckBox* acknowledge =
+        bind().flag("sendAcknowledgement", tr("Quittung senden"), DigitSlot::flag(77, 3));
     // Alarm tone in register 76 digits 0-2, output and its switching in register 77 digits 1-2.
     auto* reaction = new ReactionSettings(
         bind(), 76, 77, ReactionSettings::AlarmTone | ReactionSettings::SwitchOutput, 6, this);
     reaction->findChild<QGroupBox*>(QStringLiteral("alarmToneBox"))->setTitle(tr("Weckton bei Alarm"));
     // "0" is confirmation by the "#" key, 1-F a display time in seconds (written after the box).
-    QCheckBox* byHashKey = bind().flag(tr("Bestätigung durch #-Taste"), DigitSlot::invertedFlag(77, 4));
-    byHashKey->setObjectName(QStringLiteral("confirmByHashKey"));
-    IntegerEdit* displayTime = bind().number(DigitSlot::hex(77, 4), 1, 15);
-    displayTime->setObjectName(QStringLiteral("displayTime"));
+    QCheckBox* byHashKey =
+        bind().flag("confirmByHashKey", tr("Bestätigung durch #-Taste"), DigitSlot::invertedFlag(77, 4));
+    IntegerEdit* displayTime = bind().number("displayTime", DigitSlot::hex(77, 4), 1, 15);
     if (displayTime->value() == 0)
         displayTime->setValue(5); // offered when the user unticks the box
     auto* displayUnit = new QLabel(tr("s (1-15)"), this);

@@ -18,40 +18,33 @@ namespace quarn {
 KanFernKonfig::KanFernKonfig(Register* image, QWidget* parent)
     : SettingsDialog(image, parent, tr("Konfiguration Kanalschaltung"))
 {
-    QCheckBox* keepLast = bind().flag(tr("Letzten Kanal speichern"), DigitSlot::flag(64, 0));
-    keepLast->setObjectName(QStringLiteral("keepLastChannel"));
-    IntegerEdit* startChannel = bind().number(DigitSlot::weighted(64, 1, 2, 1), 0, 99);
-    startChannel->setObjectName(QStringLiteral("startChannel"));
-    IntegerEdit* lowest = bind().number(DigitSlot::weighted(65, 0, 2, 1), 0, 99);
-    lowest->setObjectName(QStringLiteral("lowestChannel"));
-    IntegerEdit* highest = bind().number(DigitSlot::weighted(65, 2, 2, 1), 0, 99);
-    highest->setObjectName(QStringLiteral("highestChannel"));
+    QCheckBox* keepLast =
+        bind().flag("keepLastChannel", tr("Letzten Kanal speichern"), DigitSlot::flag(64, 0));
+    IntegerEdit* startChannel = bind().number("startChannel", DigitSlot::weighted(64, 1, 2, 1), 0, 99);
+    IntegerEdit* lowest = bind().number("lowestChannel", DigitSlot::weighted(65, 0, 2, 1), 0, 99);
+    IntegerEdit* highest = bind().number("highestChannel", DigitSlot::weighted(65, 2, 2, 1), 0, 99);
     // The entries with a permanent display are stored as 5 and 6; other digits open without selection.
     QComboBox* entry = bind().choice(
-        DigitSlot::hex(66, 0),
+        "channelEntry", DigitSlot::hex(66, 0),
         {tr("keine Kanalwahl"), tr("Kanalwahl einstellig"), tr("Kanalwahl zweistellig"),
          tr("Kanalwahl einstellig mit ständiger Anzeige"), tr("Kanalwahl zweistellig mit ständiger Anzeige")},
         ChoiceMap::of({0, 1, 2, 5, 6}));
-    entry->setObjectName(QStringLiteral("channelEntry"));
-    QComboBox* mode =
-        bind().choice(DigitSlot::hex(66, 1), {tr("Kanalausgabe TRC"), tr("Kanalausgabe dezimal"),
-                                              tr("Kanalausgabe binär-1"), tr("Kanalausgabe binär"),
-                                              tr("Kanalausgabe 2xBCD"), tr("Kanalfernschaltung mit Pilotton"),
-                                              tr("KFS ohne Pilotton"), tr("KFS ohne Pilotton, ohne TX")});
-    mode->setObjectName(QStringLiteral("switchingMode"));
+    QComboBox* mode = bind().choice("switchingMode", DigitSlot::hex(66, 1),
+                                    {tr("Kanalausgabe TRC"), tr("Kanalausgabe dezimal"),
+                                     tr("Kanalausgabe binär-1"), tr("Kanalausgabe binär"),
+                                     tr("Kanalausgabe 2xBCD"), tr("Kanalfernschaltung mit Pilotton"),
+                                     tr("KFS ohne Pilotton"), tr("KFS ohne Pilotton, ohne TX")});
     QRadioButton* normal = namedRadio(tr("Kanalausgabe normal"), "outputNormal", this);
     QRadioButton* inverted = namedRadio(tr("Kanalausgabe invertiert"), "outputInverted", this);
     bind().radios(DigitSlot::hex(66, 2), {normal, inverted});
-    IntegerEdit* bits = bind().number(DigitSlot::hex(66, 3), 0, 7);
-    bits->setObjectName(QStringLiteral("channelBits"));
+    IntegerEdit* bits = bind().number("channelBits", DigitSlot::hex(66, 3), 0, 7);
     auto* bitsLabel = new QLabel(tr("Anzahl Kanalbits (0-7):"), this);
     auto* ackLabel = new QLabel(tr("Erwartete Kanalquittung:"), this);
     QRadioButton* ackNormal = namedRadio(tr("normal (BCDxy)"), "ackNormal", this);
     QRadioButton* ackQuarn9 = namedRadio(tr("Quarn9 (CBDxy)"), "ackQuarn9", this);
     bind().radios(DigitSlot::hex(66, 4), {ackNormal, ackQuarn9});
     // A shorter entry is padded with "0" on the right.
-    CHexEdit* fixed = bind().tones(ToneSlot::upTo(63, 0, 3, QLatin1Char('0')));
-    fixed->setObjectName(QStringLiteral("fixedDigits"));
+    CHexEdit* fixed = bind().tones("fixedDigits", ToneSlot::upTo(63, 0, 3, QLatin1Char('0')));
     fixed->setAlignment(Qt::AlignCenter);
     auto* fixedLabel = new QLabel(tr("Fixstellen für Fernschalttonfolge (3 Stellen):"), this);
 

@@ -13,8 +13,7 @@ Kennungsauswertung::Kennungsauswertung(Register* image, QWidget* parent)
     : SettingsDialog(image, parent, tr("Kennungsauswertung"))
 {
     // Up to eight key tones; the digits beyond the entry are "F" (ID or unused position).
-    CHexEdit* keyTones = bind().tones(ToneSlot::upTo(16, 0, 8, u'F'));
-    keyTones->setObjectName(QStringLiteral("keyTones"));
+    CHexEdit* keyTones = bind().tones("keyTones", ToneSlot::upTo(16, 0, 8, u'F'));
     const char* const names[] = {"update", "fifo", "toDisplay", "singleFfsk", "clock"};
     const QString texts[] = {tr("Aktualisierung"), tr("FIFO (first in - first out)"),
                              tr("Kennung sofort ins Display"), tr("einzelne FFSK-Kennungen anzeigen"),
@@ -22,8 +21,7 @@ Kennungsauswertung::Kennungsauswertung(Register* image, QWidget* parent)
     auto* memory = new QGroupBox(tr("Kennungsspeicher"), this);
     auto* memoryLayout = new QVBoxLayout(memory);
     for (int k = 0; k < 5; ++k) {
-        QCheckBox* box = bind().flag(texts[k], DigitSlot::flag(86, k));
-        box->setObjectName(QString::fromLatin1(names[k]));
+        QCheckBox* box = bind().flag(names[k], texts[k], DigitSlot::flag(86, k));
         memoryLayout->addWidget(box);
     }
 

@@ -17,35 +17,33 @@ namespace quarn {
 LSKonfig::LSKonfig(Register* image, QWidget* parent)
     : SettingsDialog(image, parent, tr("Lautsprecherkonfiguration"))
 {
-    auto radio = [this](const QString& text, const char* name) {
-        return named(new QRadioButton(text, this), name);
-    };
-    QRadioButton* timerOff = radio(tr("aus"), "timerOff");
-    QRadioButton* timerOpen = radio(tr("offener Betrieb"), "timerOpen");
-    QRadioButton* timerOn = radio(tr("Lautsprechertimer (in s):"), "timerOn");
-    const QList<QRadioButton*> lifting = {radio(tr("aus"), "liftingOff"), radio(tr("an"), "liftingOn"),
-                                          radio(tr("unverändert"), "liftingUnchanged")};
-    const QList<QRadioButton*> hangingUp = {radio(tr("aus"), "hangingUpOff"), radio(tr("an"), "hangingUpOn"),
-                                            radio(tr("unverändert"), "hangingUpUnchanged"),
-                                            radio(tr("aus + Scanner an"), "hangingUpScanner")};
-    const QList<QRadioButton*> switchingOn = {radio(tr("aus"), "switchingOnOff"),
-                                              radio(tr("an"), "switchingOnOn")};
+    QRadioButton* timerOff = namedRadio(tr("aus"), "timerOff", this);
+    QRadioButton* timerOpen = namedRadio(tr("offener Betrieb"), "timerOpen", this);
+    QRadioButton* timerOn = namedRadio(tr("Lautsprechertimer (in s):"), "timerOn", this);
+    const QList<QRadioButton*> lifting = {namedRadio(tr("aus"), "liftingOff", this),
+                                          namedRadio(tr("an"), "liftingOn", this),
+                                          namedRadio(tr("unverändert"), "liftingUnchanged", this)};
+    const QList<QRadioButton*> hangingUp = {namedRadio(tr("aus"), "hangingUpOff", this),
+                                            namedRadio(tr("an"), "hangingUpOn", this),
+                                            namedRadio(tr("unverändert"), "hangingUpUnchanged", this),
+                                            namedRadio(tr("aus + Scanner an"), "hangingUpScanner", this)};
+    const QList<QRadioButton*> switchingOn = {namedRadio(tr("aus"), "switchingOnOff", this),
+                                              namedRadio(tr("an"), "switchingOnOn", this)};
 
     // "000" off, "FFF" open operation, any other value the timer in seconds, written by its field.
     QButtonGroup* timer = bind().radios(DigitSlot::weighted(50, 0, 3, 1), {timerOff, timerOpen, timerOn},
                                         ChoiceMap::of({0, 1665}));
     if (!timer->checkedButton())
         timerOn->setChecked(true);
-    auto* seconds = named(bind().number(DigitSlot::weighted(50, 0, 3, 1), 1, 1664), "timerSeconds");
+    auto* seconds = bind().number("timerSeconds", DigitSlot::weighted(50, 0, 3, 1), 1, 1664);
     bind().radios(DigitSlot::hex(50, 3), lifting);
     bind().radios(DigitSlot::hex(50, 4), hangingUp);
     bind().radios(DigitSlot::hex(50, 4), switchingOn);
-    auto* keepVolume =
-        named(bind().flag(tr("letzten Wert für nächsten Start speichern"), DigitSlot::oddFlag(100, 0)),
-              "keepVolume");
-    auto* volume = named(bind().number(DigitSlot::hex(100, 1), 0, 9), "volumeAfterSwitchingOn");
-    auto* afterCall = named(bind().flag(tr("Lautsprecher nach Ruf an"), DigitSlot::bits(51, 4, 0b0001)),
-                            "speakerAfterCall");
+    auto* keepVolume = bind().flag("keepVolume", tr("letzten Wert für nächsten Start speichern"),
+                                   DigitSlot::oddFlag(100, 0));
+    auto* volume = bind().number("volumeAfterSwitchingOn", DigitSlot::hex(100, 1), 0, 9);
+    auto* afterCall =
+        bind().flag("speakerAfterCall", tr("Lautsprecher nach Ruf an"), DigitSlot::bits(51, 4, 0b0001));
 
     auto* timerBox = new QGroupBox(tr("Lautsprechertimer"), this);
     auto* timerLayout = new QVBoxLayout(timerBox);

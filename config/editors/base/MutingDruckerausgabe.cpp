@@ -12,10 +12,8 @@ MutingDruckerausgabe::MutingDruckerausgabe(Register* image, QWidget* parent)
     : SettingsDialog(image, parent, tr("Schlüsseltöne für Muting/Druckerausgabe"))
 {
     // Both muting tones: a shorter entry would mute every sequence beginning with it and "0".
-    CHexEdit* muting = bind().tones(ToneSlot::exact(18, 0, 2));
-    muting->setObjectName(QStringLiteral("muting"));
-    CHexEdit* printer = bind().tones(ToneSlot::upTo(19, 0, 7, u'F'));
-    printer->setObjectName(QStringLiteral("printer"));
+    CHexEdit* muting = bind().tones("muting", ToneSlot::exact(18, 0, 2));
+    CHexEdit* printer = bind().tones("printer", ToneSlot::upTo(19, 0, 7, u'F'));
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(tr("Muting bei Tonfolge:"), this), 0, 0);

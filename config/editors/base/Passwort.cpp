@@ -1,6 +1,7 @@
 #include "config/editors/base/Passwort.h"
 
 #include "config/editors/frame/CHexEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 #include "config/register/Messages.h"
 #include "platform/UserDialogs.h"
 
@@ -35,13 +36,12 @@ QString Passwort::warningText()
 Passwort::Passwort(Register* image, QWidget* parent) : SettingsDialog(image, parent, tr("User-Passwort"))
 {
     // A password the user did not type in full would lock the user out: five digits or nothing.
-    CHexEdit* password = bind().tones(ToneSlot::exact(99, 0, 5).refusingShortWith(exactlyFiveDigits()));
-    password->setObjectName(QStringLiteral("password"));
+    CHexEdit* password =
+        bind().tones("password", ToneSlot::exact(99, 0, 5).refusingShortWith(exactlyFiveDigits()));
     password->setAlignment(Qt::AlignCenter);
 
     // No password is the whole register "FFFFFFFF"; opening takes "FFFFF" in digits 0-4 for it.
-    auto* noPassword = new QCheckBox(tr("kein Passwort setzen"), this);
-    noPassword->setObjectName(QStringLiteral("noPassword"));
+    auto* noPassword = named(new QCheckBox(tr("kein Passwort setzen"), this), "noPassword");
     bind().custom(
         {{99, 0, 8}}, {noPassword}, {},
         [noPassword](DigitSource& s) {

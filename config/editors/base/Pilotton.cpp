@@ -11,15 +11,12 @@ namespace quarn {
 
 Pilotton::Pilotton(Register* image, QWidget* parent) : SettingsDialog(image, parent, tr("Pilotton"))
 {
-    QComboBox* mode = bind().choice(DigitSlot::hex(69, 0),
+    QComboBox* mode = bind().choice("mode", DigitSlot::hex(69, 0),
                                     {tr("programmierte Pilottonfrequenz"),
                                      tr("TRC mit programmierter Pilottonfrequenz"), tr("DC ohne Pilotton")});
-    mode->setObjectName(QStringLiteral("mode"));
-    IntegerEdit* frequency = bind().number(DigitSlot::weighted(69, 1, 4, 1));
-    frequency->setObjectName(QStringLiteral("frequency"));
+    IntegerEdit* frequency = bind().number("frequency", DigitSlot::weighted(69, 1, 4, 1));
     // The unit counts the blocking time in steps of 20 ms.
-    IntegerEdit* blocking = bind().number(DigitSlot::scaled(69, 5, 20), 0, 300);
-    blocking->setObjectName(QStringLiteral("blockingTime"));
+    IntegerEdit* blocking = bind().number("blockingTime", DigitSlot::scaled(69, 5, 20), 0, 300);
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(tr("Modus"), this), 0, 0);

@@ -33,15 +33,14 @@ RS232Parameter::RS232Parameter(Register* image, QWidget* parent)
     auto* grid = new QGridLayout(group);
     for (int k = 0; k < 3; ++k) {
         for (int bit = 0; bit < 4; ++bit) {
-            QCheckBox* box = bind().flag(tr(boxes[k][bit].text), DigitSlot::bits(59, k, 1 << bit));
-            box->setObjectName(QLatin1String(boxes[k][bit].name));
+            QCheckBox* box =
+                bind().flag(boxes[k][bit].name, tr(boxes[k][bit].text), DigitSlot::bits(59, k, 1 << bit));
             grid->addWidget(box, k, bit);
         }
     }
     // The same setting as in the general configuration, read the same way there and here.
-    QCheckBox* monitor =
-        bind().flag(tr("RS232-Monitor automatisch aktiv nach Einschalten"), DigitSlot::oddFlag(11, 3));
-    monitor->setObjectName(QStringLiteral("rs232Monitor"));
+    QCheckBox* monitor = bind().flag("rs232Monitor", tr("RS232-Monitor automatisch aktiv nach Einschalten"),
+                                     DigitSlot::oddFlag(11, 3));
 
     content()->addWidget(group);
     content()->addWidget(monitor);

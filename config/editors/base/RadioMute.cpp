@@ -1,6 +1,7 @@
 #include "config/editors/base/RadioMute.h"
 
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -13,22 +14,15 @@ namespace quarn {
 
 RadioMute::RadioMute(Register* image, QWidget* parent) : SettingsDialog(image, parent, tr("Radio-Mute"))
 {
-    IntegerEdit* output = bind().number(DigitSlot::hex(83, 0), 0, 8);
-    output->setObjectName(QStringLiteral("output"));
+    IntegerEdit* output = bind().number("output", DigitSlot::hex(83, 0), 0, 8);
     // Digit 1: bit 0 mute on RX, bit 1 mute on TX, bit 2 the output's polarity; bit 3 is kept.
-    auto* lowOnMute = new QRadioButton(tr("Mute aktiv"), this);
-    lowOnMute->setObjectName(QStringLiteral("lowOnMute"));
-    auto* lowOnNoMute = new QRadioButton(tr("kein Mute"), this);
-    lowOnNoMute->setObjectName(QStringLiteral("lowOnNoMute"));
+    auto* lowOnMute = namedRadio(tr("Mute aktiv"), "lowOnMute", this);
+    auto* lowOnNoMute = namedRadio(tr("kein Mute"), "lowOnNoMute", this);
     bind().radios(DigitSlot::bits(83, 1, 0b0100), {lowOnMute, lowOnNoMute});
-    QCheckBox* onRx = bind().flag(tr("RX aktiv"), DigitSlot::bits(83, 1, 0b0001));
-    onRx->setObjectName(QStringLiteral("onRx"));
-    QCheckBox* onTx = bind().flag(tr("TX aktiv"), DigitSlot::bits(83, 1, 0b0010));
-    onTx->setObjectName(QStringLiteral("onTx"));
-    IntegerEdit* followUp = bind().number(DigitSlot::hex(83, 2), 0, 15);
-    followUp->setObjectName(QStringLiteral("followUpTime"));
-    IntegerEdit* hook = bind().number(DigitSlot::hex(83, 3), 0, 7);
-    hook->setObjectName(QStringLiteral("hookOutput"));
+    QCheckBox* onRx = bind().flag("onRx", tr("RX aktiv"), DigitSlot::bits(83, 1, 0b0001));
+    QCheckBox* onTx = bind().flag("onTx", tr("TX aktiv"), DigitSlot::bits(83, 1, 0b0010));
+    IntegerEdit* followUp = bind().number("followUpTime", DigitSlot::hex(83, 2), 0, 15);
+    IntegerEdit* hook = bind().number("hookOutput", DigitSlot::hex(83, 3), 0, 7);
 
     auto* polarity = new QGroupBox(tr("Ausgang ist aktiv low, wenn"), this);
     auto* polarityLayout = new QVBoxLayout(polarity);

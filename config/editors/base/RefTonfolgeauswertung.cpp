@@ -1,6 +1,7 @@
 #include "config/editors/base/RefTonfolgeauswertung.h"
 
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 #include "platform/UserDialogs.h"
 
 #include <QComboBox>
@@ -16,27 +17,18 @@ namespace quarn {
 RefTonfolgeauswertung::RefTonfolgeauswertung(Register* image, QWidget* parent)
     : SettingsDialog(image, parent, tr("Referenzwerte für Tonfolgeauswertung"))
 {
-    IntegerEdit* firstMax = bind().number(DigitSlot::weighted(80, 0, 3, 5));
-    firstMax->setObjectName(QStringLiteral("firstToneMax"));
-    IntegerEdit* furtherMax = bind().number(DigitSlot::weighted(81, 0, 3, 5));
-    furtherMax->setObjectName(QStringLiteral("furtherTonesMax"));
-    IntegerEdit* allMin = bind().number(DigitSlot::weighted(80, 3, 2, 5));
-    allMin->setObjectName(QStringLiteral("allTonesMin"));
-    DecimalFractionEdit* blocking = bind().fraction(DigitSlot::hex(81, 3), DecimalFormat::tenths(1));
-    blocking->setObjectName(QStringLiteral("blockingTime"));
-    QComboBox* series =
-        bind().choice(DigitSlot::hex(81, 4), {tr("ZVEI"), tr("CCIR"), tr("ZVEI2"), tr("EEA"), tr("ZVEI3")});
-    series->setObjectName(QStringLiteral("toneSeries"));
-    IntegerEdit* bursts = bind().number(DigitSlot::hex(78, 0), 0, 15);
-    bursts->setObjectName(QStringLiteral("bursts"));
-    IntegerEdit* burstMin = bind().number(DigitSlot::weighted(78, 1, 2, 5));
-    burstMin->setObjectName(QStringLiteral("burstMin"));
-    IntegerEdit* burstMax = bind().number(DigitSlot::weighted(78, 3, 2, 5));
-    burstMax->setObjectName(QStringLiteral("burstMax"));
-    IntegerEdit* sixthMax = bind().number(DigitSlot::weighted(79, 0, 3, 5));
-    sixthMax->setObjectName(QStringLiteral("sixthToneMax"));
-    IntegerEdit* sixthMin = bind().number(DigitSlot::weighted(79, 3, 2, 5));
-    sixthMin->setObjectName(QStringLiteral("sixthToneMin"));
+    IntegerEdit* firstMax = bind().number("firstToneMax", DigitSlot::weighted(80, 0, 3, 5));
+    IntegerEdit* furtherMax = bind().number("furtherTonesMax", DigitSlot::weighted(81, 0, 3, 5));
+    IntegerEdit* allMin = bind().number("allTonesMin", DigitSlot::weighted(80, 3, 2, 5));
+    DecimalFractionEdit* blocking =
+        bind().fraction("blockingTime", DigitSlot::hex(81, 3), DecimalFormat::tenths(1));
+    QComboBox* series = bind().choice("toneSeries", DigitSlot::hex(81, 4),
+                                      {tr("ZVEI"), tr("CCIR"), tr("ZVEI2"), tr("EEA"), tr("ZVEI3")});
+    IntegerEdit* bursts = bind().number("bursts", DigitSlot::hex(78, 0), 0, 15);
+    IntegerEdit* burstMin = bind().number("burstMin", DigitSlot::weighted(78, 1, 2, 5));
+    IntegerEdit* burstMax = bind().number("burstMax", DigitSlot::weighted(78, 3, 2, 5));
+    IntegerEdit* sixthMax = bind().number("sixthToneMax", DigitSlot::weighted(79, 0, 3, 5));
+    IntegerEdit* sixthMin = bind().number("sixthToneMin", DigitSlot::weighted(79, 3, 2, 5));
 
     auto* general = new QGridLayout;
     auto addRow = [this](QGridLayout* grid, const QString& label, QWidget* field, const QString& note) {
@@ -64,8 +56,7 @@ RefTonfolgeauswertung::RefTonfolgeauswertung(Register* image, QWidget* parent)
     addRow(nlGrid, tr("minimale Tonlänge\n6. Ton (0-825 ms)"), sixthMin, QString());
     content()->addWidget(nl);
 
-    auto* standards = new QPushButton(tr("Standards..."), this);
-    standards->setObjectName(QStringLiteral("standardsButton"));
+    auto* standards = named(new QPushButton(tr("Standards..."), this), "standardsButton");
     standards->setAutoDefault(false);
     content()->addLayout(row({standards}));
     connect(standards, &QPushButton::clicked, this, [this] {

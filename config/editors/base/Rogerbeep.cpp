@@ -11,14 +11,10 @@ namespace quarn {
 
 Rogerbeep::Rogerbeep(Register* image, QWidget* parent) : SettingsDialog(image, parent, tr("Roger-Beep"))
 {
-    IntegerEdit* frequency = bind().number(DigitSlot::weighted(87, 0, 4, 1));
-    frequency->setObjectName(QStringLiteral("frequency"));
-    IntegerEdit* duration = bind().number(DigitSlot::weighted(87, 4, 2, 10));
-    duration->setObjectName(QStringLiteral("duration"));
-    QCheckBox* atStart = bind().flag(tr("Rogerbeep beim Beginn der PTT"), DigitSlot::flag(87, 6));
-    atStart->setObjectName(QStringLiteral("atStart"));
-    QCheckBox* atEnd = bind().flag(tr("Rogerbeep beim Ende der PTT"), DigitSlot::flag(87, 7));
-    atEnd->setObjectName(QStringLiteral("atEnd"));
+    IntegerEdit* frequency = bind().number("frequency", DigitSlot::weighted(87, 0, 4, 1));
+    IntegerEdit* duration = bind().number("duration", DigitSlot::weighted(87, 4, 2, 10));
+    QCheckBox* atStart = bind().flag("atStart", tr("Rogerbeep beim Beginn der PTT"), DigitSlot::flag(87, 6));
+    QCheckBox* atEnd = bind().flag("atEnd", tr("Rogerbeep beim Ende der PTT"), DigitSlot::flag(87, 7));
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(tr("Frequenz:"), this), 0, 0);

@@ -3,6 +3,7 @@
 #include "config/editors/frame/CHexEdit.h"
 #include "config/editors/frame/IdModeList.h"
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 #include "config/editors/frame/ToneCounts.h"
 #include "config/register/Register.h"
 
@@ -27,38 +28,30 @@ Rufgeber::Rufgeber(Register* image, QWidget* parent) : SettingsDialog(image, par
     const QString tooShort =
         tr("Ihre Eingaben in den Feldern \"Tonfolge\" und/oder \"Kennung\" enthalten weniger "
            "Ziffern als aufgrund Ihrer Auswahl nötig sind.");
-    m_mode = bind().choice(DigitSlot::hex(SequenceRegister, 7), IdModeList::sending().texts(),
+    m_mode = bind().choice("idMode", DigitSlot::hex(SequenceRegister, 7), IdModeList::sending().texts(),
                            IdModeList::sending().map());
-    m_mode->setObjectName(QStringLiteral("idMode"));
-    m_sendByCallKey = new QCheckBox(tr("Senden geschieht mittels Ruftaste (Standard)"), this);
-    m_sendByCallKey->setObjectName(QStringLiteral("sendByCallKey"));
+    m_sendByCallKey =
+        named(new QCheckBox(tr("Senden geschieht mittels Ruftaste (Standard)"), this), "sendByCallKey");
     m_sendByCallKey->setChecked(true); // not stored: the normal case whenever the dialog opens
-    m_autoSend = bind().flag(tr("Ruf automatisch senden"), DigitSlot::flag(82, 5));
-    m_autoSend->setObjectName(QStringLiteral("autoSend"));
+    m_autoSend = bind().flag("autoSend", tr("Ruf automatisch senden"), DigitSlot::flag(82, 5));
     // The count is checked before the fields whose lengths it sets.
-    m_xCount = bind().number(DigitSlot::decimalChar(81, 5), 3, 7);
-    m_xCount->setObjectName(QStringLiteral("xCount"));
+    m_xCount = bind().number("xCount", DigitSlot::decimalChar(81, 5), 3, 7);
     m_xCount->installEventFilter(this);
     m_xCountLabel = new QLabel(tr("Anzahl Töne in der X-Tonfolge:"), this);
     // Digits of the call beyond the entry, up to digit 6, become "0"; the ID mode stays in digit 7.
-    m_sequence = bind().tones([this, tooShort] {
+    m_sequence = bind().tones("sequence", [this, tooShort] {
         const int length = currentLayout().sequenceLength;
         return ToneSlot{SequenceRegister, 0, 7, length, length, QLatin1Char('0'), tooShort};
     });
-    m_sequence->setObjectName(QStringLiteral("sequence"));
-    m_id = bind().tones([this, tooShort] {
+    m_id = bind().tones("ownId", [this, tooShort] {
         const Layout l = currentLayout();
         return ToneSlot{IdRegister,       l.firstIdDigit, 7 - l.firstIdDigit, l.idLength, l.idLength,
                         QLatin1Char('0'), tooShort};
     });
-    m_id->setObjectName(QStringLiteral("ownId"));
     m_idLabel = new QLabel(tr("Kennung"), this);
-    m_firstTone = bind().number(DigitSlot::weighted(82, 0, 2, 10));
-    m_firstTone->setObjectName(QStringLiteral("firstTone"));
-    m_furtherTones = bind().number(DigitSlot::weighted(82, 2, 1, 10));
-    m_furtherTones->setObjectName(QStringLiteral("furtherTones"));
-    m_pause = bind().number(DigitSlot::weighted(82, 3, 2, 10));
-    m_pause->setObjectName(QStringLiteral("pause"));
+    m_firstTone = bind().number("firstTone", DigitSlot::weighted(82, 0, 2, 10));
+    m_furtherTones = bind().number("furtherTones", DigitSlot::weighted(82, 2, 1, 10));
+    m_pause = bind().number("pause", DigitSlot::weighted(82, 3, 2, 10));
 
     auto* call = new QGroupBox(tr("Rufzusammensetzung"), this);
     auto* grid = new QGridLayout(call);

@@ -2,6 +2,7 @@
 
 #include "config/editors/frame/CHexEdit.h"
 #include "config/editors/frame/DigitSource.h"
+#include "config/editors/frame/NamedRadio.h"
 #include "config/editors/frame/ReactionSettings.h"
 #include "config/register/RegisterCodecs.h"
 
@@ -23,22 +24,17 @@ const DigitSlot SpecialCall = DigitSlot::bits(ToneRegister, 1, 0b1000);
 Sammelrufauswerter::Sammelrufauswerter(Register* image, QWidget* parent)
     : SettingsDialog(image, parent, tr("Konfiguration für Sammelrufauswerter"))
 {
-    m_active = new QCheckBox(tr("Sammelrufauswerter ist aktiv"), this);
-    m_active->setObjectName(QStringLiteral("active"));
-    m_fromTable = new QRadioButton(tr("Ton aus Tontabelle (0-E):"), this);
-    m_fromTable->setObjectName(QStringLiteral("toneFromTable"));
-    m_call1 = new QRadioButton(tr("Ruf 1"), this);
-    m_call1->setObjectName(QStringLiteral("call1"));
-    m_call2 = new QRadioButton(tr("Ruf 2"), this);
-    m_call2->setObjectName(QStringLiteral("call2"));
+    m_active = named(new QCheckBox(tr("Sammelrufauswerter ist aktiv"), this), "active");
+    m_fromTable = namedRadio(tr("Ton aus Tontabelle (0-E):"), "toneFromTable", this);
+    m_call1 = namedRadio(tr("Ruf 1"), "call1", this);
+    m_call2 = namedRadio(tr("Ruf 2"), "call2", this);
     auto* group = new QButtonGroup(this);
     group->addButton(m_fromTable);
     group->addButton(m_call1);
     group->addButton(m_call2);
-    m_tone = new CHexEdit(this);
+    m_tone = named(new CHexEdit(this), "tone");
     m_tone->setRegisterDigits(true);
     m_tone->setMaxLength(1);
-    m_tone->setObjectName(QStringLiteral("tone"));
     m_tone->setMaximumWidth(m_tone->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 16);
     bindGroupCallTone();
     // Output number in bits 0-2 of digit 1; bit 3 marks "Ruf 1"/"Ruf 2".

@@ -3,6 +3,7 @@
 #include "config/editors/frame/DecimalFractionEdit.h"
 #include "config/editors/frame/DigitSource.h"
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -42,29 +43,25 @@ int slotDigit(int slot)
 Scanner::Scanner(Register* image, QWidget* parent) : SettingsDialog(image, parent, tr("Scannerkonfiguration"))
 {
     // Off is "0"; on, the dwell time in steps of 20 ms (written after the flag, so it wins).
-    QCheckBox* active = bind().flag(tr("Scanner aktiv"), DigitSlot::nonZeroFlag(RangeRegister, 4));
-    active->setObjectName(QStringLiteral("scannerActive"));
-    IntegerEdit* dwell = bind().number(DigitSlot::scaled(RangeRegister, 4, 20), 20, 300);
-    dwell->setObjectName(QStringLiteral("dwellTime"));
+    QCheckBox* active =
+        bind().flag("scannerActive", tr("Scanner aktiv"), DigitSlot::nonZeroFlag(RangeRegister, 4));
+    IntegerEdit* dwell = bind().number("dwellTime", DigitSlot::scaled(RangeRegister, 4, 20), 20, 300);
     if (dwell->value() == 0)
         dwell->setValue(100); // offered while the scanner is off
     auto* dwellLabel = new QLabel(tr("ms Verweilzeit pro Kanal (20-300)"), this);
 
-    m_listMode = new QCheckBox(tr("Ausschließlich folgende Kanäle scannen:"), this);
-    m_listMode->setObjectName(QStringLiteral("listMode"));
+    m_listMode = named(new QCheckBox(tr("Ausschließlich folgende Kanäle scannen:"), this), "listMode");
     IntegerEdit* from = bindRangeField(0, "rangeFrom");
     IntegerEdit* to = bindRangeField(2, "rangeTo");
     auto* fromLabel = new QLabel(tr("Scannen von Kanal:"), this);
     auto* toLabel = new QLabel(tr("bis Kanal:"), this);
     bindChannelList();
 
-    QCheckBox* stop = bind().flag(tr("Scannerstopp bei Träger"), DigitSlot::flag(68, 0));
-    stop->setObjectName(QStringLiteral("stopOnCarrier"));
+    QCheckBox* stop = bind().flag("stopOnCarrier", tr("Scannerstopp bei Träger"), DigitSlot::flag(68, 0));
     // Tenths of a second with up to two integer digits; shown without padding ("0,5", "16,5").
     DecimalFormat tenths{4, 2, 1, 1, 0, DecimalFormat::Range::TwoDigits, 0, {}, {}};
     tenths.clamp = [](int steps) { return qMin(steps, WaitCeiling); };
-    DecimalFractionEdit* wait = bind().fraction(DigitSlot::weighted(68, 1, 2, 1), tenths);
-    wait->setObjectName(QStringLiteral("waitTime"));
+    DecimalFractionEdit* wait = bind().fraction("waitTime", DigitSlot::weighted(68, 1, 2, 1), tenths);
     auto* waitLabel = new QLabel(
         tr("s Scannerwartezeit bei Träger auf Auswertung") + QLatin1Char('\n') + tr("(0,1 - 16,5 s)"), this);
 
@@ -106,8 +103,7 @@ Scanner::Scanner(Register* image, QWidget* parent) : SettingsDialog(image, paren
 
 IntegerEdit* Scanner::bindRangeField(int first, const char* name)
 {
-    auto* edit = new IntegerEdit(0, 99, this);
-    edit->setObjectName(QLatin1String(name));
+    auto* edit = named(new IntegerEdit(0, 99, this), name);
     edit->setMaxLength(2);
     edit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), edit));
@@ -138,8 +134,7 @@ void Scanner::bindChannelList()
     auto* digitsOnly =
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), this);
     for (int k = 0; k < ListSlots; ++k) {
-        m_channels[k] = new QLineEdit(this);
-        m_channels[k]->setObjectName(QStringLiteral("channel%1").arg(k));
+        m_channels[k] = named(new QLineEdit(this), QStringLiteral("channel%1").arg(k));
         m_channels[k]->setMaxLength(2);
         m_channels[k]->setValidator(digitsOnly);
         m_channels[k]->setMaximumWidth(

@@ -1,6 +1,7 @@
 #include "config/editors/base/SquelchKonfig.h"
 
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,10 +29,8 @@ SquelchKonfig::SquelchKonfig(Register* image, QWidget* parent)
     : SettingsDialog(image, parent, QStringLiteral(" "))
 {
     const QString always = tr("immer inaktiv");
-    auto* logic = new QComboBox(this);
-    logic->setObjectName(QStringLiteral("squelchInput"));
-    auto* nf = new QCheckBox(tr("NF-Squelch aktivieren"), this);
-    nf->setObjectName(QStringLiteral("nfSquelch"));
+    auto* logic = named(new QComboBox(this), "squelchInput");
+    auto* nf = named(new QCheckBox(tr("NF-Squelch aktivieren"), this), "nfSquelch");
     const DigitSlot logicSlot = DigitSlot::hex(56, 0);
     bind().custom(
         logicSlot, {logic, nf}, {},
@@ -49,12 +48,11 @@ SquelchKonfig::SquelchKonfig(Register* image, QWidget* parent)
                 logic->insertItem(2, always);
             logic->setCurrentIndex(logicMap(nfSquelchIn(d)).positionOf(d));
         });
-    IntegerEdit* lag = bind().number(DigitSlot::weighted(56, 2, 2, 10));
-    lag->setObjectName(QStringLiteral("followUpTime"));
+    IntegerEdit* lag = bind().number("followUpTime", DigitSlot::weighted(56, 2, 2, 10));
     QCheckBox* simplex =
-        bind().flag(tr("Auswertung von NF-Squelch bei Simplex nur dann, wenn eigener Sender nicht aktiv"),
+        bind().flag("simplexOnlyWhenNotSending",
+                    tr("Auswertung von NF-Squelch bei Simplex nur dann, wenn eigener Sender nicht aktiv"),
                     DigitSlot::invertedFlag(56, 4));
-    simplex->setObjectName(QStringLiteral("simplexOnlyWhenNotSending"));
 
     auto* lagLabel = new QLabel(tr("NF-Squelch Nachlaufzeit (in ms):"), this);
     auto* form = new QFormLayout;
@@ -77,9 +75,8 @@ SquelchKonfig::SquelchKonfig(Register* image, QWidget* parent)
             if (firstNeeded || logic->currentIndex() < 0)
                 logic->setCurrentIndex(0);
         }
-        bind().refreshRules();
     });
-    bind().enableWhile({lagLabel, lag, simplex}, [nf] { return nf->isChecked(); });
+    bind().enableWhile({lagLabel, lag, simplex}, {nf}, [nf] { return nf->isChecked(); });
 
     setHelp(tr("Hilfe: Squelch-Konfiguration"),
             tr("Hier wird die Logik des Squelch-Eingangs programmiert.") + QStringLiteral("\n\n") +

@@ -3,6 +3,7 @@
 #include "config/editors/frame/CHexEdit.h"
 #include "config/editors/frame/IdModeList.h"
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 #include "config/editors/frame/ToneCounts.h"
 
 #include <QCheckBox>
@@ -22,11 +23,10 @@ constexpr int ExternalCalls = 10; // calls 10-14 are A-E
 
 Zielrufe::Zielrufe(Register* image, QWidget* parent) : SettingsDialog(image, parent, tr("Zielrufe"))
 {
-    m_repeat = bind().number(DigitSlot::weighted(102, 0, 4, 1));
-    m_repeat->setObjectName(QStringLiteral("repeatTime"));
+    m_repeat = bind().number("repeatTime", DigitSlot::weighted(102, 0, 4, 1));
 
-    m_byZKey = new QCheckBox(tr("Z-Taste wird für alle Zielrufe benutzt (ausgenommen externe)"), this);
-    m_byZKey->setObjectName(QStringLiteral("zKey"));
+    m_byZKey = named(new QCheckBox(tr("Z-Taste wird für alle Zielrufe benutzt (ausgenommen externe)"), this),
+                     "zKey");
     m_byZKey->setChecked(true); // not stored: the normal case whenever the dialog opens
 
     const QString tooShort =
@@ -42,15 +42,13 @@ Zielrufe::Zielrufe(Register* image, QWidget* parent) : SettingsDialog(image, par
     }
     for (int call = 0; call < Calls; ++call) {
         const int reg = registerOf(call);
-        m_mode[call] =
-            bind().choice(DigitSlot::hex(reg, 7), IdModeList::sending().texts(), IdModeList::sending().map());
-        m_mode[call]->setObjectName(QStringLiteral("mode%1").arg(call));
+        m_mode[call] = bind().choice(QStringLiteral("mode%1").arg(call), DigitSlot::hex(reg, 7),
+                                     IdModeList::sending().texts(), IdModeList::sending().map());
         // Digits of the call beyond its length, up to digit 6, become "0"; digit 7 is the mode.
-        m_sequence[call] = bind().tones([this, call, reg, tooShort] {
+        m_sequence[call] = bind().tones(QStringLiteral("call%1").arg(call), [this, call, reg, tooShort] {
             const int length = lengthOfCall(call);
             return ToneSlot{reg, 0, 7, length, length, QLatin1Char('0'), tooShort};
         });
-        m_sequence[call]->setObjectName(QStringLiteral("call%1").arg(call));
         // The row's heading is only its number; a screen reader and the report name the call.
         const QString number = QString::number(call, 16).toUpper();
         m_sequence[call]->setAccessibleName(tr("Zielruf %1").arg(number));

@@ -4,6 +4,7 @@
 #include "config/editors/frame/DigitSource.h"
 #include "config/editors/frame/FieldEdit.h"
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 #include "config/editors/frame/VolumeSelector.h"
 #include "config/register/Messages.h"
 #include "config/register/RegisterCodecs.h"
@@ -244,6 +245,47 @@ DecimalFractionEdit* Binder::fraction(const DigitSlot& slot, const DecimalFormat
          },
          spansOf(slot)});
     return edit;
+}
+
+IntegerEdit* Binder::number(QAnyStringView name, const DigitSlot& slot, int minimum, int maximum)
+{
+    return named(number(slot, minimum, maximum), name);
+}
+
+IntegerEdit* Binder::number(QAnyStringView name, const DigitSlot& slot)
+{
+    return named(number(slot), name);
+}
+
+QCheckBox* Binder::flag(QAnyStringView name, const QString& text, const DigitSlot& slot)
+{
+    return named(flag(text, slot), name);
+}
+
+QComboBox* Binder::choice(QAnyStringView name, const DigitSlot& slot, const QStringList& texts,
+                          const ChoiceMap& map)
+{
+    return named(choice(slot, texts, map), name);
+}
+
+QComboBox* Binder::choice(QAnyStringView name, const DigitSlot& slot, const QStringList& texts)
+{
+    return named(choice(slot, texts), name);
+}
+
+CHexEdit* Binder::tones(QAnyStringView name, const ToneSlot& slot)
+{
+    return named(tones(slot), name);
+}
+
+CHexEdit* Binder::tones(QAnyStringView name, std::function<ToneSlot()> slot)
+{
+    return named(tones(std::move(slot)), name);
+}
+
+DecimalFractionEdit* Binder::fraction(QAnyStringView name, const DigitSlot& slot, const DecimalFormat& format)
+{
+    return named(fraction(slot, format), name);
 }
 
 VolumeSelector* Binder::volume(const DigitSlot& slot, const QString& namePrefix)

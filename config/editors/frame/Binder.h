@@ -5,6 +5,7 @@
 #include "config/editors/frame/DigitSlot.h"
 #include "config/editors/frame/ToneSlot.h"
 
+#include <QAnyStringView>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -30,6 +31,7 @@ class VolumeSelector;
 // and writes only after every check has passed:
 //
 //   bind.number(DigitSlot::hex(11, 4), 0, 15);                 // hex digit 0-15
+//   bind.number("keyTime", DigitSlot::hex(11, 4), 0, 15);      // the same, named for tests and the report
 //   bind.number(DigitSlot::weighted(51, 0, 3, 1));             // weighted digits, 0-1665
 //   bind.flag(tr("Tastenpieps aktiv"), DigitSlot::oddFlag(55, 2));
 //   bind.flag(tr("aktiviert"), DigitSlot::bits(51, 4, 0b0010)); // one bit, the others kept
@@ -91,6 +93,18 @@ public:
     CHexEdit* tones(std::function<ToneSlot()> slot);
     DecimalFractionEdit* fraction(const DigitSlot& slot, const DecimalFormat& format);
     VolumeSelector* volume(const DigitSlot& slot, const QString& namePrefix);
+
+    // The same kinds with the object name tests, the settings report and the fleet index find
+    // the control by, given first.
+    IntegerEdit* number(QAnyStringView name, const DigitSlot& slot, int minimum, int maximum);
+    IntegerEdit* number(QAnyStringView name, const DigitSlot& slot);
+    QCheckBox* flag(QAnyStringView name, const QString& text, const DigitSlot& slot);
+    QComboBox* choice(QAnyStringView name, const DigitSlot& slot, const QStringList& texts,
+                      const ChoiceMap& map);
+    QComboBox* choice(QAnyStringView name, const DigitSlot& slot, const QStringList& texts);
+    CHexEdit* tones(QAnyStringView name, const ToneSlot& slot);
+    CHexEdit* tones(QAnyStringView name, std::function<ToneSlot()> slot);
+    DecimalFractionEdit* fraction(QAnyStringView name, const DigitSlot& slot, const DecimalFormat& format);
 
     // A binding for what the kinds above do not cover, declaring every digit it reads or writes:
     // check shows its message and returns false; write runs only after every check passed and

@@ -1,22 +1,22 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QRadioButton>
 
 namespace quarn {
 
-// A control with the object name tests find it by.
-template <class W> W* named(W* widget, const char* name)
+// A control with the object name tests, the settings report and the fleet index find it by,
+// for controls the Binder does not make (its kinds take the name themselves).
+template <class W> W* named(W* widget, QAnyStringView name)
 {
-    widget->setObjectName(QLatin1String(name));
+    widget->setObjectName(name);
     return widget;
 }
 
 // A radio button with the object name tests and the settings report find it by.
-inline QRadioButton* namedRadio(const QString& text, const char* name, QWidget* parent)
+inline QRadioButton* namedRadio(const QString& text, QAnyStringView name, QWidget* parent)
 {
-    auto* b = new QRadioButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    return b;
+    return named(new QRadioButton(text, parent), name);
 }
 
 } // namespace quarn

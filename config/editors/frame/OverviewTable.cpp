@@ -1,5 +1,7 @@
 #include "config/editors/frame/OverviewTable.h"
 
+#include "config/editors/frame/NamedRadio.h"
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -20,8 +22,7 @@ OverviewTable::OverviewTable(const Layout& layout, QWidget* parent) : QWidget(pa
     grid->setVerticalSpacing(qRound(2 * unitY));
     for (int row = 0; row <= layout.rows; ++row) {
         if (row > 0) {
-            auto* button = new QPushButton(this);
-            button->setObjectName(layout.buttonNamePrefix + QString::number(row));
+            auto* button = named(new QPushButton(this), layout.buttonNamePrefix + QString::number(row));
             button->setAutoDefault(false);
             button->setMinimumWidth(qRound(layout.buttonWidth * unitX));
             grid->addWidget(button, row, 0, Qt::AlignVCenter);
@@ -29,8 +30,7 @@ OverviewTable::OverviewTable(const Layout& layout, QWidget* parent) : QWidget(pa
             m_buttons.append(button);
         }
         for (int column = 0; column < columns; ++column) {
-            auto* label = new QLabel(this);
-            label->setObjectName(QStringLiteral("cell_%1_%2").arg(row).arg(column));
+            auto* label = named(new QLabel(this), QStringLiteral("cell_%1_%2").arg(row).arg(column));
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
             label->setMinimumSize(qRound(layout.columnWidths.at(column) * unitX),
                                   qRound(layout.rowHeight * unitY));

@@ -49,18 +49,16 @@ ReactionSettings::ReactionSettings(Binder& bind, int ra, int rb, Groups groups, 
         const QStringList entries = {
             tr("keine"),          tr("Quittung"),           tr("Einton"),
             tr("eigene Kennung"), tr("empfangene Kennung"), tr("zusätzliche 5-Tonfolge bei FFSK")};
-        QComboBox* acknowledgement =
-            bind.choice(DigitSlot::hex(rb, 3), entries.mid(0, qBound(0, acknowledgementEntries, 6)));
-        acknowledgement->setObjectName(QStringLiteral("acknowledgement"));
+        QComboBox* acknowledgement = bind.choice("acknowledgement", DigitSlot::hex(rb, 3),
+                                                 entries.mid(0, qBound(0, acknowledgementEntries, 6)));
         (new QVBoxLayout(box))->addWidget(acknowledgement);
         right->addWidget(box);
     }
     if (groups & SpeakerLed) {
         auto* box = new QGroupBox(tr("Lautsprecher / LED"), this);
-        QComboBox* speakerLed =
-            bind.choice(DigitSlot::hex(rb, 4), {tr("keine Reaktion"), tr("Lautsprecher an"), tr("LED blinkt"),
-                                                tr("Lautsprecher an & LED blinkt")});
-        speakerLed->setObjectName(QStringLiteral("speakerLed"));
+        QComboBox* speakerLed = bind.choice("speakerLed", DigitSlot::hex(rb, 4),
+                                            {tr("keine Reaktion"), tr("Lautsprecher an"), tr("LED blinkt"),
+                                             tr("Lautsprecher an & LED blinkt")});
         (new QVBoxLayout(box))->addWidget(speakerLed);
         right->addWidget(box);
     }
@@ -72,18 +70,16 @@ ReactionSettings::ReactionSettings(Binder& bind, int ra, int rb, Groups groups, 
 
 QGroupBox* ReactionSettings::buildAlarmTone(Binder& bind, int ra)
 {
-    auto* box = new QGroupBox(tr("Weckton"), this);
-    box->setObjectName(QStringLiteral("alarmToneBox"));
+    auto* box = named(new QGroupBox(tr("Weckton"), this), "alarmToneBox");
     QComboBox* type =
-        bind.choice(DigitSlot::hex(ra, 0),
+        bind.choice("alarmType", DigitSlot::hex(ra, 0),
                     {tr("aus"), tr("600/675 Hz"), tr("800/900 Hz"), tr("1000/1125 Hz"), tr("700/875 Hz"),
                      tr("900/1125 Hz"), tr("1100/1375 Hz"), tr("500/750 Hz"), tr("1000/1500 Hz"),
                      tr("700/1283 Hz"), tr("wie Telefon"), tr("600/675 Hz (10x)"), tr("800/900 Hz (10x)"),
                      tr("1000/1125 Hz (10x)"), tr("700/875 Hz (10x)"), tr("900/1125 Hz (10x)")});
-    type->setObjectName(QStringLiteral("alarmType"));
     // Steps of 0.2 s, entered with one decimal.
-    DecimalFractionEdit* duration = bind.fraction(DigitSlot::hex(ra, 1), DecimalFormat::tenths(2));
-    duration->setObjectName(QStringLiteral("alarmDuration"));
+    DecimalFractionEdit* duration =
+        bind.fraction("alarmDuration", DigitSlot::hex(ra, 1), DecimalFormat::tenths(2));
     VolumeSelector* volume = bind.volume(DigitSlot::hex(ra, 2), QStringLiteral("alarmVolume"));
 
     auto* form = new QFormLayout(box);
@@ -97,8 +93,7 @@ QGroupBox* ReactionSettings::buildAlarmTone(Binder& bind, int ra)
 QGroupBox* ReactionSettings::buildCallVolume(Binder& bind, int ra)
 {
     auto* box = new QGroupBox(tr("Anruflautstärke"), this);
-    IntegerEdit* duration = bind.number(DigitSlot::hex(ra, 3), 0, 15);
-    duration->setObjectName(QStringLiteral("callDuration"));
+    IntegerEdit* duration = bind.number("callDuration", DigitSlot::hex(ra, 3), 0, 15);
     VolumeSelector* volume = bind.volume(DigitSlot::hex(ra, 4), QStringLiteral("callVolume"));
 
     auto* form = new QFormLayout(box);
@@ -110,9 +105,8 @@ QGroupBox* ReactionSettings::buildCallVolume(Binder& bind, int ra)
 QGroupBox* ReactionSettings::buildSwitchOutput(Binder& bind, int rb, bool outputInLowBits)
 {
     auto* box = new QGroupBox(tr("Schaltausgang schalten"), this);
-    IntegerEdit* output =
-        bind.number(outputInLowBits ? DigitSlot::bits(rb, 1, 0b0111) : DigitSlot::hex(rb, 1), 0, 7);
-    output->setObjectName(QStringLiteral("outputNumber"));
+    IntegerEdit* output = bind.number(
+        "outputNumber", outputInLowBits ? DigitSlot::bits(rb, 1, 0b0111) : DigitSlot::hex(rb, 1), 0, 7);
     QRadioButton* off = namedRadio(tr("aus"), "switchOff", box);
     QRadioButton* on = namedRadio(tr("ein"), "switchOn", box);
     QRadioButton* timed = namedRadio(tr("ein für"), "switchFor", box);
@@ -121,8 +115,7 @@ QGroupBox* ReactionSettings::buildSwitchOutput(Binder& bind, int rb, bool output
     for (int d = 1; d <= 14; ++d)
         modes.reading(d, 2);
     bind.radios(DigitSlot::hex(rb, 2), {off, on, timed}, modes);
-    IntegerEdit* seconds = bind.number(DigitSlot::hex(rb, 2), 1, 13);
-    seconds->setObjectName(QStringLiteral("switchSeconds"));
+    IntegerEdit* seconds = bind.number("switchSeconds", DigitSlot::hex(rb, 2), 1, 13);
     if (!timed->isChecked())
         seconds->setValue(1); // offered when the user picks "ein für"
     auto* secondsLabel = new QLabel(tr("s (1-13)"), box);
@@ -155,8 +148,7 @@ QGroupBox* ReactionSettings::buildXCall(Binder& bind, int rb)
     for (int d = 1; d <= 15; ++d)
         modes.reading(d, 1);
     bind.radios(DigitSlot::hex(rb, 5), {normal, emergency}, modes);
-    IntegerEdit* digits = bind.number(DigitSlot::hex(rb, 5), 1, 7);
-    digits->setObjectName(QStringLiteral("xCallDigits"));
+    IntegerEdit* digits = bind.number("xCallDigits", DigitSlot::hex(rb, 5), 1, 7);
     if (!emergency->isChecked())
         digits->setValue(1);
     auto* label = new QLabel(tr("Stellen von rechts anzeigen"), box);

@@ -1,5 +1,6 @@
 #include "config/editors/frame/SettingsDialog.h"
 
+#include "config/editors/frame/NamedRadio.h"
 #include "config/register/Messages.h"
 #include "config/register/Register.h"
 #include "platform/UserDialogs.h"
@@ -31,13 +32,10 @@ void SettingsDialog::build(const QString& caption)
     m_content = new QVBoxLayout;
     outer->addLayout(m_content);
 
-    m_ok = new QPushButton(tr("OK"), this);
-    m_ok->setObjectName(QStringLiteral("okButton"));
+    m_ok = named(new QPushButton(tr("OK"), this), "okButton");
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(tr("Abbrechen"), this);
-    m_cancel->setObjectName(QStringLiteral("cancelButton"));
-    m_help = new QPushButton(tr("Hilfe..."), this);
-    m_help->setObjectName(QStringLiteral("helpButton"));
+    m_cancel = named(new QPushButton(tr("Abbrechen"), this), "cancelButton");
+    m_help = named(new QPushButton(tr("Hilfe..."), this), "helpButton");
     m_help->setAutoDefault(false);
     m_help->hide();
 

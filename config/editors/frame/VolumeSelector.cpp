@@ -1,5 +1,7 @@
 #include "config/editors/frame/VolumeSelector.h"
 
+#include "config/editors/frame/NamedRadio.h"
+
 #include <QButtonGroup>
 #include <QRadioButton>
 #include <QSlider>
@@ -9,15 +11,12 @@ namespace quarn {
 
 VolumeSelector::VolumeSelector(const QString& namePrefix, QWidget* parent) : QWidget(parent)
 {
-    m_absolute = new QRadioButton(tr("absolute Lautstärke (0...9)"), this);
-    m_absolute->setObjectName(namePrefix + QStringLiteral("Absolute"));
-    m_offset = new QRadioButton(tr("Offset um X Stufen (+0...+5)"), this);
-    m_offset->setObjectName(namePrefix + QStringLiteral("Offset"));
+    m_absolute = namedRadio(tr("absolute Lautstärke (0...9)"), namePrefix + QStringLiteral("Absolute"), this);
+    m_offset = namedRadio(tr("Offset um X Stufen (+0...+5)"), namePrefix + QStringLiteral("Offset"), this);
     auto* group = new QButtonGroup(this); // its own pair, apart from the dialog's other radios
     group->addButton(m_absolute);
     group->addButton(m_offset);
-    m_slider = new QSlider(Qt::Horizontal, this);
-    m_slider->setObjectName(namePrefix + QStringLiteral("Slider"));
+    m_slider = named(new QSlider(Qt::Horizontal, this), namePrefix + QStringLiteral("Slider"));
     m_slider->setTickPosition(QSlider::TicksBelow);
     m_slider->setTickInterval(1);
     m_slider->setPageStep(1);

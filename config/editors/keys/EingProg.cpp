@@ -2,6 +2,7 @@
 
 #include "config/editors/base/InOutputs.h"
 #include "config/editors/frame/CHexEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 #include "config/editors/keys/FktAuswahl.h"
 #include "config/editors/keys/FunctionEditors.h"
 #include "config/register/Register.h"
@@ -23,23 +24,20 @@ EingProg::EingProg(Register* image, QWidget* parent)
     for (int i = 1; i <= 7; ++i)
         inputs << tr("Eingang %1").arg(i);
     inputs << tr("TX") << tr("RX (Squelch)") << tr("DC");
-    m_input = new QComboBox(this);
-    m_input->setObjectName(QStringLiteral("input"));
+    m_input = named(new QComboBox(this), "input");
     m_input->addItems(inputs);
     m_input->setCurrentIndex(m_shown);
     content()->addWidget(m_input);
 
     m_box = new QGroupBox(this);
     auto* form = new QFormLayout(m_box);
-    m_rising = bind().tones([this] { return ToneSlot::upTo(registerOf(m_shown, 0), 0, 8, u'0'); });
-    m_rising->setObjectName(QStringLiteral("risingWord"));
-    m_falling = bind().tones([this] { return ToneSlot::upTo(registerOf(m_shown, 1), 0, 8, u'0'); });
-    m_falling->setObjectName(QStringLiteral("fallingWord"));
-    auto* risingWizard = new QPushButton(tr("Prog.-Assistent..."), m_box);
-    risingWizard->setObjectName(QStringLiteral("risingWizard"));
+    m_rising =
+        bind().tones("risingWord", [this] { return ToneSlot::upTo(registerOf(m_shown, 0), 0, 8, u'0'); });
+    m_falling =
+        bind().tones("fallingWord", [this] { return ToneSlot::upTo(registerOf(m_shown, 1), 0, 8, u'0'); });
+    auto* risingWizard = named(new QPushButton(tr("Prog.-Assistent..."), m_box), "risingWizard");
     risingWizard->setAutoDefault(false);
-    auto* fallingWizard = new QPushButton(tr("Prog.-Assistent..."), m_box);
-    fallingWizard->setObjectName(QStringLiteral("fallingWizard"));
+    auto* fallingWizard = named(new QPushButton(tr("Prog.-Assistent..."), m_box), "fallingWizard");
     fallingWizard->setAutoDefault(false);
     form->addRow(tr("Funktion für passiv -> aktiv:"), row({m_rising, risingWizard}));
     form->addRow(tr("Funktion für aktiv -> passiv:"), row({m_falling, fallingWizard}));

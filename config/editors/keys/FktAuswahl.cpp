@@ -1,5 +1,6 @@
 #include "config/editors/keys/FktAuswahl.h"
 
+#include "config/editors/frame/NamedRadio.h"
 #include "config/register/RegisterCodecs.h"
 
 #include <QHBoxLayout>
@@ -15,18 +16,15 @@ FktAuswahl::FktAuswahl(QWidget* parent, QString& word, FunctionMode mode)
     : QDialog(parent), m_word(word), m_mode(mode)
 {
     setWindowTitle(tr("Funktionsauswahl"));
-    m_list = new QListWidget(this);
-    m_list->setObjectName(QStringLiteral("functionList"));
+    m_list = named(new QListWidget(this), "functionList");
     for (int code : FunctionEditors::offeredCodes())
         m_list->addItem(FunctionEditors::listText(code, mode));
     m_list->setCurrentRow(positionOf(word));
     m_list->setMinimumHeight(m_list->sizeHintForRow(0) * (m_list->count() + 1));
 
-    m_ok = new QPushButton(tr("OK / Weiter"), this);
-    m_ok->setObjectName(QStringLiteral("okButton"));
+    m_ok = named(new QPushButton(tr("OK / Weiter"), this), "okButton");
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(tr("Abbrechen"), this);
-    m_cancel->setObjectName(QStringLiteral("cancelButton"));
+    m_cancel = named(new QPushButton(tr("Abbrechen"), this), "cancelButton");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_ok);

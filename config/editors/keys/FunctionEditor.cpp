@@ -2,6 +2,7 @@
 
 #include "config/editors/frame/CHexEdit.h"
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 #include "config/register/RegisterCodecs.h"
 
 #include <QButtonGroup>
@@ -58,8 +59,7 @@ void FunctionEditor::confirmed()
 
 QComboBox* FunctionEditor::subFunction(const QStringList& texts, const ChoiceMap& map)
 {
-    m_sub = bind().choice(DigitSlot::hex(0, 1), texts, map);
-    m_sub->setObjectName(QStringLiteral("subFunction"));
+    m_sub = bind().choice("subFunction", DigitSlot::hex(0, 1), texts, map);
     m_form->addRow(tr("Unterfunktion:"), m_sub);
     return m_sub;
 }
@@ -77,8 +77,7 @@ int FunctionEditor::sub() const
 IntegerEdit* FunctionEditor::numberOr(const DigitSlot& slot, int minimum, int maximum, int fallback,
                                       const char* name)
 {
-    auto* edit = new IntegerEdit(minimum, maximum, this);
-    edit->setObjectName(QLatin1String(name));
+    auto* edit = named(new IntegerEdit(minimum, maximum, this), name);
     bind().custom(
         slot, {edit}, [edit] { return edit->checkInput(); },
         [edit, slot](DigitSource& s) { slot.write(s, edit->value()); },
@@ -91,8 +90,7 @@ IntegerEdit* FunctionEditor::numberOr(const DigitSlot& slot, int minimum, int ma
 
 CHexEdit* FunctionEditor::oneDigit(int k, const char* name)
 {
-    CHexEdit* edit = bind().tones(ToneSlot{0, k, 1, 0, 1, QChar(), {}});
-    edit->setObjectName(QLatin1String(name));
+    CHexEdit* edit = bind().tones(name, ToneSlot{0, k, 1, 0, 1, QChar(), {}});
     edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 16);
     return edit;
 }
@@ -102,8 +100,7 @@ QButtonGroup* FunctionEditor::radios(const DigitSlot& slot, const QStringList& t
 {
     QList<QRadioButton*> buttons;
     for (int i = 0; i < texts.size(); ++i) {
-        auto* b = new QRadioButton(texts.at(i), this);
-        b->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i));
+        auto* b = namedRadio(texts.at(i), QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i), this);
         buttons << b;
     }
     return bind().radios(slot, buttons, map);
@@ -117,9 +114,7 @@ QButtonGroup* FunctionEditor::radios(const DigitSlot& slot, const QStringList& t
 QComboBox* FunctionEditor::choice(const DigitSlot& slot, const QStringList& texts, const ChoiceMap& map,
                                   const char* name)
 {
-    QComboBox* combo = bind().choice(slot, texts, map);
-    combo->setObjectName(QLatin1String(name));
-    return combo;
+    return bind().choice(name, slot, texts, map);
 }
 
 QComboBox* FunctionEditor::choice(const DigitSlot& slot, const QStringList& texts, const char* name)

@@ -1,6 +1,7 @@
 #include "config/editors/keys/KANSCHALT.h"
 
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -26,8 +27,7 @@ KANSCHALT::KANSCHALT(QWidget* parent, QString& word)
     QStringList channelTexts = {tr("Kanal Nr. (0-99):"), tr("Arbeitskanal"), tr("Eingabe durch Benutzer")};
     auto* channelKind = new QButtonGroup(this);
     for (int i = 0; i < channelTexts.size(); ++i) {
-        auto* b = new QRadioButton(channelTexts.at(i), this);
-        b->setObjectName(QStringLiteral("channelKind%1").arg(i));
+        auto* b = namedRadio(channelTexts.at(i), QStringLiteral("channelKind%1").arg(i), this);
         channelKind->addButton(b, i);
     }
     // Digits 1-2: "FE" the working channel, "FF" entered by the user, else the channel.

@@ -16,9 +16,9 @@ LAUTSTAERKE::LAUTSTAERKE(QWidget* parent, QString& word)
 {
     QComboBox* sub = subFunction({tr("Lautsprecher toggeln (an/aus)"), tr("Lautstärke")});
 
-    QCheckBox* scanner = bind().flag(tr("Kanal-Scanner starten, wenn Lautsprecher ausgeschaltet"),
-                                     DigitSlot::nonZeroFlag(0, 2));
-    scanner->setObjectName(QStringLiteral("startScanner"));
+    QCheckBox* scanner =
+        bind().flag("startScanner", tr("Kanal-Scanner starten, wenn Lautsprecher ausgeschaltet"),
+                    DigitSlot::nonZeroFlag(0, 2));
     form()->addRow(scanner);
 
     QFormLayout* volume = nullptr;

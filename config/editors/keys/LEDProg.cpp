@@ -1,6 +1,7 @@
 #include "config/editors/keys/LEDProg.h"
 
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 #include "config/register/Messages.h"
 #include "config/register/Register.h"
 #include "config/register/RegisterCodecs.h"
@@ -19,12 +20,10 @@ namespace quarn {
 LEDProg::LEDProg(Register* image, QWidget* parent)
     : SettingsDialog(image, parent, tr("Programmierung der LEDs"))
 {
-    m_led = new QComboBox(this);
-    m_led->setObjectName(QStringLiteral("led"));
+    m_led = named(new QComboBox(this), "led");
     m_led->addItems({tr("Funktion LED in F1"), tr("Funktion LED in F2"), tr("Funktion LED in F3"),
                      tr("Funktion LED in F4")});
-    m_function = new QComboBox(this);
-    m_function->setObjectName(QStringLiteral("function"));
+    m_function = named(new QComboBox(this), "function");
     m_function->setAccessibleName(tr("Funktion")); // the LED list above it has the only text
     m_function->addItems({tr("keine Funktion"), tr("Anzeige Schaltausgangszustand"), tr("Anzeige Kanal"),
                           tr("Anzeige Telefonmode"), tr("Anzeige Decoderzustand")});
@@ -33,21 +32,16 @@ LEDProg::LEDProg(Register* image, QWidget* parent)
 
     auto radioPair = [this](const QString& a, const QString& b, const char* nameA, const char* nameB,
                             QRadioButton** first, QRadioButton** second) {
-        *first = new QRadioButton(a, this);
-        (*first)->setObjectName(QLatin1String(nameA));
-        *second = new QRadioButton(b, this);
-        (*second)->setObjectName(QLatin1String(nameB));
+        *first = namedRadio(a, nameA, this);
+        *second = namedRadio(b, nameB, this);
         auto* group = new QButtonGroup(this);
         group->addButton(*first);
         group->addButton(*second);
     };
-    m_output = new IntegerEdit(1, 7, this);
-    m_output->setObjectName(QStringLiteral("output"));
+    m_output = named(new IntegerEdit(1, 7, this), "output");
     radioPair(tr("aktiv low"), tr("aktiv high"), "activeLow", "activeHigh", &m_activeLow, &m_activeHigh);
-    m_channel = new IntegerEdit(0, 99, this);
-    m_channel->setObjectName(QStringLiteral("channel"));
-    m_decoder = new IntegerEdit(1, 10, this);
-    m_decoder->setObjectName(QStringLiteral("decoder"));
+    m_channel = named(new IntegerEdit(0, 99, this), "channel");
+    m_decoder = named(new IntegerEdit(1, 10, this), "decoder");
     radioPair(tr("aus"), tr("aktiv"), "decoderOff", "decoderActive", &m_decoderOff, &m_decoderActive);
 
     auto* outputLabel = new QLabel(tr("Schaltausgang Nr. (1-7):"), this);
@@ -91,16 +85,14 @@ LEDProg::LEDProg(Register* image, QWidget* parent)
         });
 
     auto is = [this](Function f) { return [this, f] { return m_function->currentIndex() == f; }; };
-    bind().enableWhile({outputLabel, m_output, levelLabel, m_activeLow, m_activeHigh}, is(Output));
-    bind().enableWhile({channelLabel, m_channel}, is(Channel));
-    bind().enableWhile({decoderLabel, m_decoder, stateLabel, m_decoderOff, m_decoderActive},
+    bind().enableWhile({outputLabel, m_output, levelLabel, m_activeLow, m_activeHigh}, {m_function},
+                       is(Output));
+    bind().enableWhile({channelLabel, m_channel}, {m_function}, is(Channel));
+    bind().enableWhile({decoderLabel, m_decoder, stateLabel, m_decoderOff, m_decoderActive}, {m_function},
                        is(DecoderState));
 
     connect(m_led, &QComboBox::currentIndexChanged, this, &LEDProg::onLedChanged);
-    connect(m_function, &QComboBox::currentIndexChanged, this, [this] {
-        resetParameters();
-        bind().refreshRules();
-    });
+    connect(m_function, &QComboBox::currentIndexChanged, this, &LEDProg::resetParameters);
     load(0);
 }
 

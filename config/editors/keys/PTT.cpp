@@ -2,6 +2,7 @@
 
 #include "config/editors/frame/CHexEdit.h"
 #include "config/editors/frame/DecimalFractionEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,12 +19,10 @@ PTT::PTT(QWidget* parent, QString& word) : FunctionEditor(parent, word, 3, tr("F
 {
     // Digit 1: 4 * sub-function + microphone for sub-functions 0 and 1, "8" for switching,
     // "F" for "PTT aus"; read back 0-3, 4-7, 8, 9-F.
-    auto* sub = new QComboBox(this);
-    sub->setObjectName(QStringLiteral("subFunction"));
+    auto* sub = named(new QComboBox(this), "subFunction");
     sub->addItems({tr("PTT von Taste (Ende bei Loslassen)"), tr("PTT von Eingang (Ende mit \"PTT aus\")"),
                    tr("Umschaltung Schwanenhals-/Headsetmikro"), tr("PTT aus")});
-    auto* mic = new QComboBox(this);
-    mic->setObjectName(QStringLiteral("microphone"));
+    auto* mic = named(new QComboBox(this), "microphone");
     mic->addItems({tr("Schwanenhalsmikro"), tr("Headsetmikro"), tr("Handhörermikro"),
                    tr("Schwanenhals- oder Headsetmikro")});
     bind().custom(
@@ -54,8 +53,7 @@ PTT::PTT(QWidget* parent, QString& word) : FunctionEditor(parent, word, 3, tr("F
     // Sub-functions 0 and 1.
     // "Kennung bei PTT-Start/-Ende": "4" when checked, "0" when not.
     auto idFlag = [this](const QString& text, int k, const char* name) {
-        auto* box = new QCheckBox(text, this);
-        box->setObjectName(QLatin1String(name));
+        auto* box = named(new QCheckBox(text, this), name);
         bind().custom(
             {{0, k}}, {box}, {}, [box, k](DigitSource& s) { s.setDigit(0, k, box->isChecked() ? 4 : 0); },
             [this, box, k] { box->setChecked((digits().digit(0, k) & 4) != 0); });
@@ -76,8 +74,8 @@ PTT::PTT(QWidget* parent, QString& word) : FunctionEditor(parent, word, 3, tr("F
                 tr(" Schwanenhals/Headset toggeln"), tr("Eingabe")},
                ChoiceMap::of({0, 1, 2, 14, 15}), "micSwitching");
     auto* switchingLabel = new QLabel(tr("Mikrofonumschaltung:"), this);
-    DecimalFractionEdit* hintTime = bind().fraction(DigitSlot::hex(0, 3), DecimalFormat::tenths(1));
-    hintTime->setObjectName(QStringLiteral("hintTime"));
+    DecimalFractionEdit* hintTime =
+        bind().fraction("hintTime", DigitSlot::hex(0, 3), DecimalFormat::tenths(1));
     auto* hintLabel = new QLabel(tr("Anzeigedauer Hinweistext (0,0-1,5 s):"), this);
     form()->addRow(switchingLabel, switching);
     form()->addRow(hintLabel, hintTime);

@@ -2,6 +2,7 @@
 
 #include "config/editors/frame/CHexEdit.h"
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,8 +57,7 @@ RUF::RUF(QWidget* parent, QString& word)
 
     QFormLayout* target = nullptr;
     QGroupBox* targetBox = group(tr("Zielruf senden"), &target);
-    auto* enterTarget = new QCheckBox(tr("Eingabe Zielrufnummer"), this);
-    enterTarget->setObjectName(QStringLiteral("enterTarget"));
+    auto* enterTarget = named(new QCheckBox(tr("Eingabe Zielrufnummer"), this), "enterTarget");
     bind().custom(
         {{0, 2}}, {enterTarget}, {},
         [enterTarget](DigitSource& s) {
@@ -78,8 +78,7 @@ RUF::RUF(QWidget* parent, QString& word)
                                 tr("Eingabe Intercomzustand")},
                                ChoiceMap::of({0, 1, 14, 15}), "intercomAction");
     intercom->addRow(action);
-    QCheckBox* intercomCall = bind().flag(tr("Intercomruf senden"), DigitSlot::flag(0, 3));
-    intercomCall->setObjectName(QStringLiteral("intercomCall"));
+    QCheckBox* intercomCall = bind().flag("intercomCall", tr("Intercomruf senden"), DigitSlot::flag(0, 3));
     intercom->addRow(intercomCall);
 
     QFormLayout* external = nullptr;

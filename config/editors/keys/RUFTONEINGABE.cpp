@@ -1,6 +1,7 @@
 #include "config/editors/keys/RUFTONEINGABE.h"
 
 #include "config/editors/frame/CHexEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -62,8 +63,7 @@ RUFTONEINGABE::RUFTONEINGABE(QWidget* parent, QString& word)
 
     // Digit 2 is the number of input digits n; the call takes digits 3 to 3 + n - 1 and the
     // rest up to digit 7 is "0". n is clamped before it is used as a length.
-    m_inputDigits = new QLineEdit(this);
-    m_inputDigits->setObjectName(QStringLiteral("inputDigits"));
+    m_inputDigits = named(new QLineEdit(this), "inputDigits");
     m_inputDigits->setMaxLength(1);
     m_inputDigits->setMaximumWidth(m_inputDigits->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 16);
     m_inputDigits->installEventFilter(this);
@@ -77,8 +77,8 @@ RUFTONEINGABE::RUFTONEINGABE(QWidget* parent, QString& word)
             normaliseCall();
         return true;
     });
-    m_call = bind().tones([this] { return ToneSlot{0, 3, 5, 0, inputDigits(), QLatin1Char('0'), {}}; });
-    m_call->setObjectName(QStringLiteral("call"));
+    m_call =
+        bind().tones("call", [this] { return ToneSlot{0, 3, 5, 0, inputDigits(), QLatin1Char('0'), {}}; });
     auto* callLabel = new QLabel(tr("Ruf:"), this);
     form()->addRow(inputLabel, m_inputDigits);
     form()->addRow(callLabel, m_call);

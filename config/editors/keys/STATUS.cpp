@@ -1,6 +1,7 @@
 #include "config/editors/keys/STATUS.h"
 
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -27,8 +28,7 @@ STATUS::STATUS(QWidget* parent, QString& word)
     auto* kind = new QButtonGroup(this);
     const QStringList texts = {tr("neuer Status (0-99):"), tr("Eingabe durch Benutzer")};
     for (int i = 0; i < texts.size(); ++i) {
-        auto* b = new QRadioButton(texts.at(i), this);
-        b->setObjectName(QStringLiteral("statusKind%1").arg(i));
+        auto* b = namedRadio(texts.at(i), QStringLiteral("statusKind%1").arg(i), this);
         kind->addButton(b, i);
     }
     // Digits 2-3: the status as two decimal digits, or "FF" for entry by the user.

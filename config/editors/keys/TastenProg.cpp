@@ -1,6 +1,7 @@
 #include "config/editors/keys/TastenProg.h"
 
 #include "config/editors/frame/CHexEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 #include "config/editors/keys/FktAuswahl.h"
 #include "config/editors/keys/FunctionEditors.h"
 #include "config/register/Register.h"
@@ -39,8 +40,7 @@ TastenProg::TastenProg(int mode, QWidget* parent, Register* image)
     for (int key = 0; key < KeyCount; ++key) {
         if (!exists(key, model7k))
             continue;
-        auto* button = new QPushButton(captionOf(key), pad);
-        button->setObjectName(QStringLiteral("key%1").arg(key));
+        auto* button = named(new QPushButton(captionOf(key), pad), QStringLiteral("key%1").arg(key));
         button->setAutoDefault(false);
         if (key < 20)
             grid->addWidget(button, key / 4, key % 4 + offset);
@@ -50,22 +50,18 @@ TastenProg::TastenProg(int mode, QWidget* parent, Register* image)
     }
     content()->addWidget(pad);
 
-    m_label = new QLabel(this);
-    m_label->setObjectName(QStringLiteral("keyLabel"));
+    m_label = named(new QLabel(this), "keyLabel");
     QFont bold = m_label->font();
     bold.setWeight(QFont::DemiBold);
     bold.setPixelSize(16);
     m_label->setFont(bold);
-    m_word = bind().tones([this] { return ToneSlot::upTo(registerOf(m_key, m_press, m_mode), 0, 8, u'0'); });
-    m_word->setObjectName(QStringLiteral("functionWord"));
+    m_word = bind().tones("functionWord",
+                          [this] { return ToneSlot::upTo(registerOf(m_key, m_press, m_mode), 0, 8, u'0'); });
     m_word->setAlignment(Qt::AlignCenter);
-    m_short = new QRadioButton(tr("Tastendruck kurz"), this);
-    m_short->setObjectName(QStringLiteral("shortPress"));
-    m_long = new QRadioButton(tr("Tastendruck lang"), this);
-    m_long->setObjectName(QStringLiteral("longPress"));
+    m_short = namedRadio(tr("Tastendruck kurz"), "shortPress", this);
+    m_long = namedRadio(tr("Tastendruck lang"), "longPress", this);
     m_short->setChecked(true);
-    auto* wizard = new QPushButton(tr("Prog.-Assistent..."), this);
-    wizard->setObjectName(QStringLiteral("wizardButton"));
+    auto* wizard = named(new QPushButton(tr("Prog.-Assistent..."), this), "wizardButton");
     wizard->setAutoDefault(false);
     content()->addWidget(m_label);
     content()->addLayout(row({m_word, wizard}));

@@ -1,6 +1,7 @@
 #include "config/editors/telephone/AMTSTONDECODERTAB.h"
 
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 #include "config/register/Messages.h"
 #include "config/register/Register.h"
 #include "platform/UserDialogs.h"
@@ -24,15 +25,12 @@ AMTSTONDECODERTAB::AMTSTONDECODERTAB(Register* image, int entry, bool continuati
     : SettingsDialog(image, parent, QString()), m_entry(entry)
 {
     const int reg = registerOf(entry);
-    m_type = new QComboBox(this);
-    m_type->setObjectName(QStringLiteral("lineType"));
+    m_type = named(new QComboBox(this), "lineType");
     m_type->addItems({tr("Fortsetzungszeile"), tr("Freizeichen"), tr("Besetztzeichen"), tr("unbenutzt")});
 
     // Range-checked: a duration the three digits cannot hold is refused, not dropped.
-    m_tone = bind().number(DigitSlot::weighted(reg, 1, 3, 10), 0, MaxDuration);
-    m_tone->setObjectName(QStringLiteral("toneDuration"));
-    m_pause = bind().number(DigitSlot::weighted(reg, 4, 3, 10), 0, MaxDuration);
-    m_pause->setObjectName(QStringLiteral("pauseDuration"));
+    m_tone = bind().number("toneDuration", DigitSlot::weighted(reg, 1, 3, 10), 0, MaxDuration);
+    m_pause = bind().number("pauseDuration", DigitSlot::weighted(reg, 4, 3, 10), 0, MaxDuration);
     bind().custom(
         {{reg, 0}, {reg, 7}}, {m_type}, {}, [this](DigitSource& s) { writeEntry(s); },
         [this, reg, continuation] {
@@ -50,8 +48,7 @@ AMTSTONDECODERTAB::AMTSTONDECODERTAB(Register* image, int entry, bool continuati
 
     m_toneLabel = new QLabel(tr("Dauer Ton (ms):"), this);
     m_pauseLabel = new QLabel(tr("Dauer Pause (ms):"), this);
-    m_continue = new QPushButton(tr("->In nächster Zeile fortsetzen"), this);
-    m_continue->setObjectName(QStringLiteral("continueButton"));
+    m_continue = named(new QPushButton(tr("->In nächster Zeile fortsetzen"), this), "continueButton");
     m_continue->setAutoDefault(false);
 
     auto* grid = new QGridLayout;
@@ -65,11 +62,7 @@ AMTSTONDECODERTAB::AMTSTONDECODERTAB(Register* image, int entry, bool continuati
     content()->addLayout(grid);
 
     const auto used = [this] { return m_type->currentIndex() != Unused; };
-    bind().enableWhile({m_tone, m_pause, m_toneLabel, m_pauseLabel, m_continue}, used);
-    connect(m_type, &QComboBox::currentIndexChanged, this, [this] {
-        bind().refreshRules();
-        refreshTitle();
-    });
+    bind().enableWhile({m_tone, m_pause, m_toneLabel, m_pauseLabel, m_continue}, {m_type}, used);
     connect(m_continue, &QPushButton::clicked, this, &AMTSTONDECODERTAB::continueInNextLine);
     refreshTitle();
 }

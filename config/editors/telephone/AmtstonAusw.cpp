@@ -2,6 +2,7 @@
 
 #include "config/editors/frame/DecimalFractionEdit.h"
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 #include "config/editors/frame/OverviewTable.h"
 #include "config/editors/telephone/AMTSTONDECODERTAB.h"
 #include "config/editors/telephone/FieldRows.h"
@@ -28,24 +29,23 @@ AmtstonAusw::AmtstonAusw(Register* image, QWidget* parent)
     DecimalFormat tolerance{4, 2, 1, 31, 0, DecimalFormat::Range::OneDigit, 0, &AmtstonAusw::toleranceText,
                             {}};
     const QList<FieldRows::Row> fields = {
-        {bind().fraction(DigitSlot::hex(DecoderRegister, 0), tolerance), "tolerance",
+        {bind().fraction("tolerance", DigitSlot::hex(DecoderRegister, 0), tolerance),
          tr("%   Toleranz für Amtstondecoder")},
-        {bind().number(DigitSlot::weighted(DecoderRegister, 1, 3, 10)), "continuousTone",
+        {bind().number("continuousTone", DigitSlot::weighted(DecoderRegister, 1, 3, 10)),
          tr("ms  Tondauer für Dauertonauswertung")},
-        {bind().number(DigitSlot::weighted(DecoderRegister, 4, 3, 10)), "noTone",
+        {bind().number("noTone", DigitSlot::weighted(DecoderRegister, 4, 3, 10)),
          tr("ms  Pausendauer für Keintonauswertung")},
-        {bind().number(DigitSlot::scaled(LevelRegister, 1, 10)), "onTime",
+        {bind().number("onTime", DigitSlot::scaled(LevelRegister, 1, 10)),
          tr("ms lang auswerten bis Amtstonerkennung an")},
-        {bind().number(DigitSlot::scaled(LevelRegister, 2, 10)), "offTime",
+        {bind().number("offTime", DigitSlot::scaled(LevelRegister, 2, 10)),
          tr("ms   lang nicht auswerten bis Amtstonerk. aus")},
-        {bind().number(DigitSlot::weighted(LevelRegister, 3, 5, 1), 0, 32767), "minLevel",
+        {bind().number("minLevel", DigitSlot::weighted(LevelRegister, 3, 5, 1), 0, 32767),
          tr("Min. Pegel für Amtstonerkennung (0-32767)")},
     };
     QGridLayout* grid = FieldRows::make(this, fields);
     // Bit 1 of digit 7; the other bits stay as they are.
-    QCheckBox* rs232 = bind().flag(tr("Ausgabe der erkannten Hörtonzeiten an RS232"),
+    QCheckBox* rs232 = bind().flag("rs232", tr("Ausgabe der erkannten Hörtonzeiten an RS232"),
                                    DigitSlot::bits(DecoderRegister, 7, 0b0010));
-    rs232->setObjectName(QStringLiteral("rs232"));
     grid->addWidget(rs232, static_cast<int>(fields.size()), 0, 1, 2);
     content()->addLayout(grid);
 
@@ -69,11 +69,10 @@ AmtstonAusw::AmtstonAusw(Register* image, QWidget* parent)
         };
         return t;
     };
-    m_left = makeTable(1, LeftRows, QStringLiteral("entryButton"));
-    m_right =
-        makeTable(LeftRows + 1, AMTSTONDECODERTAB::LastEntry - LeftRows, QStringLiteral("entryButton1"));
-    m_left->setObjectName(QStringLiteral("entries1to10"));
-    m_right->setObjectName(QStringLiteral("entries11to19"));
+    m_left = named(makeTable(1, LeftRows, QStringLiteral("entryButton")), "entries1to10");
+    m_right = named(
+        makeTable(LeftRows + 1, AMTSTONDECODERTAB::LastEntry - LeftRows, QStringLiteral("entryButton1")),
+        "entries11to19");
     columns->addWidget(m_left);
     columns->addWidget(m_right, 0, Qt::AlignTop);
     content()->addWidget(table);

@@ -1,6 +1,7 @@
 #include "config/editors/telephone/DTMFBegSchluss.h"
 
 #include "config/editors/frame/CHexEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -22,24 +23,22 @@ DTMFBegSchluss::DTMFBegSchluss(Register* image, Mode mode, QWidget* parent)
 
     // The keys go into digits 1-7, the rest "0"; digit 0 then counts them. A count above 7
     // (written elsewhere) shows the seven keys the register holds.
-    m_sequence = bind().tones(ToneSlot::upTo(reg, 1, 7, QLatin1Char('0')));
-    m_sequence->setObjectName(QStringLiteral("sequence"));
+    m_sequence = bind().tones("sequence", ToneSlot::upTo(reg, 1, 7, QLatin1Char('0')));
     bind().custom(
         {{reg, 0}}, {m_sequence}, {},
         [this, reg](DigitSource& s) { s.setDigit(reg, 0, static_cast<int>(m_sequence->text().size())); },
         [this, reg] { m_sequence->setText(m_sequence->text().left(storedLength(digits().digit(reg, 0)))); });
 
-    auto* label = new QLabel(word + tr(" durch DTMF bei Auswertung folgender Töne:"), this);
-    label->setObjectName(QStringLiteral("sequenceLabel"));
+    auto* label =
+        named(new QLabel(word + tr(" durch DTMF bei Auswertung folgender Töne:"), this), "sequenceLabel");
     label->setBuddy(m_sequence);
     content()->addWidget(label);
     content()->addLayout(row({m_sequence}));
 
     // Register 357 digit 4 belongs to the begin call; the end call leaves it alone.
     if (mode == Beginnruf) {
-        m_confirm = bind().flag(tr("Bestätigungston senden bei DTMF-Beginnruf"),
+        m_confirm = bind().flag("confirmTone", tr("Bestätigungston senden bei DTMF-Beginnruf"),
                                 DigitSlot::nonZeroFlag(OptionRegister, ConfirmDigit));
-        m_confirm->setObjectName(QStringLiteral("confirmTone"));
         content()->addWidget(m_confirm);
     }
 }

@@ -1,6 +1,7 @@
 #include "config/editors/telephone/DTMFDurch.h"
 
 #include "config/editors/frame/CHexEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,39 +31,33 @@ DTMFDurch::DTMFDurch(Register* image, QWidget* parent)
     const QStringList modes = {tr("5-Tonfolge"), tr("Ruf -> Kennung"), tr("Kennung -> Ruf"), tr("6-Tonfolge"),
                                tr("7-Tonfolge")};
     // A mode digit above 4 opens without selection and is kept; its sequence takes five tones.
-    m_normalMode = bind().choice(DigitSlot::hex(ModeRegister, 0), modes);
-    m_normalMode->setObjectName(QStringLiteral("normalMode"));
-    m_nightMode = bind().choice(DigitSlot::hex(ModeRegister, 2), modes);
-    m_nightMode->setObjectName(QStringLiteral("nightMode"));
+    m_normalMode = bind().choice("normalMode", DigitSlot::hex(ModeRegister, 0), modes);
+    m_nightMode = bind().choice("nightMode", DigitSlot::hex(ModeRegister, 2), modes);
 
     // A sequence shorter than its mode is completed with "0" (digits up to 6); digit 7 holds options.
-    m_normalSequence = bind().tones([this] {
+    m_normalSequence = bind().tones("normalSequence", [this] {
         return ToneSlot{NormalRegister,   0, 7, 0, sequenceLength(m_normalMode->currentIndex()),
                         QLatin1Char('0'), {}};
     });
-    m_normalSequence->setObjectName(QStringLiteral("normalSequence"));
-    m_nightSequence = bind().tones([this] {
+    m_nightSequence = bind().tones("nightSequence", [this] {
         return ToneSlot{NightRegister,    0, 7, 0, sequenceLength(m_nightMode->currentIndex()),
                         QLatin1Char('0'), {}};
     });
-    m_nightSequence->setObjectName(QStringLiteral("nightSequence"));
 
     // An empty coupling tone is a pause: "F".
-    CHexEdit* normalCoupling = bind().tones(ToneSlot::upTo(ModeRegister, 1, 1, QLatin1Char('F')));
-    normalCoupling->setObjectName(QStringLiteral("normalCoupling"));
-    CHexEdit* nightCoupling = bind().tones(ToneSlot::upTo(ModeRegister, 3, 1, QLatin1Char('F')));
-    nightCoupling->setObjectName(QStringLiteral("nightCoupling"));
+    CHexEdit* normalCoupling =
+        bind().tones("normalCoupling", ToneSlot::upTo(ModeRegister, 1, 1, QLatin1Char('F')));
+    CHexEdit* nightCoupling =
+        bind().tones("nightCoupling", ToneSlot::upTo(ModeRegister, 3, 1, QLatin1Char('F')));
 
-    QCheckBox* startWithEndKey = bind().flag(tr("Ruf mit Endetaste \"#\" starten"),
+    QCheckBox* startWithEndKey = bind().flag("startWithEndKey", tr("Ruf mit Endetaste \"#\" starten"),
                                              DigitSlot::nonZeroFlag(NormalRegister, OptionDigit));
-    startWithEndKey->setObjectName(QStringLiteral("startWithEndKey"));
 
     // Register 362 digit 7: bit 0 night switching active at start, bit 1 set when the last
     // state is NOT kept; the other bits stay as they are.
-    m_nightAtStart = new QCheckBox(tr("Nachtschaltung beim Starten aktiv"), this);
-    m_nightAtStart->setObjectName(QStringLiteral("nightAtStart"));
-    m_keepNightState = new QCheckBox(tr("letzten Status Nachtschaltung speichern"), this);
-    m_keepNightState->setObjectName(QStringLiteral("keepNightState"));
+    m_nightAtStart = named(new QCheckBox(tr("Nachtschaltung beim Starten aktiv"), this), "nightAtStart");
+    m_keepNightState =
+        named(new QCheckBox(tr("letzten Status Nachtschaltung speichern"), this), "keepNightState");
     bind().custom(
         {{NightRegister, OptionDigit}}, {m_nightAtStart, m_keepNightState}, {},
         [this](DigitSource& s) {

@@ -49,8 +49,7 @@ DTMFga::DTMFga(Register* image, QWidget* parent) : SettingsDialog(image, parent,
     auto addFields = [this](QGroupBox* box, const QList<Field>& fields, const QByteArray& prefix) {
         QList<FieldRows::Row> rows;
         for (const Field& f : fields) {
-            rows.append({bind().number(f.slot, 0, f.maximum), nullptr, f.label});
-            rows.last().field->setObjectName(QString::fromLatin1(prefix + f.name));
+            rows.append({bind().number(prefix + f.name, f.slot, 0, f.maximum), f.label});
         }
         box->setLayout(FieldRows::make(box, rows));
     };

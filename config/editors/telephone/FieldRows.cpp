@@ -10,8 +10,6 @@ QGridLayout* FieldRows::make(QWidget* parent, const QList<Row>& rows)
     auto* grid = new QGridLayout;
     for (int i = 0; i < rows.size(); ++i) {
         const Row& r = rows.at(i);
-        if (r.name)
-            r.field->setObjectName(QString::fromLatin1(r.name));
         // As wide as the field's largest value: a squeezed grid column would hide digits.
         if (r.field->maximumWidth() < QWIDGETSIZE_MAX)
             r.field->setMinimumWidth(r.field->maximumWidth());

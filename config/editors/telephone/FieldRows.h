@@ -9,11 +9,10 @@ class QWidget;
 namespace quarn {
 
 // The telephone dialogs' usual layout: each field with its label (unit first, "ms   ...") to its
-// right. Names the fields for the tests.
+// right.
 struct FieldRows {
     struct Row {
         QWidget* field;
-        const char* name; // null: the field keeps the name it has
         QString label;
     };
     static QGridLayout* make(QWidget* parent, const QList<Row>& rows);

@@ -12,14 +12,14 @@ ImpulsG::ImpulsG(Register* image, QWidget* parent) : SettingsDialog(image, paren
     content()->addLayout(FieldRows::make(
         this,
         {
-            {bind().number(DigitSlot::weighted(610, 0, 2, 5)), "pulse",
+            {bind().number("pulse", DigitSlot::weighted(610, 0, 2, 5)),
              tr("ms   Impulsdauer (on hook Zeit)")},
-            {bind().number(DigitSlot::weighted(610, 2, 2, 5)), "pulsePause",
+            {bind().number("pulsePause", DigitSlot::weighted(610, 2, 2, 5)),
              tr("ms   Impulspause (off hook Zeit)")},
-            {bind().number(DigitSlot::weighted(610, 4, 4, 5)), "digitPause",
+            {bind().number("digitPause", DigitSlot::weighted(610, 4, 4, 5)),
              tr("ms   Pause zwischen 2 Wahlziffern")},
-            {bind().number(DigitSlot::weighted(611, 0, 4, 5)), "lead", tr("ms   Impulswahl Vorlaufdauer")},
-            {bind().number(DigitSlot::weighted(611, 4, 4, 5)), "trail", tr("ms   Impulswahl Nachlaufdauer")},
+            {bind().number("lead", DigitSlot::weighted(611, 0, 4, 5)), tr("ms   Impulswahl Vorlaufdauer")},
+            {bind().number("trail", DigitSlot::weighted(611, 4, 4, 5)), tr("ms   Impulswahl Nachlaufdauer")},
         }));
 }
 

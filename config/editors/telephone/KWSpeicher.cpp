@@ -1,5 +1,6 @@
 #include "config/editors/telephone/KWSpeicher.h"
 
+#include "config/editors/frame/NamedRadio.h"
 #include "config/history/UnitHistory.h"
 #include "config/link/LinkMessages.h"
 #include "config/link/ShortDialExchange.h"
@@ -34,8 +35,7 @@ KWSpeicher::KWSpeicher(Register* image, QWidget* parent)
     content()->addWidget(buildReadGroup());
     content()->addWidget(buildWriteGroup());
 
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("progressBar"));
+    m_progress = named(new QProgressBar(this), "progressBar");
     m_progress->setTextVisible(false);
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
@@ -70,19 +70,17 @@ QWidget* KWSpeicher::buildReadGroup()
     auto* grid = new QGridLayout;
     for (int b = 0; b < RangeCount; ++b) {
         const int first = 100 * b;
-        auto* box = new QCheckBox(QString::asprintf("%03i-%03i", first, first + 99), group);
-        box->setObjectName(QStringLiteral("range%1").arg(b));
+        auto* box = named(new QCheckBox(QString::asprintf("%03i-%03i", first, first + 99), group),
+                          QStringLiteral("range%1").arg(b));
         box->setChecked(b == 0);
         grid->addWidget(box, b / 5, b % 5);
         m_ranges << box;
     }
     layout->addLayout(grid);
 
-    m_readButton = new QPushButton(tr("Kurzwahlspeicher -> Datei"), group);
-    m_readButton->setObjectName(QStringLiteral("readButton"));
+    m_readButton = named(new QPushButton(tr("Kurzwahlspeicher -> Datei"), group), "readButton");
     m_readButton->setAutoDefault(false);
-    m_readStatus = new QLabel(group);
-    m_readStatus->setObjectName(QStringLiteral("readStatus"));
+    m_readStatus = named(new QLabel(group), "readStatus");
     layout->addLayout(row({m_readButton}));
     layout->addWidget(m_readStatus);
     connect(m_readButton, &QPushButton::clicked, this, &KWSpeicher::readToFile);
@@ -93,11 +91,9 @@ QWidget* KWSpeicher::buildWriteGroup()
 {
     auto* group = new QGroupBox(tr("Zurückschreiben zum Telefoninterface"), this);
     auto* layout = new QVBoxLayout(group);
-    m_writeButton = new QPushButton(tr("Datei -> Kurzwahlspeicher"), group);
-    m_writeButton->setObjectName(QStringLiteral("writeButton"));
+    m_writeButton = named(new QPushButton(tr("Datei -> Kurzwahlspeicher"), group), "writeButton");
     m_writeButton->setAutoDefault(false);
-    m_writeStatus = new QLabel(group);
-    m_writeStatus->setObjectName(QStringLiteral("writeStatus"));
+    m_writeStatus = named(new QLabel(group), "writeStatus");
     layout->addLayout(row({m_writeButton}));
     layout->addWidget(m_writeStatus);
     connect(m_writeButton, &QPushButton::clicked, this, &KWSpeicher::writeFromFile);
@@ -206,8 +202,7 @@ void KWSpeicher::readToFile()
             if (const QString warning = UnitHistory::keepShortDial(read.text); !warning.isEmpty())
                 platform::showMessage(this, msg::captionWarning(), warning);
             saveReceived(read.text);
-        }
-        else if (!read.stopped)
+        } else if (!read.stopped)
             platform::showMessage(this, msg::captionError(), link::ShortDialMessages::readIncomplete(read),
                                   platform::MessageIcon::Exclamation);
         finish();

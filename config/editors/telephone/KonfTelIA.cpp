@@ -16,8 +16,7 @@ KonfTelIA::KonfTelIA(Register* image, QWidget* parent)
     auto* form = new QFormLayout;
     // A digit beyond a list opens without selection and is kept.
     auto addChoice = [&](int k, const char* name, const QString& label, const QStringList& texts) {
-        QComboBox* combo = bind().choice(DigitSlot::hex(ChipRegister, k), texts);
-        combo->setObjectName(QString::fromLatin1(name));
+        QComboBox* combo = bind().choice(name, DigitSlot::hex(ChipRegister, k), texts);
         form->addRow(label, combo);
     };
     addChoice(0, "headroom", tr("Transmit voltage headroom and DC voltage drop:"),
@@ -27,8 +26,8 @@ KonfTelIA::KonfTelIA(Register* image, QWidget* parent)
                tr("ES203021 Zr:Australien,China"), tr("Zr:Neuseeland"), tr("TBR21"), tr("reserved")});
     addChoice(2, "transmitGain", tr("Transmit gain:"),
               {tr("normal"), tr("+6dB"), tr("+6dB bei DTMF"), tr("+6dB bei DTMF Amtsholung Wx")});
-    QCheckBox* sensor = bind().flag(tr("current sensor disabled"), DigitSlot::flag(ChipRegister, 3));
-    sensor->setObjectName(QStringLiteral("currentSensorDisabled"));
+    QCheckBox* sensor =
+        bind().flag("currentSensorDisabled", tr("current sensor disabled"), DigitSlot::flag(ChipRegister, 3));
     form->addRow(sensor);
     addChoice(4, "ringThreshold", tr("Ring threshold:"),
               {tr("10/20V"), tr("12,5/25V"), tr("15/30V"), tr("20/40V")});

@@ -10,18 +10,18 @@ namespace quarn {
 NFPegel::NFPegel(Register* image, QWidget* parent)
     : SettingsDialog(image, parent, tr("Weitere NF-Ausgabepegel"))
 {
-    auto level = [this](int reg, int maximum) {
-        return bind().number(DigitSlot::weighted(reg, 3, 5, 1), 0, maximum);
+    auto level = [this](const char* name, int reg, int maximum) {
+        return bind().number(name, DigitSlot::weighted(reg, 3, 5, 1), 0, maximum);
     };
     // The two speech paths take the full 16 bits, the tone paths half of them.
     content()->addLayout(
         FieldRows::make(this, {
-                                  {level(620, 65535), "phoneToRadio", tr("Ausgabepegel Telefon->Funk")},
-                                  {level(621, 65535), "radioToPhone", tr("Ausgabepegel Funk->Telefon")},
-                                  {level(622, 32767), "toneToRadio", tr("Ausgabepegel Ton->Funk")},
-                                  {level(623, 32767), "toneToPhone", tr("Ausgabepegel Ton->Telefon")},
-                                  {level(624, 32767), "pilotToRadio", tr("Ausgabepegel Pilotton->Funk")},
-                                  {level(625, 32767), "pilotToPhone", tr("Ausgabepegel Pilotton->Telefon")},
+                                  {level("phoneToRadio", 620, 65535), tr("Ausgabepegel Telefon->Funk")},
+                                  {level("radioToPhone", 621, 65535), tr("Ausgabepegel Funk->Telefon")},
+                                  {level("toneToRadio", 622, 32767), tr("Ausgabepegel Ton->Funk")},
+                                  {level("toneToPhone", 623, 32767), tr("Ausgabepegel Ton->Telefon")},
+                                  {level("pilotToRadio", 624, 32767), tr("Ausgabepegel Pilotton->Funk")},
+                                  {level("pilotToPhone", 625, 32767), tr("Ausgabepegel Pilotton->Telefon")},
                               }));
 }
 

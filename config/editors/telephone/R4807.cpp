@@ -16,8 +16,8 @@ R4807::R4807(Register* image, QWidget* parent)
     };
     for (int k = 0; k < 4; ++k) {
         // Any digit but "0" counts as on; written back as "1" or "0".
-        QCheckBox* box = bind().flag(texts[k], DigitSlot::nonZeroFlag(360, k));
-        box->setObjectName(QStringLiteral("way%1").arg(k));
+        QCheckBox* box =
+            bind().flag(QStringLiteral("way%1").arg(k), texts[k], DigitSlot::nonZeroFlag(360, k));
         content()->addWidget(box);
     }
 }

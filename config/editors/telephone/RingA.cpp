@@ -9,12 +9,13 @@ namespace quarn {
 
 RingA::RingA(Register* image, QWidget* parent) : SettingsDialog(image, parent, tr("\"Ring\"-Auswerter"))
 {
-    content()->addLayout(FieldRows::make(this, {
-                                                   {bind().number(DigitSlot::weighted(615, 0, 4, 5)),
-                                                    "minRing", tr("ms   min. Ringdauer für gültigen Ring")},
-                                                   {bind().number(DigitSlot::weighted(615, 4, 4, 5)),
-                                                    "maxPause", tr("ms   max. Ringpause zwischen 2 Rings")},
-                                               }));
+    content()->addLayout(
+        FieldRows::make(this, {
+                                  {bind().number("minRing", DigitSlot::weighted(615, 0, 4, 5)),
+                                   tr("ms   min. Ringdauer für gültigen Ring")},
+                                  {bind().number("maxPause", DigitSlot::weighted(615, 4, 4, 5)),
+                                   tr("ms   max. Ringpause zwischen 2 Rings")},
+                              }));
 }
 
 } // namespace quarn

@@ -2,6 +2,7 @@
 
 #include "config/editors/frame/CHexEdit.h"
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 #include "config/editors/telephone/TELDecoder.h"
 #include "config/register/RegisterCodecs.h"
 
@@ -25,30 +26,30 @@ constexpr int ShownForTooFewTones = 5;
 
 ChoiceMap TELDECODERKONFIG::modeMap()
 {
-    return ChoiceMap::of({0, 1, 2, 3, 4, 9});
+    QList<int> digits;
+    for (const TELDecoder::ModeEntry& m : TELDecoder::modes())
+        digits << m.digit;
+    return ChoiceMap::of(digits);
 }
 
 TELDECODERKONFIG::TELDECODERKONFIG(Register* image, int decoder, QWidget* parent)
     : SettingsDialog(image, parent, tr("Decoder-Konfiguration")), m_decoder(decoder),
       m_config(TELDecoder::configRegister(decoder))
 {
-    m_storedMode = digits().digit(m_config, 1);
+    m_storedMode = modeMap().positionOf(digits().digit(m_config, 1));
 
     // Unused trailing positions of the sequence are "F".
-    CHexEdit* sequence =
-        bind().tones(ToneSlot::upTo(TELDecoder::sequenceRegister(decoder), 0, 8, QLatin1Char('F')));
-    sequence->setObjectName(QStringLiteral("sequence"));
+    CHexEdit* sequence = bind().tones(
+        "sequence", ToneSlot::upTo(TELDecoder::sequenceRegister(decoder), 0, 8, QLatin1Char('F')));
     // Checked before every position, whose ranges it sets.
-    m_toneCount = bind().number(DigitSlot::hex(m_config, 0), MinTones, MaxTones);
-    m_toneCount->setObjectName(QStringLiteral("toneCount"));
+    m_toneCount = bind().number("toneCount", DigitSlot::hex(m_config, 0), MinTones, MaxTones);
     if (digits().digit(m_config, 0) < MinTones)
         m_toneCount->setValue(ShownForTooFewTones);
 
-    m_mode = new QComboBox(this);
-    m_mode->setObjectName(QStringLiteral("mode"));
-    m_mode->addItems({tr("unbenutzt"), tr("Beginnruf"), tr("Kurzwahl"), tr("Durchwahl"), tr("Nachtschaltung"),
-                      tr("Schlussruf")});
-    m_mode->setCurrentIndex(modeMap().positionOf(m_storedMode));
+    m_mode = named(new QComboBox(this), "mode");
+    for (const TELDecoder::ModeEntry& m : TELDecoder::modes())
+        m_mode->addItem(TELDecoder::modeName(m.digit));
+    m_mode->setCurrentIndex(m_storedMode);
     // A chosen mode rewrites the configuration from "00000000" before its own digits go in; a
     // mode the list does not know keeps digits 1-7 as they are.
     bind().custom({{m_config, 1, 7}}, {m_mode}, {}, [this](DigitSource& s) {
@@ -87,18 +88,17 @@ TELDECODERKONFIG::TELDECODERKONFIG(Register* image, int decoder, QWidget* parent
 }
 
 QButtonGroup* TELDECODERKONFIG::radioDigit(int k, const QStringList& texts, const char* namePrefix,
-                                           int storedMode, int defaultPosition)
+                                           bool storedCounts, int defaultPosition)
 {
     auto* group = new QButtonGroup(this);
     QList<QWidget*> buttons;
     for (int i = 0; i < texts.size(); ++i) {
-        auto* b = new QRadioButton(texts.at(i), this);
-        b->setObjectName(QString::fromLatin1(namePrefix) + QString::number(i));
+        auto* b = namedRadio(texts.at(i), QLatin1String(namePrefix) + QString::number(i), this);
         group->addButton(b, i);
         buttons << b;
     }
     const int stored = digits().digit(m_config, k);
-    const int position = m_storedMode == storedMode ? stored : defaultPosition;
+    const int position = storedCounts ? stored : defaultPosition;
     if (QAbstractButton* b = group->button(position))
         b->setChecked(true);
     bind().custom({{m_config, k}}, buttons, {}, [this, group, k, stored](DigitSource& s) {
@@ -107,14 +107,13 @@ QButtonGroup* TELDECODERKONFIG::radioDigit(int k, const QStringList& texts, cons
     return group;
 }
 
-CHexEdit* TELDECODERKONFIG::characterDigit(int k, int storedMode, QChar defaultCharacter, const char* name)
+CHexEdit* TELDECODERKONFIG::characterDigit(int k, bool storedCounts, QChar defaultCharacter, const char* name)
 {
     const QString text = digits().text(m_config);
     const QChar stored = k < text.size() ? text.at(k) : QChar();
-    const QChar shown = m_storedMode == storedMode && isHexText(QString(stored)) ? stored : defaultCharacter;
-    CHexEdit* edit = bind().tones(ToneSlot::upTo(m_config, k, 1, shown));
+    const QChar shown = storedCounts && isHexText(QString(stored)) ? stored : defaultCharacter;
+    CHexEdit* edit = bind().tones(name, ToneSlot::upTo(m_config, k, 1, shown));
     edit->setText(shown);
-    edit->setObjectName(QString::fromLatin1(name));
     return edit;
 }
 
@@ -122,13 +121,13 @@ QGroupBox* TELDECODERKONFIG::beginGroup()
 {
     auto* box = new QGroupBox(tr("Beginnruf"), this);
     auto* layout = new QVBoxLayout(box);
-    QButtonGroup* action =
-        radioDigit(2, {tr("nur Beginnruf"), tr("Schlussruf falls Gespräch besteht")}, "beginAction", 1, 0);
+    QButtonGroup* action = radioDigit(2, {tr("nur Beginnruf"), tr("Schlussruf falls Gespräch besteht")},
+                                      "beginAction", m_storedMode == Begin, 0);
     for (QAbstractButton* b : action->buttons())
         layout->addWidget(b);
-    QCheckBox* confirm = bind().flag(tr("Bestätigungston senden"), DigitSlot::flag(m_config, 3));
-    confirm->setObjectName(QStringLiteral("confirmTone"));
-    if (m_storedMode != 1)
+    QCheckBox* confirm =
+        bind().flag("confirmTone", tr("Bestätigungston senden"), DigitSlot::flag(m_config, 3));
+    if (m_storedMode != Begin)
         confirm->setChecked(false);
     layout->addWidget(confirm);
     return box;
@@ -143,11 +142,11 @@ QGroupBox* TELDECODERKONFIG::shortDialGroup()
     const QStringList places = {tr("100er"), tr("10er"), tr("1er")};
     for (int j = 0; j < 3; ++j) {
         // Position 0: the digit is not in the sequence, its default value is dialled.
-        IntegerEdit* position = bind().number(DigitSlot::hex(m_config, 2 + j), 0, MaxTones);
-        position->setObjectName(QStringLiteral("shortDialPosition%1").arg(j));
-        IntegerEdit* fallback = bind().number(DigitSlot::hex(m_config, 5 + j), 0, 9);
-        fallback->setObjectName(QStringLiteral("shortDialDefault%1").arg(j));
-        if (m_storedMode != 2) {
+        IntegerEdit* position = bind().number(QStringLiteral("shortDialPosition%1").arg(j),
+                                              DigitSlot::hex(m_config, 2 + j), 0, MaxTones);
+        IntegerEdit* fallback =
+            bind().number(QStringLiteral("shortDialDefault%1").arg(j), DigitSlot::hex(m_config, 5 + j), 0, 9);
+        if (m_storedMode != ShortDial) {
             position->setValue(3 + j);
             fallback->setValue(0);
         }
@@ -164,25 +163,23 @@ QGroupBox* TELDECODERKONFIG::shortDialGroup()
 
 QGroupBox* TELDECODERKONFIG::throughDialGroup()
 {
-    const bool stored = m_storedMode == 3;
+    const bool stored = m_storedMode == ThroughDial;
     auto* box = new QGroupBox(tr("Durchwahl"), this);
     auto* form = new QFormLayout(box);
-    IntegerEdit* first = bind().number(DigitSlot::hex(m_config, 2), 1, MaxTones);
-    first->setObjectName(QStringLiteral("throughDialPosition"));
+    IntegerEdit* first = bind().number("throughDialPosition", DigitSlot::hex(m_config, 2), 1, MaxTones);
     if (!stored)
         first->setValue(4);
     m_positions << first;
     m_positionMinimum << 1;
     form->addRow(tr("Stelle der ersten Durchwahlziffer:"), first);
     form->addRow(tr("Kleinster erlaubter Wert:"),
-                 characterDigit(3, 3, QLatin1Char('0'), "throughDialMinimum"));
-    form->addRow(tr("Größter erlaubter Wert:"), characterDigit(4, 3, QLatin1Char('9'), "throughDialMaximum"));
+                 characterDigit(3, stored, QLatin1Char('0'), "throughDialMinimum"));
+    form->addRow(tr("Größter erlaubter Wert:"),
+                 characterDigit(4, stored, QLatin1Char('9'), "throughDialMaximum"));
 
     // Digit 5 counts the prefix characters in digits 6-7; an empty prefix stores none.
-    auto* withPrefix = new QCheckBox(tr("Vorwahl zum Telefon (1-2 Ziffern)"), box);
-    withPrefix->setObjectName(QStringLiteral("withPrefix"));
-    CHexEdit* prefix = bind().tones(ToneSlot{m_config, 6, 2, 0, 2, QChar(), {}});
-    prefix->setObjectName(QStringLiteral("prefix"));
+    auto* withPrefix = named(new QCheckBox(tr("Vorwahl zum Telefon (1-2 Ziffern)"), box), "withPrefix");
+    CHexEdit* prefix = bind().tones("prefix", ToneSlot{m_config, 6, 2, 0, 2, QChar(), {}});
     const int storedLength = stored ? digits().digit(m_config, 5) : 0;
     withPrefix->setChecked(storedLength == 1 || storedLength == 2);
     prefix->setText(withPrefix->isChecked() ? digits().text(m_config).mid(6, storedLength)
@@ -200,22 +197,20 @@ QGroupBox* TELDECODERKONFIG::nightGroup()
     auto* box = new QGroupBox(tr("Nachtschaltung"), this);
     auto* layout = new QVBoxLayout(box);
     QButtonGroup* action = radioDigit(2, {tr("aus"), tr("ein"), tr("gemäß Wert in Tonfolge:"), tr("toggeln")},
-                                      "nightAction", 4, 0);
+                                      "nightAction", m_storedMode == NightSwitch, 0);
     for (QAbstractButton* b : action->buttons())
         layout->addWidget(b);
 
-    IntegerEdit* position = bind().number(DigitSlot::hex(m_config, 3), 1, MaxTones);
-    position->setObjectName(QStringLiteral("nightPosition"));
-    const bool byValue = m_storedMode == 4 && digits().digit(m_config, 2) == 2;
+    IntegerEdit* position = bind().number("nightPosition", DigitSlot::hex(m_config, 3), 1, MaxTones);
+    const bool byValue = m_storedMode == NightSwitch && digits().digit(m_config, 2) == 2;
     if (!byValue)
         position->setValue(5);
     m_positions << position;
     m_positionMinimum << 1;
     // The three values only count for the action "gemäß Wert in Tonfolge:".
-    const int byValueMode = byValue ? 4 : -1;
-    CHexEdit* on = characterDigit(4, byValueMode, QLatin1Char('1'), "nightOn");
-    CHexEdit* off = characterDigit(5, byValueMode, QLatin1Char('0'), "nightOff");
-    CHexEdit* toggle = characterDigit(6, byValueMode, QLatin1Char('2'), "nightToggle");
+    CHexEdit* on = characterDigit(4, byValue, QLatin1Char('1'), "nightOn");
+    CHexEdit* off = characterDigit(5, byValue, QLatin1Char('0'), "nightOff");
+    CHexEdit* toggle = characterDigit(6, byValue, QLatin1Char('2'), "nightToggle");
     auto* form = new QFormLayout;
     form->addRow(tr("Auszuwertende Stelle in Tonfolge:"), position);
     form->addRow(tr("ein:"), on);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/editors/frame/SettingsDialog.h"
+#include "config/editors/telephone/TELDecoder.h"
 
 #include <QList>
 
@@ -20,12 +21,12 @@ class IntegerEdit;
 class TELDECODERKONFIG : public SettingsDialog {
     Q_OBJECT
 public:
-    // List positions of the "Modus" combo box.
-    enum Mode { Unused, Begin, ShortDial, ThroughDial, NightSwitch, End };
+    // List positions of the "Modus" combo box: those of TELDecoder::modes().
+    using enum TELDecoder::Mode;
 
     TELDECODERKONFIG(Register* image, int decoder, QWidget* parent = nullptr);
 
-    // Position <-> digit: 0-4 as themselves, "Schlussruf" is 9.
+    // Position <-> digit, from TELDecoder::modes().
     static ChoiceMap modeMap();
 
 private:
@@ -34,18 +35,19 @@ private:
     QGroupBox* shortDialGroup();
     QGroupBox* throughDialGroup();
     QGroupBox* nightGroup();
-    // A radio group on digit k that keeps the stored digit while nothing is selected.
-    QButtonGroup* radioDigit(int k, const QStringList& texts, const char* namePrefix, int storedMode,
+    // A radio group on digit k that keeps the stored digit while nothing is selected; it shows
+    // the stored digit when it counts (the stored mode is the group's), else the default.
+    QButtonGroup* radioDigit(int k, const QStringList& texts, const char* namePrefix, bool storedCounts,
                              int defaultPosition);
-    // A one-character field on digit k: the stored character under the stored mode, else the
-    // default; an empty field writes what it showed when the dialog opened.
-    CHexEdit* characterDigit(int k, int storedMode, QChar defaultCharacter, const char* name);
+    // A one-character field on digit k: the stored character when it counts, else the default;
+    // an empty field writes what it showed when the dialog opened.
+    CHexEdit* characterDigit(int k, bool storedCounts, QChar defaultCharacter, const char* name);
     // The positions in the sequence reach up to the tone count as it is entered now.
     void refreshRanges();
 
     int m_decoder;
     int m_config;
-    int m_storedMode;
+    int m_storedMode; // the list position of the stored mode, -1 for a digit the list does not know
     IntegerEdit* m_toneCount;
     QComboBox* m_mode;
     QList<IntegerEdit*> m_positions; // ranges up to the tone count

@@ -26,24 +26,41 @@ TELDecoder::TELDecoder(Register* image, QWidget* parent) : SettingsDialog(image,
     m_table->refresh();
 }
 
+namespace {
+
+constexpr std::array<TELDecoder::ModeEntry, TELDecoder::End + 1> Modes = {{
+    {TELDecoder::Unused, 0, QT_TRANSLATE_NOOP("quarn::TELDecoder", "unbenutzt")},
+    {TELDecoder::Begin, 1, QT_TRANSLATE_NOOP("quarn::TELDecoder", "Beginnruf")},
+    {TELDecoder::ShortDial, 2, QT_TRANSLATE_NOOP("quarn::TELDecoder", "Kurzwahl")},
+    {TELDecoder::ThroughDial, 3, QT_TRANSLATE_NOOP("quarn::TELDecoder", "Durchwahl")},
+    {TELDecoder::NightSwitch, 4, QT_TRANSLATE_NOOP("quarn::TELDecoder", "Nachtschaltung")},
+    {TELDecoder::End, 9, QT_TRANSLATE_NOOP("quarn::TELDecoder", "Schlussruf")},
+}};
+
+constexpr bool inListOrder()
+{
+    for (std::size_t i = 0; i < Modes.size(); ++i) {
+        if (Modes[i].mode != static_cast<int>(i))
+            return false;
+    }
+    return true;
+}
+static_assert(inListOrder(), "a mode's entry stands at its list position");
+
+} // namespace
+
+const std::array<TELDecoder::ModeEntry, TELDecoder::End + 1>& TELDecoder::modes()
+{
+    return Modes;
+}
+
 QString TELDecoder::modeName(int digit)
 {
-    switch (digit) {
-    case 0:
-        return tr("unbenutzt");
-    case 1:
-        return tr("Beginnruf");
-    case 2:
-        return tr("Kurzwahl");
-    case 3:
-        return tr("Durchwahl");
-    case 4:
-        return tr("Nachtschaltung");
-    case 9:
-        return tr("Schlussruf");
-    default:
-        return QString();
+    for (const ModeEntry& m : Modes) {
+        if (m.digit == digit)
+            return tr(m.name);
     }
+    return QString();
 }
 
 QString TELDecoder::cell(const DigitSource& digits, int decoder, int column)

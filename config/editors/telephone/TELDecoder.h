@@ -2,6 +2,8 @@
 
 #include "config/editors/frame/SettingsDialog.h"
 
+#include <array>
+
 class QLabel;
 
 namespace quarn {
@@ -20,6 +22,16 @@ public:
 
     static int sequenceRegister(int decoder) { return 320 + decoder; } // decoder 0-9
     static int configRegister(int decoder) { return 330 + decoder; }
+
+    // What a decoder does when it recognises its sequence, in the order of the configuration's
+    // "Modus" list: digit 1 of its configuration register and the mode's name.
+    enum Mode { Unused, Begin, ShortDial, ThroughDial, NightSwitch, End };
+    struct ModeEntry {
+        Mode mode;
+        int digit;
+        const char* name; // untranslated, context "quarn::TELDecoder"
+    };
+    static const std::array<ModeEntry, End + 1>& modes();
     // The mode's name for the configuration's digit 1; empty for a digit without one.
     static QString modeName(int digit);
     static QString cell(const DigitSource& digits, int decoder, int column);

@@ -17,8 +17,9 @@ TelInPegel::TelInPegel(Register* image, QWidget* parent)
     // Two integer digits and one decimal with a sign; the parser adds the offset and refuses
     // anything outside 0-255.
     DecimalFormat format{5, 2, 1, 1, 0, DecimalFormat::Range::TwoDigits, Offset, levelText, {}};
-    content()->addLayout(FieldRows::make(this, {{bind().fraction(DigitSlot::weighted(627, 0, 3, 1), format),
-                                                 "level", tr("dB   Pegelanpassung (-6,0 bis +19,5 dB)")}}));
+    content()->addLayout(
+        FieldRows::make(this, {{bind().fraction("level", DigitSlot::weighted(627, 0, 3, 1), format),
+                                tr("dB   Pegelanpassung (-6,0 bis +19,5 dB)")}}));
 }
 
 QString TelInPegel::levelText(int stored)

@@ -2,6 +2,7 @@
 
 #include "config/editors/frame/CHexEdit.h"
 #include "config/editors/frame/IntegerEdit.h"
+#include "config/editors/frame/NamedRadio.h"
 #include "config/editors/keys/FktAuswahl.h"
 #include "config/editors/telephone/FieldRows.h"
 #include "config/register/RegisterCodecs.h"
@@ -32,37 +33,31 @@ TelKonfig::TelKonfig(Register* image, QWidget* parent)
 {
     // Every field is bound in register order, so "OK" checks and parses all of them before the
     // first digit is written. An empty one-character field stores the unit's default.
-    CHexEdit* ringTone = bind().tones(ToneSlot::upTo(190, 0, 1, u'B'));
-    ringTone->setObjectName(QStringLiteral("ringTone"));
+    CHexEdit* ringTone = bind().tones("ringTone", ToneSlot::upTo(190, 0, 1, u'B'));
     narrow(ringTone, 1);
-    m_timerFunction = bind().tones(ToneSlot::upTo(TimerRegister, 0, TimerFunctionLength, u'0'));
-    m_timerFunction->setObjectName(QStringLiteral("timerFunction"));
+    m_timerFunction =
+        bind().tones("timerFunction", ToneSlot::upTo(TimerRegister, 0, TimerFunctionLength, u'0'));
     narrow(m_timerFunction, TimerFunctionLength);
-    IntegerEdit* idleTimeout = bind().number(DigitSlot::weighted(TimerRegister, 6, 2, 1));
-    IntegerEdit* talkTransmit = bind().number(DigitSlot::weighted(310, 0, 3, 1));
-    IntegerEdit* callTime = bind().number(DigitSlot::weighted(365, 0, 4, 1));
-    IntegerEdit* silentCallTime = bind().number(DigitSlot::weighted(365, 4, 2, 1));
-    IntegerEdit* simplexTransmit = bind().number(DigitSlot::weighted(366, 0, 3, 1));
-    QComboBox* dialling = bind().choice(DigitSlot::hex(366, 3), {tr("Impuls"), tr("DTMF")});
-    dialling->setObjectName(QStringLiteral("dialling"));
-    QComboBox* operatingMode = bind().choice(DigitSlot::hex(366, 4), {tr("Simplex"), tr("Duplex")});
-    operatingMode->setObjectName(QStringLiteral("operatingMode"));
-    IntegerEdit* simplexReceive = bind().number(DigitSlot::weighted(367, 0, 3, 1));
-    QCheckBox* dialTone = bind().flag(tr("Wähltonerkennung"), DigitSlot::flag(367, 3));
-    dialTone->setObjectName(QStringLiteral("dialToneDetection"));
-    IntegerEdit* ringCount = bind().number(DigitSlot::hex(367, 4), 0, 15);
-    ringCount->setObjectName(QStringLiteral("ringCount"));
-    IntegerEdit* ringbackWait = bind().number(DigitSlot::weighted(368, 0, 3, 1));
-    CHexEdit* exchangePrefix = bind().tones(ToneSlot::upTo(369, 0, 1, u'0'));
-    exchangePrefix->setObjectName(QStringLiteral("exchangePrefix"));
+    IntegerEdit* idleTimeout = bind().number("idleTimeout", DigitSlot::weighted(TimerRegister, 6, 2, 1));
+    IntegerEdit* talkTransmit = bind().number("talkTransmitTime", DigitSlot::weighted(310, 0, 3, 1));
+    IntegerEdit* callTime = bind().number("callTime", DigitSlot::weighted(365, 0, 4, 1));
+    IntegerEdit* silentCallTime = bind().number("silentCallTime", DigitSlot::weighted(365, 4, 2, 1));
+    IntegerEdit* simplexTransmit = bind().number("simplexTransmitTime", DigitSlot::weighted(366, 0, 3, 1));
+    QComboBox* dialling = bind().choice("dialling", DigitSlot::hex(366, 3), {tr("Impuls"), tr("DTMF")});
+    QComboBox* operatingMode =
+        bind().choice("operatingMode", DigitSlot::hex(366, 4), {tr("Simplex"), tr("Duplex")});
+    IntegerEdit* simplexReceive = bind().number("simplexReceiveTime", DigitSlot::weighted(367, 0, 3, 1));
+    QCheckBox* dialTone = bind().flag("dialToneDetection", tr("Wähltonerkennung"), DigitSlot::flag(367, 3));
+    IntegerEdit* ringCount = bind().number("ringCount", DigitSlot::hex(367, 4), 0, 15);
+    IntegerEdit* ringbackWait = bind().number("ringbackWaitTime", DigitSlot::weighted(368, 0, 3, 1));
+    CHexEdit* exchangePrefix = bind().tones("exchangePrefix", ToneSlot::upTo(369, 0, 1, u'0'));
     narrow(exchangePrefix, 1);
-    DecimalFractionEdit* beepDelay = bind().fraction(DigitSlot::hex(369, 1), DecimalFormat::tenths(1));
-    QCheckBox* text1 =
-        bind().flag(tr("Ansage Text1 bei Verbindungsaufbau Tel->Funk"), DigitSlot::flag(369, 2));
-    text1->setObjectName(QStringLiteral("announcementToRadio"));
-    QCheckBox* text2 =
-        bind().flag(tr("Ansage Text2 bei Verbindungsaufbau Funk->Tel"), DigitSlot::flag(369, 3));
-    text2->setObjectName(QStringLiteral("announcementToPhone"));
+    DecimalFractionEdit* beepDelay =
+        bind().fraction("beepDelay", DigitSlot::hex(369, 1), DecimalFormat::tenths(1));
+    QCheckBox* text1 = bind().flag("announcementToRadio", tr("Ansage Text1 bei Verbindungsaufbau Tel->Funk"),
+                                   DigitSlot::flag(369, 2));
+    QCheckBox* text2 = bind().flag("announcementToPhone", tr("Ansage Text2 bei Verbindungsaufbau Funk->Tel"),
+                                   DigitSlot::flag(369, 3));
 
     auto* ringForm = new QFormLayout;
     ringForm->addRow(tr("Klingelton bei Telefonanruf:"), ringTone);
@@ -70,26 +65,25 @@ TelKonfig::TelKonfig(Register* image, QWidget* parent)
 
     auto* timer = new QGroupBox(tr("Automatisches Beenden des Telefon-Mode"), this);
     auto* timerLayout = new QVBoxLayout(timer);
-    timerLayout->addLayout(FieldRows::make(
-        this, {{idleTimeout, "idleTimeout", tr("s   keine Bedienung -> Verlassen Tel-Mode")}}));
-    auto* wizard = new QPushButton(QStringLiteral("-->"), timer);
-    wizard->setObjectName(QStringLiteral("wizardButton"));
+    timerLayout->addLayout(
+        FieldRows::make(this, {{idleTimeout, tr("s   keine Bedienung -> Verlassen Tel-Mode")}}));
+    auto* wizard = named(new QPushButton(QStringLiteral("-->"), timer), "wizardButton");
     wizard->setAutoDefault(false);
     auto* functionForm = new QFormLayout;
     functionForm->addRow(tr("Funktion bei Timerablauf:"), row({m_timerFunction, wizard}));
     timerLayout->addLayout(functionForm);
     content()->addWidget(timer);
 
-    content()->addLayout(FieldRows::make(
-        this, {
-                  {talkTransmit, "talkTransmitTime", tr("s   max. Sendezeit während Telefongespräch")},
-                  {callTime, "callTime", tr("s   max. Gesprächszeit")},
-                  {silentCallTime, "silentCallTime", tr("s   max. Gesprächszeit ohne Modulation")},
-                  {simplexTransmit, "simplexTransmitTime", tr("s   max. Sendezeit bei Simplex")},
-                  {simplexReceive, "simplexReceiveTime", tr("s   max. Empfangszeit bei Simplex")},
-                  {ringbackWait, "ringbackWaitTime", tr("s   max. Wartezeit bei Freizeichen an Gegenstelle")},
-                  {beepDelay, "beepDelay", tr("s   Signaltonverzögerung (vor Beep zum Funk)")},
-              }));
+    content()->addLayout(
+        FieldRows::make(this, {
+                                  {talkTransmit, tr("s   max. Sendezeit während Telefongespräch")},
+                                  {callTime, tr("s   max. Gesprächszeit")},
+                                  {silentCallTime, tr("s   max. Gesprächszeit ohne Modulation")},
+                                  {simplexTransmit, tr("s   max. Sendezeit bei Simplex")},
+                                  {simplexReceive, tr("s   max. Empfangszeit bei Simplex")},
+                                  {ringbackWait, tr("s   max. Wartezeit bei Freizeichen an Gegenstelle")},
+                                  {beepDelay, tr("s   Signaltonverzögerung (vor Beep zum Funk)")},
+                              }));
 
     auto* form = new QFormLayout;
     form->addRow(tr("Wahlverfahren"), dialling);

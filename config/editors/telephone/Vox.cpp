@@ -26,13 +26,13 @@ Vox::Vox(Register* image, QWidget* parent) : SettingsDialog(image, parent, tr("V
         // Levels 0-99; times in 10 ms steps, 0-990 ms.
         layout->addLayout(FieldRows::make(
             this, {
-                      {bind().number(DigitSlot::weighted(s.reg, 0, 2, 1), 0, 99), s.names[0],
+                      {bind().number(s.names[0], DigitSlot::weighted(s.reg, 0, 2, 1), 0, 99),
                        tr("Mindestpegel für Schwellwert: NF weg -> NF da")},
-                      {bind().number(DigitSlot::weighted(s.reg, 2, 2, 10), 0, 990), s.names[1],
+                      {bind().number(s.names[1], DigitSlot::weighted(s.reg, 2, 2, 10), 0, 990),
                        tr("ms   Mindestzeit: Pegel über Schwellwert (bis NF da)")},
-                      {bind().number(DigitSlot::weighted(s.reg, 4, 2, 1), 0, 99), s.names[2],
+                      {bind().number(s.names[2], DigitSlot::weighted(s.reg, 4, 2, 1), 0, 99),
                        tr("Mindestpegel für Schwellwert: NF da -> NF weg")},
-                      {bind().number(DigitSlot::weighted(s.reg, 6, 2, 10), 0, 990), s.names[3],
+                      {bind().number(s.names[3], DigitSlot::weighted(s.reg, 6, 2, 10), 0, 990),
                        tr("ms   Mindestzeit: Pegel unter Schwellwert (bis NF weg)")},
                   }));
         content()->addWidget(box);
