@@ -281,6 +281,89 @@ digits from the right</translation>
     </message>
 </context>
 <context>
+    <name>FleetPlan</name>
+    <message>
+        <source>Register %1 gibt es in der Vorlage nicht.</source>
+        <translation>The template has no register %1.</translation>
+    </message>
+    <message>
+        <source>Ein Register hat die Ziffern 0-7.</source>
+        <translation>A register has the digits 0-7.</translation>
+    </message>
+    <message>
+        <source>Die Spalte hat keine Überschrift.</source>
+        <translation>The column has no header.</translation>
+    </message>
+    <message>
+        <source>Dieselbe Überschrift steht schon in Spalte %1.</source>
+        <translation>The same header is already in column %1.</translation>
+    </message>
+    <message>
+        <source>Keine Einstellung heißt so: die Überschrift nennt eine Einstellung wie der Einstellungsbericht oder Registerziffern wie „R010/0-6“.</source>
+        <translation>No setting has this name: the header names a setting as the settings report does, or register digits such as &quot;R010/0-6&quot;.</translation>
+    </message>
+    <message>
+        <source>Mehrere Einstellungen heißen so; Registerziffern wie „R010/0-6“ nennen eine eindeutig.</source>
+        <translation>Several settings have this name; register digits such as &quot;R010/0-6&quot; name one unambiguously.</translation>
+    </message>
+    <message>
+        <source>Diese Einstellung zeigt ihr Dialog als eine von mehreren Seiten; sie wird mit Registerziffern wie „R010/0-6“ gesetzt.</source>
+        <translation>Its dialog shows this setting as one of several pages; it is set with register digits such as &quot;R010/0-6&quot;.</translation>
+    </message>
+    <message>
+        <source>Erwartet werden genau %1 Hex-Ziffern (0-9, A-F).</source>
+        <translation>Exactly %1 hex digits (0-9, A-F) are expected.</translation>
+    </message>
+    <message>
+        <source>Der Dialog dieser Einstellung ist nicht verfügbar.</source>
+        <translation>The dialog of this setting is not available.</translation>
+    </message>
+    <message>
+        <source>Dieser Dialog schreibt mit eigenen Schaltflächen statt mit „OK“; seine Einstellungen werden mit Registerziffern wie „R010/0-6“ gesetzt.</source>
+        <translation>This dialog writes with buttons of its own instead of &quot;OK&quot;; its settings are set with register digits such as &quot;R010/0-6&quot;.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Auswahl dieser Einstellung.</source>
+        <translation>&quot;%1&quot; is not a choice of this setting.</translation>
+    </message>
+    <message>
+        <source>Die Einstellung ist bei diesen Werten gesperrt; der Dialog würde sie nicht schreiben.</source>
+        <translation>The setting is disabled with these values; the dialog would not write it.</translation>
+    </message>
+    <message>
+        <source>Der Dialog nimmt diese Werte nicht an.</source>
+        <translation>The dialog does not accept these values.</translation>
+    </message>
+    <message>
+        <source>Die Tabelle nennt kein Gerät.</source>
+        <translation>The table names no unit.</translation>
+    </message>
+    <message>
+        <source>Die erste Spalte nennt das Gerät; sie ist leer.</source>
+        <translation>The first column names the unit; it is empty.</translation>
+    </message>
+    <message>
+        <source>Dieses Gerät steht schon in Zeile %1.</source>
+        <translation>This unit is already in line %1.</translation>
+    </message>
+    <message>
+        <source>Die Tabelle kann nicht gelesen werden (%1).</source>
+        <translation>The table cannot be read (%1).</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Spalte %2 „%3“: %4</source>
+        <translation>Line %1, column %2 &quot;%3&quot;: %4</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Spalte %2: %3</source>
+        <translation>Line %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>HistoryStore</name>
     <message>
         <source>Der Verlauf konnte nicht geschrieben werden: %1</source>
@@ -459,116 +542,6 @@ digits from the right</translation>
     <message>
         <source>Erste fehlerhafte Zeile: %1.</source>
         <translation>First bad line: %1.</translation>
-    </message>
-</context>
-<context>
-    <name>quarn::HistoryWindow</name>
-    <message>
-        <source>Verlauf</source>
-        <translation>History</translation>
-    </message>
-    <message>
-        <source>Datum</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Uhrzeit</source>
-        <translation>Time</translation>
-    </message>
-    <message>
-        <source>Modell</source>
-        <translation>Model</translation>
-    </message>
-    <message>
-        <source>Art</source>
-        <translation>Kind</translation>
-    </message>
-    <message>
-        <source>Geänderte Einstellungen</source>
-        <translation>Settings changed</translation>
-    </message>
-    <message>
-        <source>Als Einstellungen öffnen</source>
-        <translation>Open as settings</translation>
-    </message>
-    <message>
-        <source>Mit aktuellen Daten vergleichen</source>
-        <translation>Compare with current data</translation>
-    </message>
-    <message>
-        <source>Schließen</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>Vergleich mit %1</source>
-        <translation>Comparison with %1</translation>
-    </message>
-    <message>
-        <source>Keine Einstellung unterscheidet sich.</source>
-        <translation>No setting differs.</translation>
-    </message>
-    <message>
-        <source>Einstellungen (Verlauf → aktuell):</source>
-        <translation>Settings (history → current):</translation>
-    </message>
-    <message>
-        <source>Einstellungen mit Telefoninterface</source>
-        <translation>Settings with telephone interface</translation>
-    </message>
-    <message>
-        <source>Einstellungen</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
-        <source>Kurzwahlspeicher</source>
-        <translation>Short-dial memory</translation>
-    </message>
-    <message>
-        <source>Kennungstexte</source>
-        <translation>ID texts</translation>
-    </message>
-    <message>
-        <source>Kanaltexte</source>
-        <translation>Channel texts</translation>
-    </message>
-    <message>
-        <source>Eigene Texte</source>
-        <translation>Own texts</translation>
-    </message>
-</context>
-<context>
-    <name>quarn::SendReview</name>
-    <message>
-        <source>Vor dem Senden prüfen</source>
-        <translation>Review before sending</translation>
-    </message>
-    <message>
-        <source>Der Inhalt des Quarns ist nicht bekannt: Er wurde seit dem Programmstart nicht gelesen. Zuerst lesen, um die Änderungen zu sehen? Die zu sendenden Daten bleiben erhalten.</source>
-        <translation>The unit&apos;s contents are not known: it has not been read since the program started. Read it first to see the changes? The data to be sent are kept.</translation>
-    </message>
-    <message>
-        <source>Die Daten stimmen mit dem zuletzt gelesenen Inhalt des Quarns überein.</source>
-        <translation>The data match what was last read from the unit.</translation>
-    </message>
-    <message>
-        <source>Diese Einstellungen ändern sich im Quarn (bisher → neu):</source>
-        <translation>These settings change in the unit (old → new):</translation>
-    </message>
-    <message>
-        <source>Vor dem Senden immer anzeigen</source>
-        <translation>Always show before sending</translation>
-    </message>
-    <message>
-        <source>Zuerst lesen</source>
-        <translation>Read first</translation>
-    </message>
-    <message>
-        <source>Senden</source>
-        <translation>Send</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation>Back</translation>
     </message>
 </context>
 <context>
@@ -823,6 +796,91 @@ digits from the right</translation>
     <message>
         <source>Kurzwahlspeicher programmieren</source>
         <translation>Program short-dial memory</translation>
+    </message>
+</context>
+<context>
+    <name>ShortDialMessages</name>
+    <message>
+        <source>Der Kurzwahlspeicher konnte nicht vollständig gelesen werden: Eintrag %1 ist nicht angekommen. Es wurde keine Datei gespeichert.</source>
+        <translation>The short-dial memory could not be read completely: entry %1 did not arrive. No file was saved.</translation>
+    </message>
+    <message>
+        <source>Der Kurzwahlspeicher konnte nicht gelesen werden, weil die Verbindung zum Quarn unterbrochen wurde. Es wurde keine Datei gespeichert.</source>
+        <translation>The short-dial memory could not be read because the connection to the Quarn was interrupted. No file was saved.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 enthält keinen Kurzwahleintrag. Es wurde nichts gesendet.</source>
+        <translation>The file %1 holds no short-dial entry. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>ist keine Zeile der Form WPnnn:Rufnummer</source>
+        <translation>is not a line of the form WPnnn:number</translation>
+    </message>
+    <message>
+        <source>enthält ein Zeichen, das nicht gewählt werden kann (erlaubt sind 0-9, A-D, * und #)</source>
+        <translation>holds a character that cannot be dialled (0-9, A-D, * and # are allowed)</translation>
+    </message>
+    <message>
+        <source>hat mehr als 16 Zeichen hinter dem Doppelpunkt</source>
+        <translation>has more than 16 characters after the colon</translation>
+    </message>
+    <message>
+        <source>nennt einen Eintrag ein zweites Mal</source>
+        <translation>names an entry a second time</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist keine Kurzwahlspeicher-Datei: Zeile %2 %3. Es wurde nichts gesendet.</source>
+        <translation>The file %1 is no short-dial file: line %2 %3. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Die Prüfung nach dem Schreiben ist fehlgeschlagen: Eintrag %1 weicht im Quarn von der Datei ab.</source>
+        <translation>The check after writing failed: entry %1 in the Quarn differs from the file.</translation>
+    </message>
+    <message>
+        <source>Die Prüfung nach dem Schreiben ist fehlgeschlagen, weil die Verbindung zum Quarn unterbrochen wurde.</source>
+        <translation>The check after writing failed because the connection to the Quarn was interrupted.</translation>
+    </message>
+    <message>
+        <source>Die Prüfung nach dem Schreiben ist fehlgeschlagen: Der Quarn hat den Kurzwahlspeicher nicht vollständig zurückgemeldet (zuerst fehlt Eintrag %1).</source>
+        <translation>The check after writing failed: the Quarn did not report the short-dial memory back completely (entry %1 is the first missing).</translation>
+    </message>
+</context>
+<context>
+    <name>UnitProgramming</name>
+    <message>
+        <source>Angehalten.</source>
+        <translation>Stopped.</translation>
+    </message>
+    <message>
+        <source>Die Vorlage enthält die Register des Telefoninterface, das Gerät hat keines.</source>
+        <translation>The template holds the telephone interface&apos;s registers, the unit has none.</translation>
+    </message>
+    <message>
+        <source>Das angeschlossene Gerät ist noch das vorige.</source>
+        <translation>The unit attached is still the previous one.</translation>
+    </message>
+    <message>
+        <source>Nach dem Senden hält das Gerät in Register %1 „%2“ statt „%3“.</source>
+        <translation>After the send the unit holds &quot;%2&quot; in register %1 instead of &quot;%3&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>UnitsTable</name>
+    <message>
+        <source>Ein Anführungszeichen wird nicht geschlossen.</source>
+        <translation>A quotation mark is not closed.</translation>
+    </message>
+    <message>
+        <source>Die Tabelle ist nicht in UTF-8 geschrieben.</source>
+        <translation>The table is not written in UTF-8.</translation>
+    </message>
+    <message>
+        <source>Die Tabelle hat keine Kopfzeile.</source>
+        <translation>The table has no header line.</translation>
+    </message>
+    <message>
+        <source>Die Zeile hat %1 Felder, die Kopfzeile %2.</source>
+        <translation>The line has %1 fields, the header line %2.</translation>
     </message>
 </context>
 <context>
@@ -1943,10 +2001,208 @@ The FFSK emergency call can be enabled for all telegrams with BAK = F (all 5 dig
     </message>
 </context>
 <context>
+    <name>quarn::FleetDialog</name>
+    <message>
+        <source>Serienprogrammierung</source>
+        <translation>Fleet programming</translation>
+    </message>
+    <message>
+        <source>Vorlage:</source>
+        <translation>Template:</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Gerätetabelle:</source>
+        <translation>Units table:</translation>
+    </message>
+    <message>
+        <source>Tabelle</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Mehrere Ports durch Leerzeichen oder Komma getrennt</source>
+        <translation>Several ports separated by blanks or commas</translation>
+    </message>
+    <message>
+        <source>Ports:</source>
+        <translation>Ports:</translation>
+    </message>
+    <message>
+        <source>neben der Gerätetabelle (….log.csv)</source>
+        <translation>beside the units table (….log.csv)</translation>
+    </message>
+    <message>
+        <source>Protokoll:</source>
+        <translation>Log:</translation>
+    </message>
+    <message>
+        <source>Zeile</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Zustand</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Prüfen</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Die Gerätetabelle wurde nicht angenommen; kein Gerät wurde verändert.
+
+%1</source>
+        <translation>The units table was not accepted; no unit was changed.
+
+%1</translation>
+    </message>
+    <message>
+        <source>laut Protokoll fertig</source>
+        <translation>done by the log</translation>
+    </message>
+    <message>
+        <source>wartet</source>
+        <translation>waiting</translation>
+    </message>
+    <message>
+        <source>Geben Sie mindestens einen Port an.</source>
+        <translation>Enter at least one port.</translation>
+    </message>
+    <message>
+        <source>Schließen Sie an %1 das nächste Gerät an (Zeile %2, %3) und wählen Sie dort „PC-Verbindung“.</source>
+        <translation>Attach the next unit to %1 (line %2, %3) and select &quot;PC-Verbindung&quot; on it.</translation>
+    </message>
+    <message>
+        <source>An %1 ist noch das vorige Gerät angeschlossen.</source>
+        <translation>The previous unit is still attached to %1.</translation>
+    </message>
+    <message>
+        <source>läuft</source>
+        <translation>running</translation>
+    </message>
+    <message>
+        <source>läuft (%1 %)</source>
+        <translation>running (%1 %)</translation>
+    </message>
+    <message>
+        <source>fertig</source>
+        <translation>done</translation>
+    </message>
+    <message>
+        <source>fehlgeschlagen: %1</source>
+        <translation>failed: %1</translation>
+    </message>
+    <message>
+        <source>Das Protokoll %1 kann nicht geschrieben werden.</source>
+        <translation>The log %1 cannot be written.</translation>
+    </message>
+</context>
+<context>
     <name>quarn::FunctionEditor</name>
     <message>
         <source>Unterfunktion:</source>
         <translation>Sub-function:</translation>
+    </message>
+</context>
+<context>
+    <name>quarn::HistoryWindow</name>
+    <message>
+        <source>Verlauf</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Modell</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Art</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Geänderte Einstellungen</source>
+        <translation>Settings changed</translation>
+    </message>
+    <message>
+        <source>Als Einstellungen öffnen</source>
+        <translation>Open as settings</translation>
+    </message>
+    <message>
+        <source>Mit aktuellen Daten vergleichen</source>
+        <translation>Compare with current data</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Vergleich mit %1</source>
+        <translation>Comparison with %1</translation>
+    </message>
+    <message>
+        <source>Keine Einstellung unterscheidet sich.</source>
+        <translation>No setting differs.</translation>
+    </message>
+    <message>
+        <source>Einstellungen (Verlauf → aktuell):</source>
+        <translation>Settings (history → current):</translation>
+    </message>
+    <message>
+        <source>Einstellungen mit Telefoninterface</source>
+        <translation>Settings with telephone interface</translation>
+    </message>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Kurzwahlspeicher</source>
+        <translation>Short-dial memory</translation>
+    </message>
+    <message>
+        <source>Kennungstexte</source>
+        <translation>ID texts</translation>
+    </message>
+    <message>
+        <source>Kanaltexte</source>
+        <translation>Channel texts</translation>
+    </message>
+    <message>
+        <source>Eigene Texte</source>
+        <translation>Own texts</translation>
     </message>
 </context>
 <context>
@@ -2208,53 +2464,6 @@ The FFSK emergency call can be enabled for all telegrams with BAK = F (all 5 dig
     <message>
         <source>Anzeigezeit</source>
         <translation>Display time</translation>
-    </message>
-</context>
-<context>
-    <name>ShortDialMessages</name>
-    <message>
-        <source>Der Kurzwahlspeicher konnte nicht vollständig gelesen werden: Eintrag %1 ist nicht angekommen. Es wurde keine Datei gespeichert.</source>
-        <translation>The short-dial memory could not be read completely: entry %1 did not arrive. No file was saved.</translation>
-    </message>
-    <message>
-        <source>Der Kurzwahlspeicher konnte nicht gelesen werden, weil die Verbindung zum Quarn unterbrochen wurde. Es wurde keine Datei gespeichert.</source>
-        <translation>The short-dial memory could not be read because the connection to the Quarn was interrupted. No file was saved.</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 enthält keinen Kurzwahleintrag. Es wurde nichts gesendet.</source>
-        <translation>The file %1 holds no short-dial entry. Nothing was sent.</translation>
-    </message>
-    <message>
-        <source>ist keine Zeile der Form WPnnn:Rufnummer</source>
-        <translation>is not a line of the form WPnnn:number</translation>
-    </message>
-    <message>
-        <source>enthält ein Zeichen, das nicht gewählt werden kann (erlaubt sind 0-9, A-D, * und #)</source>
-        <translation>holds a character that cannot be dialled (0-9, A-D, * and # are allowed)</translation>
-    </message>
-    <message>
-        <source>hat mehr als 16 Zeichen hinter dem Doppelpunkt</source>
-        <translation>has more than 16 characters after the colon</translation>
-    </message>
-    <message>
-        <source>nennt einen Eintrag ein zweites Mal</source>
-        <translation>names an entry a second time</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 ist keine Kurzwahlspeicher-Datei: Zeile %2 %3. Es wurde nichts gesendet.</source>
-        <translation>The file %1 is no short-dial file: line %2 %3. Nothing was sent.</translation>
-    </message>
-    <message>
-        <source>Die Prüfung nach dem Schreiben ist fehlgeschlagen: Eintrag %1 weicht im Quarn von der Datei ab.</source>
-        <translation>The check after writing failed: entry %1 in the Quarn differs from the file.</translation>
-    </message>
-    <message>
-        <source>Die Prüfung nach dem Schreiben ist fehlgeschlagen, weil die Verbindung zum Quarn unterbrochen wurde.</source>
-        <translation>The check after writing failed because the connection to the Quarn was interrupted.</translation>
-    </message>
-    <message>
-        <source>Die Prüfung nach dem Schreiben ist fehlgeschlagen: Der Quarn hat den Kurzwahlspeicher nicht vollständig zurückgemeldet (zuerst fehlt Eintrag %1).</source>
-        <translation>The check after writing failed: the Quarn did not report the short-dial memory back completely (entry %1 is the first missing).</translation>
     </message>
 </context>
 <context>
@@ -4148,6 +4357,41 @@ It is started by hanging up the handset and by the function &quot;Speaker off&qu
     </message>
 </context>
 <context>
+    <name>quarn::SendReview</name>
+    <message>
+        <source>Vor dem Senden prüfen</source>
+        <translation>Review before sending</translation>
+    </message>
+    <message>
+        <source>Der Inhalt des Quarns ist nicht bekannt: Er wurde seit dem Programmstart nicht gelesen. Zuerst lesen, um die Änderungen zu sehen? Die zu sendenden Daten bleiben erhalten.</source>
+        <translation>The unit&apos;s contents are not known: it has not been read since the program started. Read it first to see the changes? The data to be sent are kept.</translation>
+    </message>
+    <message>
+        <source>Die Daten stimmen mit dem zuletzt gelesenen Inhalt des Quarns überein.</source>
+        <translation>The data match what was last read from the unit.</translation>
+    </message>
+    <message>
+        <source>Diese Einstellungen ändern sich im Quarn (bisher → neu):</source>
+        <translation>These settings change in the unit (old → new):</translation>
+    </message>
+    <message>
+        <source>Vor dem Senden immer anzeigen</source>
+        <translation>Always show before sending</translation>
+    </message>
+    <message>
+        <source>Zuerst lesen</source>
+        <translation>Read first</translation>
+    </message>
+    <message>
+        <source>Senden</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+</context>
+<context>
     <name>quarn::SettingsDialog</name>
     <message>
         <source>OK</source>
@@ -4286,10 +4530,6 @@ It is started by hanging up the handset and by the function &quot;Speaker off&qu
         <translation>Decoder configuration</translation>
     </message>
     <message>
-        <source>unbenutzt</source>
-        <translation>unused</translation>
-    </message>
-    <message>
         <source>Beginnruf</source>
         <translation>Start call</translation>
     </message>
@@ -4304,10 +4544,6 @@ It is started by hanging up the handset and by the function &quot;Speaker off&qu
     <message>
         <source>Nachtschaltung</source>
         <translation>Night switching</translation>
-    </message>
-    <message>
-        <source>Schlussruf</source>
-        <translation>End call</translation>
     </message>
     <message>
         <source>Decoder</source>
@@ -4862,250 +5098,6 @@ The external target calls are chosen with another key programmed especially for 
     <message>
         <source>Wollen Sie das Häkchen wirklich entfernen?</source>
         <translation>Do you really want to remove the tick?</translation>
-    </message>
-</context>
-<context>
-    <name>FleetPlan</name>
-    <message>
-        <source>Register %1 gibt es in der Vorlage nicht.</source>
-        <translation>The template has no register %1.</translation>
-    </message>
-    <message>
-        <source>Ein Register hat die Ziffern 0-7.</source>
-        <translation>A register has the digits 0-7.</translation>
-    </message>
-    <message>
-        <source>Die Spalte hat keine Überschrift.</source>
-        <translation>The column has no header.</translation>
-    </message>
-    <message>
-        <source>Dieselbe Überschrift steht schon in Spalte %1.</source>
-        <translation>The same header is already in column %1.</translation>
-    </message>
-    <message>
-        <source>Keine Einstellung heißt so: die Überschrift nennt eine Einstellung wie der Einstellungsbericht oder Registerziffern wie „R010/0-6“.</source>
-        <translation>No setting has this name: the header names a setting as the settings report does, or register digits such as &quot;R010/0-6&quot;.</translation>
-    </message>
-    <message>
-        <source>Mehrere Einstellungen heißen so; Registerziffern wie „R010/0-6“ nennen eine eindeutig.</source>
-        <translation>Several settings have this name; register digits such as &quot;R010/0-6&quot; name one unambiguously.</translation>
-    </message>
-    <message>
-        <source>Diese Einstellung zeigt ihr Dialog als eine von mehreren Seiten; sie wird mit Registerziffern wie „R010/0-6“ gesetzt.</source>
-        <translation>Its dialog shows this setting as one of several pages; it is set with register digits such as &quot;R010/0-6&quot;.</translation>
-    </message>
-    <message>
-        <source>Erwartet werden genau %1 Hex-Ziffern (0-9, A-F).</source>
-        <translation>Exactly %1 hex digits (0-9, A-F) are expected.</translation>
-    </message>
-    <message>
-        <source>Der Dialog dieser Einstellung ist nicht verfügbar.</source>
-        <translation>The dialog of this setting is not available.</translation>
-    </message>
-    <message>
-        <source>Dieser Dialog schreibt mit eigenen Schaltflächen statt mit „OK“; seine Einstellungen werden mit Registerziffern wie „R010/0-6“ gesetzt.</source>
-        <translation>This dialog writes with buttons of its own instead of &quot;OK&quot;; its settings are set with register digits such as &quot;R010/0-6&quot;.</translation>
-    </message>
-    <message>
-        <source>„%1“ ist keine Auswahl dieser Einstellung.</source>
-        <translation>&quot;%1&quot; is not a choice of this setting.</translation>
-    </message>
-    <message>
-        <source>Die Einstellung ist bei diesen Werten gesperrt; der Dialog würde sie nicht schreiben.</source>
-        <translation>The setting is disabled with these values; the dialog would not write it.</translation>
-    </message>
-    <message>
-        <source>Der Dialog nimmt diese Werte nicht an.</source>
-        <translation>The dialog does not accept these values.</translation>
-    </message>
-    <message>
-        <source>Die Tabelle nennt kein Gerät.</source>
-        <translation>The table names no unit.</translation>
-    </message>
-    <message>
-        <source>Die erste Spalte nennt das Gerät; sie ist leer.</source>
-        <translation>The first column names the unit; it is empty.</translation>
-    </message>
-    <message>
-        <source>Dieses Gerät steht schon in Zeile %1.</source>
-        <translation>This unit is already in line %1.</translation>
-    </message>
-    <message>
-        <source>Die Tabelle kann nicht gelesen werden (%1).</source>
-        <translation>The table cannot be read (%1).</translation>
-    </message>
-    <message>
-        <source>Zeile %1, Spalte %2 „%3“: %4</source>
-        <translation>Line %1, column %2 &quot;%3&quot;: %4</translation>
-    </message>
-    <message>
-        <source>Zeile %1, Spalte %2: %3</source>
-        <translation>Line %1, column %2: %3</translation>
-    </message>
-    <message>
-        <source>Zeile %1: %2</source>
-        <translation>Line %1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>UnitProgramming</name>
-    <message>
-        <source>Angehalten.</source>
-        <translation>Stopped.</translation>
-    </message>
-    <message>
-        <source>Die Vorlage enthält die Register des Telefoninterface, das Gerät hat keines.</source>
-        <translation>The template holds the telephone interface&apos;s registers, the unit has none.</translation>
-    </message>
-    <message>
-        <source>Das angeschlossene Gerät ist noch das vorige.</source>
-        <translation>The unit attached is still the previous one.</translation>
-    </message>
-    <message>
-        <source>Nach dem Senden hält das Gerät in Register %1 „%2“ statt „%3“.</source>
-        <translation>After the send the unit holds &quot;%2&quot; in register %1 instead of &quot;%3&quot;.</translation>
-    </message>
-</context>
-<context>
-    <name>UnitsTable</name>
-    <message>
-        <source>Ein Anführungszeichen wird nicht geschlossen.</source>
-        <translation>A quotation mark is not closed.</translation>
-    </message>
-    <message>
-        <source>Die Tabelle ist nicht in UTF-8 geschrieben.</source>
-        <translation>The table is not written in UTF-8.</translation>
-    </message>
-    <message>
-        <source>Die Tabelle hat keine Kopfzeile.</source>
-        <translation>The table has no header line.</translation>
-    </message>
-    <message>
-        <source>Die Zeile hat %1 Felder, die Kopfzeile %2.</source>
-        <translation>The line has %1 fields, the header line %2.</translation>
-    </message>
-</context>
-<context>
-    <name>quarn::FleetDialog</name>
-    <message>
-        <source>Serienprogrammierung</source>
-        <translation>Fleet programming</translation>
-    </message>
-    <message>
-        <source>Vorlage:</source>
-        <translation>Template:</translation>
-    </message>
-    <message>
-        <source>Register</source>
-        <translation>Register</translation>
-    </message>
-    <message>
-        <source>Gerätetabelle:</source>
-        <translation>Units table:</translation>
-    </message>
-    <message>
-        <source>Tabelle</source>
-        <translation>Table</translation>
-    </message>
-    <message>
-        <source>Mehrere Ports durch Leerzeichen oder Komma getrennt</source>
-        <translation>Several ports separated by blanks or commas</translation>
-    </message>
-    <message>
-        <source>Ports:</source>
-        <translation>Ports:</translation>
-    </message>
-    <message>
-        <source>neben der Gerätetabelle (….log.csv)</source>
-        <translation>beside the units table (….log.csv)</translation>
-    </message>
-    <message>
-        <source>Protokoll:</source>
-        <translation>Log:</translation>
-    </message>
-    <message>
-        <source>Zeile</source>
-        <translation>Line</translation>
-    </message>
-    <message>
-        <source>Gerät</source>
-        <translation>Unit</translation>
-    </message>
-    <message>
-        <source>Port</source>
-        <translation>Port</translation>
-    </message>
-    <message>
-        <source>Zustand</source>
-        <translation>State</translation>
-    </message>
-    <message>
-        <source>Prüfen</source>
-        <translation>Check</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>Stopp</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Schließen</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>Öffnen</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Die Gerätetabelle wurde nicht angenommen; kein Gerät wurde verändert.
-
-%1</source>
-        <translation>The units table was not accepted; no unit was changed.
-
-%1</translation>
-    </message>
-    <message>
-        <source>laut Protokoll fertig</source>
-        <translation>done by the log</translation>
-    </message>
-    <message>
-        <source>wartet</source>
-        <translation>waiting</translation>
-    </message>
-    <message>
-        <source>Geben Sie mindestens einen Port an.</source>
-        <translation>Enter at least one port.</translation>
-    </message>
-    <message>
-        <source>Schließen Sie an %1 das nächste Gerät an (Zeile %2, %3) und wählen Sie dort „PC-Verbindung“.</source>
-        <translation>Attach the next unit to %1 (line %2, %3) and select &quot;PC-Verbindung&quot; on it.</translation>
-    </message>
-    <message>
-        <source>An %1 ist noch das vorige Gerät angeschlossen.</source>
-        <translation>The previous unit is still attached to %1.</translation>
-    </message>
-    <message>
-        <source>läuft</source>
-        <translation>running</translation>
-    </message>
-    <message>
-        <source>läuft (%1 %)</source>
-        <translation>running (%1 %)</translation>
-    </message>
-    <message>
-        <source>fertig</source>
-        <translation>done</translation>
-    </message>
-    <message>
-        <source>fehlgeschlagen: %1</source>
-        <translation>failed: %1</translation>
-    </message>
-    <message>
-        <source>Das Protokoll %1 kann nicht geschrieben werden.</source>
-        <translation>The log %1 cannot be written.</translation>
     </message>
 </context>
 </TS>
