@@ -18,10 +18,6 @@
 
 namespace tekstor {
 
-namespace {
-constexpr int DisplayLength = CExtEdit::MaxLength;
-}
-
 NumberedTextDialog::NumberedTextDialog(QWidget* parent, Language language, Register& store, TextKind kind,
                                        QList<int> numbers, const Captions& captions)
     : QDialog(parent), m_store(store), m_kind(kind), m_numbers(std::move(numbers)), m_language(language),
@@ -111,7 +107,7 @@ void NumberedTextDialog::enableStartPosition()
 
 bool NumberedTextDialog::takeData()
 {
-    const int high = DisplayLength - digitsToRetain();
+    const int high = CExtEdit::MaxLength - digitsToRetain();
     bool isNumber = false;
     const int start = m_start->text().toInt(&isNumber);
     if (!isNumber || start < 0 || start > high) {
@@ -154,7 +150,7 @@ void NumberedTextDialog::accept()
 {
     if (!takeData())
         return;
-    if (m_text->text().size() != DisplayLength) {
+    if (m_text->text().size() != CExtEdit::MaxLength) {
         showUncaptioned(this, msg::needExactly24(m_language));
         return;
     }

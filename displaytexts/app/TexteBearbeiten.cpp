@@ -20,7 +20,6 @@
 namespace tekstor {
 
 namespace {
-constexpr int DisplayLength = CExtEdit::MaxLength;
 // Configuration characters, counted from 0 (positions 25, 26, 27 and 32 of the own text).
 constexpr int TypeAt = 24;
 constexpr int FirstValueAt = 25;
@@ -86,8 +85,8 @@ TexteBearbeiten::TexteBearbeiten(QWidget* parent, Language language, Register& s
     const QByteArray stored = store.ownText(number);
     // Missing configuration characters of a short text count as "0"; its display part
     // stays as short as it is.
-    m_original = stored.left(DisplayLength).leftJustified(DisplayLength, ' ') +
-                 stored.mid(DisplayLength, OwnTextLength - DisplayLength).leftJustified(8, '0');
+    m_original = stored.left(CExtEdit::MaxLength).leftJustified(CExtEdit::MaxLength, ' ') +
+                 stored.mid(CExtEdit::MaxLength, OwnTextLength - CExtEdit::MaxLength).leftJustified(8, '0');
     m_type = m_original.at(TypeAt);
 
     QHBoxLayout* textRow = countedTextRow(this, QStringLiteral("Text:"), m_text, m_counter);
@@ -135,7 +134,7 @@ TexteBearbeiten::TexteBearbeiten(QWidget* parent, Language language, Register& s
     layout->addWidget(group);
     layout->addWidget(buttons);
 
-    m_text->setText(cp1252ToString(stored.left(DisplayLength)));
+    m_text->setText(cp1252ToString(stored.left(CExtEdit::MaxLength)));
     m_text->setCursorPosition(0);
     showCursor(m_counter, m_text);
     selectFromConfiguration();
@@ -196,7 +195,7 @@ void TexteBearbeiten::refreshAfterEdit()
 
 QByteArray TexteBearbeiten::composeText() const
 {
-    if (m_text->text().size() != DisplayLength)
+    if (m_text->text().size() != CExtEdit::MaxLength)
         return {};
     QByteArray result = stringToCp1252(m_text->text()) + QByteArray("00000000");
     result[TypeAt] = m_type;

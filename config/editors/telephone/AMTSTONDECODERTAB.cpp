@@ -14,7 +14,6 @@
 namespace quarn {
 
 namespace {
-constexpr int UnusedDigit = 15;
 constexpr int DefaultTone = 1000;
 constexpr int DefaultPause = 4000;
 // Durations: three weighted digits of 10 ms.

@@ -18,6 +18,8 @@ class AMTSTONDECODERTAB : public SettingsDialog {
 public:
     static constexpr int FirstEntry = 1;
     static constexpr int LastEntry = 19;
+    // The digit that marks a table entry as not in use.
+    static constexpr int UnusedDigit = 15;
     enum Type { Continuation = 0, RingBack = 1, Busy = 2, Unused = 3 }; // list positions
 
     // continuation: opened from the entry above to carry its cadence on.

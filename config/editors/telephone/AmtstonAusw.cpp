@@ -19,7 +19,6 @@ namespace {
 constexpr int DecoderRegister = 380;
 constexpr int LevelRegister = 614;
 constexpr int LeftRows = 10;
-constexpr int UnusedDigit = 15;
 } // namespace
 
 AmtstonAusw::AmtstonAusw(Register* image, QWidget* parent)
@@ -110,7 +109,8 @@ QString AmtstonAusw::programmingText(const DigitSource& digits, int entry)
 {
     const int reg = AMTSTONDECODERTAB::registerOf(entry);
     // An unused entry ("F0000000") shows nothing, and neither does the factory's "FFFFFFFF".
-    if (digits.digit(reg, 0) == UnusedDigit || digits.digit(reg, 1) == UnusedDigit)
+    if (digits.digit(reg, 0) == AMTSTONDECODERTAB::UnusedDigit ||
+        digits.digit(reg, 1) == AMTSTONDECODERTAB::UnusedDigit)
         return QString();
     QString text = QStringLiteral("  ") + tr("%1ms Ton, %2ms Pause")
                                               .arg(DigitSlot::weighted(reg, 1, 3, 10).read(digits))
