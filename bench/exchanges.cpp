@@ -26,13 +26,15 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "bench/BenchSupport.h"
 #include "sim/ShortDialDefaults.h"
 #include "sim/UnitModel.h"
-#include "tests/e2e/SimProcess.h"
 
 namespace {
 
-constexpr double kByteMs = 10.0 * 1000.0 / 9600.0; // start bit, 8 data bits, stop bit
+using bench::kByteMs;
+using bench::timedQuarnctl;
+
 constexpr double kAllowed = 1.02;
 constexpr double kBestOfTwoBelowMs = 20000;
 
@@ -187,17 +189,6 @@ int writeEntries(const QString& path, int ranges)
 }
 
 // ---- running ----------------------------------------------------------------------------
-
-// Runs quarnctl; the wall time in ms, or a negative value when it failed.
-double timedQuarnctl(const QStringList& args)
-{
-    const e2e::QuarnctlResult r = e2e::quarnctl(args, 300000);
-    if (r.code != 0) {
-        std::fprintf(stderr, "quarnctl %s failed: %s\n", qPrintable(args.join(' ')), qPrintable(r.err));
-        return -1;
-    }
-    return r.elapsedMs;
-}
 
 struct Row {
     QString kind;

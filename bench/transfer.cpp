@@ -12,12 +12,14 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "tests/e2e/SimProcess.h"
+#include "bench/BenchSupport.h"
 
 namespace {
 
-constexpr double kByteMs = 10.0 * 1000.0 / 9600.0; // start bit, 8 data bits, stop bit
-constexpr double kEmptyReadMs = 102.0;             // a read that finds nothing
+using bench::kByteMs;
+using bench::timedQuarnctl;
+
+constexpr double kEmptyReadMs = 102.0; // a read that finds nothing
 constexpr int kConnectReads = 70;
 constexpr double kPacingMs = 20.0;
 constexpr double kSettleMs = 500.0;
@@ -26,17 +28,6 @@ struct Unit {
     const char* name;
     bool telephone;
 };
-
-// Runs quarnctl; the wall time in ms, or a negative value when it failed.
-double timedQuarnctl(const QStringList& args)
-{
-    const e2e::QuarnctlResult r = e2e::quarnctl(args, 120000);
-    if (r.code != 0) {
-        std::fprintf(stderr, "quarnctl %s failed: %s\n", qPrintable(args.join(' ')), qPrintable(r.err));
-        return -1;
-    }
-    return r.elapsedMs;
-}
 
 // How many bytes the unit sends in answer to the connect's two commands, from a trace.
 int connectReplyBytes(const QString& tracePath)
@@ -117,20 +108,20 @@ int main(int argc, char* argv[])
         }
         const QString port = sim.device();
         const QString trace = dir.filePath("info.trace");
-        if (timedQuarnctl({"--port", port, "--quiet", "--trace", trace, "info"}) < 0)
+        if (timedQuarnctl({"--port", port, "--quiet", "--trace", trace, "info"}, 120000) < 0)
             return 1;
         const int reply = connectReplyBytes(trace);
         const double frame = connectFloor(reply) + disconnectFloor(unit.telephone);
         // Again without the trace: what start-up, connect and disconnect cost over their floor.
-        const double info = timedQuarnctl({"--port", port, "--quiet", "info"});
+        const double info = timedQuarnctl({"--port", port, "--quiet", "info"}, 120000);
         if (info < 0)
             return 1;
         const double frameOver = info - frame;
         const int registers = unit.telephone ? 600 : 200;
 
         const QString file = dir.filePath("unit.rq7k8k");
-        const double read = timedQuarnctl({"--port", port, "--quiet", "read", "-o", file});
-        const double write = timedQuarnctl({"--port", port, "--quiet", "write", file});
+        const double read = timedQuarnctl({"--port", port, "--quiet", "read", "-o", file}, 120000);
+        const double write = timedQuarnctl({"--port", port, "--quiet", "write", file}, 120000);
         if (read < 0 || write < 0)
             return 1;
         const double floors[] = {frame + readFloor(unit.telephone), frame + writeFloor(unit.telephone)};
