@@ -4,12 +4,16 @@
 // where the exchange lets them overlap. A lock-step write pays any latency per register
 // (a thread hand-over, a wake-up, a poll interval) 600 times, so beside each ratio stands
 // the overhead per register: the time over the floor after taking away what `quarnctl
-// info` (start-up, connect, disconnect) took over its own floor in the same run. The
-// verdict checks 1 % but never fails the run: a busy machine is slower, not wrong.
+// info` (start-up, connect, disconnect) took over its own floor in the same run.
+// Each transfer runs three times and the best run stands in the table, the worst beside it:
+// on a virtual machine the host now and then takes a CPU away for about 3 ms, and every such
+// stall that lands in a register's lock-step exchange adds its whole length. The verdict
+// checks 1 % on the best run but never fails the run: a busy machine is slower, not wrong.
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
 
 #include "bench/BenchSupport.h"
@@ -23,6 +27,7 @@ constexpr double kEmptyReadMs = 102.0; // a read that finds nothing
 constexpr int kConnectReads = 70;
 constexpr double kPacingMs = 20.0;
 constexpr double kSettleMs = 500.0;
+constexpr int kRuns = 3;
 
 struct Unit {
     const char* name;
@@ -89,13 +94,14 @@ int main(int argc, char* argv[])
     const Unit units[] = {{"Quarn 8k", false}, {"Quarn 8k + telephone interface", true}};
 
     out << "quarnctl against quarn-sim --baud-timing (9600 baud 8N1 both ways)\n\n";
-    out << QStringLiteral("%1 %2 %3 %4 %5 %6\n")
+    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7\n")
                .arg("unit", -32)
                .arg("command", -8)
-               .arg("measured s", 11)
-               .arg("floor s", 9)
-               .arg("ratio", 7)
-               .arg("over/register ms", 17);
+               .arg("best s", 8)
+               .arg("floor s", 8)
+               .arg("ratio", 6)
+               .arg("over/register ms", 17)
+               .arg("worst ratio", 12);
     bool failed = false;
     for (const Unit& unit : units) {
         QStringList simArgs{"--model", "8k", "--baud-timing"};
@@ -120,23 +126,31 @@ int main(int argc, char* argv[])
         const int registers = unit.telephone ? 600 : 200;
 
         const QString file = dir.filePath("unit.rq7k8k");
-        const double read = timedQuarnctl({"--port", port, "--quiet", "read", "-o", file}, 120000);
-        const double write = timedQuarnctl({"--port", port, "--quiet", "write", file}, 120000);
-        if (read < 0 || write < 0)
-            return 1;
         const double floors[] = {frame + readFloor(unit.telephone), frame + writeFloor(unit.telephone)};
-        const double measured[] = {read, write};
+        double best[] = {1e300, 1e300};
+        double worst[] = {0.0, 0.0};
+        for (int run = 0; run < kRuns; ++run) {
+            const double times[] = {timedQuarnctl({"--port", port, "--quiet", "read", "-o", file}, 120000),
+                                    timedQuarnctl({"--port", port, "--quiet", "write", file}, 120000)};
+            for (int i = 0; i < 2; ++i) {
+                if (times[i] < 0)
+                    return 1;
+                best[i] = std::min(best[i], times[i]);
+                worst[i] = std::max(worst[i], times[i]);
+            }
+        }
         const char* names[] = {"read", "write"};
         for (int i = 0; i < 2; ++i) {
-            const double ratio = measured[i] / floors[i];
+            const double ratio = best[i] / floors[i];
             failed = failed || ratio > 1.01;
-            out << QStringLiteral("%1 %2 %3 %4 %5 %6\n")
+            out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7\n")
                        .arg(unit.name, -32)
                        .arg(names[i], -8)
-                       .arg(measured[i] / 1000.0, 11, 'f', 3)
-                       .arg(floors[i] / 1000.0, 9, 'f', 3)
-                       .arg(ratio, 7, 'f', 3)
-                       .arg((measured[i] - floors[i] - frameOver) / registers, 17, 'f', 3);
+                       .arg(best[i] / 1000.0, 8, 'f', 3)
+                       .arg(floors[i] / 1000.0, 8, 'f', 3)
+                       .arg(ratio, 6, 'f', 3)
+                       .arg((best[i] - floors[i] - frameOver) / registers, 17, 'f', 3)
+                       .arg(worst[i] / floors[i], 12, 'f', 3);
         }
         out << QStringLiteral("  (connect reply %1 bytes: connect floor %2 s; info %3 s over its floor)\n")
                    .arg(reply)
@@ -144,7 +158,7 @@ int main(int argc, char* argv[])
                    .arg(frameOver / 1000.0, 0, 'f', 3);
         out.flush();
     }
-    out << (failed ? "\nnot every transfer within 1% of its floor\n"
-                   : "\nevery transfer within 1% of its floor\n");
+    out << (failed ? "\nnot every transfer within 1% of its floor (best of 3)\n"
+                   : "\nevery transfer within 1% of its floor (best of 3)\n");
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "platform/PseudoTerminal.h"
 
+#include <QElapsedTimer>
+
 #if defined(Q_OS_UNIX)
 #include <cerrno>
 #include <cstring>
@@ -8,6 +10,9 @@
 #include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
+#if defined(Q_OS_LINUX)
+#include <sys/prctl.h>
+#endif
 #endif
 
 namespace platform {
@@ -99,12 +104,34 @@ QByteArray PseudoTerminal::read(int timeoutMs)
     return readWithin(qint64(timeoutMs) * 1000);
 }
 
-QByteArray PseudoTerminal::readWithin(qint64 timeoutUs)
+QByteArray PseudoTerminal::readWithin(qint64 timeoutUs, WaitEnd end)
 {
     if (m_master < 0)
         return {};
-    if (timeoutUs < 0)
-        timeoutUs = 0;
+    timeoutUs = qMax<qint64>(timeoutUs, 0);
+    if (end == WaitEnd::Loose)
+        return waitForInput(timeoutUs) ? readAvailable() : QByteArray();
+
+    constexpr qint64 kSpinUs = 100; // longer than a sleeping thread here usually wakes late
+#if defined(Q_OS_LINUX)
+    // Linux lets an ordinary thread's timers fire up to 50 microseconds late, to bunch
+    // wake-ups; this thread wants them when due.
+    thread_local const bool exactTimers = ::prctl(PR_SET_TIMERSLACK, 1UL) == 0;
+    Q_UNUSED(exactTimers);
+#endif
+    QElapsedTimer waited;
+    waited.start();
+    if (timeoutUs > kSpinUs && waitForInput(timeoutUs - kSpinUs))
+        return readAvailable();
+    while (waited.nsecsElapsed() / 1000 < timeoutUs) {
+        if (waitForInput(0))
+            return readAvailable();
+    }
+    return {};
+}
+
+bool PseudoTerminal::waitForInput(qint64 timeoutUs) const
+{
     pollfd pfd{m_master, POLLIN, 0};
 #if defined(Q_OS_LINUX)
     const timespec timeout{time_t(timeoutUs / 1000000), long(timeoutUs % 1000000) * 1000};
@@ -112,8 +139,11 @@ QByteArray PseudoTerminal::readWithin(qint64 timeoutUs)
 #else
     const int ready = ::poll(&pfd, 1, int((timeoutUs + 999) / 1000));
 #endif
-    if (ready <= 0 || !(pfd.revents & POLLIN))
-        return {};
+    return ready > 0 && (pfd.revents & POLLIN);
+}
+
+QByteArray PseudoTerminal::readAvailable()
+{
     QByteArray bytes;
     char buffer[512];
     for (;;) {
@@ -165,7 +195,7 @@ QByteArray PseudoTerminal::read(int)
     return {};
 }
 
-QByteArray PseudoTerminal::readWithin(qint64)
+QByteArray PseudoTerminal::readWithin(qint64, WaitEnd)
 {
     return {};
 }

@@ -24,11 +24,19 @@ public:
     QString slavePath() const { return m_slavePath; }
     QString errorString() const { return m_error; }
 
+    // How closely a wait that runs out keeps its time-out. A sleeping thread wakes tens of
+    // microseconds late; that is nothing for a poll but, paid once per paced byte of a
+    // lock-step exchange, it shows in every timing measured against the simulated unit.
+    enum class WaitEnd {
+        Loose, // sleeps the whole time
+        Exact  // sleeps most of it and spins the last 100 microseconds
+    };
+
     // Waits at most timeoutMs for bytes written by the client and returns what has arrived;
     // empty on time-out or error.
     QByteArray read(int timeoutMs);
     // The same with a time-out in microseconds.
-    QByteArray readWithin(qint64 timeoutUs);
+    QByteArray readWithin(qint64 timeoutUs, WaitEnd end = WaitEnd::Loose);
 
     // Writes as many bytes as the terminal takes without blocking; returns how many were
     // taken, or -1 on error.
@@ -38,6 +46,9 @@ public:
     void discardInput();
 
 private:
+    bool waitForInput(qint64 timeoutUs) const;
+    QByteArray readAvailable();
+
     int m_master = -1;
     int m_slave = -1;
     QString m_slavePath;

@@ -56,7 +56,8 @@ QString lockFilePath(const QString& path)
     return QDir::tempPath() + QStringLiteral("/LCK..") + name;
 }
 
-// 9600 baud, 8 data bits, no parity, 1 stop bit, no flow control, bytes as they are.
+// 9600 baud, 8 data bits, no parity, 1 stop bit, no flow control, bytes as they are,
+// and nothing left from before.
 bool setLine(int fd)
 {
     termios t{};
@@ -68,8 +69,10 @@ bool setLine(int fd)
     t.c_iflag &= ~tcflag_t(IXON | IXOFF | IXANY);
     t.c_cc[VMIN] = 0;
     t.c_cc[VTIME] = 0;
+    // Bytes that reached the line before it was opened answer nothing of ours: a
+    // pseudo-terminal keeps the tail of the last session's reply while no one listens.
     return ::cfsetispeed(&t, B9600) == 0 && ::cfsetospeed(&t, B9600) == 0 &&
-           ::tcsetattr(fd, TCSANOW, &t) == 0;
+           ::tcsetattr(fd, TCSANOW, &t) == 0 && ::tcflush(fd, TCIFLUSH) == 0;
 }
 
 int pollMs(const QDeadlineTimer& deadline)

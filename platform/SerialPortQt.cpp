@@ -94,6 +94,8 @@ SerialPort::OpenResult SerialPort::openOnPortThread(const QString& name)
         delete port;
         return result;
     }
+    // Bytes that reached the line before the port was opened answer nothing of ours.
+    port->clear(QSerialPort::Input);
 
     QObject::connect(port, &QSerialPort::readyRead, m_context, [this] { takeArrived(); });
     QObject::connect(port, &QSerialPort::errorOccurred, m_context, [this](QSerialPort::SerialPortError e) {

@@ -77,12 +77,18 @@ void PtyServer::serve()
     qint64 lastInputUs = 0;
     while (!m_stop) {
         qint64 waitUs = kMaxPollMs * 1000;
+        auto end = platform::PseudoTerminal::WaitEnd::Loose;
         if (!unsent.isEmpty()) {
             waitUs = 1000;
         } else if (const std::optional<qint64> next = m_unit.nextOutputAtUs()) {
-            waitUs = std::clamp<qint64>(*next - nowUs(), 0, waitUs);
+            // A byte paced at 9600 baud leaves when it is due: a lock-step exchange would
+            // otherwise pay the lateness of every reply's last byte.
+            const qint64 dueInUs = *next - nowUs();
+            if (dueInUs <= waitUs)
+                end = platform::PseudoTerminal::WaitEnd::Exact;
+            waitUs = std::clamp<qint64>(dueInUs, 0, waitUs);
         }
-        const QByteArray in = m_terminal->readWithin(waitUs);
+        const QByteArray in = m_terminal->readWithin(waitUs, end);
         if (!in.isEmpty()) {
             lastInputUs = nowUs();
             m_unit.receiveAtUs(in, lastInputUs);

@@ -146,6 +146,21 @@ private Q_SLOTS:
         for (int i = 0; i < 20 && chunk.size() < 15; ++i)
             chunk += port.readAvailable(200);
         QCOMPARE(chunk, QByteArray("$R00512345678\r\n"));
+
+        // What the unit sent after the port closed (the tail of its last reply) never
+        // reaches the next session; a second descriptor keeps the line alive meanwhile.
+        const int keeper = ::open(QFile::encodeName(line.device()).constData(), O_RDWR | O_NOCTTY);
+        QVERIFY(keeper >= 0);
+        port.close();
+        QVERIFY(line.send("\r\n"));
+        QTest::qWait(20);
+        QVERIFY(port.open(line.device()));
+        QVERIFY(line.send("$START\r\n"));
+        chunk.clear();
+        for (int i = 0; i < 20 && chunk.size() < 8; ++i)
+            chunk += port.readAvailable(200);
+        ::close(keeper);
+        QCOMPARE(chunk, QByteArray("$START\r\n"));
     }
 
     void readTimeOuts()

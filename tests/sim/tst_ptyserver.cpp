@@ -47,6 +47,7 @@ class TestPtyServer : public QObject {
 
 private slots:
     void roundTripSurvivesReopening();
+    void pacedBytesNeverEarly();
     void stateFileKeepsRegisters();
     void stateFileKeepsShortDialMemory();
     void quarnSimProgram();
@@ -78,6 +79,43 @@ void TestPtyServer::roundTripSurvivesReopening()
     again.close();
     server.stop();
     QVERIFY(!server.isRunning());
+}
+
+void TestPtyServer::pacedBytesNeverEarly()
+{
+    // At 9600 baud the command's 6 bytes reach the unit and each byte of the reply leaves
+    // one byte time after the one before: byte k of the reply is complete 6 + k byte times
+    // after the command was written, and never sooner however closely the unit keeps time.
+    sim::UnitOptions options;
+    options.baudTiming = true;
+    sim::PtyServer server(options);
+    QVERIFY2(server.start(), qPrintable(server.errorString()));
+    QFile client(server.devicePath());
+    QVERIFY(client.open(QIODevice::ReadWrite | QIODevice::Unbuffered));
+    QVERIFY(client.write("$PROGSTART\r") == 11);
+    QTest::qWait(200);
+    client.readAll();
+
+    constexpr qint64 kByteNs = 1'041'667;
+    QElapsedTimer sent;
+    sent.start();
+    QVERIFY(client.write("$R005\r") == 6);
+    QByteArray reply;
+    while (reply.size() < 15 && sent.elapsed() < 2000) {
+        const QByteArray chunk = client.read(64);
+        const qint64 at = sent.nsecsElapsed();
+        for (qsizetype i = 0; i < chunk.size(); ++i) {
+            const qint64 earliest = (6 + reply.size() + 1) * kByteNs;
+            QVERIFY2(at >= earliest, qPrintable(QStringLiteral("byte %1 after %2 us, due after %3 us")
+                                                    .arg(reply.size())
+                                                    .arg(at / 1000)
+                                                    .arg(earliest / 1000)));
+            reply.append(chunk.at(i));
+        }
+    }
+    QCOMPARE(reply.size(), 15);
+    QVERIFY(reply.startsWith("$R005"));
+    server.stop();
 }
 
 void TestPtyServer::stateFileKeepsRegisters()
