@@ -2,15 +2,16 @@
 
 namespace cli {
 
-QString Command::help() const
+QString Command::help(Language language) const
 {
     QString text;
+    const QString first = pick(language, "Aufruf: ", "usage: ");
     const QStringList forms = usage();
     for (int i = 0; i < forms.size(); ++i)
-        text += (i == 0 ? QStringLiteral("usage: quarnctl ") : QStringLiteral("       quarnctl ")) +
+        text += (i == 0 ? first : QString(first.size(), QLatin1Char(' '))) + QStringLiteral("quarnctl ") +
                 forms[i] + QLatin1Char('\n');
-    text += details();
-    const QList<QCommandLineOption> own = options();
+    text += details(language);
+    const QList<QCommandLineOption> own = options(language);
     QStringList names;
     for (const QCommandLineOption& option : own) {
         if (option.flags() & QCommandLineOption::HiddenFromHelp)
@@ -24,7 +25,8 @@ QString Command::help() const
         names << line.leftJustified(26) + QLatin1Char(' ') + option.description();
     }
     if (!names.isEmpty())
-        text += QStringLiteral("options:\n") + names.join(QLatin1Char('\n')) + QLatin1Char('\n');
+        text +=
+            pick(language, "Optionen:\n", "options:\n") + names.join(QLatin1Char('\n')) + QLatin1Char('\n');
     return text;
 }
 

@@ -17,11 +17,6 @@ Language Diagnostics::languageFor(const QString& option)
     return QLocale().language() == QLocale::English ? Language::English : Language::German;
 }
 
-QString Diagnostics::pick(const char* german, const char* english) const
-{
-    return QString::fromUtf8(m_language == Language::English ? english : german);
-}
-
 void Diagnostics::error(const QString& subject, const QString& text, const QStringList& next)
 {
     m_err << "quarnctl: ";

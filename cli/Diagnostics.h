@@ -4,13 +4,10 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "cli/Language.h"
 #include "platform/BytePort.h"
 
 namespace cli {
-
-// The language of quarnctl's messages: German as the programs speak, English with
-// --language en or an English locale.
-enum class Language { German, English };
 
 // Every message of quarnctl goes to standard error in one form:
 //     quarnctl: SUBJECT: TEXT (REASON)
@@ -26,7 +23,10 @@ public:
 
     Language language() const { return m_language; }
     // The text in the language of the messages.
-    QString pick(const char* german, const char* english) const;
+    QString pick(const char* german, const char* english) const
+    {
+        return cli::pick(m_language, german, english);
+    }
 
     void error(const QString& subject, const QString& text, const QStringList& next = {});
     // A file that cannot be read or written, with the reason found on the disk.

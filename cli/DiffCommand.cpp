@@ -13,9 +13,11 @@ QStringList DiffCommand::usage() const
     return {QStringLiteral("diff FILE1 FILE2"), QStringLiteral("diff --settings FILE1 FILE2")};
 }
 
-QList<QCommandLineOption> DiffCommand::options() const
+QList<QCommandLineOption> DiffCommand::options(Language language) const
 {
-    return {QCommandLineOption(QStringLiteral("settings"), QStringLiteral("compare by setting name"))};
+    return {
+        QCommandLineOption(QStringLiteral("settings"),
+                           pick(language, "nach Einstellungsnamen vergleichen", "compare by setting name"))};
 }
 
 bool DiffCommand::needsWidgets(const QStringList& args) const

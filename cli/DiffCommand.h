@@ -9,11 +9,15 @@ namespace cli {
 class DiffCommand final : public Command {
 public:
     QString name() const override { return QStringLiteral("diff"); }
-    QString summary() const override { return QStringLiteral("the registers or the settings that differ"); }
+    QString summary(Language language) const override
+    {
+        return pick(language, "die Register oder Einstellungen, die sich unterscheiden",
+                    "the registers or the settings that differ");
+    }
     QString synopsis() const override { return QStringLiteral("diff [--settings] FILE1 FILE2"); }
     QStringList usage() const override;
     Section section() const override { return Section::Files; }
-    QList<QCommandLineOption> options() const override;
+    QList<QCommandLineOption> options(Language language) const override;
     bool needsWidgets(const QStringList& args) const override;
     int run(Invocation& call) const override;
 

@@ -67,9 +67,21 @@ QStringList FleetCommand::usage() const
                            "[--again ROW ...]")};
 }
 
-QString FleetCommand::details() const
+QString FleetCommand::details(Language language) const
 {
-    return QStringLiteral(
+    return pick(
+        language,
+        "  TEMPLATE: eine Einstellungsdatei; UNITS.csv: eine Zeile je Gerät (UTF-8, \";\" oder \",\"), die\n"
+        "  erste Spalte benennt das Gerät, jede weitere Spaltenüberschrift eine Einstellung, wie\n"
+        "  `quarnctl report` sie nennt (\"Eintrag › Feld\"), oder Registerstellen (\"R010/0-6\", Zellen\n"
+        "  mit ebenso vielen Hex-Ziffern). Eine Zelle ist der Wert, wie ihn der Dialog zeigt; eine\n"
+        "  leere Zelle behält den Wert der Vorlage.\n"
+        "  run: jedes Gerät wird verbunden, gelesen, erhält die Vorlage mit seiner Zeile, wird\n"
+        "  zurückgelesen und verglichen, getrennt und protokolliert (LOG.csv, als Vorgabe\n"
+        "  UNITS.log.csv). Zeilen, die das Protokoll als erledigt zeigt, werden übersprungen, außer\n"
+        "  --again nennt sie (die Zeilennummer in UNITS.csv).\n"
+        "  Mit einem Port folgen die Geräte einander, jedes nach Enter; mit mehreren Ports wird an\n"
+        "  jedem Port gleichzeitig ein Gerät programmiert.\n",
         "  TEMPLATE: a settings file; UNITS.csv: one line per unit (UTF-8, \";\" or \",\"), the first\n"
         "  column names the unit, every other column header names a setting as `quarnctl report`\n"
         "  does (\"Item › Field\") or register digits (\"R010/0-6\", cells of that many hex digits).\n"
@@ -81,12 +93,15 @@ QString FleetCommand::details() const
         "  one unit per port is programmed at the same time.\n");
 }
 
-QList<QCommandLineOption> FleetCommand::options() const
+QList<QCommandLineOption> FleetCommand::options(Language language) const
 {
-    return {
-        QCommandLineOption(QStringLiteral("log"), QStringLiteral("the job's log"), QStringLiteral("LOG.csv")),
-        QCommandLineOption(QStringLiteral("again"), QStringLiteral("program this row again, though done"),
-                           QStringLiteral("ROW"))};
+    return {QCommandLineOption(QStringLiteral("log"),
+                               pick(language, "das Protokoll des Auftrags", "the job's log"),
+                               QStringLiteral("LOG.csv")),
+            QCommandLineOption(QStringLiteral("again"),
+                               pick(language, "diese Zeile erneut programmieren, obwohl erledigt",
+                                    "program this row again, though done"),
+                               QStringLiteral("ROW"))};
 }
 
 int FleetCommand::run(Invocation& call) const

@@ -8,7 +8,10 @@ namespace cli {
 class GetCommand final : public Command {
 public:
     QString name() const override { return QStringLiteral("get"); }
-    QString summary() const override { return QStringLiteral("the digits of register N"); }
+    QString summary(Language language) const override
+    {
+        return pick(language, "die Stellen von Register N", "the digits of register N");
+    }
     QString synopsis() const override { return QStringLiteral("get FILE N"); }
     Section section() const override { return Section::Files; }
     int run(Invocation& call) const override;

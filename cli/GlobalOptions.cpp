@@ -11,22 +11,28 @@ namespace {
 const QString kSimulateKind = QStringLiteral("simulate-kind");
 }
 
-QList<QCommandLineOption> GlobalOptions::definitions()
+QList<QCommandLineOption> GlobalOptions::definitions(Language language)
 {
     QCommandLineOption kind(kSimulateKind);
     kind.setValueName(QStringLiteral("KIND"));
     kind.setFlags(QCommandLineOption::HiddenFromHelp);
     return {
-        QCommandLineOption(QStringLiteral("port"), QStringLiteral("the serial port"), QStringLiteral("NAME")),
-        QCommandLineOption(QStringLiteral("simulate"), QStringLiteral("a simulated unit")),
+        QCommandLineOption(QStringLiteral("port"), pick(language, "der serielle Port", "the serial port"),
+                           QStringLiteral("NAME")),
+        QCommandLineOption(QStringLiteral("simulate"),
+                           pick(language, "ein simuliertes Gerät", "a simulated unit")),
         kind,
-        QCommandLineOption(QStringLiteral("trace"), QStringLiteral("every byte into FILE"),
+        QCommandLineOption(QStringLiteral("trace"),
+                           pick(language, "jedes Byte in FILE", "every byte into FILE"),
                            QStringLiteral("FILE")),
-        QCommandLineOption({QStringLiteral("q"), QStringLiteral("quiet")}, QStringLiteral("no progress")),
-        QCommandLineOption(QStringLiteral("keep-connected"), QStringLiteral("stay in PC mode")),
-        QCommandLineOption(QStringLiteral("language"), QStringLiteral("de or en"),
+        QCommandLineOption({QStringLiteral("q"), QStringLiteral("quiet")},
+                           pick(language, "keine Fortschrittsanzeige", "no progress")),
+        QCommandLineOption(QStringLiteral("keep-connected"),
+                           pick(language, "in der PC-Verbindung bleiben", "stay in PC mode")),
+        QCommandLineOption(QStringLiteral("language"), pick(language, "de oder en", "de or en"),
                            QStringLiteral("LANGUAGE")),
-        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("the usage")),
+        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                           pick(language, "der Aufruf", "the usage")),
     };
 }
 
@@ -42,7 +48,7 @@ QStringList GlobalOptions::prepare(QStringList args)
 qsizetype GlobalOptions::commandIndex(const QStringList& args)
 {
     QStringList withValue;
-    for (const QCommandLineOption& option : definitions()) {
+    for (const QCommandLineOption& option : definitions(Language::German)) {
         if (!option.valueName().isEmpty())
             withValue << QStringLiteral("--") + option.names().constFirst();
     }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "cli/Language.h"
+
 class QCommandLineParser;
 
 namespace cli {
@@ -24,7 +26,8 @@ struct GlobalOptions {
 
     bool hasUnit() const { return simulate || !port.isEmpty(); }
 
-    static QList<QCommandLineOption> definitions();
+    // The descriptions in the given language; the names are the same in both.
+    static QList<QCommandLineOption> definitions(Language language);
     // The arguments as the parser takes them: "--simulate=KIND" is an option with an
     // optional value, which the parser does not know.
     static QStringList prepare(QStringList args);

@@ -9,9 +9,10 @@ namespace cli {
 class HistoryCommand final : public Command {
 public:
     QString name() const override { return QStringLiteral("history"); }
-    QString summary() const override
+    QString summary(Language language) const override
     {
-        return QStringLiteral("list what was read from units, or one entry's file");
+        return pick(language, "Gelesenes aus Geräten auflisten oder die Datei eines Eintrags",
+                    "list what was read from units, or one entry's file");
     }
     QString synopsis() const override { return QStringLiteral("history [show N]"); }
     Section section() const override { return Section::Files; }

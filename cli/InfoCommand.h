@@ -8,9 +8,10 @@ namespace cli {
 class InfoCommand final : public Command {
 public:
     QString name() const override { return QStringLiteral("info"); }
-    QString summary() const override
+    QString summary(Language language) const override
     {
-        return QStringLiteral("model, telephone interface and version of the unit");
+        return pick(language, "Modell, Telefoninterface und Version des Geräts",
+                    "model, telephone interface and version of the unit");
     }
     QString synopsis() const override { return QStringLiteral("info"); }
     Section section() const override { return Section::Unit; }

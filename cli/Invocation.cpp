@@ -18,7 +18,7 @@ bool Invocation::progressShown() const
 int Invocation::usageError(const QString& problem) const
 {
     diag.error(command.name(), problem);
-    err << command.help() << Qt::flush;
+    err << command.help(diag.language()) << Qt::flush;
     return ExitUsage;
 }
 

@@ -15,12 +15,12 @@ namespace cli {
 namespace {
 // "  read -o FILE                   read every register ...": the summary in column 34, or
 // below a longer synopsis.
-QString listed(const Command& command)
+QString listed(const Command& command, Language language)
 {
     const QString synopsis = QStringLiteral("  ") + command.synopsis();
     if (synopsis.size() <= 32)
-        return synopsis.leftJustified(33) + command.summary() + QLatin1Char('\n');
-    return synopsis + QLatin1Char('\n') + QString(33, QLatin1Char(' ')) + command.summary() +
+        return synopsis.leftJustified(33) + command.summary(language) + QLatin1Char('\n');
+    return synopsis + QLatin1Char('\n') + QString(33, QLatin1Char(' ')) + command.summary(language) +
            QLatin1Char('\n');
 }
 
@@ -35,27 +35,43 @@ QString parseProblem(const QCommandLineParser& parser, const Diagnostics& diag)
     static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.$"));
     if (const QRegularExpressionMatch m = missing.match(parser.errorText()); m.hasMatch())
         return diag.pick("%1 braucht einen Wert", "%1 needs a value").arg(m.captured(1));
+    // "--quiet=1"
+    static const QRegularExpression unexpected(QStringLiteral("^Unexpected value after '(.*)'\\.$"));
+    if (const QRegularExpressionMatch m = unexpected.match(parser.errorText()); m.hasMatch())
+        return diag.pick("%1 nimmt keinen Wert", "%1 takes no value").arg(m.captured(1));
     return parser.errorText();
 }
 } // namespace
 
-QString Quarnctl::usage()
+QString Quarnctl::usage(Language language)
 {
     QString unit;
     QString files;
     for (const std::unique_ptr<Command>& command : CommandRegistry::commands())
-        (command->section() == Command::Section::Unit ? unit : files) += listed(*command);
-    return QStringLiteral(
-               "usage: quarnctl [--port NAME | --simulate[=7k|8k|7k-ti|8k-ti]] [--trace FILE] [--quiet]\n"
-               "                [--keep-connected] [--language de|en] COMMAND ...\n"
-               "\n"
-               "commands with a unit:\n") +
-           unit + QStringLiteral("commands on settings files:\n") + files +
-           QStringLiteral("\n"
-                          "`quarnctl COMMAND --help` shows the command's usage and options. Messages are\n"
-                          "German unless --language en is given or the locale is English.\n"
-                          "exit codes: 0 success, 1 the exchange failed or differences were found, 2 usage,\n"
-                          "            3 the port cannot be opened, 4 a file cannot be read or written\n");
+        (command->section() == Command::Section::Unit ? unit : files) += listed(*command, language);
+    return pick(language,
+                "Aufruf: quarnctl [--port NAME | --simulate[=7k|8k|7k-ti|8k-ti]] [--trace FILE] [--quiet]\n"
+                "                 [--keep-connected] [--language de|en] COMMAND ...\n"
+                "\n"
+                "Befehle mit einem Gerät:\n",
+                "usage: quarnctl [--port NAME | --simulate[=7k|8k|7k-ti|8k-ti]] [--trace FILE] [--quiet]\n"
+                "                [--keep-connected] [--language de|en] COMMAND ...\n"
+                "\n"
+                "commands with a unit:\n") +
+           unit + pick(language, "Befehle für Einstellungsdateien:\n", "commands on settings files:\n") +
+           files +
+           pick(language,
+                "\n"
+                "`quarnctl COMMAND --help` zeigt Aufruf und Optionen des Befehls. Die Meldungen sind\n"
+                "deutsch, außer mit --language en oder bei englischer Locale.\n"
+                "Exit-Codes: 0 Erfolg, 1 der Austausch schlug fehl oder Unterschiede wurden gefunden,\n"
+                "            2 falscher Aufruf, 3 der Port lässt sich nicht öffnen, 4 eine Datei lässt sich\n"
+                "            nicht lesen oder schreiben\n",
+                "\n"
+                "`quarnctl COMMAND --help` shows the command's usage and options. Messages are\n"
+                "German unless --language en is given or the locale is English.\n"
+                "exit codes: 0 success, 1 the exchange failed or differences were found, 2 usage,\n"
+                "            3 the port cannot be opened, 4 a file cannot be read or written\n");
 }
 
 bool Quarnctl::needsWidgets(const QStringList& args)
@@ -69,7 +85,7 @@ bool Quarnctl::needsWidgets(const QStringList& args)
 int Quarnctl::usageError(Diagnostics& diag, const Command* command, const QString& problem)
 {
     diag.error(command ? command->name() : QString(), problem);
-    m_err << (command ? command->help() : usage()) << Qt::flush;
+    m_err << (command ? command->help(diag.language()) : usage(diag.language())) << Qt::flush;
     return ExitUsage;
 }
 
@@ -91,9 +107,9 @@ int Quarnctl::run(QStringList args)
                           diag.pick("unbekannter Befehl \"%1\"", "unknown command \"%1\"").arg(args[at]));
 
     QCommandLineParser parser;
-    parser.addOptions(GlobalOptions::definitions());
+    parser.addOptions(GlobalOptions::definitions(diag.language()));
     if (command)
-        parser.addOptions(command->options());
+        parser.addOptions(command->options(diag.language()));
     if (!parser.parse(QStringList{QStringLiteral("quarnctl")} + args))
         return usageError(diag, command, parseProblem(parser, diag));
     GlobalOptions options;
@@ -101,13 +117,13 @@ int Quarnctl::run(QStringList args)
     if (!GlobalOptions::read(parser, options, diag, error))
         return usageError(diag, command, error);
     if (!command && options.help) {
-        m_out << usage() << Qt::flush;
+        m_out << usage(diag.language()) << Qt::flush;
         return ExitOk;
     }
     if (!command)
         return usageError(diag, nullptr, diag.pick("kein Befehl angegeben", "no command given"));
     if (options.help) {
-        m_out << command->help() << Qt::flush;
+        m_out << command->help(diag.language()) << Qt::flush;
         return ExitOk;
     }
     QStringList positional = parser.positionalArguments();

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "cli/Language.h"
+
 namespace cli {
 
 class Command;
@@ -22,7 +24,7 @@ public:
     int run(QStringList args);
 
     // The global usage with every command of the registry.
-    static QString usage();
+    static QString usage(Language language);
     // Whether the command line's command builds the settings dialogs (decided before the
     // application exists).
     static bool needsWidgets(const QStringList& args);

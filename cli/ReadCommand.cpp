@@ -9,9 +9,10 @@
 
 namespace cli {
 
-QList<QCommandLineOption> ReadCommand::options() const
+QList<QCommandLineOption> ReadCommand::options(Language language) const
 {
-    return {outputOption(QStringLiteral("the settings file to write"))};
+    return {
+        outputOption(pick(language, "die zu schreibende Einstellungsdatei", "the settings file to write"))};
 }
 
 int ReadCommand::run(Invocation& call) const

@@ -8,10 +8,14 @@ namespace cli {
 class ReadCommand final : public Command {
 public:
     QString name() const override { return QStringLiteral("read"); }
-    QString summary() const override { return QStringLiteral("read every register into a settings file"); }
+    QString summary(Language language) const override
+    {
+        return pick(language, "alle Register in eine Einstellungsdatei lesen",
+                    "read every register into a settings file");
+    }
     QString synopsis() const override { return QStringLiteral("read -o FILE"); }
     Section section() const override { return Section::Unit; }
-    QList<QCommandLineOption> options() const override;
+    QList<QCommandLineOption> options(Language language) const override;
     int run(Invocation& call) const override;
 };
 

@@ -31,11 +31,13 @@ bool writeText(const QString& path, const QString& text)
 
 } // namespace
 
-QList<QCommandLineOption> ReportCommand::options() const
+QList<QCommandLineOption> ReportCommand::options(Language language) const
 {
-    return {QCommandLineOption(QStringLiteral("format"), QStringLiteral("text (default), html or pdf"),
+    return {QCommandLineOption(QStringLiteral("format"),
+                               pick(language, "text (Vorgabe), html oder pdf", "text (default), html or pdf"),
                                QStringLiteral("FORMAT")),
-            outputOption(QStringLiteral("the file to write; html and pdf need it"))};
+            outputOption(pick(language, "die zu schreibende Datei; html und pdf brauchen sie",
+                              "the file to write; html and pdf need it"))};
 }
 
 int ReportCommand::run(Invocation& call) const

@@ -10,16 +10,17 @@ namespace cli {
 class ReportCommand final : public Command {
 public:
     QString name() const override { return QStringLiteral("report"); }
-    QString summary() const override
+    QString summary(Language language) const override
     {
-        return QStringLiteral("every setting by name, as the dialogs show it");
+        return pick(language, "jede Einstellung mit Namen, wie die Dialoge sie zeigen",
+                    "every setting by name, as the dialogs show it");
     }
     QString synopsis() const override
     {
         return QStringLiteral("report FILE [--format text|html|pdf] [-o OUT]");
     }
     Section section() const override { return Section::Files; }
-    QList<QCommandLineOption> options() const override;
+    QList<QCommandLineOption> options(Language language) const override;
     bool needsWidgets(const QStringList&) const override { return true; }
     int run(Invocation& call) const override;
 };

@@ -7,12 +7,15 @@
 
 namespace cli {
 
-QList<QCommandLineOption> ResetCommand::options() const
+QList<QCommandLineOption> ResetCommand::options(Language language) const
 {
-    return {QCommandLineOption(QStringLiteral("base"), QStringLiteral("the base settings")),
-            QCommandLineOption(QStringLiteral("telephone"), QStringLiteral("the telephone interface")),
+    return {QCommandLineOption(QStringLiteral("base"),
+                               pick(language, "die Grundeinstellungen", "the base settings")),
+            QCommandLineOption(QStringLiteral("telephone"),
+                               pick(language, "das Telefoninterface", "the telephone interface")),
             QCommandLineOption(QStringLiteral("yes"),
-                               QStringLiteral("required: the unit's registers are overwritten"))};
+                               pick(language, "erforderlich: die Register des Geräts werden überschrieben",
+                                    "required: the unit's registers are overwritten"))};
 }
 
 int ResetCommand::run(Invocation& call) const

@@ -8,10 +8,14 @@ namespace cli {
 class ResetCommand final : public Command {
 public:
     QString name() const override { return QStringLiteral("reset"); }
-    QString summary() const override { return QStringLiteral("restore the unit's factory values"); }
+    QString summary(Language language) const override
+    {
+        return pick(language, "die Werkseinstellungen des Geräts wiederherstellen",
+                    "restore the unit's factory values");
+    }
     QString synopsis() const override { return QStringLiteral("reset --base|--telephone --yes"); }
     Section section() const override { return Section::Unit; }
-    QList<QCommandLineOption> options() const override;
+    QList<QCommandLineOption> options(Language language) const override;
     int run(Invocation& call) const override;
 };
 

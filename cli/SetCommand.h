@@ -8,7 +8,10 @@ namespace cli {
 class SetCommand final : public Command {
 public:
     QString name() const override { return QStringLiteral("set"); }
-    QString summary() const override { return QStringLiteral("change register N"); }
+    QString summary(Language language) const override
+    {
+        return pick(language, "Register N ändern", "change register N");
+    }
     QString synopsis() const override { return QStringLiteral("set FILE N DIGITS"); }
     Section section() const override { return Section::Files; }
     int run(Invocation& call) const override;

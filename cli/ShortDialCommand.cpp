@@ -24,22 +24,30 @@ QStringList ShortDialCommand::usage() const
             QStringLiteral("shortdial write FILE [--no-verify]")};
 }
 
-QString ShortDialCommand::details() const
+QString ShortDialCommand::details(Language language) const
 {
-    return QStringLiteral(
+    return pick(
+        language,
+        "  Bereiche: 0 = Einträge 000-099 ... 9 = Einträge 900-999 (Vorgabe 0).\n"
+        "  FILE: die Zeilen des Geräts, \"WP\" nnn \":\" und bis zu 16 Wählzeichen, mit \".\" aufgefüllt,\n"
+        "  UTF-16LE, wie das Konfigurationsprogramm sie speichert (write nimmt auch UTF-8).\n"
+        "  write liest die geschriebenen Einträge zurück und vergleicht sie; --no-verify lässt das aus.\n",
         "  ranges: 0 = entries 000-099 ... 9 = entries 900-999 (default 0).\n"
         "  FILE: the unit's lines \"WP\" nnn \":\" and up to 16 dial characters padded with \".\",\n"
         "  UTF-16LE as the configuration program saves it (write also takes UTF-8).\n"
         "  write reads the written entries back and compares them; --no-verify skips that.\n");
 }
 
-QList<QCommandLineOption> ShortDialCommand::options() const
+QList<QCommandLineOption> ShortDialCommand::options(Language language) const
 {
-    return {QCommandLineOption(QStringLiteral("ranges"), QStringLiteral("the ranges to read"),
+    return {QCommandLineOption(QStringLiteral("ranges"),
+                               pick(language, "die zu lesenden Bereiche", "the ranges to read"),
                                QStringLiteral("LIST")),
-            outputOption(QStringLiteral("the short-dial file to write (read)")),
+            outputOption(pick(language, "die zu schreibende Kurzwahldatei (read)",
+                              "the short-dial file to write (read)")),
             QCommandLineOption(QStringLiteral("no-verify"),
-                               QStringLiteral("write: do not read the written entries back"))};
+                               pick(language, "write: die geschriebenen Einträge nicht zurücklesen",
+                                    "write: do not read the written entries back"))};
 }
 
 int ShortDialCommand::run(Invocation& call) const

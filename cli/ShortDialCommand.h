@@ -17,15 +17,16 @@ class PortSetup;
 class ShortDialCommand final : public Command {
 public:
     QString name() const override { return QStringLiteral("shortdial"); }
-    QString summary() const override
+    QString summary(Language language) const override
     {
-        return QStringLiteral("the short-dial memory of the telephone interface");
+        return pick(language, "der Kurzwahlspeicher des Telefoninterface",
+                    "the short-dial memory of the telephone interface");
     }
     QString synopsis() const override { return QStringLiteral("shortdial read|write ..."); }
     QStringList usage() const override;
-    QString details() const override;
+    QString details(Language language) const override;
     Section section() const override { return Section::Unit; }
-    QList<QCommandLineOption> options() const override;
+    QList<QCommandLineOption> options(Language language) const override;
     // 0 done; 1 no entry line arrived or a send failed; 3 the port cannot be opened; 4 the
     // file cannot be read or written.
     int run(Invocation& call) const override;

@@ -194,20 +194,27 @@ QStringList TextsCommand::usage() const
             QStringLiteral("texts write channels FILE")};
 }
 
-QString TextsCommand::details() const
+QString TextsCommand::details(Language language) const
 {
-    return QStringLiteral("  ID ranges: 0 = IDs 0-99 ... 9 = IDs 900-999 (read: all ten by default;\n"
-                          "  write: the ranges holding an ID whose flag is not X).\n"
-                          "  languages: 0 German, 1 English, 2 French, 3 Dutch, 4 Italian, 5 Czech,\n"
-                          "  6 the unit's own texts (default).\n"
-                          "  Files: *.q8kk ID texts, *.q8kt own texts, *.q8kc channel texts.\n");
+    return pick(language,
+                "  Kennungsbereiche: 0 = Kennungen 0-99 ... 9 = Kennungen 900-999 (read: als Vorgabe alle\n"
+                "  zehn; write: die Bereiche mit einer Kennung, deren Kennzeichen nicht X ist).\n"
+                "  Sprachen: 0 Deutsch, 1 Englisch, 2 Französisch, 3 Niederländisch, 4 Italienisch,\n"
+                "  5 Tschechisch, 6 die eigenen Texte des Geräts (Vorgabe).\n"
+                "  Dateien: *.q8kk Kennungstexte, *.q8kt eigene Texte, *.q8kc Kanaltexte.\n",
+                "  ID ranges: 0 = IDs 0-99 ... 9 = IDs 900-999 (read: all ten by default;\n"
+                "  write: the ranges holding an ID whose flag is not X).\n"
+                "  languages: 0 German, 1 English, 2 French, 3 Dutch, 4 Italian, 5 Czech,\n"
+                "  6 the unit's own texts (default).\n"
+                "  Files: *.q8kk ID texts, *.q8kt own texts, *.q8kc channel texts.\n");
 }
 
-QList<QCommandLineOption> TextsCommand::options() const
+QList<QCommandLineOption> TextsCommand::options(Language language) const
 {
     return {
-        QCommandLineOption(QStringLiteral("ranges"), QStringLiteral("the ID ranges"), QStringLiteral("LIST")),
-        outputOption(QStringLiteral("the text file to write (read)"))};
+        QCommandLineOption(QStringLiteral("ranges"), pick(language, "die Kennungsbereiche", "the ID ranges"),
+                           QStringLiteral("LIST")),
+        outputOption(pick(language, "die zu schreibende Textdatei (read)", "the text file to write (read)"))};
 }
 
 int TextsCommand::run(Invocation& call) const

@@ -9,12 +9,15 @@ namespace cli {
 class TextsCommand final : public Command {
 public:
     QString name() const override { return QStringLiteral("texts"); }
-    QString summary() const override { return QStringLiteral("the unit's display texts"); }
+    QString summary(Language language) const override
+    {
+        return pick(language, "die Anzeigetexte des Geräts", "the unit's display texts");
+    }
     QString synopsis() const override { return QStringLiteral("texts read|write ids|own|channels ..."); }
     QStringList usage() const override;
-    QString details() const override;
+    QString details(Language language) const override;
     Section section() const override { return Section::Unit; }
-    QList<QCommandLineOption> options() const override;
+    QList<QCommandLineOption> options(Language language) const override;
     int run(Invocation& call) const override;
 };
 

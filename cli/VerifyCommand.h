@@ -8,7 +8,11 @@ namespace cli {
 class VerifyCommand final : public Command {
 public:
     QString name() const override { return QStringLiteral("verify"); }
-    QString summary() const override { return QStringLiteral("compare the unit with a settings file"); }
+    QString summary(Language language) const override
+    {
+        return pick(language, "das Gerät mit einer Einstellungsdatei vergleichen",
+                    "compare the unit with a settings file");
+    }
     QString synopsis() const override { return QStringLiteral("verify FILE"); }
     Section section() const override { return Section::Unit; }
     int run(Invocation& call) const override;

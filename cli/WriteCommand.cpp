@@ -24,16 +24,22 @@ bool stdinIsTerminal()
 }
 } // namespace
 
-QString WriteCommand::details() const
+QString WriteCommand::details(Language language) const
 {
-    return QStringLiteral("  --review reads the unit first (kept in the history), prints the settings that\n"
-                          "  change (old -> new) and asks on the terminal; --yes sends without asking.\n");
+    return pick(language,
+                "  --review liest zuerst das Gerät (im Verlauf festgehalten), zeigt die Einstellungen, die\n"
+                "  sich ändern (bisher -> neu), und fragt am Terminal; --yes sendet ohne Nachfrage.\n",
+                "  --review reads the unit first (kept in the history), prints the settings that\n"
+                "  change (old -> new) and asks on the terminal; --yes sends without asking.\n");
 }
 
-QList<QCommandLineOption> WriteCommand::options() const
+QList<QCommandLineOption> WriteCommand::options(Language language) const
 {
-    return {QCommandLineOption(Review, QStringLiteral("read the unit first, show the changes and ask")),
-            QCommandLineOption(Yes, QStringLiteral("with --review: send without asking"))};
+    return {
+        QCommandLineOption(Review, pick(language, "zuerst das Gerät lesen, die Änderungen zeigen und fragen",
+                                        "read the unit first, show the changes and ask")),
+        QCommandLineOption(Yes, pick(language, "mit --review: ohne Nachfrage senden",
+                                     "with --review: send without asking"))};
 }
 
 bool WriteCommand::needsWidgets(const QStringList& args) const

@@ -9,10 +9,13 @@ namespace cli {
 class WriteCommand final : public Command {
 public:
     QString name() const override { return QStringLiteral("write"); }
-    QString summary() const override { return QStringLiteral("send a settings file to the unit"); }
+    QString summary(Language language) const override
+    {
+        return pick(language, "eine Einstellungsdatei zum Gerät senden", "send a settings file to the unit");
+    }
     QString synopsis() const override { return QStringLiteral("write [--review [--yes]] FILE"); }
-    QString details() const override;
-    QList<QCommandLineOption> options() const override;
+    QString details(Language language) const override;
+    QList<QCommandLineOption> options(Language language) const override;
     Section section() const override { return Section::Unit; }
     bool needsWidgets(const QStringList& args) const override;
     int run(Invocation& call) const override;

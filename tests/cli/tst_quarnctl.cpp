@@ -2,6 +2,7 @@
 
 #include "cli/CommandRegistry.h"
 #include "cli/ConsoleProgress.h"
+#include "cli/GlobalOptions.h"
 #include "cli/Quarnctl.h"
 #include "cli/TracingPort.h"
 #include "config/link/ShortDialFile.h"
@@ -78,17 +79,20 @@ private Q_SLOTS:
     void everyCommand()
     {
         QFETCH(QString, name);
+        const cli::Command* command = cli::CommandRegistry::find(name);
         const QString usage = "usage: quarnctl " + name;
-        Run r = quarnctl({"--simulate", name, "--help"});
+        Run r = quarnctl({"--language", "en", "--simulate", name, "--help"});
         QCOMPARE(r.code, 0);
         QVERIFY2(r.out.startsWith(usage + ' ') || r.out.startsWith(usage + '\n'), qPrintable(r.out));
+        QCOMPARE(r.out, command->help(cli::Language::English));
         QCOMPARE(r.err, QString());
-        QCOMPARE(quarnctl({"--simulate", "--help", name}).out, r.out);
+        QCOMPARE(quarnctl({"--simulate", "--help", name, "--language=en"}).out, r.out);
 
         r = quarnctl({"--simulate", name, "--no-such-option", "x"});
         QCOMPARE(r.code, 2);
-        QVERIFY2(r.err.startsWith("quarnctl: " + name + ": unbekannte Option --no-such-option\n" + usage),
-                 qPrintable(r.err));
+        QCOMPARE(r.err, "quarnctl: " + name + ": unbekannte Option --no-such-option\n" +
+                            command->help(cli::Language::German));
+        QVERIFY2(r.err.contains("\nAufruf: quarnctl " + name), qPrintable(r.err));
         QCOMPARE(r.out, QString());
 
         // How each command that writes a file is run; a new one must join here.
@@ -98,7 +102,7 @@ private Q_SLOTS:
             {"shortdial", {"--simulate", "shortdial", "read", "--ranges", "2"}},
             {"report", {"report", path("8k-ti.rq7k8k")}},
         };
-        const QList<QCommandLineOption> options = cli::CommandRegistry::find(name)->options();
+        const QList<QCommandLineOption> options = command->options(cli::Language::German);
         const bool writes = std::any_of(options.begin(), options.end(), [](const QCommandLineOption& o) {
             return o.names() == QStringList{"o", "output"};
         });
@@ -117,6 +121,49 @@ private Q_SLOTS:
         QVERIFY(!readAll(path("a.out")).isEmpty());
         QCOMPARE(readAll(path("b.out")), readAll(path("a.out")));
         QCOMPARE(readAll(path("c.out")), readAll(path("a.out")));
+    }
+
+    // Every help text in German and English: a summary, details block or option description
+    // left in one language shows as a German line that the English text has too. Only the
+    // usage forms (command, option and value names) read the same in both.
+    void helpInBothLanguages_data()
+    {
+        QTest::addColumn<QString>("german");
+        QTest::addColumn<QString>("english");
+        using cli::Language;
+        QTest::newRow("quarnctl --help")
+            << cli::Quarnctl::usage(Language::German) << cli::Quarnctl::usage(Language::English);
+        const auto described = [](Language language) {
+            QString text;
+            for (const QCommandLineOption& option : cli::GlobalOptions::definitions(language))
+                if (!(option.flags() & QCommandLineOption::HiddenFromHelp))
+                    text += option.names().constFirst() + ": " + option.description() + '\n';
+            return text;
+        };
+        QTest::newRow("global options") << described(Language::German) << described(Language::English);
+        for (const std::unique_ptr<cli::Command>& command : cli::CommandRegistry::commands())
+            QTest::newRow(qPrintable(command->name()))
+                << command->help(Language::German) << command->help(Language::English);
+    }
+    void helpInBothLanguages()
+    {
+        QFETCH(QString, german);
+        QFETCH(QString, english);
+        QVERIFY(!german.isEmpty());
+        QVERIFY(german != english);
+        QStringList forms; // "read -o FILE", "texts read own [--language 0-6] -o FILE", ...
+        for (const std::unique_ptr<cli::Command>& command : cli::CommandRegistry::commands())
+            forms << command->synopsis() << command->usage();
+        QStringList englishLines;
+        for (const QString& line : english.split('\n'))
+            englishLines << line.simplified();
+        for (const QString& line : german.split('\n', Qt::SkipEmptyParts)) {
+            const QString simple = line.simplified();
+            if (forms.contains(simple.startsWith("quarnctl ") ? simple.mid(9) : simple) ||
+                simple.startsWith('['))
+                continue; // a usage form, or the global usage's second line
+            QVERIFY2(!englishLines.contains(simple), qPrintable("the same in both languages: " + line));
+        }
     }
 
     // The messages as a user sees them: one form, the file or port named, in German by
@@ -155,10 +202,15 @@ private Q_SLOTS:
                    "werden die Register 0-199.\n";
         QTest::newRow("unknown command")
             << QStringList{"frobnicate"} << false << 2
-            << "quarnctl: unbekannter Befehl \"frobnicate\"\n" + cli::Quarnctl::usage();
+            << "quarnctl: unbekannter Befehl \"frobnicate\"\n" + cli::Quarnctl::usage(cli::Language::German);
         QTest::newRow("missing value")
             << QStringList{"--simulate", "texts", "read", "ids", "-o"} << false << 2
-            << "quarnctl: texts: -o braucht einen Wert\n" + cli::CommandRegistry::find("texts")->help();
+            << "quarnctl: texts: -o braucht einen Wert\n" +
+                   cli::CommandRegistry::find("texts")->help(cli::Language::German);
+        QTest::newRow("value on a switch, English")
+            << QStringList{"--language=en", "--quiet=1", "ports"} << false << 2
+            << "quarnctl: ports: --quiet takes no value\n" +
+                   cli::CommandRegistry::find("ports")->help(cli::Language::English);
     }
     void messages()
     {
@@ -366,7 +418,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("message");
-        const QString usage = "usage: quarnctl shortdial read";
+        const QString usage = "Aufruf: quarnctl shortdial read";
         QTest::newRow("no action") << QStringList{"--simulate", "shortdial"} << 2 << usage;
         QTest::newRow("unknown action") << QStringList{"--simulate", "shortdial", "erase", "f"} << 2 << usage;
         QTest::newRow("read without file") << QStringList{"--simulate", "shortdial", "read"} << 2 << usage;
