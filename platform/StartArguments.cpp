@@ -5,16 +5,18 @@ namespace platform {
 StartArguments StartArguments::parse(const QStringList& arguments, const Rules& rules)
 {
     StartArguments o;
-    auto fail = [&o](const QString& error) {
-        if (o.error.isEmpty())
-            o.error = error;
+    auto fail = [&o](Problem problem, const QString& argument = {}) {
+        if (o.problem == Problem::None) {
+            o.problem = problem;
+            o.problemArgument = argument;
+        }
     };
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         if (optionsEnded || !a.startsWith(QLatin1Char('-'))) {
             if (!o.file.isEmpty())
-                fail(QStringLiteral("unexpected argument %1: one %2 at a time").arg(a, rules.fileWord));
+                fail(Problem::SecondFile, a);
             o.file = a;
         } else if (a == QLatin1String("--")) {
             optionsEnded = true;
@@ -25,7 +27,7 @@ StartArguments StartArguments::parse(const QStringList& arguments, const Rules& 
                 o.request = Request::Version;
         } else if (a == QLatin1String("--port")) {
             if (i + 1 >= arguments.size())
-                fail(QStringLiteral("--port needs a port name"));
+                fail(Problem::PortWithoutName);
             else
                 o.port = arguments[++i];
         } else if (a.startsWith(QLatin1String("--port="))) {
@@ -36,20 +38,21 @@ StartArguments StartArguments::parse(const QStringList& arguments, const Rules& 
         } else if (a.startsWith(QLatin1String("--simulate=")) && !rules.simulateKinds.isEmpty()) {
             const QString kind = a.mid(11);
             if (!rules.simulateKinds.contains(kind)) {
-                fail(QStringLiteral("--simulate takes %1, not \"%2\"")
-                         .arg(rules.simulateKinds.join(QStringLiteral(", ")), kind));
+                fail(Problem::UnknownKind, kind);
                 continue;
             }
             o.simulate = true;
             o.simulateKind = kind;
         } else {
-            fail(QStringLiteral("unknown option %1").arg(a));
+            fail(Problem::UnknownOption, a);
         }
     }
     if (rules.portOrSimulate && o.simulate && !o.port.isEmpty())
-        fail(QStringLiteral("--port and --simulate exclude each other"));
-    if (o.request != Request::Run)
-        o.error.clear();
+        fail(Problem::PortAndSimulate);
+    if (o.request != Request::Run) {
+        o.problem = Problem::None;
+        o.problemArgument.clear();
+    }
     return o;
 }
 

@@ -13,10 +13,18 @@ namespace platform {
 //   -h, --help / -v, --version     print the usage or the version and end
 struct StartArguments {
     enum class Request { Run, Help, Version };
+    // What was wrong with the arguments; each program words it in its own languages.
+    enum class Problem {
+        None,
+        SecondFile,      // argument: the second file named
+        PortWithoutName, // --port at the end
+        UnknownKind,     // argument: the KIND of --simulate=KIND
+        UnknownOption,   // argument: the option
+        PortAndSimulate, // both given where they exclude each other
+    };
 
     // What differs between the programs.
     struct Rules {
-        QString fileWord;            // "settings file", "text file": names the file in messages
         QStringList simulateKinds;   // what --simulate=KIND takes; empty: no kind at all
         QString defaultKind;         // the kind of a bare --simulate
         bool portOrSimulate = false; // --port and --simulate exclude each other
@@ -27,7 +35,8 @@ struct StartArguments {
     bool simulate = false;
     QString simulateKind;
     QString file;
-    QString error; // the first problem; empty when the arguments were understood
+    Problem problem = Problem::None; // the first problem
+    QString problemArgument;         // the argument it is about, where there is one
 
     // Without the program name. --help and --version win over any error, so they answer
     // even before the toolkit has taken its own arguments (-platform, -style ...).

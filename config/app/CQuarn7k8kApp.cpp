@@ -24,6 +24,10 @@ int CQuarn7k8kApp::run()
     QCoreApplication::setOrganizationName(LanguageSettings::Organisation);
     QCoreApplication::setApplicationName(LanguageSettings::Application);
 
+    // The usage and the messages about the start options speak the display language already.
+    DisplayLanguage language(LanguageFiles::besideExecutable());
+    language.choose(LanguageChoice::candidates(LanguageSettings::stored()));
+
     QTextStream err(stderr);
     const StartOptions options = StartOptions::parse(m_arguments);
     if (!options.error.isEmpty()) {
@@ -36,9 +40,6 @@ int CQuarn7k8kApp::run()
         return 0;
     }
 
-    DisplayLanguage language(LanguageFiles::besideExecutable());
-    language.choose(LanguageChoice::candidates(LanguageSettings::stored()));
-
     // The simulated unit is served on a pseudo-terminal, so the real serial path is used.
     std::unique_ptr<sim::PtyServer> simulation;
     QString preselected = options.port;
@@ -48,12 +49,17 @@ int CQuarn7k8kApp::run()
         unit.telephone = options.simulateTelephone;
         simulation = std::make_unique<sim::PtyServer>(unit);
         if (!simulation->start()) {
-            err << "Quarn7k8k: the simulated unit could not be started: " << simulation->errorString()
+            err << "Quarn7k8k: "
+                << QCoreApplication::translate("quarn::StartOptions",
+                                               "das simulierte Gerät ließ sich nicht starten: %1")
+                       .arg(simulation->errorString())
                 << "\n";
             return 1;
         }
         preselected = simulation->devicePath();
-        err << "Quarn7k8k: simulated unit on " << preselected << "\n";
+        err << "Quarn7k8k: "
+            << QCoreApplication::translate("quarn::StartOptions", "simuliertes Gerät an %1").arg(preselected)
+            << "\n";
         err.flush();
     }
 

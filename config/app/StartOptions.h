@@ -2,6 +2,7 @@
 
 #include "platform/StartArguments.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -13,7 +14,12 @@ namespace quarn {
 //                                        the program and preselects it (default 8k-ti)
 //   FILE                                 a settings file to open, as "Öffnen..." does
 //   -h, --help / -v, --version           print the usage or the version and end
+// The usage and the messages are German, or the display language's when its language file
+// is installed.
 struct StartOptions {
+    Q_DECLARE_TR_FUNCTIONS(quarn::StartOptions)
+
+public:
     using Request = platform::StartArguments::Request;
 
     Request request = Request::Run;
@@ -30,6 +36,10 @@ struct StartOptions {
     static StartOptions parse(const QStringList& arguments);
     static QString usage();
     static QString version();
+
+private:
+    using Problem = platform::StartArguments::Problem;
+    static QString problemText(Problem problem, const QString& argument, const QStringList& kinds);
 };
 
 } // namespace quarn

@@ -2,21 +2,18 @@
 #include "config/app/StartOptions.h"
 
 #include <QApplication>
-#include <cstdio>
+#include <QCoreApplication>
 
 int main(int argc, char* argv[])
 {
-    // --help and --version answer without a display.
+    // --help and --version answer without a display: the language file needs an application
+    // object, not a window.
     QStringList given;
     for (int i = 1; i < argc; ++i)
         given << QString::fromLocal8Bit(argv[i]);
-    const quarn::StartOptions early = quarn::StartOptions::parse(given);
-    if (early.request != quarn::StartOptions::Request::Run) {
-        const QString text = early.request == quarn::StartOptions::Request::Help
-                                 ? quarn::StartOptions::usage()
-                                 : quarn::StartOptions::version();
-        std::fputs(qPrintable(text), stdout);
-        return 0;
+    if (quarn::StartOptions::parse(given).request != quarn::StartOptions::Request::Run) {
+        QCoreApplication core(argc, argv);
+        return quarn::CQuarn7k8kApp(given).run();
     }
 
     QApplication app(argc, argv);

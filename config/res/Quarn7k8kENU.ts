@@ -4524,6 +4524,63 @@ It is started by hanging up the handset and by the function &quot;Speaker off&qu
     </message>
 </context>
 <context>
+    <name>quarn::StartOptions</name>
+    <message>
+        <source>das simulierte Gerät ließ sich nicht starten: %1</source>
+        <translation>the simulated unit could not be started: %1</translation>
+    </message>
+    <message>
+        <source>simuliertes Gerät an %1</source>
+        <translation>simulated unit on %1</translation>
+    </message>
+    <message>
+        <source>unerwartetes Argument %1: nur eine Einstellungsdatei auf einmal</source>
+        <translation>unexpected argument %1: one settings file at a time</translation>
+    </message>
+    <message>
+        <source>--port braucht einen Portnamen</source>
+        <translation>--port needs a port name</translation>
+    </message>
+    <message>
+        <source>--simulate nimmt %1, nicht &quot;%2&quot;</source>
+        <translation>--simulate takes %1, not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>unbekannte Option %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>--port und --simulate schließen einander aus</source>
+        <translation>--port and --simulate exclude each other</translation>
+    </message>
+    <message>
+        <source>Aufruf: Quarn7k8k [Optionen] [FILE]
+Quarn 7k/8k Konfigurationsprogramm: liest, bearbeitet und programmiert die Register eines Geräts.
+
+Optionen:
+  -h, --help                      Diese Hilfe ausgeben und beenden.
+  -v, --version                   Die Version ausgeben und beenden.
+  --port NAME                     Den seriellen Port NAME vorwählen (ein Name oder der Pfad der Gerätedatei).
+  --simulate[=7k|8k|7k-ti|8k-ti]  Ein simuliertes Gerät bereitstellen (Vorgabe 8k-ti) und vorwählen.
+
+Argumente:
+  FILE                            Eine Einstellungsdatei (*.rq7k8k), die beim Start geöffnet wird.
+</source>
+        <translation>Usage: Quarn7k8k [options] [FILE]
+Quarn 7k/8k configuration program: reads, edits and programs the registers of a unit.
+
+Options:
+  -h, --help                      Print this help and exit.
+  -v, --version                   Print the version and exit.
+  --port NAME                     Preselect the serial port NAME (a name or a device path).
+  --simulate[=7k|8k|7k-ti|8k-ti]  Serve a simulated unit (default 8k-ti) and preselect it.
+
+Arguments:
+  FILE                            A settings file (*.rq7k8k) to open at start.
+</translation>
+    </message>
+</context>
+<context>
     <name>quarn::TELDECODERKONFIG</name>
     <message>
         <source>Decoder-Konfiguration</source>

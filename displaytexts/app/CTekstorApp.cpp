@@ -35,7 +35,10 @@ int CTekstorApp::run()
     if (options.simulate) {
         server = std::make_unique<sim::PtyServer>();
         if (!server->start()) {
-            std::fprintf(stderr, "Tekstor: no simulated unit: %s\n", qPrintable(server->errorString()));
+            std::fprintf(stderr, "Tekstor: %s\n",
+                         qPrintable(msg::pick(TekstorOptions::language(), "kein simuliertes Gerät: %1",
+                                              "no simulated unit: %1")
+                                        .arg(server->errorString())));
             return 1;
         }
         preferred << server->devicePath();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "displaytexts/texts/Messages.h"
 #include "platform/StartArguments.h"
 
 #include <QString>
@@ -26,6 +27,9 @@ struct TekstorOptions {
     static TekstorOptions parse(const QStringList& arguments);
     static QString usage();
     static QString version();
+    // The language of the usage and of the messages about the options: the window starts in
+    // German and switches in its menu, so before it exists an English locale decides.
+    static Language language();
 };
 
 } // namespace tekstor

@@ -92,11 +92,11 @@ private Q_SLOTS:
             << kQuarnSim << QStringList{"--help"} << false << QStringLiteral("^\\s+(?:-\\w, )?(--[a-z-]+)")
             << kQuarnSimManual << QStringLiteral("OPTIONS") << manualOption << QStringList{};
         QTest::newRow("quarn-sim faults")
-            << kQuarnSim << QStringList{"--help"} << false
+            << kQuarnSim << QStringList{"--help"}
+            << false
             // The faults as --help lists them ("Misbehave: silent, monitor, drop=N, ... or cutoff=N.").
-            << QStringLiteral("(?:Misbehave:|,|\\bor)\\s+([a-z]+)(?=[=\\[,.]|\\s+or\\b)")
-            << kQuarnSimManual << QStringLiteral("OPTIONS") << QStringLiteral("^\\t- \\*([a-z]+)=?\\*")
-            << QStringList{};
+            << QStringLiteral("(?:Misbehave:|,|\\bor)\\s+([a-z]+)(?=[=\\[,.]|\\s+or\\b)") << kQuarnSimManual
+            << QStringLiteral("OPTIONS") << QStringLiteral("^\\t- \\*([a-z]+)=?\\*") << QStringList{};
         for (const auto& [program, manual] :
              {std::pair{kQuarn7k8k, kQuarn7k8kManual}, {kTekstor, kTekstorManual}})
             QTest::newRow(qPrintable(QFileInfo(program).fileName() + QStringLiteral(" options")))
@@ -144,45 +144,72 @@ private Q_SLOTS:
     }
 
     // What the manual pages promise of the two window programs before any window opens:
-    // --help and --version on standard output, a wrong option refused with the usage.
+    // --help and --version on standard output, a wrong option refused with the usage; in
+    // English with an English locale, German otherwise.
     void usageAndVersion_data()
     {
         QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("locale");
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("out"); // pattern on standard output
         QTest::addColumn<QString>("err"); // pattern on standard error
 
         const QString nothing = QStringLiteral("^$");
-        QTest::newRow("Quarn7k8k --help") << kQuarn7k8k << QStringList{"--help"} << 0
-                                          << QStringLiteral("^Usage: Quarn7k8k .*\\n  FILE ") << nothing;
-        QTest::newRow("Quarn7k8k -v") << kQuarn7k8k << QStringList{"-v"} << 0
+        QTest::newRow("Quarn7k8k --help")
+            << kQuarn7k8k << QStringLiteral("en_GB.UTF-8") << QStringList{"--help"} << 0
+            << QStringLiteral("^Usage: Quarn7k8k .*\\n  FILE ") << nothing;
+        QTest::newRow("Quarn7k8k -v") << kQuarn7k8k << QStringLiteral("en_GB.UTF-8") << QStringList{"-v"} << 0
                                       << QStringLiteral("^Quarn7k8k " QUARN_VERSION "\\n$") << nothing;
         QTest::newRow("Quarn7k8k unknown option")
-            << kQuarn7k8k << QStringList{"--bogus", "x.rq7k8k"} << 2 << nothing
-            << QStringLiteral("Quarn7k8k: unknown option --bogus\\nUsage: Quarn7k8k ");
-        QTest::newRow("Quarn7k8k bad kind") << kQuarn7k8k << QStringList{"--simulate=9k"} << 2 << nothing
-                                            << QStringLiteral("Quarn7k8k: --simulate takes .*\\nUsage: ");
-        QTest::newRow("Tekstor --help") << kTekstor << QStringList{"-h"} << 0
+            << kQuarn7k8k << QStringLiteral("en_GB.UTF-8") << QStringList{"--bogus", "x.rq7k8k"} << 2
+            << nothing << QStringLiteral("Quarn7k8k: unknown option --bogus\\nUsage: Quarn7k8k ");
+        QTest::newRow("Quarn7k8k bad kind")
+            << kQuarn7k8k << QStringLiteral("en_GB.UTF-8") << QStringList{"--simulate=9k"} << 2 << nothing
+            << QStringLiteral("Quarn7k8k: --simulate takes .*\\nUsage: ");
+        QTest::newRow("Tekstor --help") << kTekstor << QStringLiteral("en_GB.UTF-8") << QStringList{"-h"} << 0
                                         << QStringLiteral("^Usage: Tekstor .*\\n  FILE ") << nothing;
-        QTest::newRow("Tekstor --version") << kTekstor << QStringList{"--version"} << 0
-                                           << QStringLiteral("^Tekstor \\d+\\.\\d+\\n$") << nothing;
+        QTest::newRow("Tekstor --version")
+            << kTekstor << QStringLiteral("en_GB.UTF-8") << QStringList{"--version"} << 0
+            << QStringLiteral("^Tekstor \\d+\\.\\d+\\n$") << nothing;
         QTest::newRow("Tekstor unknown option")
-            << kTekstor << QStringList{"--bogus"} << 2 << nothing
+            << kTekstor << QStringLiteral("en_GB.UTF-8") << QStringList{"--bogus"} << 2 << nothing
             << QStringLiteral("Tekstor: unknown option --bogus\\nUsage: Tekstor ");
-        QTest::newRow("quarn-sim unknown option") << kQuarnSim << QStringList{"--bogus"} << 2 << nothing
-                                                  << QStringLiteral("^quarn-sim: Unknown option");
+        QTest::newRow("quarn-sim unknown option")
+            << kQuarnSim << QStringLiteral("en_GB.UTF-8") << QStringList{"--bogus"} << 2 << nothing
+            << QStringLiteral("^quarn-sim: Unknown option");
+        QTest::newRow("Quarn7k8k --help, German")
+            << kQuarn7k8k << QStringLiteral("C.UTF-8") << QStringList{"--help"} << 0
+            << QStringLiteral("^Aufruf: Quarn7k8k .*\\n  FILE ") << nothing;
+        QTest::newRow("Quarn7k8k unknown option, German")
+            << kQuarn7k8k << QStringLiteral("de_DE.UTF-8") << QStringList{"--bogus"} << 2 << nothing
+            << QStringLiteral("Quarn7k8k: unbekannte Option --bogus\\nAufruf: Quarn7k8k ");
+        QTest::newRow("Tekstor --help, German")
+            << kTekstor << QStringLiteral("C.UTF-8") << QStringList{"-h"} << 0
+            << QStringLiteral("^Aufruf: Tekstor .*\\n  FILE ") << nothing;
+        QTest::newRow("Tekstor unknown option, German")
+            << kTekstor << QStringLiteral("de_DE.UTF-8") << QStringList{"--bogus"} << 2 << nothing
+            << QStringLiteral("Tekstor: unbekannte Option --bogus\\nAufruf: Tekstor ");
     }
 
     void usageAndVersion()
     {
         QFETCH(QString, program);
+        QFETCH(QString, locale);
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, out);
         QFETCH(QString, err);
 
+        // The window programs follow the locale; a display language stored on this machine
+        // would win over it, so they find none.
+        QTemporaryDir config;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        environment.insert(QStringLiteral("LC_ALL"), locale);
+        environment.remove(QStringLiteral("LANGUAGE"));
         QProcess process;
+        process.setProcessEnvironment(environment);
         process.start(program, arguments);
         QVERIFY(process.waitForFinished(30000));
         const QString stdOut = QString::fromLocal8Bit(process.readAllStandardOutput());

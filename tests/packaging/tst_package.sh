@@ -55,7 +55,11 @@ for page in quarnctl quarn-sim Quarn7k8k Tekstor; do
 done
 
 # Both window programs answer --help and --version without a display.
-"$root/usr/bin/Quarn7k8k" --help | grep -q '^Usage: Quarn7k8k' || fail "Quarn7k8k --help"
+# English with an English locale and the language file beside the program; German otherwise.
+LANGUAGE= LC_ALL=en_GB.UTF-8 XDG_CONFIG_HOME="$scratch" "$root/usr/bin/Quarn7k8k" --help | grep -q '^Usage: Quarn7k8k' ||
+    fail "Quarn7k8k --help (English)"
+LANGUAGE= LC_ALL=C.UTF-8 XDG_CONFIG_HOME="$scratch" "$root/usr/bin/Quarn7k8k" --help | grep -q '^Aufruf: Quarn7k8k' ||
+    fail "Quarn7k8k --help (German)"
 "$root/usr/bin/Tekstor" --version | grep -q '^Tekstor [0-9]' || fail "Tekstor --version"
 
 # Desktop entries: valid, a file to open (%f) and the file types they open.
