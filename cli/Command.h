@@ -12,8 +12,8 @@ namespace cli {
 class Invocation;
 
 // One quarnctl command: what `quarnctl --help` and `quarnctl COMMAND --help` say of it (in
-// German and English), the options it takes beside the global ones, and the run itself. A new command is one
-// such class and one line in the registry.
+// German and English), the options it takes beside the global ones, and the run itself. A
+// new command is one such class and one line in the registry.
 class Command {
 public:
     // Where `quarnctl --help` lists it.
