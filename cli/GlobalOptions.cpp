@@ -47,7 +47,7 @@ QStringList GlobalOptions::prepare(QStringList args)
 
 qsizetype GlobalOptions::commandIndex(const QStringList& args)
 {
-    QStringList withValue;
+    QStringList withValue; // only the names count here, which are the same in both languages
     for (const QCommandLineOption& option : definitions(Language::German)) {
         if (!option.valueName().isEmpty())
             withValue << QStringLiteral("--") + option.names().constFirst();

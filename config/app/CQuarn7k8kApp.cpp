@@ -50,16 +50,13 @@ int CQuarn7k8kApp::run()
         simulation = std::make_unique<sim::PtyServer>(unit);
         if (!simulation->start()) {
             err << "Quarn7k8k: "
-                << QCoreApplication::translate("quarn::StartOptions",
-                                               "das simulierte Gerät ließ sich nicht starten: %1")
+                << StartOptions::tr("das simulierte Gerät ließ sich nicht starten: %1")
                        .arg(simulation->errorString())
                 << "\n";
             return 1;
         }
         preselected = simulation->devicePath();
-        err << "Quarn7k8k: "
-            << QCoreApplication::translate("quarn::StartOptions", "simuliertes Gerät an %1").arg(preselected)
-            << "\n";
+        err << "Quarn7k8k: " << StartOptions::tr("simuliertes Gerät an %1").arg(preselected) << "\n";
         err.flush();
     }
 
